@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/Geometry.h"
+#include "platform/Picture.h"
+#include "platform/SharedFont.h"
+
+#include <QString>
+
+#include <array>
+
+// The record of one vexabutton: its persisted properties and the run-time
+// fields that input, focus and drawing share, under the names the rest of
+// the code uses. Plain data: renderers read it and write only ButtonState
+// (the forced-Down rule), the layout rectangles and the size fields.
+struct ButtonRecord {
+  enum State : qint32 { Normal = 0, Hot = 1, Down = 2 };
+
+  // Persisted properties (defaults here are the zero values; a new instance
+  // and the load pass set the real ones).
+  qint32 ButtonStyle = 0;
+  bool ShowFocusRect = false;
+  platform::SharedFontPtr mFont;
+  qint32 BackColor = 0;
+  bool Enabled = true;
+  QString Caption;
+  bool Value = false;
+  bool HandPointer = false;
+  platform::PicturePtr PictureNormal;
+  platform::PicturePtr PictureHot;
+  platform::PicturePtr PictureDown;
+  bool PictureShadow = false;
+  quint8 PictureOpacity = 255;
+  quint8 PictureOpacityOnOver = 255;
+  qint32 DisabledPictureMode = 0;
+  bool PicturePushOnHover = false;
+  qint32 PictureEffectOnOver = 0;
+  qint32 PictureEffectOnDown = 0;
+  qint32 MaskColor = 0xE0E0E0;
+  bool UseMaskColor = true;
+  qint32 CaptionEffects = 0;
+  qint32 Mode = 0;
+  qint32 PictureAlign = 1;
+  qint32 CaptionAlign = 1;
+  qint32 ForeColor = 0;
+  qint32 ForeColorHover = 0;
+  bool DropDownSeparator = false;
+  QString TooltipTitle;
+  QString ToolTip;
+  qint32 ToolTipIcon = 0;
+  qint32 ToolTipType = 0;
+  qint32 TooltipBackColor = 0;
+  bool RightToLeft = false;
+  qint32 DropDownSymbol = 0;
+  qint32 ColorScheme = 0;
+
+  // Tooltip settings kept with the record.
+  struct TooltipSettings {
+    bool centred = false;     // never set
+    bool rightToLeft = false; // always equal to RightToLeft
+  } Tooltip;
+
+  // Run-time state.
+  qint32 ButtonState = Normal;
+  bool MouseInside = false;
+  bool MousePressed = false;
+  bool SpaceDown = false;
+  bool HasFocus = false;
+  bool ParentActive = false;
+  bool IsDefault = false;
+  bool HandCursor = false; // the system hand pointer is loaded
+  bool UnicodeText = true;
+  quintptr ParentHwnd = 0;
+  qint16 LastButton = 0;
+  qint16 LastShift = 0;
+  float LastX = 0;
+  float LastY = 0;
+  bool TrackUser32 = false;
+  bool PopupMenuSet = false;
+  bool MenuJustClosed = false;
+  bool PopupMenuShowing = false;
+
+  // Paint fields.
+  qint32 ClientWidth = 0;
+  qint32 ClientHeight = 0;
+  platform::Rect ClientRect;
+  platform::Rect CaptionRect;
+  platform::Rect PictureRect;
+  platform::Rect SymbolRect;
+  qint32 PictureWidth = 0;
+  qint32 PictureHeight = 0;
+  platform::PicturePtr CurrentPicture;
+
+  // What the paint code needs to know of its surroundings.
+  bool VisualStylesActive = false; // the answer of IsThemed, kept once evaluated
+  bool UserMode = true;            // the host runs (not designing)
+
+  // Picture-effect tables, filled once at creation.
+  std::array<quint8, 256> LightenTable{};
+  std::array<quint8, 256> DarkenTable{};
+};

@@ -1,0 +1,257 @@
+#pragma once
+
+#include "button/model/ButtonRecord.h"
+#include "platform/ControlHost.h"
+#include "platform/PropertyBag.h"
+#include "platform/Surface.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class SubclassTable;
+class QMenu;
+class QAction;
+
+// The owner-drawn button control. It owns one ButtonRecord and one drawing
+// Surface; Redraw renders into the surface synchronously and the paint event
+// only copies it to the screen.
+//
+// Source files: vexabutton.cpp (widget core, Qt event mapping, Redraw),
+// Properties.cpp (getters and setters), Persistence.cpp (new instance,
+// load and save passes), Input.cpp (the input state machine),
+// Lifecycle.cpp (creation, show, hide, resize, destruction).
+class vexabutton : public QWidget, public platform::HostedControl {
+  Q_OBJECT
+  Q_PROPERTY(qint32 ButtonStyle READ ButtonStyle WRITE setButtonStyle)
+  Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect)
+  Q_PROPERTY(platform::SharedFontPtr Font READ Font WRITE setFont)
+  Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
+  Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+  Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+  Q_PROPERTY(bool Value READ Value WRITE setValue)
+  Q_PROPERTY(qint32 MousePointer READ MousePointer WRITE setMousePointer)
+  Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer)
+  Q_PROPERTY(platform::PicturePtr MouseIcon READ MouseIcon WRITE setMouseIcon)
+  Q_PROPERTY(platform::PicturePtr PictureNormal READ PictureNormal WRITE setPictureNormal)
+  Q_PROPERTY(platform::PicturePtr PictureHot READ PictureHot WRITE setPictureHot)
+  Q_PROPERTY(platform::PicturePtr PictureDown READ PictureDown WRITE setPictureDown)
+  Q_PROPERTY(bool PictureShadow READ PictureShadow WRITE setPictureShadow)
+  Q_PROPERTY(int PictureOpacity READ PictureOpacity WRITE setPictureOpacity)
+  Q_PROPERTY(int PictureOpacityOnOver READ PictureOpacityOnOver WRITE setPictureOpacityOnOver)
+  Q_PROPERTY(qint32 DisabledPictureMode READ DisabledPictureMode WRITE setDisabledPictureMode)
+  Q_PROPERTY(bool PicturePushOnHover READ PicturePushOnHover WRITE setPicturePushOnHover)
+  Q_PROPERTY(qint32 PictureEffectOnOver READ PictureEffectOnOver WRITE setPictureEffectOnOver)
+  Q_PROPERTY(qint32 PictureEffectOnDown READ PictureEffectOnDown WRITE setPictureEffectOnDown)
+  Q_PROPERTY(qint32 MaskColor READ MaskColor WRITE setMaskColor)
+  Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE setUseMaskColor)
+  Q_PROPERTY(qint32 CaptionEffects READ CaptionEffects WRITE setCaptionEffects)
+  Q_PROPERTY(qint32 Mode READ Mode WRITE setMode)
+  Q_PROPERTY(qint32 PictureAlign READ PictureAlign WRITE setPictureAlign)
+  Q_PROPERTY(qint32 CaptionAlign READ CaptionAlign WRITE setCaptionAlign)
+  Q_PROPERTY(qint32 ForeColor READ ForeColor WRITE setForeColor)
+  Q_PROPERTY(qint32 ForeColorHover READ ForeColorHover WRITE setForeColorHover)
+  Q_PROPERTY(bool DropDownSeparator READ DropDownSeparator WRITE setDropDownSeparator)
+  Q_PROPERTY(QString TooltipTitle READ TooltipTitle WRITE setTooltipTitle)
+  Q_PROPERTY(QString ToolTip READ ToolTip WRITE setToolTip)
+  Q_PROPERTY(qint32 ToolTipIcon READ ToolTipIcon WRITE setToolTipIcon)
+  Q_PROPERTY(qint32 ToolTipType READ ToolTipType WRITE setToolTipType)
+  Q_PROPERTY(qint32 TooltipBackColor READ TooltipBackColor WRITE setTooltipBackColor)
+  Q_PROPERTY(bool RightToLeft READ RightToLeft WRITE setRightToLeft)
+  Q_PROPERTY(qint32 DropDownSymbol READ DropDownSymbol WRITE setDropDownSymbol)
+  Q_PROPERTY(qint32 ColorScheme READ ColorScheme WRITE setColorScheme)
+  Q_PROPERTY(qint32 hWnd READ hWnd)
+
+public:
+  // The class identifier stored layouts name the control by.
+  static constexpr const char* ClassId = "ZVTK.vexabutton";
+
+  // The host is the nearest ancestor window that is a ControlHost unless one
+  // is given; without either the control keeps a StandaloneHost of its own.
+  explicit vexabutton(QWidget* parent = nullptr, platform::ControlHost* host = nullptr);
+  ~vexabutton() override;
+
+  // ---- Properties ----------------------------------------------------------
+  qint32 ButtonStyle() const { return rec_.ButtonStyle; }
+  void setButtonStyle(qint32 value);
+  bool ShowFocusRect() const { return rec_.ShowFocusRect; }
+  void setShowFocusRect(bool value);
+  platform::SharedFontPtr Font() const { return rec_.mFont; }
+  void setFont(platform::SharedFontPtr font);
+  qint32 BackColor() const { return rec_.BackColor; }
+  void setBackColor(qint32 value);
+  bool Enabled() const { return rec_.Enabled; }
+  void setEnabled(bool value);
+  QString Caption() const { return rec_.Caption; }
+  void setCaption(const QString& value);
+  bool Value() const { return rec_.Value; }
+  void setValue(bool value);
+  qint32 MousePointer() const { return mousePointer_; }
+  // Fails (returns false, *error says why) for values outside 16 bits.
+  bool setMousePointer(qint32 value, QString* error = nullptr);
+  bool HandPointer() const { return rec_.HandPointer; }
+  void setHandPointer(bool value);
+  platform::PicturePtr MouseIcon() const { return mouseIcon_; }
+  void setMouseIcon(platform::PicturePtr picture);
+  platform::PicturePtr PictureNormal() const { return rec_.PictureNormal; }
+  void setPictureNormal(platform::PicturePtr picture);
+  platform::PicturePtr PictureHot() const { return rec_.PictureHot; }
+  void setPictureHot(platform::PicturePtr picture);
+  platform::PicturePtr PictureDown() const { return rec_.PictureDown; }
+  void setPictureDown(platform::PicturePtr picture);
+  bool PictureShadow() const { return rec_.PictureShadow; }
+  void setPictureShadow(bool value);
+  int PictureOpacity() const { return rec_.PictureOpacity; }
+  void setPictureOpacity(int value);
+  int PictureOpacityOnOver() const { return rec_.PictureOpacityOnOver; }
+  void setPictureOpacityOnOver(int value);
+  qint32 DisabledPictureMode() const { return rec_.DisabledPictureMode; }
+  void setDisabledPictureMode(qint32 value);
+  bool PicturePushOnHover() const { return rec_.PicturePushOnHover; }
+  void setPicturePushOnHover(bool value);
+  qint32 PictureEffectOnOver() const { return rec_.PictureEffectOnOver; }
+  void setPictureEffectOnOver(qint32 value);
+  qint32 PictureEffectOnDown() const { return rec_.PictureEffectOnDown; }
+  void setPictureEffectOnDown(qint32 value);
+  qint32 MaskColor() const { return rec_.MaskColor; }
+  void setMaskColor(qint32 value);
+  bool UseMaskColor() const { return rec_.UseMaskColor; }
+  void setUseMaskColor(bool value);
+  qint32 CaptionEffects() const { return rec_.CaptionEffects; }
+  void setCaptionEffects(qint32 value);
+  qint32 Mode() const { return rec_.Mode; }
+  void setMode(qint32 value);
+  qint32 PictureAlign() const { return rec_.PictureAlign; }
+  void setPictureAlign(qint32 value);
+  qint32 CaptionAlign() const { return rec_.CaptionAlign; }
+  void setCaptionAlign(qint32 value);
+  qint32 ForeColor() const { return rec_.ForeColor; }
+  void setForeColor(qint32 value);
+  qint32 ForeColorHover() const { return rec_.ForeColorHover; }
+  void setForeColorHover(qint32 value);
+  bool DropDownSeparator() const { return rec_.DropDownSeparator; }
+  void setDropDownSeparator(bool value);
+  QString TooltipTitle() const { return rec_.TooltipTitle; }
+  void setTooltipTitle(const QString& value);
+  QString ToolTip() const { return rec_.ToolTip; }
+  void setToolTip(const QString& value);
+  qint32 ToolTipIcon() const { return rec_.ToolTipIcon; }
+  void setToolTipIcon(qint32 value);
+  qint32 ToolTipType() const { return rec_.ToolTipType; }
+  void setToolTipType(qint32 value);
+  qint32 TooltipBackColor() const { return rec_.TooltipBackColor; }
+  void setTooltipBackColor(qint32 value);
+  bool RightToLeft() const { return rec_.RightToLeft; }
+  void setRightToLeft(bool value);
+  qint32 DropDownSymbol() const { return rec_.DropDownSymbol; }
+  void setDropDownSymbol(qint32 value);
+  qint32 ColorScheme() const { return rec_.ColorScheme; }
+  void setColorScheme(qint32 value);
+  // The window handle of the control surface (an opaque id, see platform::WindowRegistry).
+  qint32 hWnd() const;
+
+  // Extender values the host keeps for this instance.
+  QString Tag() const;
+  void setTag(const QString& tag);
+
+  // Help strings for a property browser; empty for an unknown member.
+  static QString helpString(const QString& member);
+
+  // ---- Lifecycle -----------------------------------------------------------
+  // A newly placed instance (no stored properties).
+  void InitProperties();
+  // Loads from a stored bag. On a value of the wrong type fails with an error
+  // that names the key and what was expected, leaving the record untouched.
+  bool ReadProperties(const platform::PropertyBag& bag, QString* error = nullptr);
+  // Writes the 37 keys in the writing order with their write defaults.
+  void WriteProperties(platform::PropertyBag& bag) const;
+
+  // ---- Painting --------------------------------------------------------------
+  // Renders the whole button into the surface, then asks for a repaint.
+  void Redraw();
+  const platform::Surface& surface() const { return surface_; }
+  const ButtonRecord& record() const { return rec_; }
+  ButtonRecord& record() { return rec_; }
+  platform::ControlHost& host() const { return *host_; }
+
+  // ---- Methods ---------------------------------------------------------------
+  void SetPopupMenu(QMenu* menu, qint32 align = 0, qint32 flags = 0, QAction* defaultMenu = nullptr);
+  void UnsetPopupMenu();
+  void OpenWebsite(const QString& sAddress);
+  void About();
+
+  // Called by the subclass routers with routed messages.
+  void Subclass_WndProc(bool bBefore, bool& bHandled, qint32& lReturn, qint32 lHwnd, qint32& uMsg, qint32& wParam,
+                        qint32 lParam);
+
+  // ---- Host notifications (platform::HostedControl) ------------------------
+  void hostAmbientChanged(const QString& name) override;
+  void hostAccessKeyPress(int keyAscii) override;
+  bool hostWantsEnter() const override { return true; }
+
+  // ---- Handlers of the input state machine (Input.cpp) ---------------------
+  void handleMouseDown(qint16 button, qint16 shift, float x, float y);
+  void handleMouseMove(qint16 button, qint16 shift, float x, float y);
+  void handleMouseUp(qint16 button, qint16 shift, float x, float y);
+  void handleDblClick();
+  void handleKeyDown(qint16 keyCode, qint16 shift);
+  void handleKeyUp(qint16 keyCode, qint16 shift);
+  void handleKeyPress(qint16 keyAscii);
+  void handleAccessKeyPress(qint16 keyAscii);
+  void handleGotFocus();
+  void handleLostFocus();
+  void UncheckOtherOptions();
+  void SetAccessKeys();
+  // The access key derived from Caption ("" for none), lower case.
+  QString AccessKeys() const { return accessKeys_; }
+
+signals:
+  void Click();
+  void DblClick();
+  void MouseEnter();
+  void MouseLeave();
+  void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+  void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+  void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+  void KeyDown(qint16 KeyCode, qint16 Shift);
+  void KeyUp(qint16 KeyCode, qint16 Shift);
+  void KeyPress(qint16 KeyAscii);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool event(QEvent* event) override;
+
+private:
+  void propertyChanged(const QString& name);
+  void mFont_FontChanged(const QString& propertyName);
+  void applyRegionIfChanged();
+  void applyPointer();
+  void resizeStep();
+
+  ButtonRecord rec_;
+  platform::Surface surface_;
+  platform::ControlHost* host_ = nullptr;
+  std::unique_ptr<platform::StandaloneHost> ownHost_;
+  QMetaObject::Connection fontConnection_;
+  qint32 mousePointer_ = 0;
+  platform::PicturePtr mouseIcon_;
+  QString accessKeys_;
+  quint64 appliedRegionSerial_ = 0;
+  std::unique_ptr<SubclassTable> subclass_;
+  QPointer<QMenu> popupMenu_;
+  QPointer<QAction> defaultMenu_;
+  qint32 popupAlign_ = 0;
+  qint32 popupFlags_ = 0;
+};

@@ -1,0 +1,3 @@
+#include "button/services/Subclass.h"
+
+SubclassTable::~SubclassTable() = default;

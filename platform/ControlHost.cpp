@@ -1,0 +1,19 @@
+#include "platform/ControlHost.h"
+
+#include "platform/SystemColors.h"
+
+namespace platform {
+
+StandaloneHost::StandaloneHost() : font_(std::make_shared<SharedFont>(QStringLiteral("Tahoma"), 8.25)) {}
+
+QString StandaloneHost::ambientDisplayName(const QWidget*) const { return displayName_; }
+
+bool StandaloneHost::ambientDisplayAsDefault(const QWidget*) const { return displayAsDefault_; }
+
+qint32 StandaloneHost::ambientBackColor() const { return SystemColors::get(SystemColors::ButtonFace); }
+
+Extender& StandaloneHost::extender(const QWidget*) { return extender_; }
+
+void StandaloneHost::propertyChanged(const QWidget*, const QString& name) { changedNames << name; }
+
+} // namespace platform

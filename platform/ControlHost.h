@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/SharedFont.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace platform {
+
+// What the window holding a control keeps for it outside the control's own
+// properties: the extender values.
+struct Extender {
+  QString ToolTipText;
+  QString Tag;
+  bool Default = false;
+  bool Cancel = false;
+};
+
+// A control that lives in a host: the calls a host makes into it.
+class HostedControl {
+public:
+  virtual ~HostedControl() = default;
+  // The host's ambient value `name` changed ("DisplayAsDefault", "BackColor", ...).
+  virtual void hostAmbientChanged(const QString& name) = 0;
+  // The control's access key was typed, or Enter (13) / Esc (27) reached it
+  // as the host's Default / Cancel control.
+  virtual void hostAccessKeyPress(int keyAscii) = 0;
+  // True when the control handles Enter itself while it has the focus.
+  virtual bool hostWantsEnter() const { return false; }
+};
+
+// The window side of control hosting: ambient values, the extender and change
+// notification. The form is the host at run time; tools and tests bring
+// their own (StandaloneHost).
+class ControlHost {
+public:
+  virtual ~ControlHost() = default;
+
+  virtual QString ambientDisplayName(const QWidget* control) const = 0;
+  virtual SharedFontPtr ambientFont() const = 0;
+  virtual bool ambientUserMode() const = 0;
+  virtual bool ambientDisplayAsDefault(const QWidget* control) const = 0;
+  virtual qint32 ambientBackColor() const = 0;
+
+  virtual Extender& extender(const QWidget* control) = 0;
+
+  // The control changed the named property (the host marks its layout dirty).
+  virtual void propertyChanged(const QWidget* control, const QString& name) = 0;
+};
+
+// A host for controls outside a form: tools, tests, other programs.
+class StandaloneHost : public ControlHost {
+public:
+  StandaloneHost();
+
+  QString ambientDisplayName(const QWidget* control) const override;
+  SharedFontPtr ambientFont() const override { return font_; }
+  bool ambientUserMode() const override { return userMode_; }
+  bool ambientDisplayAsDefault(const QWidget* control) const override;
+  qint32 ambientBackColor() const override;
+  Extender& extender(const QWidget* control) override;
+  void propertyChanged(const QWidget* control, const QString& name) override;
+
+  void setDisplayName(const QString& name) { displayName_ = name; }
+  void setUserMode(bool userMode) { userMode_ = userMode; }
+  void setDisplayAsDefault(bool value) { displayAsDefault_ = value; }
+  void setAmbientFont(SharedFontPtr font) { font_ = std::move(font); }
+
+  // Names passed to propertyChanged, in order (for tests and tools).
+  QStringList changedNames;
+
+private:
+  QString displayName_ = QStringLiteral("vexabutton1");
+  SharedFontPtr font_;
+  bool userMode_ = true;
+  bool displayAsDefault_ = false;
+  Extender extender_;
+};
+
+} // namespace platform

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "platform/SharedFont.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+namespace platform {
+
+// Position and size of a child control in twips, kept as numbers (the program
+// computes with them); the pixel geometry is derived at 15 twips per pixel.
+class TwipsGeometry {
+public:
+  explicit TwipsGeometry(QWidget* widget) : widget_(widget) {}
+  double Left() const { return left_; }
+  double Top() const { return top_; }
+  double Width() const { return width_; }
+  double Height() const { return height_; }
+  void setLeft(double twips);
+  void setTop(double twips);
+  void setWidth(double twips);
+  void setHeight(double twips);
+  void move(double left, double top, double width, double height);
+
+protected:
+  void place();
+  QWidget* widget_;
+  double left_ = 0;
+  double top_ = 0;
+  double width_ = 0;
+  double height_ = 0;
+};
+
+// A label that paints its own text: transparent background, AutoSize (the
+// Width and Height follow the text), word wrap in a fixed box, alignment
+// (0 left, 1 right, 2 centre), fore colour and font.
+class Label : public QWidget, public TwipsGeometry {
+  Q_OBJECT
+public:
+  explicit Label(QWidget* parent = nullptr);
+  QString Caption() const { return caption_; }
+  void setCaption(const QString& caption);
+  bool AutoSize() const { return autoSize_; }
+  void setAutoSize(bool on);
+  bool WordWrap() const { return wordWrap_; }
+  void setWordWrap(bool on);
+  int Alignment() const { return alignment_; }
+  void setAlignment(int alignment);
+  qint32 ForeColor() const { return foreColor_; }
+  void setForeColor(qint32 rgb);
+  const SharedFont& Font() const { return font_; }
+  void setFont(const SharedFont& font);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  void autoSize();
+  QString caption_;
+  bool autoSize_ = false;
+  bool wordWrap_ = false;
+  int alignment_ = 0;
+  qint32 foreColor_ = 0;
+  SharedFont font_;
+};
+
+// A group box with a caption and back colour; its children are placed in
+// twips relative to the frame.
+class Frame : public QWidget, public TwipsGeometry {
+  Q_OBJECT
+public:
+  explicit Frame(QWidget* parent = nullptr);
+  QString Caption() const { return caption_; }
+  void setCaption(const QString& caption);
+  void setBackColor(qint32 rgb);
+  void setFont(const SharedFont& font);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  QString caption_;
+  qint32 backColor_ = -1;
+  SharedFont font_;
+};
+
+// A selection-only drop-down list (Style 2). With Sorted, AddItem places each
+// entry at its alphabetical position; otherwise at the end.
+class ComboBox : public QComboBox, public TwipsGeometry {
+  Q_OBJECT
+public:
+  explicit ComboBox(QWidget* parent = nullptr);
+  bool Sorted() const { return sorted_; }
+  void setSorted(bool on) { sorted_ = on; }
+  void AddItem(const QString& item);
+  QString Text() const;
+  int ListIndex() const { return currentIndex(); }
+  void setListIndex(int index) { setCurrentIndex(index); }
+  int ListCount() const { return count(); }
+  QString List(int index) const { return itemText(index); }
+  void setFont(const SharedFont& font);
+
+private:
+  bool sorted_ = false;
+};
+
+// A timer with Interval, Enabled and a Tag; its tick is the Timer signal.
+// Tests fire a tick directly with fire().
+class TimerControl : public QObject {
+  Q_OBJECT
+public:
+  explicit TimerControl(QObject* parent = nullptr);
+  int Interval() const { return timer_.interval(); }
+  void setInterval(int milliseconds);
+  bool Enabled() const { return enabled_; }
+  void setEnabled(bool on);
+  QString Tag() const { return tag_; }
+  void setTag(const QString& tag) { tag_ = tag; }
+  // Delivers one tick now, as the running timer would.
+  void fire() { emit Timer(); }
+
+signals:
+  void Timer();
+
+private:
+  QTimer timer_;
+  bool enabled_ = false;
+  QString tag_;
+};
+
+// A picture box: shows a picture (AutoSize takes the picture's size), has a
+// tooltip and takes the focus (tab stop).
+class PictureBox : public QWidget, public TwipsGeometry {
+  Q_OBJECT
+public:
+  explicit PictureBox(QWidget* parent = nullptr);
+  void setPicture(const QImage& picture);
+  const QImage& Picture() const { return picture_; }
+  bool AutoSize() const { return autoSize_; }
+  void setAutoSize(bool on);
+  QString ToolTipText() const { return toolTip(); }
+  void setToolTipText(const QString& text) { setToolTip(text); }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  QImage picture_;
+  bool autoSize_ = false;
+};
+
+} // namespace platform

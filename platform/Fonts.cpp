@@ -1,0 +1,7 @@
+#include "platform/Fonts.h"
+
+namespace platform {
+
+QStringList registerProgramFonts(const QString&) { return {}; }
+
+} // namespace platform

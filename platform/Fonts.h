@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Registers the program's fonts with the application: Wine's Tahoma, Tahoma
+// Bold and Marlett from their own folder, and the family "Calibri" mapped to
+// Carlito. A missing file is skipped (the system's substitute is used);
+// the names of the files that could not be registered are returned.
+QStringList registerProgramFonts(const QString& wineFontDir = QString());
+
+} // namespace platform

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/Picture.h"
+#include "platform/SharedFont.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+// The host's persistence service for one control instance.
+//
+// Keys match without regard to letter case; a value equal to the default it
+// is written with is not stored. Values are ints, Booleans, texts, fonts
+// (SharedFontPtr) or pictures (PicturePtr, possibly null for "none"). The bag
+// keeps the order in which keys were written.
+class PropertyBag {
+public:
+  // The stored value of `key`, or `defaultValue` when the key is absent.
+  QVariant ReadProperty(const QString& key, const QVariant& defaultValue = {}) const;
+  // Stores `value` under `key` unless it equals `defaultValue` (then any
+  // stored value of the key is removed).
+  void WriteProperty(const QString& key, const QVariant& value, const QVariant& defaultValue = {});
+
+  bool contains(const QString& key) const;
+  void remove(const QString& key);
+  // The stored keys in writing order, as they were written.
+  QStringList keys() const;
+  int count() const { return int(entries_.size()); }
+  bool isEmpty() const { return entries_.empty(); }
+  void clear() { entries_.clear(); }
+
+  // JSON text (one object, keys in writing order): numbers, Booleans, strings,
+  // fonts as {"Font": "Face,points,weight,charset,..."}, pictures as
+  // {"Picture": type, "Png": base64} or null.
+  QByteArray toJson() const;
+  // Parses JSON text. On malformed text returns nothing and sets *error.
+  static std::optional<PropertyBag> fromJson(const QByteArray& json, QString* error = nullptr);
+
+  // Two values equal as the bag compares them against a default.
+  static bool valuesEqual(const QVariant& a, const QVariant& b);
+
+private:
+  struct Entry {
+    QString key;
+    QVariant value;
+  };
+  int indexOf(const QString& key) const;
+  std::vector<Entry> entries_;
+};
+
+} // namespace platform
+
+Q_DECLARE_METATYPE(platform::SharedFontPtr)
+Q_DECLARE_METATYPE(platform::PicturePtr)

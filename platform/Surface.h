@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include <QString>
+
+namespace platform {
+
+// Colours on the surface are 0x00BBGGRR (red in the low byte), as the control
+// stores them. -1 is "no colour"; drawing with it draws black, as the
+// classic platform does with an invalid colour.
+using Colour = qint32;
+
+// A 32-bit pixel surface that reproduces the classic platform's pixel results.
+//
+// Pixel conventions (pinned by tests/platform/SurfaceTest.cpp):
+//   | operation        | covers                                                  |
+//   |------------------|---------------------------------------------------------|
+//   | line(x1,y1,x2,y2)| start pixel drawn, end pixel not; Bresenham over        |
+//   |                  | max(|dx|,|dy|) pixels; a zero-length line draws nothing |
+//   | fillRect(r)      | [left, right) x [top, bottom), clipped                  |
+//   | frameRect(r)     | columns left and right-1 over [top, bottom), rows top   |
+//   |                  | and bottom-1 over [left, right); empty rect: nothing    |
+//   | drawFocusRect(r) | inverts border pixels with (x + y) even, in surface     |
+//   |                  | coordinates; twice restores the surface                 |
+//   | roundRectRegion  | covers [l, r-1) x [t, b-1) minus the corner cut-outs    |
+//   | blitBottomUp32   | first buffer row is the bottom row; bytes B,G,R,x       |
+// Everything is clipped to the surface; nothing outside it is ever written.
+class Surface {
+public:
+  // Text-layout flags, with the classic platform's values.
+  enum TextFlag : unsigned {
+    TextCentre = 0x1,
+    TextWordBreak = 0x10,
+    TextCalcRect = 0x400,
+    TextRtlReading = 0x20000,
+  };
+
+  explicit Surface(int width = 0, int height = 0);
+
+  void resize(int width, int height);
+  int width() const { return image_.width(); }
+  int height() const { return image_.height(); }
+
+  // The colour `clear` fills with (the system button-face colour unless set).
+  void setBackgroundColor(Colour rgb) { background_ = rgb; }
+  Colour backgroundColor() const { return background_; }
+  void clear();
+
+  // One pixel. Reading outside the surface gives -1.
+  Colour pixel(int x, int y) const;
+  void setPixel(int x, int y, Colour rgb);
+
+  void line(int x1, int y1, int x2, int y2, Colour rgb);
+  void frameRect(const Rect& rect, Colour rgb);
+  void fillRect(const Rect& rect, Colour rgb);
+  // Copies a width x height buffer of 32-bit pixels (bytes B, G, R, unused)
+  // whose first row is the bottom row, to (x, y) on the surface.
+  void blitBottomUp32(int x, int y, int width, int height, const quint32* pixels);
+
+  // Text in the selected font and text colour, transparent background.
+  void setFont(const QFont& font);
+  const QFont& font() const { return font_; }
+  void setTextColor(Colour rgb) { textColor_ = rgb; }
+  Colour textColor() const { return textColor_; }
+  // With TextCalcRect: left and top stay, right = left + widest line,
+  // bottom = top + lines x line height. An empty text measures 0 x 0.
+  Rect measureText(const QString& text, const Rect& rect, unsigned flags) const;
+  void drawText(const QString& text, const Rect& rect, unsigned flags);
+
+  // The dotted focus rectangle, drawn by inverting pixels.
+  void drawFocusRect(const Rect& rect);
+
+  // The window region the surface's window should take. Renderers set it;
+  // the widget applies it as its mask. Empty until first set.
+  void setWindowRegion(const QRegion& region);
+  const QRegion& windowRegion() const { return region_; }
+  bool hasWindowRegion() const { return hasRegion_; }
+  // Counts setWindowRegion calls, so the widget applies a region only when it changed.
+  quint64 regionSerial() const { return regionSerial_; }
+
+  // Regions with the classic platform's coverage.
+  static QRegion roundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
+  static QRegion rectRegion(int left, int top, int right, int bottom);
+
+  const QImage& image() const { return image_; }
+  QImage& image() { return image_; }
+
+private:
+  QImage image_;
+  QFont font_;
+  Colour background_;
+  Colour textColor_ = 0;
+  QRegion region_;
+  bool hasRegion_ = false;
+  quint64 regionSerial_ = 0;
+};
+
+} // namespace platform

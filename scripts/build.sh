@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Configures (once) and builds one tree incrementally.
+#   scripts/build.sh DIR [extra cmake arguments...]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+dir="$1"
+shift
+if [ ! -f "$dir/build.ninja" ]; then
+  cmake -S "$root" -B "$dir" -G Ninja "$@"
+fi
+cmake --build "$dir"

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, when they are missing.
+# apt-get as root, through sudo otherwise; if neither works, says what to install.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  libgtest-dev googletest libbenchmark-dev
+  fonts-crosextra-carlito fonts-wine
+  xvfb xauth clang-format
+)
+
+missing=()
+for pkg in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  SUDO=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  SUDO=(sudo -n)
+elif command -v sudo >/dev/null 2>&1 && [ -t 0 ]; then
+  SUDO=(sudo)
+else
+  echo "error: cannot install packages (not root and no usable sudo)." >&2
+  echo "Please install these Debian packages and run again:" >&2
+  echo "  apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+if ! "${SUDO[@]}" apt-get update -qq || ! "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+  echo "error: apt-get could not install: ${missing[*]}" >&2
+  echo "Please install them by hand and run again." >&2
+  exit 1
+fi
