@@ -234,6 +234,14 @@ protected:
   bool event(QEvent* event) override;
 
 private:
+  // Hover tracking and window subclassing (services/Subclass.cpp).
+  void startSubclassing(); // load step: routers on the own and the parent window
+  void stopSubclassing();  // destruction step
+  void TrackMouseLeave();
+  // Tooltip and popup-menu services (services/Tooltip.cpp, services/PopupMenu.cpp).
+  void ShowToolTip();
+  void ShowPopupMenu();
+
   void propertyChanged(const QString& name);
   void mFont_FontChanged(const QString& propertyName);
   void applyRegionIfChanged();

@@ -22,3 +22,5 @@ void vexabutton::UnsetPopupMenu() {
 void vexabutton::OpenWebsite(const QString&) {}
 
 void vexabutton::About() {}
+
+void vexabutton::ShowPopupMenu() {}

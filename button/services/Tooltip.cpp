@@ -1,0 +1,4 @@
+#include "button/model/vexabutton.h"
+
+// The control's own tooltip window.
+void vexabutton::ShowToolTip() {}
