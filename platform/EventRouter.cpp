@@ -100,6 +100,14 @@ bool MessageRouter::deliver(qint32 message, qint32 wParam) {
 bool MessageRouter::eventFilter(QObject* watched, QEvent* event) {
   if (watched != window_)
     return false;
+  // A handler that destroys the window ends the event here: Qt must not go
+  // on delivering it to the deleted window.
+  const QPointer<QObject> target(watched);
+  const bool handled = filter(event);
+  return handled || !target;
+}
+
+bool MessageRouter::filter(QEvent* event) {
   switch (event->type()) {
   case QEvent::Leave:
     if (!leaveArmed_)

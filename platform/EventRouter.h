@@ -63,6 +63,7 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  bool filter(QEvent* event);
   bool deliver(qint32 message, qint32 wParam);
 
   QPointer<QWidget> window_;
