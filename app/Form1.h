@@ -24,6 +24,12 @@ public:
   void popuni();
   void gotovo();
 
+  // The pause, as the information windows drive it: their Load stops the
+  // countdown, remembering whether it was running; their closing restarts it
+  // only then (Form1Flow.cpp).
+  void pauseCountdown();
+  void resumeCountdown();
+
   // Controls, by their names.
   platform::PictureBox* tesmir = nullptr;
   platform::Label* Label1 = nullptr;
@@ -62,4 +68,12 @@ private:
   void vexabutton3_Click();
   void vexabutton4_Click();
   void Timer1_Timer();
+
+  // Flow helpers (Form1Flow.cpp).
+  bool hideForPause();
+  void timeOut();
+  void packStatusLine();
+
+  // True while an information window holds a countdown that was running.
+  bool countdownPaused_ = false;
 };
