@@ -11,8 +11,6 @@
 #include "app/Form3.h"
 #include "platform/MessageBox.h"
 
-#include <array>
-
 namespace {
 
 const QString CheckTitle = QStringLiteral("Belmora - Vokrantov test inteligencije");
@@ -20,16 +18,6 @@ const QString PauseTitle = QStringLiteral("Belmora - Vokratov test inteligencije
 
 // Gap between the labels of the status line, in twips.
 constexpr float StatusGap = 50;
-
-// The solution key: house n of each category, in the order the check reads them.
-constexpr int Houses = 5;
-const std::array<std::array<const char*, Houses>, 5> Key = {{
-    {"Zuta", "Plava", "Crvena", "Zelena", "Bela"},
-    {"Norvezanin", "Danac", "Britanac", "Nemac", "Svedjanin"},
-    {"Voda", "Caj", "Mleko", "Kafa", "Pivo"},
-    {"Odbojka", "Kosarka", "Biciklizam", "Golf", "Plivanje"},
-    {"Macka", "Konj", "Ptica", "Riba", "Pas"},
-}};
 
 // The number in a caption or tag, if it holds one.
 bool readNumber(const QString& text, int& value) {
@@ -51,13 +39,12 @@ void Form1::vexabutton1_Click() {
   if (!vexabutton1->Enabled())
     return; // the test has ended
 
-  // All 25 answers are compared; there is no partial score.
-  const std::array<const ControlArray<platform::ComboBox, 5>*, 5> categories = {&kuca, &vlasnik, &pice, &sport,
-                                                                                &ljubimac};
+  // All 25 answers are compared, category by category, house 1 to 5; there
+  // is no partial score.
   bool correct = true;
-  for (std::size_t c = 0; c < categories.size(); ++c)
-    for (int house = 1; house <= Houses; ++house)
-      if ((*categories[c])(house)->Text() != QLatin1String(Key[c][house - 1]))
+  for (const puzzle::CategoryContent& content : puzzle::categories)
+    for (int house = 1; house <= puzzle::HouseCount; ++house)
+      if (lists(content.category)(house)->Text() != QLatin1String(puzzle::SolutionKey::cell(content.category, house)))
         correct = false;
 
   QPointer<Form1> self(this);

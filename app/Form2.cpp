@@ -51,19 +51,11 @@ Form2::Form2(Form1* main) : main_(main) {
 
 Form2::~Form2() = default;
 
+// Those of the main window's exit button, in a smaller font.
 platform::PropertyBag Form2::storedButtonProperties() {
-  platform::PropertyBag bag;
-  bag.WriteProperty(QStringLiteral("_extentx"), 3201);
-  bag.WriteProperty(QStringLiteral("_extenty"), 873);
-  bag.WriteProperty(QStringLiteral("buttonstyle"), 13);
+  platform::PropertyBag bag = Form1::storedButtonProperties(4);
   bag.WriteProperty(QStringLiteral("font"), QVariant::fromValue(std::make_shared<platform::SharedFont>(
                                                 QStringLiteral("Tahoma"), 8.25, 400, 0)));
-  bag.WriteProperty(QStringLiteral("backcolor"), 0);
-  bag.WriteProperty(QStringLiteral("caption"), QStringLiteral("&Izlaz"));
-  bag.WriteProperty(QStringLiteral("pictureeffectonover"), 0);
-  bag.WriteProperty(QStringLiteral("pictureeffectondown"), 0);
-  bag.WriteProperty(QStringLiteral("captioneffects"), 0);
-  bag.WriteProperty(QStringLiteral("tooltipbackcolor"), 0);
   return bag;
 }
 
