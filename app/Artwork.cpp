@@ -137,6 +137,10 @@ QImage tesmirPortrait(QSize size) {
   const QColor ink(50, 40, 36);
   painter.setPen(QPen(ink, 1.6));
 
+  // Neck, behind the collar
+  painter.setBrush(QColor(226, 186, 152));
+  painter.drawRect(QRectF(67, 126, 20, 24));
+
   // Jacket and shirt collar
   QPainterPath jacket;
   jacket.moveTo(10, 200);
@@ -164,10 +168,6 @@ QImage tesmirPortrait(QSize size) {
   bow.closeSubpath();
   painter.setBrush(QColor(170, 40, 48));
   painter.drawPath(bow);
-
-  // Neck
-  painter.setBrush(QColor(226, 186, 152));
-  painter.drawRect(QRectF(67, 126, 20, 24));
 
   // Hair: a cloud of grey tufts behind the head
   painter.setBrush(QColor(214, 214, 218));

@@ -6,6 +6,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTextLayout>
+
+#include <cmath>
+#include <memory>
+#include <vector>
 
 #include <algorithm>
 
@@ -120,60 +125,73 @@ void Label::setFont(const SharedFont& font) {
   update();
 }
 
-QString Label::displayText() const {
+struct Label::TextBlock {
+  std::vector<std::unique_ptr<QTextLayout>> paragraphs;
+  int width = 0;  // widest line, whole pixels
+  int height = 0; // lines x line height
+};
+
+Label::TextBlock Label::layoutText(int boxWidth, bool wrap) const {
+  TextBlock block;
+  if (caption_.isEmpty())
+    return block;
+  const QFont font = font_.toQFont();
+  const qreal lineHeight = QFontMetrics(font).height();
+  QTextOption option;
+  option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+  option.setAlignment(alignment_ == 1 ? Qt::AlignRight : alignment_ == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+
   QString text = caption_;
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
-}
-
-int Label::textFlags() const {
-  int flags = Qt::AlignTop;
-  switch (alignment_) {
-  case 1:
-    flags |= Qt::AlignRight;
-    break;
-  case 2:
-    flags |= Qt::AlignHCenter;
-    break;
-  default:
-    flags |= Qt::AlignLeft;
-    break;
+  qreal y = 0;
+  qreal widest = 0;
+  for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+    auto layout = std::make_unique<QTextLayout>(paragraph, font);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+      line.setLineWidth(std::max(1, boxWidth));
+      line.setLeadingIncluded(false);
+      line.setPosition(QPointF(0, y));
+      widest = std::max(widest, line.naturalTextWidth());
+      y += lineHeight;
+    }
+    layout->endLayout();
+    block.paragraphs.push_back(std::move(layout));
   }
-  // A fixed box wraps at its width; so does an AutoSize label with WordWrap.
-  if (!autoSize_ || wordWrap_)
-    flags |= Qt::TextWordWrap;
-  return flags;
+  block.width = int(std::ceil(widest));
+  block.height = int(y);
+  return block;
 }
 
 void Label::autoSize() {
   if (!autoSize_)
     return;
   const QFontMetrics metrics(font_.toQFont());
-  const QString text = displayText();
   if (wordWrap_) {
-    const int widthPixels = twipsToPixels(Width());
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, widthPixels), 1 << 20), textFlags(), text);
-    setHeight(pixelsToTwips(text.isEmpty() ? metrics.height() : bounds.height()));
+    const TextBlock block = layoutText(twipsToPixels(Width()), true);
+    setHeight(pixelsToTwips(caption_.isEmpty() ? metrics.height() : block.height));
     return;
   }
-  if (text.isEmpty()) {
+  if (caption_.isEmpty()) {
     // Nothing to show: no width, one line high.
     move(Left(), Top(), 0, pixelsToTwips(metrics.height()));
     return;
   }
-  const QRect bounds = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), textFlags(), text);
-  move(Left(), Top(), pixelsToTwips(bounds.width()), pixelsToTwips(bounds.height()));
+  const TextBlock block = layoutText(1 << 20, false);
+  move(Left(), Top(), pixelsToTwips(block.width), pixelsToTwips(block.height));
 }
 
 void Label::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty())
     return;
   QPainter painter(this);
-  painter.setFont(font_.toQFont());
   painter.setPen(isEnabled() ? toQColor(foreColor_, SystemColors::ButtonText)
-                             : QColor(toQColor(qint32(0x80000011), SystemColors::GrayText)));
-  painter.drawText(rect(), textFlags(), displayText());
+                             : toQColor(qint32(0x80000011), SystemColors::GrayText));
+  const TextBlock block = layoutText(width(), wraps());
+  for (const auto& paragraph : block.paragraphs)
+    paragraph->draw(&painter, QPointF(0, 0));
 }
 
 // ---- Frame -----------------------------------------------------------------------

@@ -46,7 +46,8 @@ protected:
 // the Width stays and the Height follows. An AutoSize label keeps its Left
 // whatever its alignment. The size is measured in whole pixels (15 twips
 // each) and updated at once, so Width is right as soon as setCaption returns.
-// CR LF, LF and CR each start a new line.
+// CR LF, LF and CR each start a new line. Lines follow each other at the
+// font's height (ascent + descent), without the font's extra leading.
 class Label : public QWidget, public TwipsGeometry {
   Q_OBJECT
 public:
@@ -72,8 +73,12 @@ protected:
 
 private:
   void autoSize();
-  QString displayText() const;
-  int textFlags() const;
+  struct TextBlock;
+  // Lays the caption out in lines `boxWidth` pixels wide (wrapped when
+  // `wrap`), stacked at the font's height with no leading between lines, as
+  // the classic text output does.
+  TextBlock layoutText(int boxWidth, bool wrap) const;
+  bool wraps() const { return !autoSize_ || wordWrap_; }
   QString caption_;
   bool autoSize_ = false;
   bool wordWrap_ = false;
