@@ -179,3 +179,14 @@ TEST_F(Form1Fixture, CloseBoxUnloadsTheWindow) {
   EXPECT_TRUE(unloaded);
   EXPECT_FALSE(form->isVisible());
 }
+
+TEST_F(Form1Fixture, StatusLineLabelsMeasureAsTheStoredLayout) {
+  // Carlito has the metrics of Calibri, so the automatic sizes come out as
+  // the stored design sizes (bold text may differ by a few pixels of hinting).
+  EXPECT_NEAR(form->Label2->Width(), 1410, 90);
+  EXPECT_NEAR(form->Label3->Width(), 2325, 90);
+  EXPECT_NEAR(form->Label4->Width(), 210, 15);
+  EXPECT_NEAR(form->Label5->Width(), 630, 30);
+  for (platform::Label* label : {form->Label2, form->Label3, form->Label4, form->Label5, form->Label6})
+    EXPECT_EQ(label->Height(), 225) << label->objectName().toStdString();
+}
