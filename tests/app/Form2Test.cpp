@@ -13,6 +13,7 @@ TEST(Form2Layout, WindowControlsAndFonts) {
   EXPECT_EQ(window.Caption(), QStringLiteral("O Tesmiru Vokrantu:"));
   EXPECT_EQ(window.size(), QSize(595, 505));
   EXPECT_EQ(window.BorderStyle(), 4);
+  expectCentredToolWindow(window);
 
   EXPECT_EQ(window.Picture1->Picture().size(), QSize(240, 250));
   EXPECT_EQ(window.Picture1->Left(), 0);

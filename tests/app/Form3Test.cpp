@@ -13,6 +13,7 @@ TEST(Form3Layout, WindowControlsAndFonts) {
   EXPECT_EQ(window.Caption(), QStringLiteral("O Programu i autoru"));
   EXPECT_EQ(window.size(), QSize(525, 454));
   EXPECT_EQ(window.BorderStyle(), 4);
+  expectCentredToolWindow(window);
   EXPECT_EQ(window.BackColor(), 0x00E6E6E6);
 
   EXPECT_EQ(window.Picture1->Picture().size(), QSize(196, 350));

@@ -3,7 +3,10 @@
 // Checks shared by the tests of the two information windows.
 
 #include "platform/Controls.h"
+#include "platform/Form.h"
 #include "platform/Geometry.h"
+
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +35,20 @@ inline void expectPlainText(const QString& text) {
   EXPECT_FALSE(text.isEmpty());
   for (QChar c : text)
     EXPECT_LT(c.unicode(), 128) << text.toStdString();
+}
+
+// A fixed tool window without taskbar entry, minimize or maximize button,
+// centred on the screen once shown.
+inline void expectCentredToolWindow(platform::Form& window) {
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  window.Show();
+  const QRect screen = window.screen()->availableGeometry();
+  const QPoint offset = window.frameGeometry().center() - screen.center();
+  EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
 }
 
 inline void expectFont(const platform::SharedFont& font, const char* name, double size, int weight, int charset) {
