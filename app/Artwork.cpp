@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+
 namespace artwork {
 
 namespace {
@@ -114,6 +116,18 @@ QImage iconImage(int size) {
   return image;
 }
 
+QList<QImage> iconImages() {
+  QList<QImage> images;
+  for (int size : {48, 32, 16}) {
+    const QImage full = iconImage(size);
+    // 8 bits: a palette of the picture's colours; pixels less than half
+    // opaque become the transparent entry.
+    QImage indexed = full.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdAlphaDither | Qt::AvoidDither);
+    images << indexed << full;
+  }
+  return images;
+}
+
 QIcon windowIcon() {
   QIcon icon;
   for (int size : {48, 32, 16})
@@ -123,10 +137,13 @@ QIcon windowIcon() {
 
 QImage tesmirPortrait(QSize size) {
   QImage image(size, QImage::Format_RGB32);
+  image.fill(QColor(172, 150, 120));
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  // Everything below is drawn on a 154 x 200 canvas.
-  painter.scale(size.width() / 154.0, size.height() / 200.0);
+  // Everything below is drawn on a 154 x 200 canvas, scaled evenly.
+  const double scale = std::min(size.width() / 154.0, size.height() / 200.0);
+  painter.translate((size.width() - 154 * scale) / 2, (size.height() - 200 * scale) / 2);
+  painter.scale(scale, scale);
 
   // Background: a warm studio glow
   QRadialGradient glow(77, 80, 120);
@@ -233,6 +250,84 @@ QImage tesmirPortrait(QSize size) {
   painter.setPen(QPen(QColor(110, 92, 70), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(1, 1, 152, 198));
+  return image;
+}
+
+QImage authorPortrait(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(QColor(206, 218, 228));
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // Drawn on a 196 x 350 canvas, scaled evenly.
+  const double scale = std::min(size.width() / 196.0, size.height() / 350.0);
+  painter.translate((size.width() - 196 * scale) / 2, (size.height() - 350 * scale) / 2);
+  painter.scale(scale, scale);
+
+  // Wall and desk
+  QLinearGradient wall(0, 0, 0, 250);
+  wall.setColorAt(0.0, QColor(226, 234, 240));
+  wall.setColorAt(1.0, QColor(190, 204, 216));
+  painter.fillRect(QRectF(0, 0, 196, 250), wall);
+  painter.fillRect(QRectF(0, 250, 196, 100), QColor(150, 108, 72));
+  painter.fillRect(QRectF(0, 250, 196, 6), QColor(118, 82, 52));
+
+  const QColor ink(44, 40, 40);
+  painter.setPen(QPen(ink, 1.6));
+
+  // Sweater
+  QPainterPath body;
+  body.moveTo(30, 252);
+  body.cubicTo(34, 196, 62, 180, 98, 178);
+  body.cubicTo(134, 180, 162, 196, 166, 252);
+  body.closeSubpath();
+  painter.setBrush(QColor(46, 120, 110));
+  painter.drawPath(body);
+  // Neck
+  painter.setBrush(QColor(226, 184, 148));
+  painter.drawRect(QRectF(88, 156, 20, 26));
+  // Head and short dark hair
+  painter.drawEllipse(QRectF(68, 92, 60, 74));
+  QPainterPath hair;
+  hair.moveTo(68, 122);
+  hair.cubicTo(62, 84, 132, 80, 128, 122);
+  hair.cubicTo(118, 104, 84, 100, 68, 122);
+  painter.setBrush(QColor(64, 46, 36));
+  painter.drawPath(hair);
+  // Eyes and smile
+  painter.setBrush(ink);
+  painter.drawEllipse(QPointF(87, 130), 2, 2);
+  painter.drawEllipse(QPointF(109, 130), 2, 2);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+  QPainterPath smile;
+  smile.moveTo(88, 148);
+  smile.quadTo(98, 155, 108, 148);
+  painter.drawPath(smile);
+
+  // Laptop on the desk, showing five coloured houses
+  painter.setPen(QPen(ink, 1.4));
+  painter.setBrush(QColor(70, 74, 84));
+  QPainterPath lid;
+  lid.moveTo(40, 300);
+  lid.lineTo(52, 236);
+  lid.lineTo(144, 236);
+  lid.lineTo(156, 300);
+  lid.closeSubpath();
+  painter.drawPath(lid);
+  painter.setBrush(QColor(200, 204, 210));
+  painter.drawRect(QRectF(30, 300, 136, 10));
+  painter.setPen(Qt::NoPen);
+  for (int i = 0; i < 5; ++i) {
+    painter.setBrush(houseColours[i]);
+    painter.drawRect(QRectF(62 + i * 15, 266, 10, 10));
+  }
+
+  // Coffee cup
+  painter.setPen(QPen(ink, 1.4));
+  painter.setBrush(QColor(245, 245, 240));
+  painter.drawRect(QRectF(168, 282, 16, 20));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawArc(QRectF(180, 286, 10, 10), -90 * 16, 180 * 16);
   return image;
 }
 
