@@ -112,6 +112,23 @@ TEST_F(Form2Pause, EachOpeningIsAFreshWindow) {
   EXPECT_EQ(boxes.calls.size(), 2u);
 }
 
+TEST_F(Form2Pause, ReopenedBeforeTheClosedOneIsGone) {
+  QPointer<Form2> first = open();
+  ASSERT_TRUE(first);
+  first->close(); // its deletion is still pending
+  Form2* second = open();
+  ASSERT_TRUE(second);
+  EXPECT_NE(second, first.data());
+  EXPECT_TRUE(second->isVisible());
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->Timer1->Enabled());
+  flushDeletes();
+  EXPECT_TRUE(first.isNull());
+  EXPECT_EQ(form->form2.data(), second);
+  second->close();
+  EXPECT_TRUE(form->Timer1->Enabled());
+}
+
 TEST_F(Form2Pause, GoesWithTheMainWindow) {
   QPointer<Form2> window = open();
   ASSERT_TRUE(window);
