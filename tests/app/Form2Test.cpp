@@ -90,7 +90,7 @@ TEST_F(Form2Pause, IzlazClosesAndTheTestContinues) {
   EXPECT_TRUE(form->Timer1->Enabled());
 }
 
-TEST_F(Form2Pause, DISABLED_EscClosesIt) {
+TEST_F(Form2Pause, EscClosesIt) {
   Form2* window = open();
   ASSERT_TRUE(window);
   QTest::keyClick(window->Picture1, Qt::Key_Escape);
