@@ -43,6 +43,7 @@ Form2::Form2(Form1* main) : main_(main) {
   connect(vexabutton1, &vexabutton::Click, this, &Form2::vexabutton1_Click);
 
   setTabOrder(Picture1, vexabutton1);
+  Picture1->setFocus();
 
   // The main window may go first (the program ends): this window goes with it.
   if (main)

@@ -21,6 +21,7 @@ Form3::Form3(Form1* main) : main_(main) {
   Picture1->setAutoSize(true);
   Picture1->setPicture(infoartwork::authorSnapshot());
   Picture1->setToolTipText(infotexts::authorPictureTip());
+  Picture1->setFocus();
 
   const platform::SharedFont text = calibri(9.75);
   const platform::SharedFont contact = calibri(11.25, 700);

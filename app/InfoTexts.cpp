@@ -17,15 +17,15 @@ QString vokrantWorks() {
       "naizgled nepovezanih podataka dolazi do jednog jedinog resenja. Najpoznatiji medju njima je zadatak o pet "
       "kuca, koji je prvi put objavio 1904. godine u skolskom listu \"Kaldorski djak\". U knjizi \"Red u glavi\" "
       "(1911) opisao je tablicu iskljucivanja, kojom se svaki takav zadatak resava bez pogadjanja. Osnovao je "
-      "Kruzok za pravilno misljenje, koji je nedeljom okupljao djake, zanatlije i penzionisane "
-      "postare. Pred kraj zivota sakupio je svoje zagonetke u zbirku \"Zadaci za duge zimske "
+      "Kruzok za pravilno misljenje, koji se nedeljom sastajao u gradskoj citaonici i okupljao djake, zanatlije i "
+      "penzionisane postare. Pred kraj zivota sakupio je svoje zagonetke u zbirku \"Zadaci za duge zimske "
       "veceri\" (1929), koja je dozivela jedanaest izdanja. Umro je 1936. godine u Kaldoru i ostavio za sobom "
-      "beleznice pune nedovrsenih zadataka.");
+      "beleznice pune nedovrsenih zadataka. Djaci su ga pamtili po recenici: \"Ne pogadjaj, nego iskljucuj.\"");
 }
 
 QString vokrantNameSaying() {
-  return QStringLiteral("U narodu se i danas kaze \"pravi Vokrant\" za nekoga ko misli brzo i tacno, i to glavom, "
-                        "a ne srecom.");
+  return QStringLiteral("U narodu se i danas kaze \"pravi Vokrant\" za nekoga ko misli brzo i tacno, a "
+                        "\"vokrantovati\" znaci resiti nesto glavom, a ne srecom.");
 }
 
 QString programIdea() {
@@ -33,13 +33,14 @@ QString programIdea() {
       "Ideja za ovaj program rodila se jedne kisne jeseni, kada mi je u ruke dospela stara, pohabana zbirka "
       "Vokrantovih zadataka. Zadatak o pet kuca resavali smo prijatelji i ja uz olovku i papir, i svi smo se "
       "slozili da je najlepsi kada se resava sa satom na stolu. Tako je nastao ovaj test: petnaest podataka, pet "
-      "kuca, trideset minuta i tri pokusaja. Zadatak je star vise od sto godina, ali ne zastareva. Srecno!");
+      "kuca, trideset minuta i tri pokusaja. Zadatak je star vise od sto godina, ali ne zastareva. Ako ga resite, "
+      "pripadate malom broju ljudi koji imaju strpljenja da misle do kraja. Srecno!");
 }
 
 QString programAuthor() {
   return QStringLiteral(
       "Autor programa je Milovan Trsic, programer iz Kaldora i osnivac malog studija Belmora, koji vec dugo pravi "
-      "obrazovne programe i igre za racunare. Pored zagonetki voli sah i duge setnje pored reke. "
+      "obrazovne programe i igre za racunare. Pored zagonetki voli sah, stare satove i duge setnje pored reke. "
       "Ovaj test je njegov mali poklon Tesmiru Vokrantu i svima koji vole da misle. Pisite mu: rado odgovara na "
       "pitanja, kritike i predloge za nove zadatke.");
 }

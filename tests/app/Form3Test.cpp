@@ -13,6 +13,7 @@ TEST(Form3Layout, WindowControlsAndFonts) {
   EXPECT_EQ(window.Caption(), QStringLiteral("O Programu i autoru"));
   EXPECT_EQ(window.size(), QSize(525, 454));
   EXPECT_EQ(window.BorderStyle(), 4);
+  expectCentredToolWindow(window);
   EXPECT_EQ(window.BackColor(), 0x00E6E6E6);
 
   EXPECT_EQ(window.Picture1->Picture().size(), QSize(196, 350));
@@ -42,11 +43,8 @@ TEST(Form3Layout, TextsArePlainFitAndUseReservedAddresses) {
   expectTextFits(*window.Label1);
   expectTextFits(*window.Label2);
   // Contact lines fit beside the picture, inside the window.
-  for (const platform::Label* label : {window.Label3, window.Label4, window.Label5, window.Label7}) {
-    const int right = platform::twipsToPixels(label->Left()) +
-                      QFontMetrics(label->Font().toQFont()).horizontalAdvance(label->Caption());
-    EXPECT_LT(right, window.width()) << label->Caption().toStdString();
-  }
+  for (const platform::Label* label : {window.Label3, window.Label4, window.Label5, window.Label7})
+    EXPECT_LT(label->Left() + label->Width(), window.ScaleWidth()) << label->Caption().toStdString();
   for (const platform::Label* label : {window.Label3, window.Label4, window.Label7})
     EXPECT_TRUE(label->Caption().endsWith(QStringLiteral(".example"))) << label->Caption().toStdString();
 }
