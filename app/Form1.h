@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ControlArray.h"
+#include "app/Puzzle.h"
 #include "button/model/vexabutton.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -23,6 +24,13 @@ public:
   // Public procedures.
   void popuni();
   void gotovo();
+
+  // The five lists of a category (kuca, vlasnik, pice, sport, ljubimac).
+  ControlArray<platform::ComboBox, 5>& lists(puzzle::Category category);
+
+  // The stored property values of button `index` (1 to 4), as loaded into
+  // the instance with vexabutton::ReadProperties.
+  static platform::PropertyBag storedButtonProperties(int index);
 
   // Controls, by their names.
   platform::PictureBox* tesmir = nullptr;

@@ -5,6 +5,11 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("Vokrantov test inteligencije"));
+  // The program ends when the main window unloads, not when its last window
+  // closes: during a pause the main window is hidden while a message box or
+  // an information window is the only one open.
+  app.setQuitOnLastWindowClosed(false);
   platform::registerProgramFonts();
   auto* form = new Form1;
   QObject::connect(form, &platform::Form::unloaded, &app, &QApplication::quit);

@@ -2,7 +2,20 @@
 
 #include "platform/SystemColors.h"
 
+#include <unordered_set>
+
 namespace platform {
+
+namespace {
+std::unordered_set<const ControlHost*>& liveHosts() {
+  static std::unordered_set<const ControlHost*> hosts;
+  return hosts;
+}
+} // namespace
+
+ControlHost::ControlHost() { liveHosts().insert(this); }
+ControlHost::~ControlHost() { liveHosts().erase(this); }
+bool ControlHost::isLive(const ControlHost* host) { return host && liveHosts().count(host) != 0; }
 
 StandaloneHost::StandaloneHost() : font_(std::make_shared<SharedFont>(QStringLiteral("Tahoma"), 8.25)) {}
 

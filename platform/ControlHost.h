@@ -35,7 +35,15 @@ public:
 // their own (StandaloneHost).
 class ControlHost {
 public:
-  virtual ~ControlHost() = default;
+  ControlHost();
+  virtual ~ControlHost();
+  ControlHost(const ControlHost&) = delete;
+  ControlHost& operator=(const ControlHost&) = delete;
+
+  // True from the end of `host`'s construction until its destruction starts.
+  // A form is destroyed before the QWidget base that deletes its controls, so
+  // a control asks this before it calls its host from a late hide event.
+  static bool isLive(const ControlHost* host);
 
   virtual QString ambientDisplayName(const QWidget* control) const = 0;
   virtual SharedFontPtr ambientFont() const = 0;

@@ -1,10 +1,46 @@
 #include "platform/Controls.h"
 
 #include "platform/Geometry.h"
+#include "platform/SystemColors.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QSignalBlocker>
+#include <QTextLayout>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include <algorithm>
 
 namespace platform {
+
+namespace {
+
+// A colour value 0x00BBGGRR (or a system-colour reference) as a QColor; an
+// untranslatable value falls back to `fallbackIndex`'s system colour.
+QColor toQColor(qint32 oleColor, int fallbackIndex) {
+  qint32 rgb = translateOleColor(oleColor);
+  if (rgb < 0)
+    rgb = SystemColors::get(fallbackIndex);
+  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+// Copies every attribute of `from` into the font object `to`.
+void copyFont(SharedFont& to, const SharedFont& from) {
+  to.setName(from.Name());
+  to.setSize(from.Size());
+  to.setWeight(from.Weight());
+  to.setCharset(from.Charset());
+  to.setItalic(from.Italic());
+  to.setUnderline(from.Underline());
+  to.setStrikethrough(from.Strikethrough());
+}
+
+} // namespace
+
+// ---- TwipsGeometry -------------------------------------------------------------
 
 void TwipsGeometry::setLeft(double twips) {
   left_ = twips;
@@ -30,54 +66,276 @@ void TwipsGeometry::move(double left, double top, double width, double height) {
   place();
 }
 void TwipsGeometry::place() {
-  widget_->setGeometry(twipsToPixels(left_), twipsToPixels(top_), twipsToPixels(width_), twipsToPixels(height_));
+  widget_->setGeometry(twipsToPixels(left_), twipsToPixels(top_), twipsToPixels(std::max(0.0, width_)),
+                       twipsToPixels(std::max(0.0, height_)));
 }
 
-Label::Label(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {}
+// ---- Label -----------------------------------------------------------------------
+
+Label::Label(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
+  // Transparent: the parent's background shows through around the text.
+  setAttribute(Qt::WA_NoSystemBackground);
+  setAutoFillBackground(false);
+  setFocusPolicy(Qt::NoFocus);
+  QWidget::setFont(font_.toQFont());
+}
+
 void Label::setCaption(const QString& caption) {
+  if (caption == caption_)
+    return;
+  caption_ = caption;
+  autoSize();
+  update();
+}
+
+void Label::setAutoSize(bool on) {
+  if (autoSize_ == on)
+    return;
+  autoSize_ = on;
+  autoSize();
+  update();
+}
+
+void Label::setWordWrap(bool on) {
+  if (wordWrap_ == on)
+    return;
+  wordWrap_ = on;
+  autoSize();
+  update();
+}
+
+void Label::setAlignment(int alignment) {
+  if (alignment_ == alignment)
+    return;
+  alignment_ = alignment;
+  update();
+}
+
+void Label::setForeColor(qint32 rgb) {
+  if (foreColor_ == rgb)
+    return;
+  foreColor_ = rgb;
+  update();
+}
+
+void Label::setFont(const SharedFont& font) {
+  copyFont(font_, font);
+  QWidget::setFont(font_.toQFont());
+  autoSize();
+  update();
+}
+
+struct Label::TextBlock {
+  std::vector<std::unique_ptr<QTextLayout>> paragraphs;
+  int width = 0;  // widest line, whole pixels
+  int height = 0; // lines x line height
+};
+
+Label::TextBlock Label::layoutText(int boxWidth, bool wrap) const {
+  TextBlock block;
+  if (caption_.isEmpty())
+    return block;
+  const QFont font = font_.toQFont();
+  const qreal lineHeight = QFontMetrics(font).height();
+  QTextOption option;
+  option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+  option.setAlignment(alignment_ == 1 ? Qt::AlignRight : alignment_ == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+
+  QString text = caption_;
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  qreal y = 0;
+  qreal widest = 0;
+  for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+    auto layout = std::make_unique<QTextLayout>(paragraph, font);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+      line.setLineWidth(std::max(1, boxWidth));
+      line.setLeadingIncluded(false);
+      line.setPosition(QPointF(0, y));
+      widest = std::max(widest, line.naturalTextWidth());
+      y += lineHeight;
+    }
+    layout->endLayout();
+    block.paragraphs.push_back(std::move(layout));
+  }
+  block.width = int(std::ceil(widest));
+  block.height = int(y);
+  return block;
+}
+
+void Label::autoSize() {
+  if (!autoSize_)
+    return;
+  const QFontMetrics metrics(font_.toQFont());
+  if (wordWrap_) {
+    const TextBlock block = layoutText(twipsToPixels(Width()), true);
+    setHeight(pixelsToTwips(caption_.isEmpty() ? metrics.height() : block.height));
+    return;
+  }
+  if (caption_.isEmpty()) {
+    // Nothing to show: no width, one line high.
+    move(Left(), Top(), 0, pixelsToTwips(metrics.height()));
+    return;
+  }
+  const TextBlock block = layoutText(1 << 20, false);
+  move(Left(), Top(), pixelsToTwips(block.width), pixelsToTwips(block.height));
+}
+
+void Label::paintEvent(QPaintEvent*) {
+  if (caption_.isEmpty())
+    return;
+  QPainter painter(this);
+  painter.setPen(isEnabled() ? toQColor(foreColor_, SystemColors::ButtonText)
+                             : toQColor(qint32(0x80000011), SystemColors::GrayText));
+  const TextBlock block = layoutText(width(), wraps());
+  for (const auto& paragraph : block.paragraphs)
+    paragraph->draw(&painter, QPointF(0, 0));
+}
+
+// ---- Frame -----------------------------------------------------------------------
+
+Frame::Frame(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
+  setFocusPolicy(Qt::NoFocus);
+  QWidget::setFont(font_.toQFont());
+}
+
+void Frame::setCaption(const QString& caption) {
+  if (caption_ == caption)
+    return;
   caption_ = caption;
   update();
 }
-void Label::setAutoSize(bool on) { autoSize_ = on; }
-void Label::setWordWrap(bool on) { wordWrap_ = on; }
-void Label::setAlignment(int alignment) { alignment_ = alignment; }
-void Label::setForeColor(qint32 rgb) { foreColor_ = rgb; }
-void Label::setFont(const SharedFont& font) {
-  font_.setName(font.Name());
-  font_.setSize(font.Size());
-  font_.setWeight(font.Weight());
-  font_.setCharset(font.Charset());
-  font_.setItalic(font.Italic());
-  font_.setUnderline(font.Underline());
-  font_.setStrikethrough(font.Strikethrough());
+
+void Frame::setBackColor(qint32 rgb) {
+  if (backColor_ == rgb)
+    return;
+  backColor_ = rgb;
+  update();
 }
-void Label::paintEvent(QPaintEvent*) {}
-void Label::autoSize() {}
 
-Frame::Frame(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {}
-void Frame::setCaption(const QString& caption) { caption_ = caption; }
-void Frame::setBackColor(qint32 rgb) { backColor_ = rgb; }
-void Frame::setFont(const SharedFont&) {}
-void Frame::paintEvent(QPaintEvent*) {}
+void Frame::setFont(const SharedFont& font) {
+  copyFont(font_, font);
+  QWidget::setFont(font_.toQFont());
+  update();
+}
 
-ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), TwipsGeometry(this) {}
-void ComboBox::AddItem(const QString& item) { addItem(item); }
+void Frame::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QColor back = toQColor(backColor_, SystemColors::ButtonFace);
+  // Background
+  painter.fillRect(rect(), back);
+
+  const QFont font = font_.toQFont();
+  const QFontMetrics metrics(font);
+  const int lineTop = caption_.isEmpty() ? 0 : metrics.height() / 2;
+  const int w = width();
+  const int h = height();
+  const QColor shadow = toQColor(qint32(0x80000010), SystemColors::ButtonShadow);
+  const QColor highlight = toQColor(qint32(0x80000014), SystemColors::ButtonHighlight);
+
+  // Etched outline: a shadow ring with a highlight ring one pixel inside it
+  painter.setPen(highlight);
+  painter.drawRect(1, lineTop + 1, w - 2, h - lineTop - 2);
+  painter.setPen(shadow);
+  painter.drawRect(0, lineTop, w - 2, h - lineTop - 2);
+
+  if (caption_.isEmpty())
+    return;
+  // Caption, on the back colour, breaking the top edge
+  const int textLeft = 8;
+  const int textWidth = metrics.horizontalAdvance(caption_);
+  const QRect textRect(textLeft - 2, 0, textWidth + 4, metrics.height());
+  painter.fillRect(textRect, back);
+  painter.setFont(font);
+  painter.setPen(isEnabled() ? toQColor(qint32(0x80000012), SystemColors::ButtonText)
+                             : toQColor(qint32(0x80000011), SystemColors::GrayText));
+  painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
+}
+
+// ---- ComboBox --------------------------------------------------------------------
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), TwipsGeometry(this) {
+  setEditable(false);
+  setFocusPolicy(Qt::StrongFocus);
+  setCurrentIndex(-1);
+}
+
+void ComboBox::AddItem(const QString& item) {
+  // QComboBox selects the first entry added to an empty list; a list here
+  // keeps whatever selection it had (none at first).
+  const QSignalBlocker blocker(this);
+  const int selected = currentIndex();
+  int position = count();
+  if (sorted_) {
+    position = 0;
+    while (position < count() && QString::compare(itemText(position), item, Qt::CaseInsensitive) <= 0)
+      ++position;
+  }
+  insertItem(position, item);
+  setCurrentIndex(selected < 0 ? -1 : (position <= selected ? selected + 1 : selected));
+}
+
 QString ComboBox::Text() const { return currentIndex() < 0 ? QString() : currentText(); }
-void ComboBox::setFont(const SharedFont&) {}
 
-TimerControl::TimerControl(QObject* parent) : QObject(parent) { connect(&timer_, &QTimer::timeout, this, &TimerControl::Timer); }
-void TimerControl::setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
-void TimerControl::setEnabled(bool on) {
-  enabled_ = on;
-  if (on)
+void ComboBox::setFont(const SharedFont& font) { QWidget::setFont(font.toQFont()); }
+
+// ---- TimerControl ----------------------------------------------------------------
+
+TimerControl::TimerControl(QObject* parent) : QObject(parent) {
+  // Ticks a second apart stay a second apart (a coarse timer may drift by 5 %).
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, &TimerControl::Timer);
+}
+
+void TimerControl::setInterval(int milliseconds) {
+  timer_.setInterval(std::max(0, milliseconds));
+  // A new interval starts counting afresh.
+  if (enabled_ && timer_.interval() > 0)
     timer_.start();
   else
     timer_.stop();
 }
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {}
-void PictureBox::setPicture(const QImage& picture) { picture_ = picture; }
-void PictureBox::setAutoSize(bool on) { autoSize_ = on; }
-void PictureBox::paintEvent(QPaintEvent*) {}
+void TimerControl::setEnabled(bool on) {
+  if (enabled_ == on)
+    return;
+  enabled_ = on;
+  if (on && timer_.interval() > 0)
+    timer_.start();
+  else
+    timer_.stop();
+}
+
+// ---- PictureBox ------------------------------------------------------------------
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this) { setFocusPolicy(Qt::StrongFocus); }
+
+void PictureBox::setPicture(const QImage& picture) {
+  picture_ = picture;
+  autoSize();
+  update();
+}
+
+void PictureBox::setAutoSize(bool on) {
+  if (autoSize_ == on)
+    return;
+  autoSize_ = on;
+  autoSize();
+}
+
+void PictureBox::autoSize() {
+  if (!autoSize_ || picture_.isNull())
+    return;
+  move(Left(), Top(), pixelsToTwips(picture_.width()), pixelsToTwips(picture_.height()));
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), toQColor(qint32(0x8000000F), SystemColors::ButtonFace));
+  if (!picture_.isNull())
+    painter.drawImage(QPoint(0, 0), picture_);
+}
 
 } // namespace platform

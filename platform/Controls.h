@@ -23,6 +23,10 @@ public:
   void setWidth(double twips);
   void setHeight(double twips);
   void move(double left, double top, double width, double height);
+  // The control's own Visible and Enabled flags (true while its window is not
+  // shown yet, as long as the control itself is not hidden or disabled).
+  bool Visible() const { return !widget_->isHidden(); }
+  bool Enabled() const { return widget_->isEnabled(); }
 
 protected:
   void place();
@@ -36,9 +40,20 @@ protected:
 // A label that paints its own text: transparent background, AutoSize (the
 // Width and Height follow the text), word wrap in a fixed box, alignment
 // (0 left, 1 right, 2 centre), fore colour and font.
+//
+// Without AutoSize the text wraps at the box's width. With AutoSize and no
+// WordWrap both Width and Height follow the text; with AutoSize and WordWrap
+// the Width stays and the Height follows. An AutoSize label keeps its Left
+// whatever its alignment. The size is measured in whole pixels (15 twips
+// each) and updated at once, so Width is right as soon as setCaption returns.
+// CR LF, LF and CR each start a new line. Lines follow each other at the
+// font's height (ascent + descent), without the font's extra leading.
 class Label : public QWidget, public TwipsGeometry {
   Q_OBJECT
 public:
+  // move(x, y) in pixels as any widget; move(left, top, width, height) in twips.
+  using QWidget::move;
+  using TwipsGeometry::move;
   explicit Label(QWidget* parent = nullptr);
   QString Caption() const { return caption_; }
   void setCaption(const QString& caption);
@@ -58,19 +73,29 @@ protected:
 
 private:
   void autoSize();
+  struct TextBlock;
+  // Lays the caption out in lines `boxWidth` pixels wide (wrapped when
+  // `wrap`), stacked at the font's height with no leading between lines, as
+  // the classic text output does.
+  TextBlock layoutText(int boxWidth, bool wrap) const;
+  bool wraps() const { return !autoSize_ || wordWrap_; }
   QString caption_;
   bool autoSize_ = false;
   bool wordWrap_ = false;
   int alignment_ = 0;
-  qint32 foreColor_ = 0;
+  qint32 foreColor_ = qint32(0x80000012); // system button text
   SharedFont font_;
 };
 
 // A group box with a caption and back colour; its children are placed in
-// twips relative to the frame.
+// twips relative to the frame. Paints an etched outline whose top runs
+// through the middle of the caption.
 class Frame : public QWidget, public TwipsGeometry {
   Q_OBJECT
 public:
+  // move(x, y) in pixels as any widget; move(left, top, width, height) in twips.
+  using QWidget::move;
+  using TwipsGeometry::move;
   explicit Frame(QWidget* parent = nullptr);
   QString Caption() const { return caption_; }
   void setCaption(const QString& caption);
@@ -82,15 +107,20 @@ protected:
 
 private:
   QString caption_;
-  qint32 backColor_ = -1;
+  qint32 backColor_ = qint32(0x8000000F); // system button face
   SharedFont font_;
 };
 
 // A selection-only drop-down list (Style 2). With Sorted, AddItem places each
-// entry at its alphabetical position; otherwise at the end.
+// entry at its alphabetical position (letter case ignored, after equal
+// entries); otherwise at the end. Adding entries never selects one: a list
+// without a selection has ListIndex -1 and an empty Text.
 class ComboBox : public QComboBox, public TwipsGeometry {
   Q_OBJECT
 public:
+  // move(x, y) in pixels as any widget; move(left, top, width, height) in twips.
+  using QComboBox::move;
+  using TwipsGeometry::move;
   explicit ComboBox(QWidget* parent = nullptr);
   bool Sorted() const { return sorted_; }
   void setSorted(bool on) { sorted_ = on; }
@@ -107,7 +137,8 @@ private:
 };
 
 // A timer with Interval, Enabled and a Tag; its tick is the Timer signal.
-// Tests fire a tick directly with fire().
+// It runs while Enabled and Interval > 0. Tests fire a tick directly with
+// fire().
 class TimerControl : public QObject {
   Q_OBJECT
 public:
@@ -130,11 +161,14 @@ private:
   QString tag_;
 };
 
-// A picture box: shows a picture (AutoSize takes the picture's size), has a
-// tooltip and takes the focus (tab stop).
+// A picture box: shows a picture at its top-left (AutoSize takes the
+// picture's size), has a tooltip and takes the focus (tab stop).
 class PictureBox : public QWidget, public TwipsGeometry {
   Q_OBJECT
 public:
+  // move(x, y) in pixels as any widget; move(left, top, width, height) in twips.
+  using QWidget::move;
+  using TwipsGeometry::move;
   explicit PictureBox(QWidget* parent = nullptr);
   void setPicture(const QImage& picture);
   const QImage& Picture() const { return picture_; }
@@ -147,6 +181,7 @@ protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
+  void autoSize();
   QImage picture_;
   bool autoSize_ = false;
 };

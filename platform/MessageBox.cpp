@@ -16,9 +16,12 @@ MsgBoxRecorder::~MsgBoxRecorder() {
 
 void msgBox(const QString& text, MsgBoxIcon icon, const QString& title) {
   if (recorder) {
-    recorder->calls.push_back({text, icon, title});
+    // The hook gets its own copy: code run "while the box is open" may show
+    // further boxes, which grows the list of calls.
+    const MsgBoxCall call{text, icon, title};
+    recorder->calls.push_back(call);
     if (recorder->whileOpen)
-      recorder->whileOpen(recorder->calls.back());
+      recorder->whileOpen(call);
     return;
   }
   QMessageBox box(icon == MsgBoxIcon::Information   ? QMessageBox::Information

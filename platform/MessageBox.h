@@ -28,7 +28,8 @@ public:
   MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 
   std::vector<MsgBoxCall> calls;
-  // Runs while the n-th box (0-based count of calls so far) is "open".
+  // Runs for each box while it is "open"; the call is already in `calls`, so
+  // calls.size() - 1 is its 0-based number.
   std::function<void(const MsgBoxCall&)> whileOpen;
 };
 

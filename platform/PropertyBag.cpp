@@ -1,5 +1,13 @@
 #include "platform/PropertyBag.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <cmath>
+#include <limits>
+
 namespace platform {
 
 int PropertyBag::indexOf(const QString& key) const {
@@ -42,14 +50,256 @@ QStringList PropertyBag::keys() const {
   return result;
 }
 
-bool PropertyBag::valuesEqual(const QVariant& a, const QVariant& b) { return a == b; }
+namespace {
 
-QByteArray PropertyBag::toJson() const { return {}; }
+bool isFont(const QVariant& v) { return v.metaType() == QMetaType::fromType<SharedFontPtr>(); }
+bool isPicture(const QVariant& v) { return v.metaType() == QMetaType::fromType<PicturePtr>(); }
 
-std::optional<PropertyBag> PropertyBag::fromJson(const QByteArray&, QString* error) {
-  if (error)
-    *error = QStringLiteral("not implemented");
-  return std::nullopt;
+bool isNumber(const QVariant& v) {
+  switch (v.metaType().id()) {
+  case QMetaType::Int:
+  case QMetaType::UInt:
+  case QMetaType::LongLong:
+  case QMetaType::ULongLong:
+  case QMetaType::Short:
+  case QMetaType::UShort:
+  case QMetaType::UChar:
+  case QMetaType::SChar:
+  case QMetaType::Char:
+  case QMetaType::Long:
+  case QMetaType::ULong:
+  case QMetaType::Double:
+  case QMetaType::Float:
+    return true;
+  default:
+    return false;
+  }
+}
+
+bool samePicture(const PicturePtr& a, const PicturePtr& b) {
+  if (a == b)
+    return true;
+  if (!a || !b)
+    return false;
+  return a->Type == b->Type && a->Width == b->Width && a->Height == b->Height && a->image == b->image;
+}
+
+} // namespace
+
+bool PropertyBag::valuesEqual(const QVariant& a, const QVariant& b) {
+  if (isFont(a) || isFont(b)) {
+    if (!isFont(a) || !isFont(b))
+      return false;
+    const auto fa = a.value<SharedFontPtr>();
+    const auto fb = b.value<SharedFontPtr>();
+    if (!fa || !fb)
+      return fa == fb;
+    return fa->sameAs(*fb);
+  }
+  if (isPicture(a) || isPicture(b)) {
+    if (!isPicture(a) || !isPicture(b))
+      return false;
+    return samePicture(a.value<PicturePtr>(), b.value<PicturePtr>());
+  }
+  // Booleans compare with Booleans only, so False is stored against a
+  // numeric default of 0 and the other way round.
+  const bool boolA = a.metaType().id() == QMetaType::Bool;
+  const bool boolB = b.metaType().id() == QMetaType::Bool;
+  if (boolA || boolB)
+    return boolA && boolB && a.toBool() == b.toBool();
+  if (isNumber(a) && isNumber(b)) {
+    const bool wholeA = a.metaType().id() != QMetaType::Double && a.metaType().id() != QMetaType::Float;
+    const bool wholeB = b.metaType().id() != QMetaType::Double && b.metaType().id() != QMetaType::Float;
+    if (wholeA && wholeB)
+      return a.toLongLong() == b.toLongLong();
+    return a.toDouble() == b.toDouble();
+  }
+  if (a.metaType().id() == QMetaType::QString && b.metaType().id() == QMetaType::QString)
+    return a.toString() == b.toString();
+  if (!a.isValid() || !b.isValid())
+    return a.isValid() == b.isValid();
+  return a == b;
+}
+
+// ---- JSON ------------------------------------------------------------------
+
+namespace {
+
+QJsonValue toJsonValue(const QVariant& value) {
+  if (isFont(value)) {
+    const auto font = value.value<SharedFontPtr>();
+    if (!font)
+      return QJsonValue(QJsonValue::Null);
+    return QJsonObject{{QStringLiteral("Font"), font->toText()}};
+  }
+  if (isPicture(value)) {
+    const auto picture = value.value<PicturePtr>();
+    if (!picture || picture->isEmpty())
+      return QJsonValue(QJsonValue::Null);
+    return QJsonObject{{QStringLiteral("Picture"), picture->Type}, {QStringLiteral("Png"), picture->toStored()}};
+  }
+  switch (value.metaType().id()) {
+  case QMetaType::Bool:
+    return value.toBool();
+  case QMetaType::QString:
+    return value.toString();
+  case QMetaType::Double:
+  case QMetaType::Float:
+    return value.toDouble();
+  default:
+    break;
+  }
+  if (isNumber(value))
+    return QJsonValue(value.toLongLong());
+  return QJsonValue::fromVariant(value);
+}
+
+// One value in compact JSON text.
+QByteArray valueText(const QJsonValue& value) {
+  QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+  return text.mid(1, text.size() - 2); // drop the array brackets
+}
+
+// The member names of the top-level object in the order they appear in the
+// text (QJsonObject keeps them sorted). The text is already known to be valid.
+QStringList topLevelKeysInOrder(const QByteArray& json) {
+  QStringList keys;
+  int depth = 0;
+  bool expectKey = false;
+  for (qsizetype i = 0; i < json.size(); ++i) {
+    const char c = json[i];
+    if (c == '"') {
+      const qsizetype start = i;
+      for (++i; i < json.size() && json[i] != '"'; ++i)
+        if (json[i] == '\\')
+          ++i;
+      if (depth == 1 && expectKey) {
+        const QByteArray quoted = json.mid(start, i - start + 1);
+        const QJsonDocument doc = QJsonDocument::fromJson("[" + quoted + "]");
+        keys << doc.array().at(0).toString();
+        expectKey = false;
+      }
+    } else if (c == '{' || c == '[') {
+      ++depth;
+      expectKey = depth == 1 && c == '{';
+    } else if (c == '}' || c == ']') {
+      --depth;
+    } else if (c == ',' && depth == 1) {
+      expectKey = true;
+    }
+  }
+  return keys;
+}
+
+// A JSON value back into a bag value. Whole numbers become int when they fit
+// 32 bits, qlonglong otherwise; fractions stay double.
+std::optional<QVariant> fromJsonValue(const QString& key, const QJsonValue& value, QString* error) {
+  auto fail = [&](const QString& why) -> std::optional<QVariant> {
+    if (error)
+      *error = QStringLiteral("property \"%1\": %2").arg(key, why);
+    return std::nullopt;
+  };
+  switch (value.type()) {
+  case QJsonValue::Null:
+    return QVariant::fromValue(PicturePtr());
+  case QJsonValue::Bool:
+    return QVariant(value.toBool());
+  case QJsonValue::String:
+    return QVariant(value.toString());
+  case QJsonValue::Double: {
+    const double d = value.toDouble();
+    if (std::isfinite(d) && std::trunc(d) == d && std::fabs(d) < 9.0e15) {
+      const auto whole = static_cast<qlonglong>(d);
+      if (whole >= std::numeric_limits<qint32>::min() && whole <= std::numeric_limits<qint32>::max())
+        return QVariant(int(whole));
+      return QVariant(whole);
+    }
+    return QVariant(d);
+  }
+  case QJsonValue::Object: {
+    const QJsonObject object = value.toObject();
+    if (object.contains(QStringLiteral("Font"))) {
+      const QJsonValue text = object.value(QStringLiteral("Font"));
+      if (!text.isString() || object.size() != 1)
+        return fail(QStringLiteral("a font is stored as {\"Font\": \"Face,points,weight,charset[,styles]\"}"));
+      QString why;
+      auto font = SharedFont::fromText(text.toString(), &why);
+      if (!font)
+        return fail(why);
+      return QVariant::fromValue(SharedFontPtr(std::move(font)));
+    }
+    if (object.contains(QStringLiteral("Picture"))) {
+      const QJsonValue type = object.value(QStringLiteral("Picture"));
+      const QJsonValue png = object.value(QStringLiteral("Png"));
+      if (!type.isDouble() || !png.isString() || object.size() != 2)
+        return fail(QStringLiteral("a picture is stored as {\"Picture\": 1 or 3, \"Png\": \"base64 PNG data\"}"));
+      QString why;
+      auto picture = Picture::fromStored(type.toInt(), png.toString(), &why);
+      if (!picture)
+        return fail(why);
+      return QVariant::fromValue(PicturePtr(std::move(picture)));
+    }
+    return fail(QStringLiteral("an object that is neither a font {\"Font\": ...} nor a picture {\"Picture\": ...}"));
+  }
+  case QJsonValue::Array:
+    return fail(QStringLiteral("a list is not a property value"));
+  case QJsonValue::Undefined:
+    break;
+  }
+  return fail(QStringLiteral("no value"));
+}
+
+} // namespace
+
+QByteArray PropertyBag::toJson() const {
+  if (entries_.empty())
+    return "{}\n";
+  QByteArray text = "{\n";
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    text += "  " + valueText(entries_[i].key) + ": " + valueText(toJsonValue(entries_[i].value));
+    text += i + 1 < entries_.size() ? ",\n" : "\n";
+  }
+  text += "}\n";
+  return text;
+}
+
+std::optional<PropertyBag> PropertyBag::fromJson(const QByteArray& json, QString* error) {
+  QJsonParseError parseError;
+  const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+  if (parseError.error != QJsonParseError::NoError) {
+    if (error)
+      *error = QStringLiteral("malformed property bag at offset %1: %2")
+                   .arg(parseError.offset)
+                   .arg(parseError.errorString());
+    return std::nullopt;
+  }
+  if (!doc.isObject()) {
+    if (error)
+      *error = QStringLiteral("a property bag is one JSON object of keys and values");
+    return std::nullopt;
+  }
+  const QJsonObject object = doc.object();
+  // Keys in the order of the text; a key written twice shows up twice here
+  // (QJsonObject keeps only the last) and is refused below.
+  QStringList order = topLevelKeysInOrder(json);
+  for (const QString& key : std::as_const(order))
+    if (!object.contains(key)) {
+      order = object.keys();
+      break;
+    }
+  PropertyBag bag;
+  for (const QString& key : std::as_const(order)) {
+    if (bag.contains(key)) {
+      if (error)
+        *error = QStringLiteral("property \"%1\" appears more than once").arg(key);
+      return std::nullopt;
+    }
+    auto value = fromJsonValue(key, object.value(key), error);
+    if (!value)
+      return std::nullopt;
+    bag.entries_.push_back({key, std::move(*value)});
+  }
+  return bag;
 }
 
 } // namespace platform

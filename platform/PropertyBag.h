@@ -39,10 +39,16 @@ public:
   // fonts as {"Font": "Face,points,weight,charset,..."}, pictures as
   // {"Picture": type, "Png": base64} or null.
   QByteArray toJson() const;
-  // Parses JSON text. On malformed text returns nothing and sets *error.
+  // Parses JSON text, keeping the keys in the order of the text. Whole numbers
+  // come back as int (qlonglong beyond 32 bits), null as "no picture". On
+  // malformed text, a key given twice (in any letter case), a broken font or
+  // picture entry or a value of no known kind returns nothing and sets
+  // *error, naming the key where there is one.
   static std::optional<PropertyBag> fromJson(const QByteArray& json, QString* error = nullptr);
 
-  // Two values equal as the bag compares them against a default.
+  // Two values equal as the bag compares them against a default: numbers by
+  // value, Booleans only with Booleans, fonts by their attributes, pictures
+  // when both are none or hold the same pixels.
   static bool valuesEqual(const QVariant& a, const QVariant& b);
 
 private:

@@ -2,6 +2,8 @@
 
 #include "platform/Geometry.h"
 
+#include <QLocale>
+
 namespace platform {
 
 SharedFont::SharedFont(const QString& name, double size, int weight, int charset, bool italic, bool underline,
@@ -9,7 +11,7 @@ SharedFont::SharedFont(const QString& name, double size, int weight, int charset
     : name_(name), size_(size), weight_(weight), charset_(charset), italic_(italic), underline_(underline),
       strikethrough_(strikethrough) {}
 
-#define VEXA_FONT_SETTER(setter, member, type, attribute)                                                             \
+#define VEXA_FONT_SETTER(setter, member, type, attribute)                                                              \
   void SharedFont::setter(type value) {                                                                                \
     if (member == value)                                                                                               \
       return;                                                                                                          \
@@ -31,7 +33,8 @@ void SharedFont::setBold(bool bold) { setWeight(bold ? 700 : 400); }
 QFont SharedFont::toQFont() const {
   QFont font(name_);
   font.setPixelSize(qMax(1, roundHalfEven(size_ * 96.0 / 72.0)));
-  font.setWeight(QFont::Weight(qBound(1, weight_ / 1, 1000)));
+  // Weight 0 is "don't care", drawn regular.
+  font.setWeight(QFont::Weight(weight_ == 0 ? 400 : qBound(1, weight_, 1000)));
   font.setItalic(italic_);
   font.setUnderline(underline_);
   font.setStrikeOut(strikethrough_);
@@ -49,7 +52,10 @@ std::shared_ptr<SharedFont> SharedFont::clone() const {
 }
 
 QString SharedFont::toText() const {
-  QString text = QStringLiteral("%1,%2,%3,%4").arg(name_).arg(size_).arg(weight_).arg(charset_);
+  QString text = QStringLiteral("%1,%2,%3,%4")
+                     .arg(name_, QString::number(size_, 'g', QLocale::FloatingPointShortest))
+                     .arg(weight_)
+                     .arg(charset_);
   if (italic_)
     text += QStringLiteral(",italic");
   if (underline_)

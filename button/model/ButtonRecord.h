@@ -59,7 +59,10 @@ struct ButtonRecord {
     bool rightToLeft = false; // always equal to RightToLeft
   } Tooltip;
 
-  // Run-time state.
+  // Run-time state. MousePointer and MouseIcon are not here: they are the
+  // widget's own pointer code and custom pointer picture. The shell library
+  // handle of older hosts has no counterpart: web addresses open through the
+  // desktop services, which need nothing loaded.
   qint32 ButtonState = Normal;
   bool MouseInside = false;
   bool MousePressed = false;

@@ -1,8 +1,24 @@
+// The life of one instance as its host drives it: creation, show and hide,
+// resize, destruction. The new-instance, load and save steps live in
+// Persistence.cpp; painting only copies the surface (vexabutton.cpp).
+
 #include "button/model/vexabutton.h"
 
+#include "button/render/Redraw.h"
 #include "button/services/Subclass.h"
 
+#include <QCursor>
+#include <QPixmap>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
+
+namespace {
+bool systemHandPointerAvailable = true;
+} // namespace
+
+void vexabutton::setSystemHandPointerAvailable(bool available) { systemHandPointerAvailable = available; }
+
+// ---- Creation ------------------------------------------------------------------
 
 vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(parent), host_(host) {
   if (!host_) {
@@ -15,20 +31,147 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   }
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
+
+  // 1. The picture-effect tables.
+  for (int i = 0; i < 256; ++i) {
+    rec_.LightenTable[i] = quint8(qMin(255, i * 293 / 255));
+    rec_.DarkenTable[i] = quint8(i * 217 / 255);
+  }
+  // 2. Nothing to load for opening web addresses. 3. Text is always wide.
+  rec_.UnicodeText = true;
+
+  // Until a new-instance or load step runs, the control draws with the
+  // surface's own font (Tahoma, 8.25 points), so mFont is never none.
+  attachFont(std::make_shared<platform::SharedFont>());
+  surface_.resize(width(), height());
 }
 
-vexabutton::~vexabutton() = default;
+// ---- Destruction ---------------------------------------------------------------
+
+vexabutton::~vexabutton() {
+  // 1. Let go of the shared font (and of its change notifications).
+  QObject::disconnect(fontConnection_);
+  rec_.mFont = nullptr;
+  // 2. Nothing was loaded at creation. 3.
+  UnsetPopupMenu();
+  // 4. The host may already be half destroyed (a form deletes its controls
+  // from its QWidget base), so the UserMode kept at load decides.
+  if (rec_.UserMode)
+    stopSubclassing();
+}
+
+// The host, or nullptr once its destruction has begun.
+platform::ControlHost* vexabutton::liveHost() const { return platform::ControlHost::isLive(host_) ? host_ : nullptr; }
+
+// ---- Show and hide -------------------------------------------------------------
+
+// While the control is visible it shows its own tooltip, so the host's is
+// cleared; hidden, the host gets the ToolTip text back.
+void vexabutton::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (auto* host = liveHost())
+    host->extender(this).ToolTipText.clear();
+}
+
+void vexabutton::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (auto* host = liveHost())
+    host->extender(this).ToolTipText = rec_.ToolTip;
+}
+
+// ---- Resize --------------------------------------------------------------------
 
 void vexabutton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  surface_.resize(width(), height());
   resizeStep();
 }
 
-void vexabutton::resizeStep() { Redraw(); }
+// Minimum size, window region, repaint. Also run by the load step and by
+// clearing PictureNormal. Enlarging the widget sends a resize event of its
+// own (at once when visible, later otherwise); the guard keeps that nested
+// call from running the step a second time.
+void vexabutton::resizeStep() {
+  if (inResizeStep_)
+    return;
+  QScopedValueRollback<bool> guard(inResizeStep_, true);
+  // 1. Height first, then width: at least 220 twips, i.e. 15 whole pixels.
+  if (height() < MinimumSizePixels)
+    resize(width(), MinimumSizePixels);
+  if (width() < MinimumSizePixels)
+    resize(MinimumSizePixels, height());
+  surface_.resize(width(), height());
+  // 2.
+  applyWindowRegionStep();
+  // 3.
+  Redraw();
+}
 
-void vexabutton::showEvent(QShowEvent* event) { QWidget::showEvent(event); }
+void vexabutton::applyWindowRegionStep() {
+  vexa::ApplyWindowRegion(rec_, surface_);
+  applyRegionIfChanged();
+}
 
-void vexabutton::hideEvent(QHideEvent* event) { QWidget::hideEvent(event); }
+// ---- Pointer -------------------------------------------------------------------
 
-void vexabutton::applyPointer() {}
+// The system hand pointer. Qt always has one; the test hook can take it away.
+bool vexabutton::loadHandCursor() {
+  rec_.HandCursor = systemHandPointerAvailable;
+  return rec_.HandCursor;
+}
+
+// The widget's pointer from MousePointer (the classic pointer shape codes)
+// and MouseIcon. The hand pointer of HandPointer is set by the mouse handlers.
+void vexabutton::applyPointer() {
+  switch (mousePointer_) {
+  case 1:
+    setCursor(Qt::ArrowCursor);
+    break;
+  case 2:
+    setCursor(Qt::CrossCursor);
+    break;
+  case 3:
+    setCursor(Qt::IBeamCursor);
+    break;
+  case 5:
+  case 15:
+    setCursor(Qt::SizeAllCursor);
+    break;
+  case 6:
+    setCursor(Qt::SizeBDiagCursor);
+    break;
+  case 7:
+    setCursor(Qt::SizeVerCursor);
+    break;
+  case 8:
+    setCursor(Qt::SizeFDiagCursor);
+    break;
+  case 9:
+    setCursor(Qt::SizeHorCursor);
+    break;
+  case 10:
+    setCursor(Qt::UpArrowCursor);
+    break;
+  case 11:
+    setCursor(Qt::WaitCursor);
+    break;
+  case 12:
+    setCursor(Qt::ForbiddenCursor);
+    break;
+  case 13:
+    setCursor(Qt::BusyCursor);
+    break;
+  case 14:
+    setCursor(Qt::WhatsThisCursor);
+    break;
+  case 99:
+    if (mouseIcon_ && !mouseIcon_->isEmpty()) {
+      setCursor(QCursor(QPixmap::fromImage(mouseIcon_->image)));
+      break;
+    }
+    unsetCursor();
+    break;
+  default:
+    unsetCursor();
+    break; // 0 and codes without a shape: the default pointer
+  }
+}

@@ -78,6 +78,7 @@ public:
   bool ShowFocusRect() const { return rec_.ShowFocusRect; }
   void setShowFocusRect(bool value);
   platform::SharedFontPtr Font() const { return rec_.mFont; }
+  // A null font is refused: the control keeps the font it has.
   void setFont(platform::SharedFontPtr font);
   qint32 BackColor() const { return rec_.BackColor; }
   void setBackColor(qint32 value);
@@ -103,9 +104,11 @@ public:
   bool PictureShadow() const { return rec_.PictureShadow; }
   void setPictureShadow(bool value);
   int PictureOpacity() const { return rec_.PictureOpacity; }
-  void setPictureOpacity(int value);
+  // Byte properties: values outside 0..255 fail (false, *error says why) and
+  // change nothing.
+  bool setPictureOpacity(int value, QString* error = nullptr);
   int PictureOpacityOnOver() const { return rec_.PictureOpacityOnOver; }
-  void setPictureOpacityOnOver(int value);
+  bool setPictureOpacityOnOver(int value, QString* error = nullptr);
   qint32 DisabledPictureMode() const { return rec_.DisabledPictureMode; }
   void setDisabledPictureMode(qint32 value);
   bool PicturePushOnHover() const { return rec_.PicturePushOnHover; }
@@ -166,6 +169,19 @@ public:
   bool ReadProperties(const platform::PropertyBag& bag, QString* error = nullptr);
   // Writes the 37 keys in the writing order with their write defaults.
   void WriteProperties(platform::PropertyBag& bag) const;
+  // The 37 persisted keys in writing order.
+  static QStringList persistedKeys();
+  // The keys of `bag` the control does not read (in the bag's order), so a
+  // tool loading a stored layout can warn about them by name. The host's
+  // extent keys "_ExtentX" and "_ExtentY" count as known.
+  static QStringList unknownKeys(const platform::PropertyBag& bag);
+  // The smallest size the resize step allows: 220 twips, which is 14.67
+  // pixels, rounded up to whole pixels.
+  static constexpr int MinimumSizeTwips = 220;
+  static constexpr int MinimumSizePixels = 15;
+  // Test hook: whether the platform offers a system hand pointer (it always
+  // does; tests switch it off to see HandPointer fall back to False).
+  static void setSystemHandPointerAvailable(bool available);
 
   // ---- Painting --------------------------------------------------------------
   // Renders the whole button into the surface, then asks for a repaint.
@@ -247,6 +263,10 @@ private:
   void applyRegionIfChanged();
   void applyPointer();
   void resizeStep();
+  void applyWindowRegionStep();
+  bool loadHandCursor();
+  void attachFont(platform::SharedFontPtr font);
+  platform::ControlHost* liveHost() const;
 
   ButtonRecord rec_;
   platform::Surface surface_;
@@ -262,4 +282,5 @@ private:
   QPointer<QAction> defaultMenu_;
   qint32 popupAlign_ = 0;
   qint32 popupFlags_ = 0;
+  bool inResizeStep_ = false;
 };
