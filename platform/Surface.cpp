@@ -2,44 +2,374 @@
 
 #include "platform/SystemColors.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
 namespace platform {
 
-Surface::Surface(int width, int height) : background_(SystemColors::get(SystemColors::ButtonFace)) {
+namespace {
+
+// 0x00BBGGRR to the image's 0xFFRRGGBB. Invalid colours draw black.
+inline QRgb toPixel(Colour colour) {
+  const quint32 value = quint32(colour);
+  if (value & 0xFF000000u)
+    return 0xFF000000u;
+  return 0xFF000000u | ((value & 0xFFu) << 16) | (value & 0xFF00u) | ((value >> 16) & 0xFFu);
+}
+
+inline Colour fromPixel(QRgb pixel) {
+  return Colour(((pixel >> 16) & 0xFFu) | (pixel & 0xFF00u) | ((pixel & 0xFFu) << 16));
+}
+
+// Clips `rect` to [0, width) x [0, height).
+inline Rect clipped(const Rect& rect, int width, int height) {
+  return {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, width), std::min(rect.bottom, height)};
+}
+
+} // namespace
+
+// ---- Text layout cache ------------------------------------------------------
+
+struct Surface::TextCache {
+  struct Entry {
+    QString text;
+    QFont font;
+    int width = 0;
+    unsigned flags = 0;
+    QTextLayout layout;
+    int lineCount = 0;
+    int textWidth = 0;  // widest line, whole pixels
+    int textHeight = 0; // lines x line height
+  };
+
+  // Few captions and fonts meet one surface: a short list, most recent first.
+  static constexpr std::size_t Capacity = 8;
+  std::vector<std::unique_ptr<Entry>> entries;
+
+  const Entry& get(const QString& text, const QFont& font, int width, unsigned flags) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      Entry& entry = *entries[i];
+      if (entry.width == width && entry.flags == flags && entry.text == text && entry.font == font) {
+        if (i != 0)
+          std::rotate(entries.begin(), entries.begin() + i, entries.begin() + i + 1);
+        return *entries.front();
+      }
+    }
+    auto entry = std::make_unique<Entry>();
+    entry->text = text;
+    entry->font = font;
+    entry->width = width;
+    entry->flags = flags;
+    layOut(*entry);
+    if (entries.size() == Capacity)
+      entries.pop_back();
+    entries.insert(entries.begin(), std::move(entry));
+    return *entries.front();
+  }
+
+  static void layOut(Entry& entry) {
+    const bool noPrefix = entry.flags & TextNoPrefix;
+    // Line breaks become line separators; "&x" marks an underlined x, "&&" is "&".
+    QString shown;
+    shown.reserve(entry.text.size());
+    int underlined = -1;
+    const QString& text = entry.text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const QChar ch = text.at(i);
+      if (ch == QLatin1Char('\r')) {
+        if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+          ++i;
+        shown.append(QChar::LineSeparator);
+      } else if (ch == QLatin1Char('\n')) {
+        shown.append(QChar::LineSeparator);
+      } else if (ch == QLatin1Char('&') && !noPrefix) {
+        if (i + 1 >= text.size())
+          break;
+        ++i;
+        if (text.at(i) != QLatin1Char('&'))
+          underlined = int(shown.size());
+        shown.append(text.at(i));
+      } else {
+        shown.append(ch);
+      }
+    }
+    if (shown.isEmpty())
+      return;
+
+    entry.layout.setText(shown);
+    entry.layout.setFont(entry.font);
+    QTextOption option;
+    const bool wordBreak = entry.flags & TextWordBreak;
+    option.setWrapMode(wordBreak ? QTextOption::WordWrap : QTextOption::NoWrap);
+    option.setTextDirection((entry.flags & TextRtlReading) ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment((entry.flags & TextCentre) ? Qt::AlignHCenter : (Qt::AlignLeft | Qt::AlignAbsolute));
+    entry.layout.setTextOption(option);
+    if (underlined >= 0) {
+      QTextLayout::FormatRange range;
+      range.start = underlined;
+      range.length = 1;
+      range.format.setFontUnderline(true);
+      entry.layout.setFormats({range});
+    }
+
+    const int lineHeight = QFontMetrics(entry.font).height();
+    const qreal lineWidth = wordBreak ? qreal(std::max(entry.width, 0)) : qreal(1 << 24);
+    qreal widest = 0;
+    entry.layout.beginLayout();
+    for (QTextLine line = entry.layout.createLine(); line.isValid(); line = entry.layout.createLine()) {
+      line.setLineWidth(lineWidth);
+      line.setPosition(QPointF(0, qreal(entry.lineCount) * lineHeight));
+      widest = std::max(widest, line.naturalTextWidth());
+      ++entry.lineCount;
+    }
+    entry.layout.endLayout();
+    // Whole pixels that hold the widest line, so drawing into the measured
+    // width breaks the lines exactly where measuring did.
+    entry.textWidth = int(std::ceil(widest - 1e-6));
+    entry.textHeight = entry.lineCount * lineHeight;
+  }
+};
+
+// ---- Surface ------------------------------------------------------------------
+
+Surface::Surface(int width, int height)
+    : background_(SystemColors::get(SystemColors::ButtonFace)), textCache_(std::make_shared<TextCache>()) {
   resize(width, height);
 }
 
 void Surface::resize(int width, int height) {
   if (width == image_.width() && height == image_.height() && !image_.isNull())
     return;
-  image_ = QImage(qMax(width, 0), qMax(height, 0), QImage::Format_RGB32);
+  image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+  // 96 dpi, so that text on the image measures as on the screen.
   image_.setDotsPerMeterX(3780);
   image_.setDotsPerMeterY(3780);
+  image_.fill(toPixel(background_));
 }
 
-void Surface::clear() {}
-Colour Surface::pixel(int, int) const { return -1; }
-void Surface::setPixel(int, int, Colour) {}
-void Surface::line(int, int, int, int, Colour) {}
-void Surface::frameRect(const Rect&, Colour) {}
-void Surface::fillRect(const Rect&, Colour) {}
-void Surface::blitBottomUp32(int, int, int, int, const quint32*) {}
+void Surface::clear() { image_.fill(toPixel(background_)); }
+
+Colour Surface::pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width() || y >= height())
+    return -1;
+  return fromPixel(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
+}
+
+void Surface::setPixel(int x, int y, Colour rgb) {
+  if (x < 0 || y < 0 || x >= width() || y >= height())
+    return;
+  reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = toPixel(rgb);
+}
+
+void Surface::line(int x1, int y1, int x2, int y2, Colour rgb) {
+  const int dx = x2 - x1;
+  const int dy = y2 - y1;
+  const int steps = std::max(std::abs(dx), std::abs(dy));
+  if (steps == 0)
+    return;
+  const QRgb pixel = toPixel(rgb);
+  // Horizontal and vertical lines: a span without the end pixel.
+  if (dy == 0) {
+    const int from = dx > 0 ? x1 : x2 + 1;
+    fillRect({from, y1, from + steps, y1 + 1}, rgb);
+    return;
+  }
+  if (dx == 0) {
+    const int from = dy > 0 ? y1 : y2 + 1;
+    fillRect({x1, from, x1 + 1, from + steps}, rgb);
+    return;
+  }
+  // Bresenham over `steps` pixels, the start pixel first, the end pixel not.
+  const int sx = dx > 0 ? 1 : -1;
+  const int sy = dy > 0 ? 1 : -1;
+  const int major = steps;
+  const int minor = std::min(std::abs(dx), std::abs(dy));
+  const bool xMajor = std::abs(dx) >= std::abs(dy);
+  int x = x1;
+  int y = y1;
+  int error = 2 * minor - major;
+  const int w = width();
+  const int h = height();
+  for (int i = 0; i < steps; ++i) {
+    if (x >= 0 && y >= 0 && x < w && y < h)
+      reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = pixel;
+    if (error > 0) {
+      if (xMajor)
+        y += sy;
+      else
+        x += sx;
+      error -= 2 * major;
+    }
+    error += 2 * minor;
+    if (xMajor)
+      x += sx;
+    else
+      y += sy;
+  }
+}
+
+void Surface::frameRect(const Rect& rect, Colour rgb) {
+  if (rect.isEmpty())
+    return;
+  fillRect({rect.left, rect.top, rect.right, rect.top + 1}, rgb);
+  fillRect({rect.left, rect.bottom - 1, rect.right, rect.bottom}, rgb);
+  fillRect({rect.left, rect.top, rect.left + 1, rect.bottom}, rgb);
+  fillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, rgb);
+}
+
+void Surface::fillRect(const Rect& rect, Colour rgb) {
+  const Rect area = clipped(rect, width(), height());
+  if (area.isEmpty())
+    return;
+  const QRgb pixel = toPixel(rgb);
+  const qsizetype stride = image_.bytesPerLine();
+  uchar* bits = image_.bits();
+  for (int y = area.top; y < area.bottom; ++y)
+    std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + area.left, area.width(), pixel);
+}
+
+void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32* pixels) {
+  if (!pixels || width <= 0 || height <= 0)
+    return;
+  const Rect area = clipped({x, y, x + width, y + height}, this->width(), this->height());
+  if (area.isEmpty())
+    return;
+  const qsizetype stride = image_.bytesPerLine();
+  uchar* bits = image_.bits();
+  const int count = area.width();
+  for (int row = area.top; row < area.bottom; ++row) {
+    // Surface row `row` is buffer row (height - 1 - (row - y)).
+    const quint32* source = pixels + qsizetype(height - 1 - (row - y)) * width + (area.left - x);
+    QRgb* target = reinterpret_cast<QRgb*>(bits + row * stride) + area.left;
+    for (int i = 0; i < count; ++i)
+      target[i] = source[i] | 0xFF000000u;
+  }
+}
+
 void Surface::setFont(const QFont& font) { font_ = font; }
-Rect Surface::measureText(const QString&, const Rect& rect, unsigned) const { return rect; }
-void Surface::drawText(const QString&, const Rect&, unsigned) {}
-void Surface::drawFocusRect(const Rect&) {}
+
+Rect Surface::measureText(const QString& text, const Rect& rect, unsigned flags) const {
+  if (!(flags & TextCalcRect))
+    return rect;
+  if (text.isEmpty())
+    return {rect.left, rect.top, rect.left, rect.top};
+  const unsigned layoutFlags = flags & (TextWordBreak | TextRtlReading | TextNoPrefix);
+  const auto& entry = textCache_->get(text, font_, rect.width(), layoutFlags);
+  return {rect.left, rect.top, rect.left + entry.textWidth, rect.top + entry.textHeight};
+}
+
+void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
+  if (text.isEmpty() || image_.isNull())
+    return;
+  const unsigned layoutFlags = flags & (TextCentre | TextWordBreak | TextRtlReading | TextNoPrefix);
+  const auto& entry = textCache_->get(text, font_, rect.width(), layoutFlags);
+  if (entry.lineCount == 0)
+    return;
+  QPainter painter(&image_);
+  painter.setClipRect(QRect(rect.left, rect.top, std::max(rect.width(), 0), std::max(rect.height(), 0)));
+  painter.setPen(QColor::fromRgb(toPixel(textColor_)));
+  entry.layout.draw(&painter, QPointF(rect.left, rect.top));
+}
+
+void Surface::drawFocusRect(const Rect& rect) {
+  if (rect.isEmpty())
+    return;
+  const int w = width();
+  const int h = height();
+  auto invert = [&](int x, int y) {
+    if (x < 0 || y < 0 || x >= w || y >= h || ((x + y) & 1))
+      return;
+    QRgb& pixel = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
+    pixel ^= 0x00FFFFFFu;
+  };
+  // Top and bottom rows over the full width, then the columns between them.
+  for (int x = rect.left; x < rect.right; ++x) {
+    invert(x, rect.top);
+    if (rect.bottom - 1 != rect.top)
+      invert(x, rect.bottom - 1);
+  }
+  for (int y = rect.top + 1; y < rect.bottom - 1; ++y) {
+    invert(rect.left, y);
+    if (rect.right - 1 != rect.left)
+      invert(rect.right - 1, y);
+  }
+}
 
 void Surface::setWindowRegion(const QRegion& region) {
+  if (hasRegion_ && region == region_)
+    return;
   region_ = region;
   hasRegion_ = true;
   ++regionSerial_;
 }
 
-QRegion Surface::roundRectRegion(int left, int top, int right, int bottom, int, int) {
-  return rectRegion(left, top, right - 1, bottom - 1);
+// The corner cut-outs come from the ellipse of the given size placed in each
+// corner: a pixel of the corner square stays when its centre lies inside the
+// ellipse grown by 3/8 pixel. In units of 1/8 pixel, with the ellipse centre
+// at (ew/2, eh/2) of the corner square, everything is integer:
+//   (8i + 4 - 4ew)^2 (4eh - 1)^2 + (8j + 4 - 4eh)^2 (4ew - 1)^2 <= (4ew - 1)^2 (4eh - 1)^2
+// This gives the classic coverage: ellipse 3 or 4 removes the corner pixel,
+// 6 to 8 two pixels on the outer row and one on the next, 10 three, two, one.
+QRegion Surface::roundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
+  if (left > right)
+    std::swap(left, right);
+  if (top > bottom)
+    std::swap(top, bottom);
+  // The region covers [left, right - 1) x [top, bottom - 1).
+  const int width = right - 1 - left;
+  const int height = bottom - 1 - top;
+  if (width <= 0 || height <= 0)
+    return {};
+  const int ew = std::min(std::abs(ellipseWidth), width);
+  const int eh = std::min(std::abs(ellipseHeight), height);
+  if (ew < 2 || eh < 2)
+    return rectRegion(left, top, right - 1, bottom - 1);
+
+  const qint64 a = 4 * qint64(ew) - 1; // grown semi-axes, 1/8 pixel
+  const qint64 b = 4 * qint64(eh) - 1;
+  const qint64 limit = a * a * b * b;
+  std::vector<int> cuts; // pixels cut from each side, per row from the outer one
+  for (int j = 0; 2 * j + 1 < eh; ++j) {
+    const qint64 dy = 8 * qint64(j) + 4 - 4 * qint64(eh);
+    int cut = 0;
+    while (2 * cut + 1 < ew) {
+      const qint64 dx = 8 * qint64(cut) + 4 - 4 * qint64(ew);
+      if (dx * dx * b * b + dy * dy * a * a <= limit)
+        break;
+      ++cut;
+    }
+    if (cut == 0)
+      break;
+    cuts.push_back(cut);
+  }
+
+  std::vector<QRect> bands;
+  bands.reserve(2 * cuts.size() + 1);
+  const int rows = int(cuts.size());
+  for (int j = 0; j < rows; ++j)
+    bands.emplace_back(left + cuts[j], top + j, width - 2 * cuts[j], 1);
+  if (height - 2 * rows > 0)
+    bands.emplace_back(left, top + rows, width, height - 2 * rows);
+  for (int j = rows - 1; j >= 0; --j) {
+    const int y = top + height - 1 - j;
+    if (y >= top + rows) // rows shared by both corners are drawn once
+      bands.emplace_back(left + cuts[j], y, width - 2 * cuts[j], 1);
+  }
+  std::erase_if(bands, [](const QRect& band) { return band.isEmpty(); });
+  QRegion region;
+  region.setRects(bands.data(), int(bands.size()));
+  return region;
 }
 
 QRegion Surface::rectRegion(int left, int top, int right, int bottom) {
-  return QRegion(left, top, qMax(right - left, 0), qMax(bottom - top, 0));
+  return QRegion(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
 }
 
 } // namespace platform

@@ -7,6 +7,8 @@
 #include <QRegion>
 #include <QString>
 
+#include <memory>
+
 namespace platform {
 
 // Colours on the surface are 0x00BBGGRR (red in the low byte), as the control
@@ -28,7 +30,10 @@ using Colour = qint32;
 //   |                  | coordinates; twice restores the surface                 |
 //   | roundRectRegion  | covers [l, r-1) x [t, b-1) minus the corner cut-outs    |
 //   | blitBottomUp32   | first buffer row is the bottom row; bytes B,G,R,x       |
+//   | drawText         | clipped to its rectangle; "&x" underlines x and "&&"    |
+//   |                  | is one "&" unless TextNoPrefix                          |
 // Everything is clipped to the surface; nothing outside it is ever written.
+// Colours with a non-zero high byte (-1 among them) draw black.
 class Surface {
 public:
   // Text-layout flags, with the classic platform's values.
@@ -36,6 +41,7 @@ public:
     TextCentre = 0x1,
     TextWordBreak = 0x10,
     TextCalcRect = 0x400,
+    TextNoPrefix = 0x800,
     TextRtlReading = 0x20000,
   };
 
@@ -79,7 +85,8 @@ public:
   void setWindowRegion(const QRegion& region);
   const QRegion& windowRegion() const { return region_; }
   bool hasWindowRegion() const { return hasRegion_; }
-  // Counts setWindowRegion calls, so the widget applies a region only when it changed.
+  // Counts changes of the window region (setting an equal region is not a
+  // change), so the widget applies a region only when it changed.
   quint64 regionSerial() const { return regionSerial_; }
 
   // Regions with the classic platform's coverage.
@@ -97,6 +104,10 @@ private:
   QRegion region_;
   bool hasRegion_ = false;
   quint64 regionSerial_ = 0;
+  // Laid-out texts by (text, font, width, flags), so repainting an unchanged
+  // caption does not lay it out again. Shared by copies of the surface.
+  struct TextCache;
+  std::shared_ptr<TextCache> textCache_;
 };
 
 } // namespace platform

@@ -54,9 +54,10 @@ vexabutton::~vexabutton() {
   rec_.mFont = nullptr;
   // 2. Nothing was loaded at creation. 3.
   UnsetPopupMenu();
-  // 4. The host may already be half destroyed (a form deletes its controls
-  // from its QWidget base), so the UserMode kept at load decides.
-  if (rec_.UserMode)
+  // 4. Only a load in a running host installed routers. (The host itself may
+  // already be half destroyed: a form deletes its controls from its QWidget
+  // base, so it is not asked for its UserMode again.)
+  if (subclassingStarted_)
     stopSubclassing();
 }
 

@@ -2,25 +2,185 @@
 
 #include "platform/SystemColors.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace vexa {
 
+namespace {
+
+// Channels as the colour arithmetic takes them: c mod 256, (c div 256) mod 256,
+// (c div 65536) mod 256, with truncating division.
+struct Channels {
+  int red, green, blue;
+  explicit Channels(Colour c) : red(c % 256), green((c / 256) % 256), blue((c / 65536) % 256) {}
+};
+
+Colour compose(int red, int green, int blue) { return Colour(red + green * 256 + blue * 65536); }
+
+} // namespace
+
 Colour TranslateColor(qint32 oleColor) { return platform::translateOleColor(oleColor); }
-Colour ShiftColor(Colour colour, float) { return colour; }
-Colour MixColors(Colour colour1, Colour) { return colour1; }
+
+Colour ShiftColor(Colour colour, float fraction) {
+  // The fraction is single precision; the sum is taken in double.
+  const double delta = double(fraction) * 255.0;
+  const auto shift = [&](int channel) {
+    const int value = platform::roundHalfEven(channel + delta);
+    return fraction > 0 ? std::min(value, 255) : std::max(value, 0);
+  };
+  const Channels c(colour);
+  return compose(shift(c.red), shift(c.green), shift(c.blue));
+}
+
+Colour MixColors(Colour colour1, Colour colour2) {
+  const Channels a(colour1);
+  const Channels b(colour2);
+  const auto mix = [](int x, int y) { return platform::roundHalfEven((x + y) / 2.0); };
+  return compose(mix(a.red, b.red), mix(a.green, b.green), mix(a.blue, b.blue));
+}
+
 void DrawLine(platform::Surface& surface, int x1, int y1, int x2, int y2, Colour colour) {
   surface.line(x1, y1, x2, y2, colour);
 }
+
 void FrameRectangle(platform::Surface& surface, int x, int y, int width, int height, Colour colour) {
   surface.frameRect({x, y, x + width, y + height}, colour);
 }
+
 void FillRectangle(platform::Surface& surface, Colour colour, const platform::Rect& rect) {
   surface.fillRect(rect, colour);
 }
-void SetCornerPixels(ButtonRecord&, platform::Surface&, Colour) {}
-void GradientFill(platform::Surface&, int, int, int, int, Colour, Colour, int) {}
-void ApplyDefaultColorScheme(ButtonRecord&) {}
+
+void SetCornerPixels(ButtonRecord& rec, platform::Surface& surface, Colour colour) {
+  rec.ClientWidth = surface.width();
+  rec.ClientHeight = surface.height();
+  const int right = rec.ClientWidth - 2;
+  const int bottom = rec.ClientHeight - 2;
+  surface.setPixel(1, 1, colour);
+  surface.setPixel(1, bottom, colour);
+  surface.setPixel(right, 1, colour);
+  surface.setPixel(right, bottom, colour);
+}
+
+void GradientFill(platform::Surface& surface, int x, int y, int width, int height, Colour colour1, Colour colour2,
+                  int direction) {
+  if (width < 1 || height < 1)
+    return;
+  const qsizetype count = qsizetype(width) * height;
+  const bool known = direction >= 0 && direction <= 3;
+  // Other directions leave the buffer all zero: a black rectangle.
+  std::unique_ptr<quint32[]> buffer(known ? new quint32[count] : new quint32[count]());
+
+  if (known) {
+    // The ramp, once per call: entry i = c1 + (i (c2 - c1)) div n per channel.
+    const int n = direction == 0 ? width - 1 : direction == 1 ? height - 1 : width + height - 2;
+    const int r1 = colour1 & 0xFF, g1 = (colour1 >> 8) & 0xFF, b1 = (colour1 >> 16) & 0xFF;
+    const int r2 = colour2 & 0xFF, g2 = (colour2 >> 8) & 0xFF, b2 = (colour2 >> 16) & 0xFF;
+    std::unique_ptr<quint32[]> ramp(new quint32[n + 1]);
+    const auto entry = [](int red, int green, int blue) { return quint32(blue | (green << 8) | (red << 16)); };
+    if (n == 0) {
+      ramp[0] = entry(r1 / 2 + r2 / 2, g1 / 2 + g2 / 2, b1 / 2 + b2 / 2);
+    } else {
+      for (int i = 0; i <= n; ++i)
+        ramp[i] = entry(r1 + i * (r2 - r1) / n, g1 + i * (g2 - g1) / n, b1 + i * (b2 - b1) / n);
+    }
+
+    // Rows are stored bottom-up: buffer row k is rectangle row height - 1 - k.
+    for (int k = 0; k < height; ++k) {
+      const int py = height - 1 - k;
+      quint32* row = buffer.get() + qsizetype(k) * width;
+      switch (direction) {
+      case 0:
+        std::copy_n(ramp.get(), width, row);
+        break;
+      case 1:
+        std::fill_n(row, width, ramp[py]);
+        break;
+      case 2:
+        std::copy_n(ramp.get() + py, width, row);
+        break;
+      default:
+        std::copy_n(ramp.get() + (height - 1 - py), width, row);
+        break;
+      }
+    }
+  }
+  surface.blitBottomUp32(x, y, width, height, buffer.get());
+}
+
+void ApplyDefaultColorScheme(ButtonRecord& rec) {
+  switch (rec.ButtonStyle) {
+  case 3:
+  case 9:
+    rec.ColorScheme = 2;
+    break;
+  case 0:
+  case 1:
+  case 2:
+  case 4:
+  case 6:
+  case 7:
+  case 8:
+  case 10:
+    rec.ColorScheme = 0;
+    break;
+  default: // 5, 11, 12, 13 and values outside 0..13 keep their scheme
+    break;
+  }
+}
+
 void ApplyStyleDefaults(ButtonRecord& rec) {
+  // Background by style and scheme; scheme 3 (custom) and others keep theirs.
+  const auto byScheme = [&](Colour scheme0, Colour scheme1, Colour scheme2) {
+    switch (rec.ColorScheme) {
+    case 0:
+      rec.BackColor = scheme0;
+      break;
+    case 1:
+      rec.BackColor = scheme1;
+      break;
+    case 2:
+      rec.BackColor = scheme2;
+      break;
+    default:
+      break;
+    }
+  };
+  switch (rec.ButtonStyle) {
+  case 0:
+  case 1:
+  case 4:
+  case 6:
+  case 7:
+  case 11:
+  case 12:
+    rec.BackColor = platform::SystemColors::get(platform::SystemColors::ButtonFace);
+    break;
+  case 2:
+    byScheme(0xE7EBEC, 0xDBEEF3, 0xFCF1F0);
+    break;
+  case 3:
+    byScheme(0xFDECE0, 0xDEEDE8, ShiftColor(0xD4D4D4, 0.06f));
+    break;
+  case 5:
+    byScheme(0xFCE1CA, 0xBAD6D4, ShiftColor(0xBA9EA0, 0.15f));
+    break;
+  case 8:
+  case 10:
+    byScheme(0xFFD1AD, 0xBAD6D4, 0xE3DFE0);
+    break;
+  case 9:
+    byScheme(0xFFD1AD, 0xBAD6D4, 0xE1D6D5);
+    break;
+  default: // 13 and values outside 0..12 keep their background
+    break;
+  }
+
   rec.ForeColor = platform::SystemColors::get(platform::SystemColors::ButtonText);
+  rec.ShowFocusRect = rec.ButtonStyle == 0 || rec.ButtonStyle == 1 || rec.ButtonStyle == 9;
+  if (rec.ButtonStyle == 4)
+    rec.PicturePushOnHover = true;
 }
 
 } // namespace vexa

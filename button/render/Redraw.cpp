@@ -1,27 +1,75 @@
 #include "button/render/Redraw.h"
 
+#include "button/render/Styles.h"
+
+#include <array>
+
 namespace vexa {
+
+namespace {
+
+// ButtonStyle 13: the themed push button while visual styles are active,
+// else the rounded gradient look of ButtonStyle 2. The themed renderer is
+// not built yet and draws nothing beyond the cleared surface.
+void DrawSystemStyle(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
+  if (!rec.VisualStylesActive)
+    DrawRoundedGradient(rec, surface, state);
+}
+
+// Renderers by ButtonStyle. A null entry (styles not built yet, and values
+// outside 0..13) draws nothing beyond the cleared surface.
+constexpr std::array<StyleRenderer, 14> Renderers = {
+    nullptr,             // 0 Classic
+    nullptr,             // 1 ClassicThin
+    DrawRoundedGradient, // 2 RoundedGradient
+    nullptr,             // 3 BlueGlass
+    nullptr,             // 4 Toolbar
+    nullptr,             // 5 WarmHighlight
+    nullptr,             // 6 Silver
+    nullptr,             // 7 SoftBlue
+    nullptr,             // 8 Gel
+    nullptr,             // 9 WhiteGloss
+    nullptr,             // 10 Shaded
+    nullptr,             // 11 FlatClassic
+    nullptr,             // 12 FlatThin
+    DrawSystemStyle,     // 13 System
+};
+
+} // namespace
 
 void Redraw(ButtonRecord& rec, platform::Surface& surface) {
   surface.clear();
-  rec.ClientWidth = surface.width();
   rec.ClientHeight = surface.height();
+  rec.ClientWidth = surface.width();
   rec.ClientRect = {0, 0, rec.ClientWidth, rec.ClientHeight};
+
+  // Forced Down: a checked toggle shows pressed, except in the styles that
+  // draw their own checked look.
+  if (rec.Mode != 0 && rec.ButtonStyle != 0 && rec.ButtonStyle != 6 && rec.Value)
+    rec.ButtonState = ButtonRecord::Down;
+
+  if (rec.ButtonStyle >= 0 && rec.ButtonStyle < qint32(Renderers.size()) && Renderers[rec.ButtonStyle])
+    Renderers[rec.ButtonStyle](rec, surface, rec.ButtonState);
 }
 
-void ApplyWindowRegion(ButtonRecord&, platform::Surface& surface) {
-  surface.setWindowRegion(platform::Surface::rectRegion(0, 0, surface.width(), surface.height()));
-}
-
-void DrawCaptionAndPicture(ButtonRecord&, platform::Surface&) {}
-void LayoutPicture(ButtonRecord&, platform::Surface&) {}
-void DrawCaptionEffects(ButtonRecord&, platform::Surface&) {}
-void DrawCaptionText(ButtonRecord&, platform::Surface&, const platform::Rect&, platform::Colour, int, int) {}
-void DrawDropDownSymbol(ButtonRecord&, platform::Surface&, qint32) {}
-QFont CreateSymbolFont(int height) {
-  QFont font(QStringLiteral("Marlett"));
-  font.setPixelSize(height);
-  return font;
+void ApplyWindowRegion(ButtonRecord& rec, platform::Surface& surface) {
+  using platform::Surface;
+  switch (rec.ButtonStyle) {
+  case 2:
+  case 3:
+  case 7:
+  case 9:
+    // Rounded styles use the size of the last paint, not a fresh reading.
+    surface.setWindowRegion(Surface::roundRectRegion(0, 0, rec.ClientWidth + 1, rec.ClientHeight + 1, 3, 3));
+    break;
+  case 6:
+  case 10:
+    surface.setWindowRegion(Surface::roundRectRegion(0, 0, rec.ClientWidth + 1, rec.ClientHeight + 1, 4, 4));
+    break;
+  default:
+    surface.setWindowRegion(Surface::rectRegion(0, 0, surface.width(), surface.height()));
+    break;
+  }
 }
 
 } // namespace vexa

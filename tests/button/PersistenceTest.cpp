@@ -229,7 +229,7 @@ TEST(Persistence, EveryPropertySurvivesASaveAndALoadThroughJson) {
   EXPECT_FALSE(b.Enabled);
   EXPECT_FALSE(g.button->isEnabled());
   EXPECT_TRUE(b.mFont->sameAs(*a.mFont));
-  EXPECT_EQ(b.BackColor, qint32(0x8000000F));
+  EXPECT_EQ(b.BackColor, a.BackColor); // the colour scheme's background
   EXPECT_EQ(b.Caption, "vexabutton");
   EXPECT_EQ(b.ForeColor, a.ForeColor); // the colour scheme's text colour
   EXPECT_EQ(b.ForeColorHover, 0x00FF00);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "button/model/ButtonRecord.h"
+#include "platform/Surface.h"
+
+// The style renderers behind Redraw's dispatch table, one file per family.
+// Each takes the visual state (0 Normal, 1 Hot, 2 Down), paints the style's
+// background, calls DrawCaptionAndPicture once and adds its border lines.
+namespace vexa {
+
+using StyleRenderer = void (*)(ButtonRecord& rec, platform::Surface& surface, qint32 state);
+
+// ButtonStyle 2, and ButtonStyle 13 while visual styles are off (RoundedGradient.cpp).
+void DrawRoundedGradient(ButtonRecord& rec, platform::Surface& surface, qint32 state);
+
+} // namespace vexa

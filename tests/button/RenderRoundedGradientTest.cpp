@@ -1,0 +1,207 @@
+// Pixels of the rounded gradient style on the fixed classic colour table.
+#include "RenderSupport.h"
+
+#include "button/render/ColorKit.h"
+#include "button/render/Redraw.h"
+
+#include <gtest/gtest.h>
+
+using namespace vexa;
+
+namespace {
+
+constexpr Colour Face = 0xC8D0D4;     // classic button face
+constexpr Colour Outline = 0x743C00;  // palette 0 and 2 outline
+constexpr Colour Corners = 0xC1894D;  // ShiftColor(Outline, +0.3)
+constexpr Colour Palette0 = 0xE7EBEC; // palette 0 default background
+
+// A 75 x 23 style-2 button without caption, so every pixel is the style's.
+HeadlessButton button(qint32 scheme = 0, Colour back = Palette0) {
+  HeadlessButton b(75, 23, 2);
+  b.rec.ColorScheme = scheme;
+  b.rec.BackColor = back;
+  return b;
+}
+
+void expectOutline(const HeadlessButton& b, Colour outline, Colour corners) {
+  const int W = 75, H = 23;
+  for (int x = 0; x < W; ++x) {
+    EXPECT_EQ(b.at(x, 0), outline) << x;
+    EXPECT_EQ(b.at(x, H - 1), outline) << x;
+  }
+  for (int y = 0; y < H; ++y) {
+    EXPECT_EQ(b.at(0, y), outline) << y;
+    EXPECT_EQ(b.at(W - 1, y), outline) << y;
+  }
+  for (auto [x, y] : {std::pair{1, 1}, {1, 21}, {73, 1}, {73, 21}})
+    EXPECT_EQ(b.at(x, y), corners) << x << "," << y;
+}
+
+} // namespace
+
+TEST(RenderRoundedGradient, NormalPalette0) {
+  HeadlessButton b = button();
+  Redraw(b.rec, b.surface);
+  EXPECT_EQ(b.rec.ClientWidth, 75);
+  EXPECT_EQ(b.rec.ClientHeight, 23);
+  EXPECT_EQ(b.rec.ClientRect, platform::Rect({0, 0, 75, 23}));
+
+  // Top four rows: S(+0.1) to S(+0.08) (row 0 lies under the outline).
+  EXPECT_EQ(b.at(10, 1), 0xFEFFFF);
+  EXPECT_EQ(b.at(10, 2), 0xFDFFFF);
+  EXPECT_EQ(b.at(10, 3), ShiftColor(Palette0, 0.08f));
+  // Body: S(+0.07) at the top to B at the bottom row, integer ramp.
+  EXPECT_EQ(b.at(10, 4), 0xF6FAFB);
+  EXPECT_EQ(b.at(10, 10), 0xF1F5F6);
+  EXPECT_EQ(b.at(40, 18), 0xEBEFF0);
+  // Three darkening lines above the bottom edge, from x = 1 to W - 3.
+  EXPECT_EQ(b.at(10, 19), ShiftColor(Palette0, -0.01f));
+  EXPECT_EQ(b.at(10, 20), ShiftColor(Palette0, -0.05f));
+  EXPECT_EQ(b.at(10, 21), ShiftColor(Palette0, -0.09f));
+  EXPECT_EQ(b.at(72, 21), 0xD0D4D5);
+  // Right shading column from y = 2, left light column from y = 1.
+  EXPECT_EQ(b.at(73, 2), ShiftColor(Palette0, -0.08f));
+  EXPECT_EQ(b.at(73, 20), ShiftColor(Palette0, -0.08f));
+  EXPECT_EQ(b.at(1, 2), 0xF3F5F6); // MixColors(white, B)
+  EXPECT_EQ(b.at(1, 20), 0xF3F5F6);
+  expectOutline(b, Outline, Corners);
+
+  // Rounded window, one pixel off each corner.
+  EXPECT_EQ(b.surface.windowRegion(), platform::Surface::roundRectRegion(0, 0, 76, 24, 3, 3));
+  EXPECT_FALSE(b.surface.windowRegion().contains(QPoint(0, 0)));
+  EXPECT_TRUE(b.surface.windowRegion().contains(QPoint(1, 0)));
+}
+
+TEST(RenderRoundedGradient, GlossPaletteSplitsAnOddHeightAtTheRoundedHalf) {
+  HeadlessButton b = button(2, 0xFCF1F0);
+  Redraw(b.rec, b.surface);
+  // 23 / 2 = 11.5 rounds to 12: rows 0..11 above, 12.. below.
+  EXPECT_EQ(b.at(10, 11), 0xFCF1F0);
+  EXPECT_EQ(b.at(10, 12), ShiftColor(0xFCF1F0, -0.01f));
+  EXPECT_EQ(b.at(10, 21), 0xDDD2D1); // entry 9 of 11 towards S(-0.15), which lies below the surface
+  EXPECT_EQ(b.at(1, 10), 0xFFFFFF);  // white side lines
+  EXPECT_EQ(b.at(73, 10), 0xFFFFFF);
+  expectOutline(b, Outline, Corners);
+}
+
+TEST(RenderRoundedGradient, HotGlowsWithoutShadingOrRingButKeepsTheFocusRect) {
+  HeadlessButton b = button();
+  b.rec.ButtonState = ButtonRecord::Hot;
+  b.rec.HasFocus = true;
+  b.rec.ShowFocusRect = true;
+  Redraw(b.rec, b.surface);
+  // Glow lines (focus-rect pixels with x + y even are inverted on rows and columns 2 and 20 / 72).
+  EXPECT_EQ(b.at(11, 2), 0x89D8FD);
+  EXPECT_EQ(b.at(10, 2), 0x89D8FD ^ 0xFFFFFF);
+  EXPECT_EQ(b.at(10, 1), 0xCFF0FF);
+  EXPECT_EQ(b.at(1, 10), 0x49BDF9);
+  EXPECT_EQ(b.at(73, 10), 0x49BDF9);
+  EXPECT_EQ(b.at(2, 11), 0x7AD2FC);
+  EXPECT_EQ(b.at(72, 10), 0x7AD2FC ^ 0xFFFFFF);
+  EXPECT_EQ(b.at(72, 11), 0x7AD2FC);
+  EXPECT_EQ(b.at(11, 20), 0x30B3F8);
+  EXPECT_EQ(b.at(10, 21), 0x0097E5);
+  // No shading line: row H - 4 is still the body gradient.
+  EXPECT_EQ(b.at(10, 19), 0xEAEEEF);
+  expectOutline(b, Outline, Corners);
+  // Hot does not reshape the window.
+  EXPECT_FALSE(b.surface.hasWindowRegion());
+}
+
+TEST(RenderRoundedGradient, PressedPalette0) {
+  HeadlessButton b = button();
+  b.rec.ButtonState = ButtonRecord::Down;
+  Redraw(b.rec, b.surface);
+  EXPECT_EQ(b.at(10, 10), ShiftColor(Palette0, -0.05f));
+  EXPECT_EQ(b.at(10, 1), ShiftColor(Palette0, -0.16f));
+  EXPECT_EQ(b.at(10, 2), ShiftColor(Palette0, -0.1f));
+  EXPECT_EQ(b.at(10, 21), ShiftColor(Palette0, 0.01f));
+  EXPECT_EQ(b.at(1, 10), ShiftColor(Palette0, -0.16f));
+  EXPECT_EQ(b.at(2, 10), ShiftColor(Palette0, -0.1f));
+  EXPECT_EQ(b.at(73, 10), ShiftColor(Palette0, 0.04f));
+  expectOutline(b, Outline, Corners);
+}
+
+TEST(RenderRoundedGradient, CheckedToggleIsForcedDown) {
+  HeadlessButton b = button();
+  b.rec.Mode = 1;
+  b.rec.Value = true;
+  Redraw(b.rec, b.surface);
+  EXPECT_EQ(b.rec.ButtonState, ButtonRecord::Down);
+  EXPECT_EQ(b.at(10, 10), ShiftColor(Palette0, -0.05f));
+}
+
+TEST(RenderRoundedGradient, DisabledHasNoGlowRingOrFocusRect) {
+  HeadlessButton b = button();
+  b.rec.Enabled = false;
+  b.rec.ButtonState = ButtonRecord::Hot;
+  b.rec.HasFocus = true;
+  b.rec.ShowFocusRect = true;
+  Redraw(b.rec, b.surface);
+  const Colour fill = 0xE4E8EA; // MixColors(face, S(+0.1))
+  EXPECT_EQ(b.at(10, 10), fill);
+  EXPECT_EQ(b.at(10, 2), fill);
+  EXPECT_EQ(b.at(2, 10), fill);
+  EXPECT_EQ(b.at(10, 1), fill);
+  expectOutline(b, 0xCDD1D2, 0xCDD1D2); // S(-0.1)
+}
+
+TEST(RenderRoundedGradient, UnknownSchemeLeavesOnlyTheClearedSurface) {
+  HeadlessButton b = button(5);
+  b.rec.Caption = QStringLiteral("OK");
+  Redraw(b.rec, b.surface);
+  for (int y = 0; y < 23; ++y)
+    for (int x = 0; x < 75; ++x)
+      ASSERT_EQ(b.at(x, y), Face) << x << "," << y;
+}
+
+TEST(RenderRoundedGradient, FocusRingAtRestAndNoneInAnInactiveWindow) {
+  HeadlessButton focused = button();
+  focused.rec.HasFocus = true;
+  Redraw(focused.rec, focused.surface);
+  // The eight ring lines of palette 0 (no focus rectangle without ShowFocusRect).
+  EXPECT_EQ(focused.at(10, 2), 0xF6D4BC);
+  EXPECT_EQ(focused.at(10, 1), 0xFFE7CE);
+  EXPECT_EQ(focused.at(1, 10), 0xE6AF8E);
+  EXPECT_EQ(focused.at(73, 10), 0xE6AF8E);
+  EXPECT_EQ(focused.at(2, 10), 0xF4D1B8);
+  EXPECT_EQ(focused.at(72, 10), 0xF4D1B8);
+  EXPECT_EQ(focused.at(10, 20), 0xE4AD89);
+  EXPECT_EQ(focused.at(10, 21), 0xEE8269);
+
+  // Default button of an inactive window, focus rect wanted: neither ring nor rectangle.
+  HeadlessButton inactive = button();
+  inactive.rec.IsDefault = true;
+  inactive.rec.ShowFocusRect = true;
+  inactive.rec.ParentActive = false;
+  Redraw(inactive.rec, inactive.surface);
+  HeadlessButton plain = button();
+  Redraw(plain.rec, plain.surface);
+  EXPECT_EQ(inactive.surface.image(), plain.surface.image());
+}
+
+TEST(RenderRoundedGradient, OlivePaletteRingAndOutline) {
+  HeadlessButton b = button(1, 0xDBEEF3);
+  b.rec.IsDefault = true;
+  Redraw(b.rec, b.surface);
+  EXPECT_EQ(b.at(10, 2), 0x8FD1C2);
+  EXPECT_EQ(b.at(10, 21), 0x66A7A8);
+  expectOutline(b, 0x066237, 0x53AF84);
+}
+
+TEST(RenderRoundedGradient, SystemStyleWithoutVisualStylesLooksTheSameButStaysRectangular) {
+  HeadlessButton rounded = button();
+  Redraw(rounded.rec, rounded.surface);
+  HeadlessButton system = button();
+  system.rec.ButtonStyle = 13;
+  Redraw(system.rec, system.surface);
+  EXPECT_EQ(system.surface.image(), rounded.surface.image());
+  EXPECT_EQ(system.surface.windowRegion(), QRegion(0, 0, 75, 23));
+
+  // With visual styles active the themed renderer takes over (not drawn yet).
+  HeadlessButton themed = button();
+  themed.rec.ButtonStyle = 13;
+  themed.rec.VisualStylesActive = true;
+  Redraw(themed.rec, themed.surface);
+  EXPECT_EQ(themed.at(10, 10), Face);
+}
