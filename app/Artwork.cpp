@@ -186,12 +186,15 @@ QImage tesmirPortrait(QSize size) {
   painter.setBrush(QColor(170, 40, 48));
   painter.drawPath(bow);
 
-  // Hair: a cloud of grey tufts behind the head
-  painter.setBrush(QColor(214, 214, 218));
-  painter.setPen(QPen(QColor(150, 150, 156), 1.2));
-  const QPointF tufts[] = {{44, 70}, {52, 46}, {70, 36}, {90, 38}, {106, 50}, {112, 72}, {40, 92}, {114, 94}};
-  for (const QPointF& tuft : tufts)
-    painter.drawEllipse(tuft, 16, 14);
+  // Hair: short and dark, combed to one side
+  painter.setPen(QPen(QColor(40, 28, 22), 1.2));
+  painter.setBrush(QColor(74, 50, 36));
+  QPainterPath hair;
+  hair.moveTo(44, 96);
+  hair.cubicTo(38, 56, 58, 40, 80, 42);
+  hair.cubicTo(104, 44, 118, 60, 110, 96);
+  hair.closeSubpath();
+  painter.drawPath(hair);
 
   // Face
   painter.setPen(QPen(ink, 1.6));
@@ -201,8 +204,18 @@ QImage tesmirPortrait(QSize size) {
   painter.drawEllipse(QRectF(42, 86, 10, 18));
   painter.drawEllipse(QRectF(102, 86, 10, 18));
 
+  // Fringe over the forehead, parted on the left
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(74, 50, 36));
+  QPainterPath fringe;
+  fringe.moveTo(50, 78);
+  fringe.cubicTo(52, 56, 70, 50, 100, 60);
+  fringe.cubicTo(90, 60, 74, 62, 64, 70);
+  fringe.cubicTo(58, 72, 54, 76, 50, 78);
+  painter.drawPath(fringe);
+
   // Eyebrows, raised in thought
-  painter.setPen(QPen(QColor(120, 120, 126), 2.4, Qt::SolidLine, Qt::RoundCap));
+  painter.setPen(QPen(QColor(60, 42, 32), 2.4, Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(QPointF(58, 78), QPointF(70, 74));
   painter.drawLine(QPointF(84, 74), QPointF(96, 78));
 
@@ -225,16 +238,16 @@ QImage tesmirPortrait(QSize size) {
   nose.cubicTo(74, 102, 72, 106, 78, 108);
   painter.drawPath(nose);
 
-  // Moustache
-  painter.setPen(QPen(QColor(150, 150, 156), 1.2));
-  painter.setBrush(QColor(206, 206, 210));
-  QPainterPath moustache;
-  moustache.moveTo(77, 112);
-  moustache.cubicTo(70, 108, 60, 110, 58, 118);
-  moustache.cubicTo(66, 116, 72, 116, 77, 115);
-  moustache.cubicTo(82, 116, 88, 116, 96, 118);
-  moustache.cubicTo(94, 110, 84, 108, 77, 112);
-  painter.drawPath(moustache);
+  // A short trimmed beard along the jaw
+  painter.setPen(QPen(QColor(40, 28, 22), 1.0));
+  painter.setBrush(QColor(84, 58, 42));
+  QPainterPath beard;
+  beard.moveTo(50, 104);
+  beard.cubicTo(54, 132, 68, 134, 77, 134);
+  beard.cubicTo(86, 134, 100, 132, 104, 104);
+  beard.cubicTo(98, 122, 88, 126, 77, 126);
+  beard.cubicTo(66, 126, 56, 122, 50, 104);
+  painter.drawPath(beard);
 
   // A cheeky smile with the tip of the tongue
   painter.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -250,84 +263,6 @@ QImage tesmirPortrait(QSize size) {
   painter.setPen(QPen(QColor(110, 92, 70), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(1, 1, 152, 198));
-  return image;
-}
-
-QImage authorPortrait(QSize size) {
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(QColor(206, 218, 228));
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  // Drawn on a 196 x 350 canvas, scaled evenly.
-  const double scale = std::min(size.width() / 196.0, size.height() / 350.0);
-  painter.translate((size.width() - 196 * scale) / 2, (size.height() - 350 * scale) / 2);
-  painter.scale(scale, scale);
-
-  // Wall and desk
-  QLinearGradient wall(0, 0, 0, 250);
-  wall.setColorAt(0.0, QColor(226, 234, 240));
-  wall.setColorAt(1.0, QColor(190, 204, 216));
-  painter.fillRect(QRectF(0, 0, 196, 250), wall);
-  painter.fillRect(QRectF(0, 250, 196, 100), QColor(150, 108, 72));
-  painter.fillRect(QRectF(0, 250, 196, 6), QColor(118, 82, 52));
-
-  const QColor ink(44, 40, 40);
-  painter.setPen(QPen(ink, 1.6));
-
-  // Sweater
-  QPainterPath body;
-  body.moveTo(30, 252);
-  body.cubicTo(34, 196, 62, 180, 98, 178);
-  body.cubicTo(134, 180, 162, 196, 166, 252);
-  body.closeSubpath();
-  painter.setBrush(QColor(46, 120, 110));
-  painter.drawPath(body);
-  // Neck
-  painter.setBrush(QColor(226, 184, 148));
-  painter.drawRect(QRectF(88, 156, 20, 26));
-  // Head and short dark hair
-  painter.drawEllipse(QRectF(68, 92, 60, 74));
-  QPainterPath hair;
-  hair.moveTo(68, 122);
-  hair.cubicTo(62, 84, 132, 80, 128, 122);
-  hair.cubicTo(118, 104, 84, 100, 68, 122);
-  painter.setBrush(QColor(64, 46, 36));
-  painter.drawPath(hair);
-  // Eyes and smile
-  painter.setBrush(ink);
-  painter.drawEllipse(QPointF(87, 130), 2, 2);
-  painter.drawEllipse(QPointF(109, 130), 2, 2);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
-  QPainterPath smile;
-  smile.moveTo(88, 148);
-  smile.quadTo(98, 155, 108, 148);
-  painter.drawPath(smile);
-
-  // Laptop on the desk, showing five coloured houses
-  painter.setPen(QPen(ink, 1.4));
-  painter.setBrush(QColor(70, 74, 84));
-  QPainterPath lid;
-  lid.moveTo(40, 300);
-  lid.lineTo(52, 236);
-  lid.lineTo(144, 236);
-  lid.lineTo(156, 300);
-  lid.closeSubpath();
-  painter.drawPath(lid);
-  painter.setBrush(QColor(200, 204, 210));
-  painter.drawRect(QRectF(30, 300, 136, 10));
-  painter.setPen(Qt::NoPen);
-  for (int i = 0; i < 5; ++i) {
-    painter.setBrush(houseColours[i]);
-    painter.drawRect(QRectF(62 + i * 15, 266, 10, 10));
-  }
-
-  // Coffee cup
-  painter.setPen(QPen(ink, 1.4));
-  painter.setBrush(QColor(245, 245, 240));
-  painter.drawRect(QRectF(168, 282, 16, 20));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawArc(QRectF(180, 286, 10, 10), -90 * 16, 180 * 16);
   return image;
 }
 

@@ -26,8 +26,4 @@ QIcon windowIcon();
 // background filling the rest.
 QImage tesmirPortrait(QSize size = QSize(154, 200));
 
-// A drawing of the program's author at his desk, 196 x 350 pixels by default
-// (scaled evenly and centred for other sizes).
-QImage authorPortrait(QSize size = QSize(196, 350));
-
 } // namespace artwork

@@ -150,10 +150,13 @@ void Form1::packStatusLine() {
 
 // ---- Pause -------------------------------------------------------------------------
 
+// An information window that was closed may still await its deletion: the
+// next opening makes a new one.
+
 void Form1::vexabutton2_Click() {
   if (!hideForPause())
     return;
-  if (!form2)
+  if (!form2 || !form2->isLoaded())
     form2 = new Form2(this);
   form2->Show();
 }
@@ -161,12 +164,12 @@ void Form1::vexabutton2_Click() {
 void Form1::vexabutton3_Click() {
   if (!hideForPause())
     return;
-  if (!form3)
+  if (!form3 || !form3->isLoaded())
     form3 = new Form3(this);
   form3->Show();
 }
 
-// Hides the board and, while the test runs, says that the time is paused.
+// Hides the main window and, while the test runs, says that the time is paused.
 // False when the window went away meanwhile.
 bool Form1::hideForPause() {
   QPointer<Form1> self(this);

@@ -90,7 +90,7 @@ TEST_F(Form2Pause, IzlazClosesAndTheTestContinues) {
   EXPECT_TRUE(form->Timer1->Enabled());
 }
 
-TEST_F(Form2Pause, DISABLED_EscClosesIt) {
+TEST_F(Form2Pause, EscClosesIt) {
   Form2* window = open();
   ASSERT_TRUE(window);
   QTest::keyClick(window->Picture1, Qt::Key_Escape);
@@ -110,6 +110,23 @@ TEST_F(Form2Pause, EachOpeningIsAFreshWindow) {
   ASSERT_TRUE(second);
   EXPECT_TRUE(second->isVisible());
   EXPECT_EQ(boxes.calls.size(), 2u);
+}
+
+TEST_F(Form2Pause, ReopenedBeforeTheClosedOneIsGone) {
+  QPointer<Form2> first = open();
+  ASSERT_TRUE(first);
+  first->close(); // its deletion is still pending
+  Form2* second = open();
+  ASSERT_TRUE(second);
+  EXPECT_NE(second, first.data());
+  EXPECT_TRUE(second->isVisible());
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->Timer1->Enabled());
+  flushDeletes();
+  EXPECT_TRUE(first.isNull());
+  EXPECT_EQ(form->form2.data(), second);
+  second->close();
+  EXPECT_TRUE(form->Timer1->Enabled());
 }
 
 TEST_F(Form2Pause, GoesWithTheMainWindow) {
