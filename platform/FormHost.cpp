@@ -37,8 +37,20 @@ void watchKeysAndFocus(Form* form) {
 } // namespace
 
 void Form::registerControl(QWidget* control, const QString& name) {
+  forgetWhenDestroyed(control);
   names_.insert(control, name);
   watchKeysAndFocus(this);
+}
+
+// A control's name and extender go with the control, so a later widget that
+// happens to get the same address never inherits them.
+void Form::forgetWhenDestroyed(const QWidget* control) {
+  if (!control || names_.contains(control) || extenders_.contains(control))
+    return;
+  connect(control, &QObject::destroyed, this, [this, control] {
+    names_.remove(control);
+    extenders_.remove(control);
+  });
 }
 
 QString Form::ambientDisplayName(const QWidget* control) const { return names_.value(control); }
@@ -48,6 +60,7 @@ SharedFontPtr Form::ambientFont() const { return font_ ? font_ : std::make_share
 bool Form::ambientDisplayAsDefault(const QWidget* control) const { return control && control == displayedDefault_; }
 
 Extender& Form::extender(const QWidget* control) {
+  forgetWhenDestroyed(control);
   watchKeysAndFocus(this);
   return extenders_[control];
 }

@@ -188,3 +188,16 @@ TEST_F(FormHost, ExtenderValuesArePerControl) {
 }
 
 } // namespace
+
+TEST_F(FormHost, ADeletedControlTakesItsNameAndExtenderWithIt) {
+  form->extender(plain).Tag = QStringLiteral("kept");
+  delete okButton;
+  okButton = nullptr;
+  QTest::keyClick(list, Qt::Key_Return); // no Default control any more: nothing to press
+  // A control created later starts with a clean extender, whatever its address.
+  auto* later = new FakeControl(form, true);
+  EXPECT_FALSE(form->extender(later).Default);
+  EXPECT_TRUE(form->extender(later).Tag.isEmpty());
+  EXPECT_EQ(form->extender(plain).Tag, QStringLiteral("kept"));
+  EXPECT_EQ(form->ambientDisplayName(plain), QStringLiteral("control4"));
+}
