@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+
 namespace artwork {
 
 namespace {
@@ -114,6 +116,18 @@ QImage iconImage(int size) {
   return image;
 }
 
+QList<QImage> iconImages() {
+  QList<QImage> images;
+  for (int size : {48, 32, 16}) {
+    const QImage full = iconImage(size);
+    // 8 bits: a palette of the picture's colours; pixels less than half
+    // opaque become the transparent entry.
+    QImage indexed = full.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdAlphaDither | Qt::AvoidDither);
+    images << indexed << full;
+  }
+  return images;
+}
+
 QIcon windowIcon() {
   QIcon icon;
   for (int size : {48, 32, 16})
@@ -123,10 +137,13 @@ QIcon windowIcon() {
 
 QImage tesmirPortrait(QSize size) {
   QImage image(size, QImage::Format_RGB32);
+  image.fill(QColor(172, 150, 120));
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  // Everything below is drawn on a 154 x 200 canvas.
-  painter.scale(size.width() / 154.0, size.height() / 200.0);
+  // Everything below is drawn on a 154 x 200 canvas, scaled evenly.
+  const double scale = std::min(size.width() / 154.0, size.height() / 200.0);
+  painter.translate((size.width() - 154 * scale) / 2, (size.height() - 200 * scale) / 2);
+  painter.scale(scale, scale);
 
   // Background: a warm studio glow
   QRadialGradient glow(77, 80, 120);
@@ -169,12 +186,15 @@ QImage tesmirPortrait(QSize size) {
   painter.setBrush(QColor(170, 40, 48));
   painter.drawPath(bow);
 
-  // Hair: a cloud of grey tufts behind the head
-  painter.setBrush(QColor(214, 214, 218));
-  painter.setPen(QPen(QColor(150, 150, 156), 1.2));
-  const QPointF tufts[] = {{44, 70}, {52, 46}, {70, 36}, {90, 38}, {106, 50}, {112, 72}, {40, 92}, {114, 94}};
-  for (const QPointF& tuft : tufts)
-    painter.drawEllipse(tuft, 16, 14);
+  // Hair: short and dark, combed to one side
+  painter.setPen(QPen(QColor(40, 28, 22), 1.2));
+  painter.setBrush(QColor(74, 50, 36));
+  QPainterPath hair;
+  hair.moveTo(44, 96);
+  hair.cubicTo(38, 56, 58, 40, 80, 42);
+  hair.cubicTo(104, 44, 118, 60, 110, 96);
+  hair.closeSubpath();
+  painter.drawPath(hair);
 
   // Face
   painter.setPen(QPen(ink, 1.6));
@@ -184,8 +204,18 @@ QImage tesmirPortrait(QSize size) {
   painter.drawEllipse(QRectF(42, 86, 10, 18));
   painter.drawEllipse(QRectF(102, 86, 10, 18));
 
+  // Fringe over the forehead, parted on the left
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(74, 50, 36));
+  QPainterPath fringe;
+  fringe.moveTo(50, 78);
+  fringe.cubicTo(52, 56, 70, 50, 100, 60);
+  fringe.cubicTo(90, 60, 74, 62, 64, 70);
+  fringe.cubicTo(58, 72, 54, 76, 50, 78);
+  painter.drawPath(fringe);
+
   // Eyebrows, raised in thought
-  painter.setPen(QPen(QColor(120, 120, 126), 2.4, Qt::SolidLine, Qt::RoundCap));
+  painter.setPen(QPen(QColor(60, 42, 32), 2.4, Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(QPointF(58, 78), QPointF(70, 74));
   painter.drawLine(QPointF(84, 74), QPointF(96, 78));
 
@@ -208,16 +238,16 @@ QImage tesmirPortrait(QSize size) {
   nose.cubicTo(74, 102, 72, 106, 78, 108);
   painter.drawPath(nose);
 
-  // Moustache
-  painter.setPen(QPen(QColor(150, 150, 156), 1.2));
-  painter.setBrush(QColor(206, 206, 210));
-  QPainterPath moustache;
-  moustache.moveTo(77, 112);
-  moustache.cubicTo(70, 108, 60, 110, 58, 118);
-  moustache.cubicTo(66, 116, 72, 116, 77, 115);
-  moustache.cubicTo(82, 116, 88, 116, 96, 118);
-  moustache.cubicTo(94, 110, 84, 108, 77, 112);
-  painter.drawPath(moustache);
+  // A short trimmed beard along the jaw
+  painter.setPen(QPen(QColor(40, 28, 22), 1.0));
+  painter.setBrush(QColor(84, 58, 42));
+  QPainterPath beard;
+  beard.moveTo(50, 104);
+  beard.cubicTo(54, 132, 68, 134, 77, 134);
+  beard.cubicTo(86, 134, 100, 132, 104, 104);
+  beard.cubicTo(98, 122, 88, 126, 77, 126);
+  beard.cubicTo(66, 126, 56, 122, 50, 104);
+  painter.drawPath(beard);
 
   // A cheeky smile with the tip of the tongue
   painter.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));

@@ -25,6 +25,12 @@ public:
   void popuni();
   void gotovo();
 
+  // The pause, as the information windows drive it: their Load stops the
+  // countdown, remembering whether it was running; their closing restarts it
+  // only then (Form1Flow.cpp).
+  void pauseCountdown();
+  void resumeCountdown();
+
   // The five lists of a category (kuca, vlasnik, pice, sport, ljubimac).
   ControlArray<platform::ComboBox, 5>& lists(puzzle::Category category);
 
@@ -70,4 +76,12 @@ private:
   void vexabutton3_Click();
   void vexabutton4_Click();
   void Timer1_Timer();
+
+  // Flow helpers (Form1Flow.cpp).
+  bool hideForPause();
+  void timeOut();
+  void packStatusLine();
+
+  // True while an information window holds a countdown that was running.
+  bool countdownPaused_ = false;
 };

@@ -284,6 +284,8 @@ void ComboBox::setFont(const SharedFont& font) { QWidget::setFont(font.toQFont()
 // ---- TimerControl ----------------------------------------------------------------
 
 TimerControl::TimerControl(QObject* parent) : QObject(parent) {
+  // Ticks a second apart stay a second apart (a coarse timer may drift by 5 %).
+  timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &TimerControl::Timer);
 }
 

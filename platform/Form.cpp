@@ -3,6 +3,7 @@
 #include "platform/Geometry.h"
 #include "platform/SystemColors.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -19,7 +20,14 @@ bool isFixedBorder(int style) { return style != 2 && style != 5; }
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) { applyWindowFlags(); }
 
-Form::~Form() = default;
+// The controls go first, while the form can still answer them as their host
+// (a control may hide itself or ask for its extender on the way out).
+// Keys and focus changes of the dying controls are no longer the form's business.
+Form::~Form() {
+  if (qApp)
+    qApp->removeEventFilter(this);
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 void Form::setClientSizeTwips(int widthTwips, int heightTwips) {
   const QSize size(twipsToPixels(widthTwips), twipsToPixels(heightTwips));

@@ -88,7 +88,8 @@ protected:
 
 private:
   void applyWindowFlags();
-  void notifyDisplayAsDefault(); // FormHost.cpp
+  void notifyDisplayAsDefault();                    // FormHost.cpp
+  void forgetWhenDestroyed(const QWidget* control); // FormHost.cpp
 
   int borderStyle_ = 2;
   bool maxButton_ = true;

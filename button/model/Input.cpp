@@ -1,34 +1,615 @@
+// The input state machine: what the button does with mouse presses, pointer
+// movement, keys, access keys and focus changes, and in which order it raises
+// its events.
+//
+// ButtonState (0 Normal, 1 Hot, 2 Down); every change repaints through Redraw.
+//
+//   From  | Event                                                 | To
+//   ------+-------------------------------------------------------+---------------------------------------
+//   any   | pointer moves over the button, no mouse press         | Hot (tooltip shown)
+//   any   | pointer moves over the button during a mouse press    | Down
+//   any   | pointer moves off (or the leave message), no space    | Normal
+//   any   | left press, no space press                            | Down
+//   Down  | left release inside                                   | Normal, Click (a release outside: no Click)
+//   any   | space key down, no mouse press                        | Down (check/option Value changes here)
+//   Down  | space key up                                          | Hot if the pointer is over it, else Normal; Click
+//   any   | other key while the space bar is down                 | Normal (space press cancelled, no Click)
+//   any   | focus lost                                            | Hot if the window is active and the pointer
+//         |                                                       | is over the button, else Normal
+//   any   | popup menu attached: mouse up                         | Normal (no Click, no MouseUp)
+//   any   | window activated or deactivated                       | Normal (Subclass.cpp)
+//   any   | disabled (itself or through a container)              | Normal; press and space press dropped
+//
+// Redraw stores Down whenever a check or option button of most styles is
+// held down by its Value, so such a button stays Down through every row.
+//
+// Events raise the window's handlers synchronously. A handler may open a
+// modal box, hide the window, change properties or destroy the button, so
+// after each event the code checks that the button still exists before
+// touching it again.
+
 #include "button/model/vexabutton.h"
 
+#include "platform/EventRouter.h"
+
+#include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QShortcut>
 
-void vexabutton::mousePressEvent(QMouseEvent* event) { QWidget::mousePressEvent(event); }
-void vexabutton::mouseMoveEvent(QMouseEvent* event) { QWidget::mouseMoveEvent(event); }
-void vexabutton::mouseReleaseEvent(QMouseEvent* event) {
-  QWidget::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit Click();
+namespace {
+
+constexpr qint16 LeftButton = 1;
+constexpr qint16 RightButton = 2;
+constexpr qint16 MiddleButton = 4;
+constexpr qint16 AltMask = 4;
+constexpr qint16 KeyEnter = 13;
+constexpr qint16 KeyEscape = 27;
+constexpr qint16 KeySpace = 32;
+
+const QString accessKeyShortcutName = QStringLiteral("vexabutton access key");
+
+qint16 buttonCode(Qt::MouseButton button) {
+  switch (button) {
+  case Qt::LeftButton:
+    return LeftButton;
+  case Qt::RightButton:
+    return RightButton;
+  case Qt::MiddleButton:
+    return MiddleButton;
+  default:
+    return 0;
+  }
 }
-void vexabutton::mouseDoubleClickEvent(QMouseEvent* event) { QWidget::mouseDoubleClickEvent(event); }
-void vexabutton::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
-void vexabutton::keyReleaseEvent(QKeyEvent* event) { QWidget::keyReleaseEvent(event); }
-void vexabutton::focusInEvent(QFocusEvent* event) { QWidget::focusInEvent(event); }
-void vexabutton::focusOutEvent(QFocusEvent* event) { QWidget::focusOutEvent(event); }
-bool vexabutton::event(QEvent* event) { return QWidget::event(event); }
 
-void vexabutton::handleMouseDown(qint16, qint16, float, float) {}
-void vexabutton::handleMouseMove(qint16, qint16, float, float) {}
-void vexabutton::handleMouseUp(qint16, qint16, float, float) {}
-void vexabutton::handleDblClick() {}
-void vexabutton::handleKeyDown(qint16, qint16) {}
-void vexabutton::handleKeyUp(qint16, qint16) {}
-void vexabutton::handleKeyPress(qint16) {}
-void vexabutton::handleAccessKeyPress(qint16) {}
-void vexabutton::handleGotFocus() {}
-void vexabutton::handleLostFocus() {}
-void vexabutton::UncheckOtherOptions() {}
-void vexabutton::SetAccessKeys() {}
-void vexabutton::hostAmbientChanged(const QString&) {}
+qint16 buttonsCode(Qt::MouseButtons buttons) {
+  qint16 code = 0;
+  if (buttons & Qt::LeftButton)
+    code |= LeftButton;
+  if (buttons & Qt::RightButton)
+    code |= RightButton;
+  if (buttons & Qt::MiddleButton)
+    code |= MiddleButton;
+  return code;
+}
+
+qint16 shiftCode(Qt::KeyboardModifiers modifiers) {
+  qint16 code = 0;
+  if (modifiers & Qt::ShiftModifier)
+    code |= 1;
+  if (modifiers & Qt::ControlModifier)
+    code |= 2;
+  if (modifiers & Qt::AltModifier)
+    code |= AltMask;
+  return code;
+}
+
+// The classic virtual-key code of a Qt key. Shifted symbols of the US layout
+// map back to the key that carries them. Keys without a code give 0.
+qint16 virtualKeyCode(int key, Qt::KeyboardModifiers modifiers) {
+  const bool keypad = modifiers & Qt::KeypadModifier;
+  if (key >= Qt::Key_A && key <= Qt::Key_Z)
+    return qint16(key);
+  if (key >= Qt::Key_0 && key <= Qt::Key_9)
+    return qint16(keypad ? 96 + (key - Qt::Key_0) : key);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+    return qint16(112 + (key - Qt::Key_F1));
+  switch (key) {
+  case Qt::Key_Backspace:
+    return 8;
+  case Qt::Key_Tab:
+  case Qt::Key_Backtab:
+    return 9;
+  case Qt::Key_Clear:
+    return 12;
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    return KeyEnter;
+  case Qt::Key_Shift:
+    return 16;
+  case Qt::Key_Control:
+    return 17;
+  case Qt::Key_Alt:
+    return 18;
+  case Qt::Key_Pause:
+    return 19;
+  case Qt::Key_CapsLock:
+    return 20;
+  case Qt::Key_Escape:
+    return KeyEscape;
+  case Qt::Key_Space:
+    return KeySpace;
+  case Qt::Key_PageUp:
+    return 33;
+  case Qt::Key_PageDown:
+    return 34;
+  case Qt::Key_End:
+    return 35;
+  case Qt::Key_Home:
+    return 36;
+  case Qt::Key_Left:
+    return 37;
+  case Qt::Key_Up:
+    return 38;
+  case Qt::Key_Right:
+    return 39;
+  case Qt::Key_Down:
+    return 40;
+  case Qt::Key_Print:
+    return 44;
+  case Qt::Key_Insert:
+    return 45;
+  case Qt::Key_Delete:
+    return 46;
+  case Qt::Key_Meta:
+    return 91;
+  case Qt::Key_Menu:
+    return 93;
+  case Qt::Key_Asterisk:
+    return qint16(keypad ? 106 : 56);
+  case Qt::Key_Plus:
+    return qint16(keypad ? 107 : 187);
+  case Qt::Key_Minus:
+    return qint16(keypad ? 109 : 189);
+  case Qt::Key_Period:
+    return qint16(keypad ? 110 : 190);
+  case Qt::Key_Slash:
+    return qint16(keypad ? 111 : 191);
+  case Qt::Key_NumLock:
+    return 144;
+  case Qt::Key_ScrollLock:
+    return 145;
+  case Qt::Key_Semicolon:
+  case Qt::Key_Colon:
+    return 186;
+  case Qt::Key_Equal:
+    return 187;
+  case Qt::Key_Comma:
+  case Qt::Key_Less:
+    return 188;
+  case Qt::Key_Underscore:
+    return 189;
+  case Qt::Key_Greater:
+    return 190;
+  case Qt::Key_Question:
+    return 191;
+  case Qt::Key_QuoteLeft:
+  case Qt::Key_AsciiTilde:
+    return 192;
+  case Qt::Key_BracketLeft:
+  case Qt::Key_BraceLeft:
+    return 219;
+  case Qt::Key_Backslash:
+  case Qt::Key_Bar:
+    return 220;
+  case Qt::Key_BracketRight:
+  case Qt::Key_BraceRight:
+    return 221;
+  case Qt::Key_Apostrophe:
+  case Qt::Key_QuoteDbl:
+    return 222;
+  // Shifted digits
+  case Qt::Key_Exclam:
+    return '1';
+  case Qt::Key_At:
+    return '2';
+  case Qt::Key_NumberSign:
+    return '3';
+  case Qt::Key_Dollar:
+    return '4';
+  case Qt::Key_Percent:
+    return '5';
+  case Qt::Key_AsciiCircum:
+    return '6';
+  case Qt::Key_Ampersand:
+    return '7';
+  case Qt::Key_ParenLeft:
+    return '9';
+  case Qt::Key_ParenRight:
+    return '0';
+  default:
+    return 0;
+  }
+}
+
+// Common step "set state S": repaint only on a change.
+void setState(vexabutton& button, qint32 state) {
+  ButtonRecord& rec = button.record();
+  if (rec.ButtonState == state)
+    return;
+  rec.ButtonState = state;
+  button.Redraw();
+}
+
+// "Store S and Redraw": repaint even when the state was S already.
+void storeState(vexabutton& button, qint32 state) {
+  button.record().ButtonState = state;
+  button.Redraw();
+}
+
+// Common step "pointer shape": the hand pointer while HandPointer is on. The
+// hand stays set on the widget in Qt, so it is taken off again once
+// HandPointer has been switched off.
+void pointerShape(vexabutton& button) {
+  if (button.record().HandPointer) {
+    if (!button.testAttribute(Qt::WA_SetCursor) || button.cursor().shape() != Qt::PointingHandCursor)
+      button.setCursor(Qt::PointingHandCursor);
+  } else if (button.testAttribute(Qt::WA_SetCursor) && button.cursor().shape() == Qt::PointingHandCursor) {
+    button.unsetCursor();
+  }
+}
+
+// The keystrokes "{TAB}" and "+{TAB}" sent to the active window.
+void moveFocus(vexabutton& button, bool next) {
+  QWidget* window = QApplication::activeWindow();
+  if (!window)
+    window = button.window();
+  QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+  QKeyEvent tab(QEvent::KeyPress, next ? Qt::Key_Tab : Qt::Key_Backtab, next ? Qt::NoModifier : Qt::ShiftModifier);
+  QCoreApplication::sendEvent(target, &tab);
+}
+
+} // namespace
+
+// ---- Qt events -> handlers --------------------------------------------------
+
+void vexabutton::mousePressEvent(QMouseEvent* event) {
+  // Qt keeps the mouse for this widget until the release (implicit grab).
+  event->accept();
+  const QPointF at = event->position();
+  handleMouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void vexabutton::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  const QPointF at = event->position();
+  handleMouseMove(buttonsCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void vexabutton::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  const QPointF at = event->position();
+  handleMouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+// Qt reports the second press of a double click as a double click.
+void vexabutton::mouseDoubleClickEvent(QMouseEvent* event) {
+  event->accept();
+  handleDblClick();
+}
+
+void vexabutton::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  const QPointer<vexabutton> self(this);
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  handleKeyDown(virtualKeyCode(event->key(), modifiers), shiftCode(modifiers));
+  if (!self)
+    return;
+  // The character notification; Alt with a key (without AltGr's Ctrl) is a
+  // system key and types no character.
+  const QString text = event->text();
+  const bool systemKey = (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier);
+  if (!text.isEmpty() && !systemKey)
+    handleKeyPress(qint16(text.at(0).unicode()));
+}
+
+void vexabutton::keyReleaseEvent(QKeyEvent* event) {
+  event->accept();
+  if (event->isAutoRepeat())
+    return; // a held key repeats its key-down only
+  handleKeyUp(virtualKeyCode(event->key(), event->modifiers()), shiftCode(event->modifiers()));
+}
+
+// A popup (the button's own menu) takes Qt's focus while it is open; for the
+// button the focus stays where it was, as with the classic modal menu.
+void vexabutton::focusInEvent(QFocusEvent* event) {
+  if (event->reason() != Qt::PopupFocusReason)
+    handleGotFocus();
+}
+
+void vexabutton::focusOutEvent(QFocusEvent* event) {
+  if (event->reason() != Qt::PopupFocusReason)
+    handleLostFocus();
+}
+
+bool vexabutton::event(QEvent* event) {
+  switch (event->type()) {
+  case QEvent::EnabledChange:
+    // A disabled button receives no more input: drop a press in progress.
+    if (!isEnabled() && (rec_.MousePressed || rec_.SpaceDown || rec_.ButtonState != ButtonRecord::Normal)) {
+      rec_.MousePressed = false;
+      rec_.SpaceDown = false;
+      rec_.ButtonState = ButtonRecord::Normal;
+      Redraw();
+    }
+    break;
+  default:
+    break;
+  }
+  return QWidget::event(event);
+}
+
+// ---- Handlers ---------------------------------------------------------------
+
+void vexabutton::handleMouseDown(qint16 button, qint16 shift, float x, float y) {
+  rec_.LastButton = button;
+  rec_.LastShift = shift;
+  rec_.LastX = x;
+  rec_.LastY = y;
+  pointerShape(*this);
+  if (button != LeftButton && !rec_.MenuJustClosed)
+    return; // other buttons neither press the button nor raise MouseDown
+  rec_.HasFocus = true;
+  rec_.MousePressed = true;
+  if (!rec_.SpaceDown)
+    setState(*this, ButtonRecord::Down);
+  if (!rec_.PopupMenuSet)
+    emit MouseDown(button, shift, x, y);
+  else if (!rec_.MenuJustClosed)
+    ShowPopupMenu();
+}
+
+void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) {
+  const QPointer<vexabutton> self(this);
+  pointerShape(*this);
+  if (platform::widgetUnderPointer() == this) {
+    rec_.MouseInside = true;
+    TrackMouseLeave();
+    emit MouseEnter(); // on every movement over the button, before MouseMove
+    if (!self)
+      return;
+  } else {
+    rec_.MouseInside = false;
+  }
+  if (rec_.SpaceDown)
+    return;
+  if (rec_.MouseInside) {
+    if (rec_.MousePressed) {
+      setState(*this, ButtonRecord::Down);
+    } else if (rec_.ButtonState != ButtonRecord::Hot) {
+      storeState(*this, ButtonRecord::Hot);
+      // A button held down by its Value comes back Down from Redraw: no tooltip.
+      if (rec_.ButtonState != ButtonRecord::Down)
+        ShowToolTip();
+    }
+  } else {
+    setState(*this, ButtonRecord::Normal);
+  }
+  emit MouseMove(button, shift, x, y);
+}
+
+void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
+  const QPointer<vexabutton> self(this);
+  pointerShape(*this);
+  if (rec_.PopupMenuSet) {
+    rec_.MousePressed = false;
+    rec_.MenuJustClosed = false;
+    storeState(*this, ButtonRecord::Normal);
+    return;
+  }
+  if (button == LeftButton) {
+    rec_.MousePressed = false;
+    // Inside only; the left and top edges count as outside.
+    if (x > 0 && y > 0 && x < float(width()) && y < float(height())) {
+      if (rec_.Mode == 1) {
+        setValue(!rec_.Value);
+      } else if (rec_.Mode == 2) {
+        UncheckOtherOptions();
+        if (!self)
+          return;
+        setValue(true);
+      }
+      if (!self)
+        return;
+      storeState(*this, ButtonRecord::Normal);
+      emit Click();
+      if (!self)
+        return;
+    }
+  }
+  emit MouseUp(button, shift, x, y);
+}
+
+void vexabutton::handleDblClick() {
+  const QPointer<vexabutton> self(this);
+  pointerShape(*this);
+  if (rec_.LastButton != LeftButton)
+    return;
+  // The mouse is already held for the button (the double click is a press).
+  storeState(*this, ButtonRecord::Down);
+  handleMouseDown(rec_.LastButton, rec_.LastShift, rec_.LastX, rec_.LastY);
+  if (!self)
+    return;
+  if (!rec_.PopupMenuSet)
+    emit DblClick();
+  else if (!rec_.MenuJustClosed)
+    ShowPopupMenu();
+}
+
+void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
+  const QPointer<vexabutton> self(this);
+  switch (keyCode) {
+  case KeyEnter:
+    emit Click(); // Value is not changed in any mode
+    break;
+  case 37: // Left
+  case 38: // Up
+    moveFocus(*this, false);
+    break;
+  case 39: // Right
+  case 40: // Down
+    moveFocus(*this, true);
+    break;
+  case KeySpace:
+    if (shift == AltMask)
+      return; // Alt+Space belongs to the window's system menu
+    if (!rec_.MousePressed) {
+      rec_.SpaceDown = true;
+      if (rec_.Mode == 1) {
+        setValue(!rec_.Value);
+      } else if (rec_.Mode == 2) {
+        UncheckOtherOptions();
+        if (!self)
+          return;
+        setValue(true);
+      }
+      if (!self)
+        return;
+      setState(*this, ButtonRecord::Down);
+    } else {
+      setState(*this, rec_.MouseInside ? ButtonRecord::Down : ButtonRecord::Normal);
+    }
+    // The classic button captures the mouse here so that the pointer cannot
+    // take the press elsewhere; Qt's focus keeps the space bar with the
+    // button, and a movement elsewhere changes nothing while SpaceDown holds.
+    break;
+  default:
+    if (rec_.SpaceDown) {
+      rec_.SpaceDown = false;
+      storeState(*this, ButtonRecord::Normal);
+    }
+    break;
+  }
+  if (!self)
+    return;
+  emit KeyDown(keyCode, shift);
+}
+
+void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
+  if (keyCode != KeySpace)
+    return; // only the space bar has a key-up
+  const QPointer<vexabutton> self(this);
+  if (rec_.MouseInside && rec_.MousePressed) {
+    setState(*this, ButtonRecord::Down);
+  } else {
+    setState(*this, rec_.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal);
+    if (!rec_.MousePressed && rec_.SpaceDown) {
+      emit Click();
+      if (!self)
+        return;
+    }
+  }
+  emit KeyUp(keyCode, shift);
+  if (!self)
+    return;
+  rec_.SpaceDown = false;
+  rec_.MousePressed = false;
+}
+
+void vexabutton::handleKeyPress(qint16 keyAscii) { emit KeyPress(keyAscii); }
+
+// The access key, or Enter (13) / Esc (27) as the window's Default / Cancel.
+void vexabutton::handleAccessKeyPress(qint16 keyAscii) {
+  if (!rec_.Enabled)
+    return;
+  const QPointer<vexabutton> self(this);
+  if (rec_.SpaceDown) {
+    rec_.SpaceDown = false;
+    rec_.MousePressed = false;
+  }
+  const bool defaultOrCancel = keyAscii == KeyEnter || keyAscii == KeyEscape;
+  if (rec_.Mode == 1) {
+    if (defaultOrCancel)
+      return;
+    setValue(!rec_.Value);
+    if (!self)
+      return;
+    if (!rec_.Value)
+      rec_.ButtonState = ButtonRecord::Normal;
+    Redraw();
+  } else if (rec_.Mode == 2) {
+    if (defaultOrCancel)
+      return;
+    UncheckOtherOptions();
+    if (!self)
+      return;
+    setValue(true);
+    if (!self)
+      return;
+    Redraw();
+  }
+  // Let the host process what is pending first, as the classic host does.
+  QCoreApplication::processEvents();
+  if (!self)
+    return;
+  emit Click();
+}
+
+void vexabutton::handleGotFocus() { rec_.HasFocus = true; } // shown at the next repaint
+
+void vexabutton::handleLostFocus() {
+  rec_.HasFocus = false;
+  rec_.MousePressed = false;
+  rec_.SpaceDown = false;
+  rec_.ButtonState = rec_.ParentActive && rec_.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal;
+  Redraw();
+  if (rec_.IsDefault)
+    Redraw();
+}
+
+void vexabutton::hostAmbientChanged(const QString& name) {
+  rec_.IsDefault = host_->ambientDisplayAsDefault(this);
+  if (name.compare(QLatin1String("DisplayAsDefault"), Qt::CaseInsensitive) == 0 ||
+      name.compare(QLatin1String("BackColor"), Qt::CaseInsensitive) == 0)
+    Redraw();
+}
+
 void vexabutton::hostAccessKeyPress(int keyAscii) { handleAccessKeyPress(qint16(keyAscii)); }
-void vexabutton::Subclass_WndProc(bool, bool&, qint32&, qint32, qint32&, qint32&, qint32) {}
+
+// Clears Value of the other option buttons in the same container (the same
+// parent widget); buttons in other frames of the window keep theirs.
+void vexabutton::UncheckOtherOptions() {
+  QWidget* container = parentWidget();
+  if (!container)
+    return;
+  const QList<vexabutton*> siblings = container->findChildren<vexabutton*>(Qt::FindDirectChildrenOnly);
+  QList<QPointer<vexabutton>> others;
+  for (vexabutton* other : siblings)
+    if (other != this)
+      others.append(other);
+  for (const QPointer<vexabutton>& other : others)
+    if (other && other->Mode() == 2)
+      other->setValue(false);
+}
+
+// The access key is the character after the first "&" of Caption; a doubled
+// "&&" stands for a literal ampersand, and then the next "&" is looked at.
+// Only these first two ampersand sites count.
+void vexabutton::SetAccessKeys() {
+  accessKeys_.clear();
+  const QString& caption = rec_.Caption;
+  const qsizetype length = caption.size();
+  if (length > 1) {
+    const qsizetype first = caption.indexOf(QLatin1Char('&')); // 0-based
+    if (first >= 0 && first + 1 < length) {
+      if (caption.at(first + 1) != QLatin1Char('&')) {
+        accessKeys_ = caption.at(first + 1).toLower();
+      } else {
+        const qsizetype second = caption.indexOf(QLatin1Char('&'), first + 2);
+        if (second >= 0 && second + 1 < length && caption.at(second + 1) != QLatin1Char('&'))
+          accessKeys_ = caption.at(second + 1).toLower();
+      }
+    }
+  }
+
+  // Alt and the key, anywhere in the button's window.
+  auto* shortcut = findChild<QShortcut*>(accessKeyShortcutName, Qt::FindDirectChildrenOnly);
+  if (accessKeys_.isEmpty()) {
+    delete shortcut;
+    return;
+  }
+  if (!shortcut) {
+    shortcut = new QShortcut(this);
+    shortcut->setObjectName(accessKeyShortcutName);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+      if (!accessKeys_.isEmpty())
+        handleAccessKeyPress(qint16(accessKeys_.at(0).unicode()));
+    });
+    // Two buttons with one key: the key moves the focus between them.
+    connect(shortcut, &QShortcut::activatedAmbiguously, this, [this] { setFocus(Qt::ShortcutFocusReason); });
+  }
+  shortcut->setKey(QKeySequence::mnemonic(QStringLiteral("&") + accessKeys_));
+}

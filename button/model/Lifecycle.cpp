@@ -6,6 +6,7 @@
 
 #include "button/render/Redraw.h"
 #include "button/services/Subclass.h"
+#include "button/services/VisualStyles.h"
 
 #include <QCursor>
 #include <QPixmap>
@@ -39,6 +40,8 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   }
   // 2. Nothing to load for opening web addresses. 3. Text is always wide.
   rec_.UnicodeText = true;
+  // Whether ButtonStyle 13 follows the desktop theme (asked once per process).
+  rec_.VisualStylesActive = vexa::IsThemed();
 
   // Until a new-instance or load step runs, the control draws with the
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
@@ -54,9 +57,10 @@ vexabutton::~vexabutton() {
   rec_.mFont = nullptr;
   // 2. Nothing was loaded at creation. 3.
   UnsetPopupMenu();
-  // 4. The host may already be half destroyed (a form deletes its controls
-  // from its QWidget base), so the UserMode kept at load decides.
-  if (rec_.UserMode)
+  // 4. Only a load in a running host installed routers. (The host itself may
+  // already be half destroyed: a form deletes its controls from its QWidget
+  // base, so it is not asked for its UserMode again.)
+  if (subclassingStarted_)
     stopSubclassing();
 }
 

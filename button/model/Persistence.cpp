@@ -121,7 +121,7 @@ QString describe(const QVariant& v) {
   if (v.metaType() == QMetaType::fromType<SharedFontPtr>())
     return v.value<SharedFontPtr>() ? QStringLiteral("a font") : QStringLiteral("no font");
   if (v.metaType() == QMetaType::fromType<PicturePtr>())
-    return v.value<PicturePtr>() ? QStringLiteral("a picture") : QStringLiteral("no picture");
+    return v.value<PicturePtr>() ? QStringLiteral("a picture") : QStringLiteral("none (null)");
   if (v.metaType().id() == QMetaType::Bool)
     return QStringLiteral("the Boolean %1").arg(v.toBool() ? QStringLiteral("True") : QStringLiteral("False"));
   if (isWholeNumberType(v))
@@ -469,8 +469,10 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   resizeStep();
   // 9.
   rec_.UserMode = host_->ambientUserMode();
-  if (rec_.UserMode)
+  if (rec_.UserMode) {
+    subclassingStarted_ = true;
     startSubclassing();
+  }
   return true;
 }
 

@@ -166,6 +166,8 @@ public:
   void InitProperties();
   // Loads from a stored bag. On a value of the wrong type fails with an error
   // that names the key and what was expected, leaving the record untouched.
+  // Keys the control does not know are ignored (see unknownKeys). The font
+  // read is a copy: follow or change it through Font(), not the bag's object.
   bool ReadProperties(const platform::PropertyBag& bag, QString* error = nullptr);
   // Writes the 37 keys in the writing order with their write defaults.
   void WriteProperties(platform::PropertyBag& bag) const;
@@ -283,4 +285,5 @@ private:
   qint32 popupAlign_ = 0;
   qint32 popupFlags_ = 0;
   bool inResizeStep_ = false;
+  bool subclassingStarted_ = false; // a load with UserMode True installed the routers
 };

@@ -9,10 +9,11 @@ namespace vexa {
 namespace {
 
 // ButtonStyle 13: the themed push button while visual styles are active,
-// else the rounded gradient look of ButtonStyle 2. The themed renderer is
-// not built yet and draws nothing beyond the cleared surface.
+// else the rounded gradient look of ButtonStyle 2.
 void DrawSystemStyle(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
-  if (!rec.VisualStylesActive)
+  if (rec.VisualStylesActive)
+    DrawThemed(rec, surface, state);
+  else
     DrawRoundedGradient(rec, surface, state);
 }
 

@@ -13,4 +13,10 @@ using StyleRenderer = void (*)(ButtonRecord& rec, platform::Surface& surface, qi
 // ButtonStyle 2, and ButtonStyle 13 while visual styles are off (RoundedGradient.cpp).
 void DrawRoundedGradient(ButtonRecord& rec, platform::Surface& surface, qint32 state);
 
+// ButtonStyle 13 while visual styles are active (Themed.cpp), and its theme
+// state id: 4 disabled, 5 defaulted, else 1 normal, 2 hot, 3 pressed (0 for
+// an unknown state).
+void DrawThemed(ButtonRecord& rec, platform::Surface& surface, qint32 state);
+int ThemedStateId(const ButtonRecord& rec, qint32 state);
+
 } // namespace vexa

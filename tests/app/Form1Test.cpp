@@ -179,3 +179,29 @@ TEST_F(Form1Fixture, CloseBoxUnloadsTheWindow) {
   EXPECT_TRUE(unloaded);
   EXPECT_FALSE(form->isVisible());
 }
+
+TEST_F(Form1Fixture, StatusLineLabelsMeasureAsTheStoredLayout) {
+  // Carlito has the metrics of Calibri, so the automatic sizes come out as
+  // the stored design sizes (bold text may differ by a few pixels of hinting).
+  EXPECT_NEAR(form->Label2->Width(), 1410, 90);
+  EXPECT_NEAR(form->Label3->Width(), 2325, 90);
+  EXPECT_NEAR(form->Label4->Width(), 210, 15);
+  EXPECT_NEAR(form->Label5->Width(), 630, 30);
+  for (platform::Label* label : {form->Label2, form->Label3, form->Label4, form->Label5, form->Label6})
+    EXPECT_EQ(label->Height(), 225) << label->objectName().toStdString();
+}
+
+TEST_F(Form1Fixture, ButtonInstancesCarryTheirLoadedProperties) {
+  vexabutton* buttons[] = {form->vexabutton1, form->vexabutton2, form->vexabutton3, form->vexabutton4};
+  const char* captions[] = {"Provera (3)", "O &Tesmiru Vokrantu", "O &Programu", "&Izlaz"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(buttons[i]->Caption(), QLatin1String(captions[i]));
+    EXPECT_EQ(buttons[i]->ButtonStyle(), 13);
+    ASSERT_TRUE(buttons[i]->Font());
+    EXPECT_EQ(buttons[i]->Font()->Name(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(buttons[i]->Font()->Size(), 9.75);
+    EXPECT_EQ(buttons[i]->Font()->Weight(), i == 0 ? 700 : 400);
+    EXPECT_EQ(buttons[i]->size(), QSize(121, 33));
+  }
+  EXPECT_NE(form->vexabutton2->Font(), form->vexabutton3->Font());
+}

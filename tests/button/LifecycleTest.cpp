@@ -39,6 +39,7 @@ TEST(Lifecycle, ANewInstanceTakesItsDisplayNameAndTheStyleDefaults) {
   vexa::ApplyDefaultColorScheme(expected);
   vexa::ApplyStyleDefaults(expected);
   EXPECT_EQ(button.ShowFocusRect(), expected.ShowFocusRect);
+  EXPECT_FALSE(button.ShowFocusRect());
   EXPECT_EQ(button.ColorScheme(), expected.ColorScheme);
   EXPECT_EQ(button.BackColor(), 0);
   EXPECT_EQ(button.Caption(), "vexabutton7");

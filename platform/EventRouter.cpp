@@ -1,0 +1,154 @@
+#include "platform/EventRouter.h"
+
+#include "platform/WindowRegistry.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+
+namespace platform {
+
+namespace {
+
+bool leaveTracking = true;
+std::function<QWidget*()> pointerHook;
+
+// An application palette change reaches only the application object, so one
+// watcher on it passes the change on to the routers that route it.
+class PaletteWatcher : public QObject {
+public:
+  // nullptr without an application.
+  static PaletteWatcher* instance() {
+    static QPointer<PaletteWatcher> watcher;
+    if (!watcher && qApp) {
+      watcher = new PaletteWatcher;
+      watcher->setParent(qApp);
+      qApp->installEventFilter(watcher);
+    }
+    return watcher;
+  }
+  void add(MessageRouter* router) {
+    if (!routers_.contains(router))
+      routers_.append(router);
+  }
+  void remove(MessageRouter* router) { routers_.removeAll(router); }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ApplicationPaletteChange || watched != qApp)
+      return false;
+    // A router may end another one (or itself) from its handler.
+    QList<QPointer<MessageRouter>> routers;
+    for (MessageRouter* router : std::as_const(routers_))
+      routers.append(router);
+    for (const QPointer<MessageRouter>& router : routers)
+      if (router)
+        router->applicationPaletteChanged();
+    return false;
+  }
+
+private:
+  QList<MessageRouter*> routers_;
+};
+
+} // namespace
+
+MessageRouter::MessageRouter(QWidget* window, Handler handler)
+    : window_(window), handle_(WindowRegistry::handleOf(window)), handler_(std::move(handler)) {
+  if (window)
+    window->installEventFilter(this);
+}
+
+MessageRouter::~MessageRouter() {
+  if (routed_.contains(WindowMessage::WM_SYSCOLORCHANGE))
+    if (PaletteWatcher* watcher = PaletteWatcher::instance())
+      watcher->remove(this);
+  // Unlinks this router only; the other filters on the window stay as they are.
+  if (window_)
+    window_->removeEventFilter(this);
+}
+
+void MessageRouter::route(qint32 message, bool on) {
+  if (on)
+    routed_.insert(message);
+  else
+    routed_.remove(message);
+  if (message == WindowMessage::WM_SYSCOLORCHANGE) {
+    if (PaletteWatcher* watcher = PaletteWatcher::instance())
+      on ? watcher->add(this) : watcher->remove(this);
+  }
+}
+
+void MessageRouter::applicationPaletteChanged() {
+  if (window_)
+    deliver(WindowMessage::WM_SYSCOLORCHANGE, 0);
+}
+
+bool MessageRouter::deliver(qint32 message, qint32 wParam) {
+  if (!routed_.contains(message) || !handler_)
+    return false;
+  // Copy the handler: it may destroy this router.
+  const Handler handler = handler_;
+  return handler(RoutedMessage{handle_, message, wParam, 0});
+}
+
+// Qt event                                  -> message
+// Leave, with a pending leave request       -> WM_MOUSELEAVE (request used up)
+// WindowActivate / WindowDeactivate         -> WM_ACTIVATE and WM_NCACTIVATE, wParam 1 / 0
+// StyleChange, ThemeChange                  -> WM_THEMECHANGED
+// the application's palette change          -> WM_SYSCOLORCHANGE (through PaletteWatcher)
+bool MessageRouter::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != window_)
+    return false;
+  // A handler that destroys the window ends the event here: Qt must not go
+  // on delivering it to the deleted window.
+  const QPointer<QObject> target(watched);
+  const bool handled = filter(event);
+  return handled || !target;
+}
+
+bool MessageRouter::filter(QEvent* event) {
+  switch (event->type()) {
+  case QEvent::Leave:
+    if (!leaveArmed_)
+      return false;
+    leaveArmed_ = false;
+    return deliver(WindowMessage::WM_MOUSELEAVE, 0);
+  case QEvent::WindowActivate:
+  case QEvent::WindowDeactivate: {
+    const qint32 active = event->type() == QEvent::WindowActivate ? 1 : 0;
+    // Both may be routed; the second only while the router still exists.
+    const QPointer<MessageRouter> self(this);
+    bool handled = deliver(WindowMessage::WM_ACTIVATE, active);
+    if (self)
+      handled = deliver(WindowMessage::WM_NCACTIVATE, active) || handled;
+    return handled;
+  }
+  case QEvent::StyleChange:
+  case QEvent::ThemeChange:
+    return deliver(WindowMessage::WM_THEMECHANGED, 0);
+  default:
+    return false;
+  }
+}
+
+bool isFunctionExported(const QString& functionName, const QString& moduleName) {
+  QString module = moduleName.trimmed().toLower();
+  if (module.endsWith(QLatin1String(".dll")))
+    module.chop(4);
+  if (module == QLatin1String("user32"))
+    return leaveTracking && functionName.compare(QLatin1String("TrackMouseEvent"), Qt::CaseInsensitive) == 0;
+  return false;
+}
+
+void setLeaveTrackingAvailable(bool available) { leaveTracking = available; }
+
+QWidget* widgetUnderPointer() {
+  if (pointerHook)
+    return pointerHook();
+  return QApplication::widgetAt(QCursor::pos());
+}
+
+void setWidgetUnderPointerHook(std::function<QWidget*()> hook) { pointerHook = std::move(hook); }
+
+} // namespace platform

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QWidget>
+
+#include <functional>
+
+namespace platform {
+
+// Window messages a control can ask to be told about, under their classic
+// numbers. The router below turns the matching Qt events into them.
+namespace WindowMessage {
+constexpr qint32 WM_ACTIVATE = 0x06;       // wParam 1 activated, 0 deactivated
+constexpr qint32 WM_SYSCOLORCHANGE = 0x15; // the application palette changed
+constexpr qint32 WM_NCACTIVATE = 0x86;     // as WM_ACTIVATE, for a window inside a multi-document area
+constexpr qint32 WM_MOUSELEAVE = 0x2A3;    // the pointer left the window (once per request)
+constexpr qint32 WM_THEMECHANGED = 0x31A;  // the application style or the platform theme changed
+} // namespace WindowMessage
+
+struct RoutedMessage {
+  qint32 window = 0; // handle of the routed window (WindowRegistry)
+  qint32 message = 0;
+  qint32 wParam = 0;
+  qint32 lParam = 0;
+};
+
+// A message router on one window: its own event filter object, so several
+// routers (one per interested control) can sit on the same window and any of
+// them can be removed at any time without disturbing the others.
+//
+// The router watches the window's events and delivers the messages it was
+// asked to route to its handler, before the window itself sees the event.
+// The handler returns true to swallow the event ("handled"), false to let
+// the window process it as usual. The handler may destroy the router (and the
+// window): the router touches nothing of itself after calling it.
+class MessageRouter : public QObject {
+  Q_OBJECT
+public:
+  using Handler = std::function<bool(const RoutedMessage&)>;
+
+  MessageRouter(QWidget* window, Handler handler);
+  ~MessageRouter() override;
+  MessageRouter(const MessageRouter&) = delete;
+  MessageRouter& operator=(const MessageRouter&) = delete;
+
+  QWidget* window() const { return window_; }
+  qint32 windowHandle() const { return handle_; }
+
+  void route(qint32 message, bool on = true);
+  bool routes(qint32 message) const { return routed_.contains(message); }
+
+  // Mouse-leave tracking: arms one WM_MOUSELEAVE, sent at the next Leave
+  // event of the window; each request gives at most one notification.
+  void requestLeave() { leaveArmed_ = true; }
+  bool leaveRequested() const { return leaveArmed_; }
+
+  // Called by the application-wide palette watcher.
+  void applicationPaletteChanged();
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  bool filter(QEvent* event);
+  bool deliver(qint32 message, qint32 wParam);
+
+  QPointer<QWidget> window_;
+  qint32 handle_ = 0;
+  Handler handler_;
+  QSet<qint32> routed_;
+  bool leaveArmed_ = false;
+};
+
+// The platform services a control may probe for by name ("TrackMouseEvent"
+// in "User32" is the mouse-leave tracking above). Names are matched without
+// regard to letter case; a module may be given with or without ".dll".
+bool isFunctionExported(const QString& functionName, const QString& moduleName);
+
+// Test hook: pretend that mouse-leave tracking is missing (or present again).
+void setLeaveTrackingAvailable(bool available);
+
+// The widget under the pointer: QApplication::widgetAt(QCursor::pos()),
+// unless a test installed its own answer (synthetic events do not move the
+// pointer of an offscreen screen). An empty function restores the default.
+QWidget* widgetUnderPointer();
+void setWidgetUnderPointerHook(std::function<QWidget*()> hook);
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Surface.h"
+
+#include <QRegion>
+
+namespace platform {
+
+// The desktop theme: the push button of the application's QStyle, drawn into
+// a surface. Visual styles count as active whenever the application style is
+// not Qt's classic "windows" style.
+namespace Theme {
+
+// Part 1 (push button) states, with the classic theme's numbers.
+enum PushButtonState : int { Normal = 1, Hot = 2, Pressed = 3, Disabled = 4, Defaulted = 5 };
+
+// True when a theme service exists at all (always, with Qt's styles).
+bool themeLibraryPresent();
+// True when the application style draws themed controls.
+bool appThemed();
+
+// Draws the push button in `state` over `clientRect` on the surface (clipped
+// to it) and returns its outline within `regionRect`: the pixels the style
+// painted. An unknown state draws as Normal.
+QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& regionRect, int state);
+
+} // namespace Theme
+} // namespace platform

@@ -1,0 +1,321 @@
+// Hover tracking and the per-window message routers.
+
+#include "InputTestSupport.h"
+
+#include "button/services/Subclass.h"
+#include "platform/WindowRegistry.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using inputtest::EventLog;
+using namespace platform::WindowMessage;
+
+namespace {
+
+constexpr qint32 Normal = ButtonRecord::Normal;
+constexpr qint32 Hot = ButtonRecord::Hot;
+constexpr qint32 Down = ButtonRecord::Down;
+
+// ---- The router on its own -------------------------------------------------------
+
+TEST(MessageRouter, TurnsQtEventsIntoTheRoutedMessagesOnly) {
+  QWidget window;
+  std::vector<std::pair<qint32, qint32>> seen;
+  platform::MessageRouter router(&window, [&](const platform::RoutedMessage& m) {
+    seen.emplace_back(m.message, m.wParam);
+    EXPECT_EQ(m.window, platform::WindowRegistry::handleOf(&window));
+    return false;
+  });
+  router.route(WM_ACTIVATE);
+  router.route(WM_THEMECHANGED);
+  for (QEvent::Type type : {QEvent::WindowActivate, QEvent::WindowDeactivate, QEvent::StyleChange,
+                            QEvent::ApplicationPaletteChange, QEvent::Leave}) {
+    QEvent event(type);
+    QCoreApplication::sendEvent(&window, &event);
+  }
+  const std::vector<std::pair<qint32, qint32>> expected{{WM_ACTIVATE, 1}, {WM_ACTIVATE, 0}, {WM_THEMECHANGED, 0}};
+  EXPECT_EQ(seen, expected);
+}
+
+TEST(MessageRouter, DeliversOneLeavePerRequest) {
+  QWidget window;
+  int leaves = 0;
+  platform::MessageRouter router(&window, [&](const platform::RoutedMessage& m) {
+    leaves += m.message == WM_MOUSELEAVE ? 1 : 0;
+    return false;
+  });
+  router.route(WM_MOUSELEAVE);
+  inputtest::sendLeave(window);
+  EXPECT_EQ(leaves, 0); // nothing requested
+  router.requestLeave();
+  router.requestLeave();
+  inputtest::sendLeave(window);
+  inputtest::sendLeave(window);
+  EXPECT_EQ(leaves, 1);
+  EXPECT_FALSE(router.leaveRequested());
+}
+
+TEST(MessageRouter, TheApplicationPaletteChangeIsTheSystemColourChange) {
+  QWidget window;
+  auto* child = new QWidget(&window);
+  int changes = 0;
+  platform::MessageRouter router(child, [&](const platform::RoutedMessage& m) {
+    changes += m.message == WM_SYSCOLORCHANGE ? 1 : 0;
+    return false;
+  });
+  router.route(WM_SYSCOLORCHANGE);
+  const QPalette before = QApplication::palette();
+  QPalette changed = before;
+  changed.setColor(QPalette::Button, QColor(1, 2, 3));
+  QApplication::setPalette(changed);
+  QApplication::setPalette(before);
+  EXPECT_GE(changes, 1);
+}
+
+TEST(MessageRouter, RoutersOnOneWindowEndInAnyOrder) {
+  QWidget window;
+  int a = 0;
+  int b = 0;
+  int c = 0;
+  auto count = [](int& n) {
+    return [&n](const platform::RoutedMessage&) {
+      ++n;
+      return false;
+    };
+  };
+  auto first = std::make_unique<platform::MessageRouter>(&window, count(a));
+  auto second = std::make_unique<platform::MessageRouter>(&window, count(b));
+  auto third = std::make_unique<platform::MessageRouter>(&window, count(c));
+  for (auto* r : {first.get(), second.get(), third.get()})
+    r->route(WM_THEMECHANGED);
+  second.reset(); // neither the first nor the last installed
+  QEvent style(QEvent::StyleChange);
+  QCoreApplication::sendEvent(&window, &style);
+  first.reset();
+  QCoreApplication::sendEvent(&window, &style);
+  EXPECT_EQ(a, 1);
+  EXPECT_EQ(b, 0);
+  EXPECT_EQ(c, 2);
+}
+
+TEST(MessageRouter, SurvivesItsWindowAndItsOwnDeletionInTheHandler) {
+  auto window = std::make_unique<QWidget>();
+  std::unique_ptr<platform::MessageRouter> router;
+  router = std::make_unique<platform::MessageRouter>(window.get(), [&](const platform::RoutedMessage&) {
+    router.reset();
+    return false;
+  });
+  router->route(WM_THEMECHANGED);
+  QEvent style(QEvent::StyleChange);
+  QCoreApplication::sendEvent(window.get(), &style);
+  EXPECT_FALSE(router);
+
+  platform::MessageRouter orphan(window.get(), {});
+  window.reset();
+  EXPECT_EQ(orphan.window(), nullptr);
+}
+
+TEST(MessageRouter, ProbesAnswerFromThePlatform) {
+  EXPECT_TRUE(IsFunctionExported(QStringLiteral("TrackMouseEvent"), QStringLiteral("User32")));
+  EXPECT_TRUE(IsFunctionExported(QStringLiteral("trackmouseevent"), QStringLiteral("user32.dll")));
+  EXPECT_FALSE(IsFunctionExported(QStringLiteral("NoSuchFunction"), QStringLiteral("User32")));
+  EXPECT_FALSE(IsFunctionExported(QStringLiteral("TrackMouseEvent"), QStringLiteral("nosuchmodule")));
+  platform::setLeaveTrackingAvailable(false);
+  EXPECT_FALSE(IsFunctionExported(QStringLiteral("TrackMouseEvent"), QStringLiteral("User32")));
+  platform::setLeaveTrackingAvailable(true);
+}
+
+// ---- The table ---------------------------------------------------------------------
+
+TEST(SubclassTable, EntriesAreReusedAndUnknownWindowsFail) {
+  QWidget window;
+  vexabutton owner(&window);
+  QWidget one(&window);
+  QWidget two(&window);
+  QWidget three(&window);
+  const qint32 h1 = platform::WindowRegistry::handleOf(&one);
+  const qint32 h2 = platform::WindowRegistry::handleOf(&two);
+  const qint32 h3 = platform::WindowRegistry::handleOf(&three);
+  SubclassTable table(&owner);
+  EXPECT_EQ(table.Subclass_Start(h1), 0);
+  EXPECT_EQ(table.Subclass_Start(h2), 1);
+  EXPECT_EQ(table.Subclass_Start(h1), 0); // already routed: same entry
+  EXPECT_EQ(table.Subclass_Start(0), -1);
+  EXPECT_TRUE(table.Subclass_Stop(h1));
+  EXPECT_EQ(table.Subclass_Start(h3), 0); // the freed entry
+  EXPECT_EQ(table.entryCount(), 2);
+
+  QString error;
+  EXPECT_FALSE(table.Subclass_AddMsg(h1, WM_ACTIVATE, 1, &error));
+  EXPECT_TRUE(error.contains(QString::number(h1)));
+  EXPECT_FALSE(table.Subclass_Stop(h1));
+  EXPECT_TRUE(table.Subclass_AddMsg(h2, WM_ACTIVATE, SubclassTable::MSG_BEFORE | SubclassTable::MSG_AFTER));
+  EXPECT_TRUE(table.routes(h2, WM_ACTIVATE));
+  EXPECT_FALSE(table.routes(h3, WM_ACTIVATE));
+  table.Subclass_StopAll();
+  EXPECT_EQ(table.activeCount(), 0);
+}
+
+TEST(SubclassTable, BothListsReachTheOwnerBeforeThenAfter) {
+  QWidget window;
+  vexabutton owner(&window);
+  EventLog log;
+  log.attach(owner);
+  owner.record().MouseInside = true;
+  SubclassTable table(&owner);
+  const qint32 own = owner.hWnd();
+  table.Subclass_Start(own);
+  table.Subclass_AddMsg(own, WM_MOUSELEAVE, SubclassTable::MSG_BEFORE | SubclassTable::MSG_AFTER);
+  EXPECT_TRUE(table.trackMouseLeave(own));
+  inputtest::sendLeave(owner);
+  EXPECT_EQ(log.sequence(), "MouseLeave, MouseLeave");
+}
+
+// ---- The button with its routers -----------------------------------------------------
+
+class Hover : public ::testing::Test {
+protected:
+  void SetUp() override {
+    window.resize(300, 200);
+    button = new vexabutton(&window);
+    button->setGeometry(10, 10, 80, 30);
+    inputtest::load(*button);
+    log.attach(*button);
+    window.show();
+  }
+  void moveInside() {
+    pointer.widget = button;
+    button->handleMouseMove(0, 0, 20, 10);
+  }
+  const ButtonRecord& rec() const { return button->record(); }
+
+  QWidget window;
+  vexabutton* button = nullptr;
+  EventLog log;
+  inputtest::PointerOver pointer;
+};
+
+TEST_F(Hover, LeavingAHotButtonRaisesMouseLeaveOncePerLeave) {
+  moveInside();
+  ASSERT_EQ(rec().ButtonState, Hot);
+  log.clear();
+  pointer.widget = &window;
+  inputtest::sendLeave(*button);
+  inputtest::sendLeave(*button);
+  EXPECT_EQ(log.sequence(), "MouseLeave");
+  EXPECT_EQ(rec().ButtonState, Normal);
+  EXPECT_FALSE(rec().MouseInside);
+
+  moveInside();
+  moveInside();
+  log.clear();
+  inputtest::sendLeave(*button);
+  EXPECT_EQ(log.sequence(), "MouseLeave");
+}
+
+TEST_F(Hover, NoLeaveWhileTheSpaceBarHoldsTheButton) {
+  moveInside();
+  button->handleKeyDown(32, 0);
+  log.clear();
+  inputtest::sendLeave(*button);
+  EXPECT_TRUE(log.entries.isEmpty());
+  EXPECT_EQ(rec().ButtonState, Down);
+  EXPECT_FALSE(rec().MouseInside);
+  button->handleKeyUp(32, 0);
+  EXPECT_EQ(rec().ButtonState, Normal);
+  EXPECT_EQ(log.count("Click"), 1);
+}
+
+TEST_F(Hover, AnOpenPopupMenuKeepsTheLookAndMarksTheMenuClosed) {
+  button->record().PopupMenuSet = true;
+  button->record().PopupMenuShowing = true;
+  moveInside();
+  button->record().ButtonState = Down;
+  log.clear();
+  inputtest::sendLeave(*button);
+  EXPECT_TRUE(log.entries.isEmpty());
+  EXPECT_EQ(rec().ButtonState, Down);
+  EXPECT_TRUE(rec().MenuJustClosed);
+  EXPECT_FALSE(rec().PopupMenuShowing);
+  moveInside();
+  inputtest::sendLeave(*button);
+  EXPECT_FALSE(rec().MenuJustClosed);
+  EXPECT_EQ(log.count("MouseLeave"), 1);
+}
+
+TEST_F(Hover, DeactivationClearsTheFlagsAndActivationMarksTheParentActive) {
+  inputtest::sendActivation(window, true);
+  EXPECT_TRUE(rec().ParentActive);
+  button->handleGotFocus();
+  button->handleMouseDown(1, 0, 5, 5);
+  button->handleKeyDown(32, 0);
+  inputtest::sendActivation(window, false);
+  EXPECT_FALSE(rec().ParentActive);
+  EXPECT_FALSE(rec().HasFocus);
+  EXPECT_FALSE(rec().MousePressed);
+  EXPECT_FALSE(rec().SpaceDown);
+  EXPECT_EQ(rec().ButtonState, Normal);
+  moveInside();
+  inputtest::sendActivation(window, true);
+  EXPECT_TRUE(rec().ParentActive);
+  EXPECT_EQ(rec().ButtonState, Normal);
+}
+
+TEST_F(Hover, WithoutLeaveTrackingNoLeaveIsRequested) {
+  platform::setLeaveTrackingAvailable(false);
+  auto* other = new vexabutton(&window);
+  other->setGeometry(10, 50, 80, 30);
+  inputtest::load(*other);
+  platform::setLeaveTrackingAvailable(true);
+  EXPECT_FALSE(other->record().TrackUser32);
+  EXPECT_TRUE(rec().TrackUser32);
+  EventLog otherLog;
+  otherLog.attach(*other);
+  pointer.widget = other;
+  other->handleMouseMove(0, 0, 5, 5);
+  inputtest::sendLeave(*other);
+  EXPECT_EQ(otherLog.count("MouseLeave"), 0);
+  EXPECT_EQ(other->record().ButtonState, Hot); // kept until the next movement elsewhere
+}
+
+TEST_F(Hover, ButtonsOnOneWindowEndInAnyOrder) {
+  std::vector<QPointer<vexabutton>> buttons;
+  for (int i = 0; i < 3; ++i) {
+    auto* b = new vexabutton(&window);
+    b->setGeometry(100, 10 + 40 * i, 80, 30);
+    inputtest::load(*b);
+    buttons.push_back(b);
+  }
+  delete buttons[1]; // neither the first nor the last router on the window
+  inputtest::sendActivation(window, true);
+  EXPECT_TRUE(buttons[0]->record().ParentActive);
+  EXPECT_TRUE(buttons[2]->record().ParentActive);
+  EXPECT_TRUE(rec().ParentActive);
+  delete buttons[0];
+  inputtest::sendActivation(window, false);
+  EXPECT_FALSE(buttons[2]->record().ParentActive);
+  EXPECT_FALSE(rec().ParentActive);
+}
+
+TEST_F(Hover, ADesignTimeHostInstallsNoRouters) {
+  platform::StandaloneHost designer;
+  designer.setUserMode(false);
+  auto* designed = new vexabutton(&window, &designer);
+  inputtest::load(*designed);
+  EventLog designedLog;
+  designedLog.attach(*designed);
+  pointer.widget = designed;
+  designed->handleMouseMove(0, 0, 5, 5);
+  inputtest::sendLeave(*designed);
+  inputtest::sendActivation(window, true);
+  EXPECT_EQ(designedLog.count("MouseLeave"), 0);
+  EXPECT_FALSE(designed->record().ParentActive);
+  delete designed;
+}
+
+} // namespace
