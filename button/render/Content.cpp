@@ -299,20 +299,20 @@ void DrawDropDownSymbol(ButtonRecord& rec, Surface& surface, qint32 symbol) {
 }
 
 QFont CreateSymbolFont(int height) {
-  // A positive height is the cell height (ascent plus descent): find the
-  // pixel size whose cell is that high, once per height.
-  static int cachedHeight = -1;
-  static QFont cached;
-  if (height == cachedHeight)
-    return cached;
   QFont font(QStringLiteral("Marlett"));
   font.setStyleStrategy(QFont::NoFontMerging);
-  font.setPixelSize(100);
-  const qreal cell = QFontMetricsF(font).height();
-  font.setPixelSize(std::max(1, platform::roundHalfEven(height * 100.0 / (cell > 0 ? cell : 100.0))));
-  cachedHeight = height;
-  cached = font;
-  return cached;
+  // A positive height is the cell height (ascent plus descent): the pixel
+  // size whose cell is that high, found once per height.
+  static int cachedHeight = -1;
+  static int cachedPixelSize = 0;
+  if (height != cachedHeight) {
+    font.setPixelSize(100);
+    const qreal cell = QFontMetricsF(font).height();
+    cachedPixelSize = std::max(1, platform::roundHalfEven(height * 100.0 / (cell > 0 ? cell : 100.0)));
+    cachedHeight = height;
+  }
+  font.setPixelSize(cachedPixelSize);
+  return font;
 }
 
 } // namespace vexa
