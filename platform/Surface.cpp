@@ -47,13 +47,16 @@ struct Surface::TextCache {
     int lineCount = 0;
     int textWidth = 0;  // widest line, whole pixels
     int textHeight = 0; // lines x line height
+    // Coverage of the laid-out text (alpha 0..255) over the layout box,
+    // rasterised on first draw; each draw blends it in the text colour.
+    QImage coverage;
   };
 
   // Few captions and fonts meet one surface: a short list, most recent first.
   static constexpr std::size_t Capacity = 8;
   std::vector<std::unique_ptr<Entry>> entries;
 
-  const Entry& get(const QString& text, const QFont& font, int width, unsigned flags) {
+  Entry& get(const QString& text, const QFont& font, int width, unsigned flags) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
       Entry& entry = *entries[i];
       if (entry.width == width && entry.flags == flags && entry.text == text && entry.font == font) {
@@ -105,6 +108,8 @@ struct Surface::TextCache {
 
     entry.layout.setText(shown);
     entry.layout.setFont(entry.font);
+    // Keep the shaped glyphs, so drawing does not shape the text again.
+    entry.layout.setCacheEnabled(true);
     QTextOption option;
     const bool wordBreak = entry.flags & TextWordBreak;
     option.setWrapMode(wordBreak ? QTextOption::WordWrap : QTextOption::NoWrap);
@@ -120,7 +125,7 @@ struct Surface::TextCache {
     }
 
     const int lineHeight = QFontMetrics(entry.font).height();
-    const qreal lineWidth = wordBreak ? qreal(std::max(entry.width, 0)) : qreal(1 << 24);
+    const qreal lineWidth = qreal(std::max(entry.width, 0));
     qreal widest = 0;
     entry.layout.beginLayout();
     for (QTextLine line = entry.layout.createLine(); line.isValid(); line = entry.layout.createLine()) {
@@ -134,6 +139,27 @@ struct Surface::TextCache {
     // width breaks the lines exactly where measuring did.
     entry.textWidth = int(std::ceil(widest - 1e-6));
     entry.textHeight = entry.lineCount * lineHeight;
+  }
+
+  // The glyphs of the layout as coverage, drawn once with the font's own
+  // antialiasing. Ink that leaves the layout box is clipped by every draw
+  // anyway, so the box (plus a few rows for deep descenders) is enough.
+  static const QImage& coverageOf(Entry& entry) {
+    if (entry.coverage.isNull() && entry.lineCount > 0) {
+      const int width = std::max(entry.width, 1);
+      const int height = entry.textHeight + 4;
+      QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+      canvas.setDotsPerMeterX(3780);
+      canvas.setDotsPerMeterY(3780);
+      canvas.fill(Qt::transparent);
+      {
+        QPainter painter(&canvas);
+        painter.setPen(Qt::black);
+        entry.layout.draw(&painter, QPointF(0, 0));
+      }
+      entry.coverage = canvas.convertToFormat(QImage::Format_Alpha8);
+    }
+    return entry.coverage;
   }
 };
 
@@ -253,6 +279,19 @@ void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32*
   }
 }
 
+void Surface::blitRow(int x, int y, int count, const quint32* pixels) {
+  if (!pixels || y < 0 || y >= height())
+    return;
+  const int from = std::max(x, 0);
+  const int to = std::min(x + count, width());
+  if (from >= to)
+    return;
+  const quint32* source = pixels + (from - x);
+  QRgb* target = reinterpret_cast<QRgb*>(image_.scanLine(y)) + from;
+  for (int i = 0; i < to - from; ++i)
+    target[i] = source[i] | 0xFF000000u;
+}
+
 void Surface::setFont(const QFont& font) { font_ = font; }
 
 Rect Surface::measureText(const QString& text, const Rect& rect, unsigned flags) const {
@@ -269,13 +308,40 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
   if (text.isEmpty() || image_.isNull())
     return;
   const unsigned layoutFlags = flags & (TextCentre | TextWordBreak | TextRtlReading | TextNoPrefix);
-  const auto& entry = textCache_->get(text, font_, rect.width(), layoutFlags);
-  if (entry.lineCount == 0)
+  auto& entry = textCache_->get(text, font_, rect.width(), layoutFlags);
+  const QImage& coverage = TextCache::coverageOf(entry);
+  if (coverage.isNull())
     return;
-  QPainter painter(&image_);
-  painter.setClipRect(QRect(rect.left, rect.top, std::max(rect.width(), 0), std::max(rect.height(), 0)));
-  painter.setPen(QColor::fromRgb(toPixel(textColor_)));
-  entry.layout.draw(&painter, QPointF(rect.left, rect.top));
+
+  // Blend the coverage in the text colour, clipped to the rectangle and the surface.
+  const Rect area = clipped({rect.left, rect.top, std::min(rect.right, rect.left + coverage.width()),
+                             std::min(rect.bottom, rect.top + coverage.height())},
+                            width(), height());
+  if (area.isEmpty())
+    return;
+  const QRgb ink = toPixel(textColor_);
+  const quint32 inkRed = qRed(ink), inkGreen = qGreen(ink), inkBlue = qBlue(ink);
+  const qsizetype stride = image_.bytesPerLine();
+  uchar* bits = image_.bits();
+  for (int y = area.top; y < area.bottom; ++y) {
+    const uchar* alpha = coverage.constScanLine(y - rect.top) + (area.left - rect.left);
+    QRgb* target = reinterpret_cast<QRgb*>(bits + y * stride) + area.left;
+    for (int i = 0; i < area.width(); ++i) {
+      const quint32 a = alpha[i];
+      if (a == 0)
+        continue;
+      if (a == 255) {
+        target[i] = ink;
+        continue;
+      }
+      const QRgb back = target[i];
+      const quint32 rest = 255 - a;
+      const quint32 red = (inkRed * a + qRed(back) * rest + 127) / 255;
+      const quint32 green = (inkGreen * a + qGreen(back) * rest + 127) / 255;
+      const quint32 blue = (inkBlue * a + qBlue(back) * rest + 127) / 255;
+      target[i] = 0xFF000000u | (red << 16) | (green << 8) | blue;
+    }
+  }
 }
 
 void Surface::drawFocusRect(const Rect& rect) {

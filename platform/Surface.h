@@ -66,6 +66,8 @@ public:
   // Copies a width x height buffer of 32-bit pixels (bytes B, G, R, unused)
   // whose first row is the bottom row, to (x, y) on the surface.
   void blitBottomUp32(int x, int y, int width, int height, const quint32* pixels);
+  // Copies one row of `count` such pixels to (x, y) on the surface.
+  void blitRow(int x, int y, int count, const quint32* pixels);
 
   // Text in the selected font and text colour, transparent background.
   void setFont(const QFont& font);

@@ -67,46 +67,48 @@ void GradientFill(platform::Surface& surface, int x, int y, int width, int heigh
                   int direction) {
   if (width < 1 || height < 1)
     return;
-  const qsizetype count = qsizetype(width) * height;
-  const bool known = direction >= 0 && direction <= 3;
-  // Other directions leave the buffer all zero: a black rectangle.
-  std::unique_ptr<quint32[]> buffer(known ? new quint32[count] : new quint32[count]());
+  // Other directions leave the pixel buffer all zero: a black rectangle.
+  if (direction < 0 || direction > 3) {
+    surface.fillRect({x, y, x + width, y + height}, 0);
+    return;
+  }
 
-  if (known) {
-    // The ramp, once per call: entry i = c1 + (i (c2 - c1)) div n per channel.
-    const int n = direction == 0 ? width - 1 : direction == 1 ? height - 1 : width + height - 2;
-    const int r1 = colour1 & 0xFF, g1 = (colour1 >> 8) & 0xFF, b1 = (colour1 >> 16) & 0xFF;
-    const int r2 = colour2 & 0xFF, g2 = (colour2 >> 8) & 0xFF, b2 = (colour2 >> 16) & 0xFF;
-    std::unique_ptr<quint32[]> ramp(new quint32[n + 1]);
-    const auto entry = [](int red, int green, int blue) { return quint32(blue | (green << 8) | (red << 16)); };
-    if (n == 0) {
-      ramp[0] = entry(r1 / 2 + r2 / 2, g1 / 2 + g2 / 2, b1 / 2 + b2 / 2);
-    } else {
-      for (int i = 0; i <= n; ++i)
-        ramp[i] = entry(r1 + i * (r2 - r1) / n, g1 + i * (g2 - g1) / n, b1 + i * (b2 - b1) / n);
+  // The ramp, once per call: entry i = c1 + (i (c2 - c1)) div n per channel,
+  // stored as the pixel buffer holds it (bytes blue, green, red, 0).
+  const int n = direction == 0 ? width - 1 : direction == 1 ? height - 1 : width + height - 2;
+  const int r1 = colour1 & 0xFF, g1 = (colour1 >> 8) & 0xFF, b1 = (colour1 >> 16) & 0xFF;
+  const int r2 = colour2 & 0xFF, g2 = (colour2 >> 8) & 0xFF, b2 = (colour2 >> 16) & 0xFF;
+  std::unique_ptr<quint32[]> ramp(new quint32[n + 1]);
+  const auto entry = [](int red, int green, int blue) { return quint32(blue | (green << 8) | (red << 16)); };
+  if (n == 0) {
+    ramp[0] = entry(r1 / 2 + r2 / 2, g1 / 2 + g2 / 2, b1 / 2 + b2 / 2);
+  } else {
+    for (int i = 0; i <= n; ++i)
+      ramp[i] = entry(r1 + i * (r2 - r1) / n, g1 + i * (g2 - g1) / n, b1 + i * (b2 - b1) / n);
+  }
+
+  // Each row of the rectangle is a run of ramp entries, copied to the surface
+  // (clipped there): the same pixels as a full bottom-up buffer blitted to
+  // (x, y), without building that buffer first.
+  for (int py = 0; py < height; ++py) {
+    switch (direction) {
+    case 0: // horizontal: colour1 at the left edge
+      surface.blitRow(x, y + py, width, ramp.get());
+      break;
+    case 1: { // vertical: colour1 on the top row
+      const quint32 pixel = ramp[py];
+      surface.fillRect({x, y + py, x + width, y + py + 1},
+                       Colour(((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16)));
+      break;
     }
-
-    // Rows are stored bottom-up: buffer row k is rectangle row height - 1 - k.
-    for (int k = 0; k < height; ++k) {
-      const int py = height - 1 - k;
-      quint32* row = buffer.get() + qsizetype(k) * width;
-      switch (direction) {
-      case 0:
-        std::copy_n(ramp.get(), width, row);
-        break;
-      case 1:
-        std::fill_n(row, width, ramp[py]);
-        break;
-      case 2:
-        std::copy_n(ramp.get() + py, width, row);
-        break;
-      default:
-        std::copy_n(ramp.get() + (height - 1 - py), width, row);
-        break;
-      }
+    case 2: // diagonal: colour1 at the top-left corner
+      surface.blitRow(x, y + py, width, ramp.get() + py);
+      break;
+    default: // diagonal: colour1 at the bottom-left corner
+      surface.blitRow(x, y + py, width, ramp.get() + (height - 1 - py));
+      break;
     }
   }
-  surface.blitBottomUp32(x, y, width, height, buffer.get());
 }
 
 void ApplyDefaultColorScheme(ButtonRecord& rec) {

@@ -1,6 +1,114 @@
+// vexabutton-render: draws one vexabutton into a PNG, headless.
+//
+//   vexabutton-render [options] OUT.png
+//
+// The properties are loaded from a stored layout made of the --set values,
+// exactly as a window loads its buttons; the run-time state comes from the
+// other options. The PNG holds the surface pixels, transparent outside the
+// window region. Bad arguments print a message naming the argument and exit
+// with status 2 before anything is written.
+#include "Options.h"
+
+#include "button/model/vexabutton.h"
+#include "button/render/Redraw.h"
+#include "platform/Fonts.h"
+#include "platform/PropertyBag.h"
+#include "platform/SystemColors.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <cstdio>
 
-int main() {
-  std::fprintf(stderr, "vexabutton-render: not built yet\n");
-  return 2;
+namespace {
+
+int fail(const QString& message, int status) {
+  std::fprintf(stderr, "vexabutton-render: %s\n", qPrintable(message));
+  return status;
+}
+
+QJsonArray rectJson(const platform::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+} // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  platform::registerProgramFonts();
+  platform::SystemColors::installClassicTable();
+
+  QStringList arguments = app.arguments();
+  arguments.removeFirst();
+  if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+    std::fputs(qPrintable(rendertool::usage()), stdout);
+    return 0;
+  }
+  QString error;
+  const auto options = rendertool::parse(arguments, &error);
+  if (!options)
+    return fail(error + QStringLiteral(" (--help shows the usage)"), 2);
+
+  // Properties, through a stored layout: the --set values alone, or laid
+  // over a new instance's saved properties with --new.
+  vexabutton button;
+  platform::PropertyBag bag;
+  if (options->newInstance) {
+    button.InitProperties();
+    button.WriteProperties(bag);
+  }
+  for (const auto& setting : options->settings)
+    bag.WriteProperty(setting.key, setting.value);
+  if (!button.ReadProperties(bag, &error))
+    return fail(QStringLiteral("--set: %1").arg(error), 2);
+
+  // Run-time state, then one paint on a surface of the requested size.
+  ButtonRecord rec = button.record();
+  rec.ButtonState = options->state;
+  rec.HasFocus = options->hasFocus;
+  rec.IsDefault = options->isDefault;
+  rec.ParentActive = options->parentActive;
+  rec.MouseInside = options->mouseInside;
+  rec.MousePressed = options->mousePressed;
+  rec.VisualStylesActive = options->themed;
+  platform::Surface surface(options->width, options->height);
+  surface.setFont(rec.mFont->toQFont());
+  vexa::Redraw(rec, surface);
+
+  // Pixels, transparent outside the window region.
+  const QRegion region =
+      surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, options->width, options->height);
+  QImage image(options->width, options->height, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  for (const QRect& band : region) {
+    const QRect area = band.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      const QRgb* source = reinterpret_cast<const QRgb*>(surface.image().constScanLine(y));
+      QRgb* target = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = area.left(); x <= area.right(); ++x)
+        target[x] = source[x] | 0xFF000000u;
+    }
+  }
+  if (!image.save(options->output, "PNG"))
+    return fail(QStringLiteral("cannot write \"%1\"").arg(options->output), 1);
+
+  if (options->json) {
+    QJsonArray rects;
+    for (const QRect& band : region)
+      rects.append(QJsonArray{band.left(), band.top(), band.right() + 1, band.bottom() + 1});
+    const QJsonObject report{
+        {"ClientWidth", rec.ClientWidth},
+        {"ClientHeight", rec.ClientHeight},
+        {"ButtonState", rec.ButtonState},
+        {"CaptionRect", rectJson(rec.CaptionRect)},
+        {"PictureRect", rectJson(rec.PictureRect)},
+        {"SymbolRect", rectJson(rec.SymbolRect)},
+        {"Region", rects},
+    };
+    std::fputs(QJsonDocument(report).toJson(QJsonDocument::Compact).constData(), stdout);
+    std::fputs("\n", stdout);
+  }
+  return 0;
 }

@@ -1,0 +1,95 @@
+// The vexabutton-render tool, run as a program.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString toolPath() {
+  const QString dir = qEnvironmentVariable("VEXA_TOOLS_DIR");
+  return dir.isEmpty() ? QString() : dir + QStringLiteral("/vexabutton-render/vexabutton-render");
+}
+
+struct ToolRun {
+  int status = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+ToolRun runTool(const QStringList& arguments) {
+  QProcess process;
+  process.start(toolPath(), arguments);
+  ToolRun run;
+  if (!process.waitForFinished(60000))
+    return run;
+  run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.out = process.readAllStandardOutput();
+  run.err = process.readAllStandardError();
+  return run;
+}
+
+QJsonArray rect(int l, int t, int r, int b) { return {l, t, r, b}; }
+
+} // namespace
+
+TEST(RenderTool, DrawsARoundedGradientButtonAndReportsItsLayout) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  QTemporaryDir dir;
+  const QString out = dir.filePath(QStringLiteral("button.png"));
+  const ToolRun run =
+      runTool({"--size", "75x23", "--set", "buttonstyle=2", "--set", "BackColor=0xE7EBEC", "--set", "ColorScheme=0",
+               "--set", "Caption=OK", "--set", "DropDownSymbol=6", "--focus", "--json", out});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+
+  const QImage image(out);
+  ASSERT_EQ(image.size(), QSize(75, 23));
+  EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0); // outside the rounded region
+  EXPECT_EQ(qAlpha(image.pixel(74, 22)), 0);
+  EXPECT_EQ(image.pixel(10, 0), qRgb(0x00, 0x3C, 0x74)); // outline 0x743C00 (0xBBGGRR)
+  EXPECT_EQ(image.pixel(1, 1), qRgb(0x4D, 0x89, 0xC1));  // corner pixel 0xC1894D
+  EXPECT_EQ(image.pixel(10, 2), qRgb(0xBC, 0xD4, 0xF6)); // focus ring 0xF6D4BC
+
+  const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+  EXPECT_EQ(json["ClientWidth"].toInt(), 75);
+  EXPECT_EQ(json["ClientHeight"].toInt(), 23);
+  EXPECT_EQ(json["ButtonState"].toInt(), 0);
+  EXPECT_EQ(json["SymbolRect"].toArray(), rect(60, 4, 75, 20)); // 4.5 and 19.5 round to even
+  const QJsonArray caption = json["CaptionRect"].toArray();
+  ASSERT_EQ(caption.size(), 4);
+  EXPECT_LT(caption[0].toInt(), caption[2].toInt());
+  EXPECT_EQ(json["Region"].toArray(), (QJsonArray{rect(1, 0, 74, 1), rect(0, 1, 75, 22), rect(1, 22, 74, 23)}));
+}
+
+TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  QTemporaryDir dir;
+  const QString out = dir.filePath(QStringLiteral("never.png"));
+  const struct {
+    QStringList arguments;
+    const char* named;
+  } cases[] = {
+      {{"--set", "Colour=1", out}, "Colour"},
+      {{"--set", "Enabled=maybe", out}, "Enabled"},
+      {{"--set", "BackColor=0xGG", out}, "BackColor"},
+      {{"--set", "PictureOpacity=256", out}, "PictureOpacity"},
+      {{"--set", "PictureNormal=" + dir.filePath("missing.png"), out}, "missing.png"},
+      {{"--set", "Font=Tahoma", out}, "Font"},
+      {{"--size", "12by3", out}, "--size"},
+      {{"--state", "pressed", out}, "--state"},
+      {{"--bogus", out}, "--bogus"},
+  };
+  for (const auto& c : cases) {
+    const ToolRun run = runTool(c.arguments);
+    EXPECT_EQ(run.status, 2) << c.named;
+    EXPECT_TRUE(run.err.contains(c.named)) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out)) << c.named;
+  }
+}

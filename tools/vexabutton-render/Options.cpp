@@ -1,0 +1,263 @@
+#include "Options.h"
+
+#include "button/model/vexabutton.h"
+#include "platform/Picture.h"
+#include "platform/SharedFont.h"
+
+#include <limits>
+
+namespace rendertool {
+
+namespace {
+
+enum class Kind { Number, Byte, Short, Boolean, Colour, Text, Font, Picture };
+
+// What each persisted key takes on the command line.
+Kind kindOf(const QString& key) {
+  static const QHash<QString, Kind> kinds = {
+      {"buttonstyle", Kind::Number},
+      {"showfocusrect", Kind::Boolean},
+      {"enabled", Kind::Boolean},
+      {"font", Kind::Font},
+      {"backcolor", Kind::Colour},
+      {"caption", Kind::Text},
+      {"forecolor", Kind::Colour},
+      {"forecolorhover", Kind::Colour},
+      {"mode", Kind::Number},
+      {"value", Kind::Boolean},
+      {"mousepointer", Kind::Short},
+      {"handpointer", Kind::Boolean},
+      {"mouseicon", Kind::Picture},
+      {"picturenormal", Kind::Picture},
+      {"picturehot", Kind::Picture},
+      {"picturedown", Kind::Picture},
+      {"picturealign", Kind::Number},
+      {"pictureeffectonover", Kind::Number},
+      {"pictureeffectondown", Kind::Number},
+      {"picturepushonhover", Kind::Boolean},
+      {"pictureshadow", Kind::Boolean},
+      {"pictureopacity", Kind::Byte},
+      {"pictureopacityonover", Kind::Byte},
+      {"disabledpicturemode", Kind::Number},
+      {"captioneffects", Kind::Number},
+      {"usemaskcolor", Kind::Boolean},
+      {"maskcolor", Kind::Colour},
+      {"captionalign", Kind::Number},
+      {"tooltip", Kind::Text},
+      {"tooltiptype", Kind::Number},
+      {"tooltipicon", Kind::Number},
+      {"tooltiptitle", Kind::Text},
+      {"tooltipbackcolor", Kind::Colour},
+      {"righttoleft", Kind::Boolean},
+      {"dropdownsymbol", Kind::Number},
+      {"dropdownseparator", Kind::Boolean},
+      {"colorscheme", Kind::Number},
+  };
+  return kinds.value(key.toLower(), Kind::Text);
+}
+
+std::optional<Setting> parseSetting(const QString& argument, QString* error) {
+  const qsizetype equals = argument.indexOf(QLatin1Char('='));
+  if (equals <= 0) {
+    *error = QStringLiteral("--set \"%1\": expected Key=Value").arg(argument);
+    return std::nullopt;
+  }
+  const QString name = argument.left(equals).trimmed();
+  const QString text = argument.mid(equals + 1);
+  QString key;
+  for (const QString& known : vexabutton::persistedKeys())
+    if (known.compare(name, Qt::CaseInsensitive) == 0)
+      key = known;
+  if (key.isEmpty()) {
+    *error = QStringLiteral("--set \"%1\": \"%2\" is not a property of the control").arg(argument, name);
+    return std::nullopt;
+  }
+  const auto fail = [&](const QString& expected) -> std::optional<Setting> {
+    *error = QStringLiteral("--set \"%1\": %2 takes %3").arg(argument, key, expected);
+    return std::nullopt;
+  };
+
+  switch (kindOf(key)) {
+  case Kind::Number:
+  case Kind::Byte:
+  case Kind::Short: {
+    const Kind kind = kindOf(key);
+    const auto number = parseNumber(text, true);
+    const qint64 low = kind == Kind::Byte ? 0 : kind == Kind::Short ? -32768 : std::numeric_limits<qint32>::min();
+    const qint64 high = kind == Kind::Byte ? 255 : kind == Kind::Short ? 32767 : std::numeric_limits<qint32>::max();
+    if (!number || *number < low || *number > high)
+      return fail(QStringLiteral("a whole number from %1 to %2").arg(low).arg(high));
+    return Setting{key, int(*number)};
+  }
+  case Kind::Colour: {
+    const auto number = parseNumber(text, true);
+    if (!number || *number < std::numeric_limits<qint32>::min() || *number > 0xFFFFFFFFll)
+      return fail(QStringLiteral("a colour: 0xBBGGRR, &HBBGGRR& or a decimal number"));
+    return Setting{key, int(qint32(quint32(*number)))};
+  }
+  case Kind::Boolean:
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+      return Setting{key, true};
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+      return Setting{key, false};
+    return fail(QStringLiteral("true or false"));
+  case Kind::Text:
+    return Setting{key, text};
+  case Kind::Font: {
+    QString why;
+    auto font = platform::SharedFont::fromText(text, &why);
+    if (!font) {
+      *error = QStringLiteral("--set \"%1\": %2").arg(argument, why);
+      return std::nullopt;
+    }
+    return Setting{key, QVariant::fromValue(platform::SharedFontPtr(font))};
+  }
+  case Kind::Picture: {
+    if (text.isEmpty())
+      return Setting{key, QVariant::fromValue(platform::PicturePtr())};
+    QString why;
+    auto picture = platform::Picture::load(text, &why);
+    if (!picture) {
+      *error = QStringLiteral("--set \"%1\": %2").arg(argument, why);
+      return std::nullopt;
+    }
+    return Setting{key, QVariant::fromValue(picture)};
+  }
+  }
+  return std::nullopt;
+}
+
+} // namespace
+
+QString usage() {
+  return QStringLiteral("usage: vexabutton-render [options] OUT.png\n"
+                        "  --size WxH            surface size in pixels (default 121x33)\n"
+                        "  --set Key=Value       a stored property by its key (repeatable); colours as\n"
+                        "                        0xBBGGRR, &HBBGGRR& or decimal, Booleans true/false, Font as\n"
+                        "                        \"Face,points,weight,charset[,italic][,underline][,strikethrough]\",\n"
+                        "                        pictures as a PNG, BMP or ICO file\n"
+                        "  --new                 start from a new instance instead of an empty stored layout\n"
+                        "  --state S             normal, hot or down\n"
+                        "  --focus --default     the control has the focus / is the default button\n"
+                        "  --inactive            the window holding the control is not active\n"
+                        "  --mouse-inside --mouse-pressed\n"
+                        "  --themed              visual styles active\n"
+                        "  --json                print sizes, state, layout rectangles and region as JSON\n");
+}
+
+std::optional<qint64> parseNumber(const QString& text, bool allowHex) {
+  QString t = text.trimmed();
+  bool ok = false;
+  qint64 value = 0;
+  if (allowHex && (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ||
+                   t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))) {
+    const bool basic = t.startsWith(QLatin1Char('&'));
+    if (basic && t.endsWith(QLatin1Char('&')))
+      t.chop(1);
+    const QString digits = t.mid(2);
+    if (digits.isEmpty() || digits.size() > 8)
+      return std::nullopt;
+    value = qint64(digits.toULongLong(&ok, 16));
+    if (!ok)
+      return std::nullopt;
+    return value; // a 32-bit pattern: 0x80000012 is a system colour
+  }
+  value = t.toLongLong(&ok, 10);
+  if (!ok)
+    return std::nullopt;
+  return value;
+}
+
+std::optional<Options> parse(const QStringList& arguments, QString* error) {
+  Options options;
+  bool sawOutput = false;
+  // "--name value" or "--name=value".
+  const auto valueOf = [&](int& i, const QString& name, QString* value) {
+    const QString& argument = arguments[i];
+    if (argument.startsWith(name + QLatin1Char('='))) {
+      *value = argument.mid(name.size() + 1);
+      return true;
+    }
+    if (i + 1 >= arguments.size()) {
+      *error = QStringLiteral("%1: a value is missing").arg(name);
+      return false;
+    }
+    *value = arguments[++i];
+    return true;
+  };
+  const auto is = [&](const QString& argument, const char* name) {
+    return argument == QLatin1String(name) || argument.startsWith(QLatin1String(name) + QLatin1Char('='));
+  };
+
+  for (int i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    QString value;
+    if (is(argument, "--size")) {
+      if (!valueOf(i, QStringLiteral("--size"), &value))
+        return std::nullopt;
+      const QStringList parts = value.split(QLatin1Char('x'));
+      bool okW = false, okH = false;
+      const int w = parts.size() == 2 ? parts[0].toInt(&okW) : 0;
+      const int h = parts.size() == 2 ? parts[1].toInt(&okH) : 0;
+      if (!okW || !okH || w < 1 || h < 1 || w > 4096 || h > 4096) {
+        *error = QStringLiteral("--size \"%1\": expected WxH, each from 1 to 4096").arg(value);
+        return std::nullopt;
+      }
+      options.width = w;
+      options.height = h;
+    } else if (is(argument, "--set")) {
+      if (!valueOf(i, QStringLiteral("--set"), &value))
+        return std::nullopt;
+      auto setting = parseSetting(value, error);
+      if (!setting)
+        return std::nullopt;
+      options.settings.push_back(*setting);
+    } else if (is(argument, "--state")) {
+      if (!valueOf(i, QStringLiteral("--state"), &value))
+        return std::nullopt;
+      const QString state = value.toLower();
+      if (state == QLatin1String("normal"))
+        options.state = 0;
+      else if (state == QLatin1String("hot"))
+        options.state = 1;
+      else if (state == QLatin1String("down"))
+        options.state = 2;
+      else {
+        *error = QStringLiteral("--state \"%1\": expected normal, hot or down").arg(value);
+        return std::nullopt;
+      }
+    } else if (argument == QLatin1String("--new")) {
+      options.newInstance = true;
+    } else if (argument == QLatin1String("--focus")) {
+      options.hasFocus = true;
+    } else if (argument == QLatin1String("--default")) {
+      options.isDefault = true;
+    } else if (argument == QLatin1String("--inactive")) {
+      options.parentActive = false;
+    } else if (argument == QLatin1String("--mouse-inside")) {
+      options.mouseInside = true;
+    } else if (argument == QLatin1String("--mouse-pressed")) {
+      options.mousePressed = true;
+    } else if (argument == QLatin1String("--themed")) {
+      options.themed = true;
+    } else if (argument == QLatin1String("--json")) {
+      options.json = true;
+    } else if (argument.startsWith(QLatin1String("--"))) {
+      *error = QStringLiteral("\"%1\": unknown option").arg(argument);
+      return std::nullopt;
+    } else if (sawOutput) {
+      *error = QStringLiteral("\"%1\": only one output file may be given").arg(argument);
+      return std::nullopt;
+    } else {
+      options.output = argument;
+      sawOutput = true;
+    }
+  }
+  if (!sawOutput || options.output.isEmpty()) {
+    *error = QStringLiteral("no output file given");
+    return std::nullopt;
+  }
+  return options;
+}
+
+} // namespace rendertool
