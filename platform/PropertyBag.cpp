@@ -56,6 +56,21 @@ bool isFont(const QVariant& v) { return v.metaType() == QMetaType::fromType<Shar
 bool isPicture(const QVariant& v) { return v.metaType() == QMetaType::fromType<PicturePtr>(); }
 
 bool isNumber(const QVariant& v) {
+  const int id = v.metaType().id();
+  return PropertyBag::isIntegerValue(v) || id == QMetaType::Double || id == QMetaType::Float;
+}
+
+bool samePicture(const PicturePtr& a, const PicturePtr& b) {
+  if (a == b)
+    return true;
+  if (!a || !b)
+    return false;
+  return a->Type == b->Type && a->Width == b->Width && a->Height == b->Height && a->image == b->image;
+}
+
+} // namespace
+
+bool PropertyBag::isIntegerValue(const QVariant& v) {
   switch (v.metaType().id()) {
   case QMetaType::Int:
   case QMetaType::UInt:
@@ -68,23 +83,11 @@ bool isNumber(const QVariant& v) {
   case QMetaType::Char:
   case QMetaType::Long:
   case QMetaType::ULong:
-  case QMetaType::Double:
-  case QMetaType::Float:
     return true;
   default:
     return false;
   }
 }
-
-bool samePicture(const PicturePtr& a, const PicturePtr& b) {
-  if (a == b)
-    return true;
-  if (!a || !b)
-    return false;
-  return a->Type == b->Type && a->Width == b->Width && a->Height == b->Height && a->image == b->image;
-}
-
-} // namespace
 
 bool PropertyBag::valuesEqual(const QVariant& a, const QVariant& b) {
   if (isFont(a) || isFont(b)) {

@@ -46,6 +46,8 @@ public:
   // *error, naming the key where there is one.
   static std::optional<PropertyBag> fromJson(const QByteArray& json, QString* error = nullptr);
 
+  // A value of an integer type, of any width, signed or not.
+  static bool isIntegerValue(const QVariant& value);
   // Two values equal as the bag compares them against a default: numbers by
   // value, Booleans only with Booleans, fonts by their attributes, pictures
   // when both are none or hold the same pixels.

@@ -47,10 +47,16 @@ struct Surface::TextCache {
     int lineCount = 0;
     int textWidth = 0;  // widest line, whole pixels
     int textHeight = 0; // lines x line height
-    // Coverage of the laid-out text (alpha 0..255) over the layout box,
-    // rasterised on first draw; each draw blends it in the text colour.
+    // Coverage of the laid-out text (alpha 0..255), rasterised on first
+    // draw; each draw blends it in the text colour. It spans the whole layout
+    // box, or for a very large block only the part a draw could show, whose
+    // top-left corner in the box is coverageOrigin.
     QImage coverage;
+    QPoint coverageOrigin;
   };
+
+  // Layout boxes up to this many pixels are rasterised whole and kept.
+  static constexpr qint64 WholeCoverageLimit = 1 << 20;
 
   // Few captions and fonts meet one surface: a short list, most recent first.
   static constexpr std::size_t Capacity = 8;
@@ -143,22 +149,39 @@ struct Surface::TextCache {
 
   // The glyphs of the layout as coverage, drawn once with the font's own
   // antialiasing. Ink that leaves the layout box is clipped by every draw
-  // anyway, so the box (plus a few rows for deep descenders) is enough.
-  static const QImage& coverageOf(Entry& entry) {
-    if (entry.coverage.isNull() && entry.lineCount > 0) {
-      const int width = std::max(entry.width, 1);
-      const int height = entry.textHeight + 4;
-      QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
-      canvas.setDotsPerMeterX(3780);
-      canvas.setDotsPerMeterY(3780);
-      canvas.fill(Qt::transparent);
-      {
-        QPainter painter(&canvas);
-        painter.setPen(Qt::black);
-        entry.layout.draw(&painter, QPointF(0, 0));
-      }
-      entry.coverage = canvas.convertToFormat(QImage::Format_Alpha8);
+  // anyway, so the box (plus a few rows for deep descenders) is enough. A
+  // huge block (a long caption in a very large font) is rasterised only
+  // where `visible` (in box coordinates) asks, so memory follows the surface.
+  static const QImage& coverageOf(Entry& entry, const QRect& visible) {
+    if (entry.lineCount <= 0) {
+      entry.coverage = QImage();
+      return entry.coverage;
     }
+    const QRect box(0, 0, std::max(entry.width, 1), entry.textHeight + 4);
+    const QRect cached(entry.coverageOrigin, entry.coverage.size());
+    const QRect needed = visible.intersected(box);
+    if (!entry.coverage.isNull() && (needed.isEmpty() || cached.contains(needed)))
+      return entry.coverage;
+    const bool whole = qint64(box.width()) * box.height() <= WholeCoverageLimit;
+    const QRect area = whole ? box : needed;
+    if (area.isEmpty()) {
+      entry.coverage = QImage();
+      entry.coverageOrigin = {};
+      return entry.coverage;
+    }
+    QImage canvas(area.size(), QImage::Format_ARGB32_Premultiplied);
+    canvas.setDotsPerMeterX(3780);
+    canvas.setDotsPerMeterY(3780);
+    canvas.fill(Qt::transparent);
+    {
+      QPainter painter(&canvas);
+      painter.setPen(Qt::black);
+      painter.translate(-area.topLeft());
+      // The clip lets the layout skip the lines outside the area.
+      entry.layout.draw(&painter, QPointF(0, 0), {}, QRectF(area));
+    }
+    entry.coverage = canvas.convertToFormat(QImage::Format_Alpha8);
+    entry.coverageOrigin = area.topLeft();
     return entry.coverage;
   }
 };
@@ -309,14 +332,23 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
     return;
   const unsigned layoutFlags = flags & (TextCentre | TextWordBreak | TextRtlReading | TextNoPrefix);
   auto& entry = textCache_->get(text, font_, rect.width(), layoutFlags);
-  const QImage& coverage = TextCache::coverageOf(entry);
+  // What of the layout box can show: the rectangle on the surface, in box coordinates.
+  const Rect onSurface = clipped(rect, width(), height());
+  if (onSurface.isEmpty())
+    return;
+  const QRect visible(onSurface.left - rect.left, onSurface.top - rect.top, onSurface.width(), onSurface.height());
+  const QImage& coverage = TextCache::coverageOf(entry, visible);
   if (coverage.isNull())
     return;
 
-  // Blend the coverage in the text colour, clipped to the rectangle and the surface.
-  const Rect area = clipped({rect.left, rect.top, std::min(rect.right, rect.left + coverage.width()),
-                             std::min(rect.bottom, rect.top + coverage.height())},
-                            width(), height());
+  // Blend the coverage in the text colour, clipped to the rectangle, the
+  // surface and the rasterised part of the box.
+  const int originX = rect.left + entry.coverageOrigin.x();
+  const int originY = rect.top + entry.coverageOrigin.y();
+  const Rect area =
+      clipped({std::max(rect.left, originX), std::max(rect.top, originY),
+               std::min(rect.right, originX + coverage.width()), std::min(rect.bottom, originY + coverage.height())},
+              width(), height());
   if (area.isEmpty())
     return;
   const QRgb ink = toPixel(textColor_);
@@ -324,7 +356,7 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
   const qsizetype stride = image_.bytesPerLine();
   uchar* bits = image_.bits();
   for (int y = area.top; y < area.bottom; ++y) {
-    const uchar* alpha = coverage.constScanLine(y - rect.top) + (area.left - rect.left);
+    const uchar* alpha = coverage.constScanLine(y - originY) + (area.left - originX);
     QRgb* target = reinterpret_cast<QRgb*>(bits + y * stride) + area.left;
     for (int i = 0; i < area.width(); ++i) {
       const quint32 a = alpha[i];

@@ -91,25 +91,6 @@ const char* const WritingOrder[] = {
 };
 static_assert(std::size(WritingOrder) == 37);
 
-bool isWholeNumberType(const QVariant& v) {
-  switch (v.metaType().id()) {
-  case QMetaType::Int:
-  case QMetaType::UInt:
-  case QMetaType::LongLong:
-  case QMetaType::ULongLong:
-  case QMetaType::Short:
-  case QMetaType::UShort:
-  case QMetaType::UChar:
-  case QMetaType::SChar:
-  case QMetaType::Char:
-  case QMetaType::Long:
-  case QMetaType::ULong:
-    return true;
-  default:
-    return false;
-  }
-}
-
 bool isFractionType(const QVariant& v) {
   return v.metaType().id() == QMetaType::Double || v.metaType().id() == QMetaType::Float;
 }
@@ -124,7 +105,7 @@ QString describe(const QVariant& v) {
     return v.value<PicturePtr>() ? QStringLiteral("a picture") : QStringLiteral("none (null)");
   if (v.metaType().id() == QMetaType::Bool)
     return QStringLiteral("the Boolean %1").arg(v.toBool() ? QStringLiteral("True") : QStringLiteral("False"));
-  if (isWholeNumberType(v))
+  if (platform::PropertyBag::isIntegerValue(v))
     return QStringLiteral("the number %1").arg(v.toLongLong());
   if (isFractionType(v))
     return QStringLiteral("the number %1").arg(v.toDouble());
@@ -139,7 +120,7 @@ QString describe(const QVariant& v) {
 
 // A whole number from a bag value, or nothing. Hex text only when asked for.
 std::optional<qint64> wholeNumber(const QVariant& v, bool allowHex) {
-  if (isWholeNumberType(v)) {
+  if (platform::PropertyBag::isIntegerValue(v)) {
     if (v.metaType().id() == QMetaType::ULongLong && v.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
       return std::nullopt;
     return v.toLongLong();
@@ -253,7 +234,7 @@ public:
     }
     if (v->metaType().id() == QMetaType::QString)
       out = v->toString();
-    else if (isWholeNumberType(*v))
+    else if (platform::PropertyBag::isIntegerValue(*v))
       out = QString::number(v->toLongLong());
     else if (isFractionType(*v))
       out = QString::number(v->toDouble(), 'g', QLocale::FloatingPointShortest);

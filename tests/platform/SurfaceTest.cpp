@@ -278,3 +278,32 @@ TEST(SurfaceText, DrawsCentredLinesInTheTextColourInsideItsRectangle) {
   EXPECT_NEAR((minX + maxX + 1) / 2.0, (rect.left + rect.right) / 2.0, 2.0);
   EXPECT_EQ(s.textColor(), 0x000000);
 }
+
+TEST(SurfaceText, AHugeBlockDrawsOnlyWhatShowsAndDrawsItRight) {
+  // 3000 lines of "W" in a very large font: a layout box far larger than any
+  // surface. Shown 1500 lines up, the surface sees one line's "W", exactly as
+  // a lone "W" drawn at the top.
+  QFont font(QStringLiteral("Tahoma"));
+  font.setPixelSize(300);
+  const int lineHeight = QFontMetrics(font).height();
+  QStringList lines;
+  for (int i = 0; i < 3000; ++i)
+    lines << QStringLiteral("W");
+  const QString tall = lines.join(QLatin1Char('\n'));
+  const unsigned flags = Surface::TextCentre | Surface::TextWordBreak;
+
+  Surface huge = makeSurface(121, 33);
+  huge.setFont(font);
+  const Rect block = huge.measureText(tall, {0, 0, 121, 33}, flags | Surface::TextCalcRect);
+  EXPECT_EQ(block.height(), 3000 * lineHeight);
+  const int top = -1500 * lineHeight;
+  huge.drawText(tall, {0, top, 121, top + block.height()}, flags);
+  // Scrolling to another part of the same block reuses the layout.
+  huge.drawText(tall, {0, top - lineHeight, 121, top - lineHeight + block.height()}, flags);
+
+  Surface single = makeSurface(121, 33);
+  single.setFont(font);
+  single.drawText(QStringLiteral("W"), {0, 0, 121, lineHeight}, flags);
+  single.drawText(QStringLiteral("W"), {0, 0, 121, lineHeight}, flags);
+  EXPECT_EQ(huge.image(), single.image());
+}
