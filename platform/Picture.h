@@ -14,10 +14,10 @@ struct Picture {
   enum Kind : int { None = 0, Bitmap = 1, Icon = 3 };
 
   int Type = None;
-  QImage image;          // ARGB32 for icons and 32-bit bitmaps, RGB32 otherwise
+  QImage image;             // ARGB32 for icons and 32-bit bitmaps, RGB32 otherwise
   bool alphaBitmap = false; // a bitmap of 32 bits per pixel
-  int Width = 0;         // HIMETRIC
-  int Height = 0;        // HIMETRIC
+  int Width = 0;            // HIMETRIC
+  int Height = 0;           // HIMETRIC
 
   bool isEmpty() const { return Type == None || image.isNull(); }
 

@@ -4,8 +4,8 @@
 #include "button/services/Subclass.h"
 #include "platform/WindowRegistry.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 void vexabutton::Redraw() {
   vexa::Redraw(rec_, surface_);
