@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QFont>
+#include <QPixmap>
+#include <QPointer>
+#include <QPolygon>
+#include <QTimer>
+#include <QWidget>
+
+namespace platform {
+
+// What one tip shows.
+struct TooltipContent {
+  QString text;  // empty: the tip never shows
+  QString title; // empty: no title line (and no icon)
+  int icon = 0;  // beside the title: 1 information, 2 warning, 3 error; any other value none
+  bool balloon = false;
+  qint32 backColor = -1; // 0x00BBGGRR; -1 for the platform's tooltip background
+  bool rightToLeft = false;
+};
+
+// Where the parts of a tip lie, in the tip window's own coordinates.
+struct TooltipLayout {
+  QSize windowSize; // body, stem and shadow
+  QRect body;       // the rectangle, or the balloon's rounded body
+  QPolygon stem;    // the balloon's stem, its last point the tip; empty for a rectangle
+  QRect icon;       // empty without an icon
+  QRect title;      // empty without a title
+  QRect text;
+};
+
+// The platform's tooltip for one tool widget: our own Qt::ToolTip window,
+// drawn by us. It belongs to the tool (deleted with it) and shows and hides
+// itself by watching the tool's events: it shows after the initial delay
+// while the pointer rests on the tool, hides again after the auto-pop time,
+// when the pointer leaves, a mouse button is pressed or the tool is hidden or
+// disabled, and then shows again only after the pointer has left and come
+// back. Keyboard focus never shows it. The drop shadow is drawn in the tip's
+// own window, so no other tooltip of the application changes.
+class TooltipWindow : public QWidget {
+  Q_OBJECT
+public:
+  // The platform's timings, in milliseconds, and the widest a line of text gets.
+  static constexpr int InitialDelay = 500;
+  static constexpr int AutoPop = 5000;
+  static constexpr int Reshow = 100;
+  static constexpr int MaxTextWidth = 240;
+
+  // A tip for `tool`. When the pointer is already on the tool, the initial
+  // delay starts at once.
+  TooltipWindow(QWidget* tool, const TooltipContent& content);
+  ~TooltipWindow() override;
+
+  const TooltipContent& content() const { return content_; }
+  const TooltipLayout& tipLayout() const { return layout_; }
+  QColor backColor() const { return back_; }
+  // The delay before the tip shows is running.
+  bool isPending() const { return delay_.isActive(); }
+
+  // The layout of `content` with `font` (the title in its bold form). The
+  // stem of a balloon hangs below the body when `stemBelow`, else above it;
+  // `stemX` is the tip of the stem measured from the window's left edge.
+  static TooltipLayout layoutFor(const TooltipContent& content, const QFont& font, bool stemBelow, int stemX);
+
+  // The tooltip font: the application's font for tips.
+  static QFont tipFont();
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  void arm();
+  void popUp();
+  void popDown(bool byLeave);
+  void place(QPoint pointer);
+
+  QPointer<QWidget> tool_;
+  TooltipContent content_;
+  TooltipLayout layout_;
+  QColor back_;
+  QFont font_;
+  QPixmap backdrop_; // the screen under the tip, for the shadow
+  QTimer delay_;
+  QTimer autoPop_;
+  bool shownThisVisit_ = false; // shown (or cut short by a press) since the pointer came
+};
+
+} // namespace platform
