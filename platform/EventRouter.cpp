@@ -93,7 +93,8 @@ bool MessageRouter::deliver(qint32 message, qint32 wParam) {
 }
 
 // Qt event                                  -> message
-// Leave, with a pending leave request       -> WM_MOUSELEAVE (request used up)
+// Leave, with a pending leave request       -> WM_MOUSELEAVE (request used up), once the
+//                                              pointer is really off the window
 // WindowActivate / WindowDeactivate         -> WM_ACTIVATE and WM_NCACTIVATE, wParam 1 / 0
 // StyleChange, ThemeChange                  -> WM_THEMECHANGED
 // the application's palette change          -> WM_SYSCOLORCHANGE (through PaletteWatcher)
@@ -112,8 +113,21 @@ bool MessageRouter::filter(QEvent* event) {
   case QEvent::Leave:
     if (!leaveArmed_)
       return false;
-    leaveArmed_ = false;
-    return deliver(WindowMessage::WM_MOUSELEAVE, 0);
+    // A modal window that opens elsewhere takes the pointer away from the
+    // window below it without moving it: no departure. The request stays,
+    // and once the modal window is gone the pointer is looked at again.
+    if (!QApplication::activePopupWidget() && widgetUnderPointer() == window_) {
+      leaveDeferred_ = true;
+      return false;
+    }
+    return deliverLeave();
+  case QEvent::WindowUnblocked:
+    if (leaveArmed_ && leaveDeferred_ && widgetUnderPointer() != window_)
+      return deliverLeave();
+    return false;
+  case QEvent::Enter:
+    leaveDeferred_ = false;
+    return false;
   case QEvent::WindowActivate:
   case QEvent::WindowDeactivate: {
     const qint32 active = event->type() == QEvent::WindowActivate ? 1 : 0;
@@ -130,6 +144,12 @@ bool MessageRouter::filter(QEvent* event) {
   default:
     return false;
   }
+}
+
+bool MessageRouter::deliverLeave() {
+  leaveArmed_ = false;
+  leaveDeferred_ = false;
+  return deliver(WindowMessage::WM_MOUSELEAVE, 0);
 }
 
 bool isFunctionExported(const QString& functionName, const QString& moduleName) {

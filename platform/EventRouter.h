@@ -51,8 +51,12 @@ public:
   void route(qint32 message, bool on = true);
   bool routes(qint32 message) const { return routed_.contains(message); }
 
-  // Mouse-leave tracking: arms one WM_MOUSELEAVE, sent at the next Leave
-  // event of the window; each request gives at most one notification.
+  // Mouse-leave tracking: arms one WM_MOUSELEAVE, sent when the pointer
+  // leaves the window; each request gives at most one notification. Only a
+  // real departure counts: the Leave that a modal window sends to the window
+  // it blocks while the pointer stays on it does not (the pointer is looked
+  // at again when the modal window closes); the Leave caused by an open
+  // popup does.
   void requestLeave() { leaveArmed_ = true; }
   bool leaveRequested() const { return leaveArmed_; }
 
@@ -65,12 +69,14 @@ protected:
 private:
   bool filter(QEvent* event);
   bool deliver(qint32 message, qint32 wParam);
+  bool deliverLeave();
 
   QPointer<QWidget> window_;
   qint32 handle_ = 0;
   Handler handler_;
   QSet<qint32> routed_;
   bool leaveArmed_ = false;
+  bool leaveDeferred_ = false; // a Leave came while the pointer stayed on the window
 };
 
 // The platform services a control may probe for by name ("TrackMouseEvent"

@@ -241,14 +241,25 @@ void pointerShape(vexabutton& button) {
   }
 }
 
-// The keystrokes "{TAB}" and "+{TAB}" sent to the active window.
+// The keystrokes "{TAB}" and "+{TAB}" sent to the active window. Like typed
+// keys they wait in the queue: the focus moves after the key that sent them
+// has been handled (and its KeyDown raised).
 void moveFocus(vexabutton& button, bool next) {
-  QWidget* window = QApplication::activeWindow();
-  if (!window)
-    window = button.window();
-  QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-  QKeyEvent tab(QEvent::KeyPress, next ? Qt::Key_Tab : Qt::Key_Backtab, next ? Qt::NoModifier : Qt::ShiftModifier);
-  QCoreApplication::sendEvent(target, &tab);
+  const QPointer<QWidget> fallback(button.window());
+  QMetaObject::invokeMethod(
+      qApp,
+      [fallback, next] {
+        QWidget* window = QApplication::activeWindow();
+        if (!window)
+          window = fallback;
+        if (!window)
+          return;
+        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+        QKeyEvent tab(QEvent::KeyPress, next ? Qt::Key_Tab : Qt::Key_Backtab,
+                      next ? Qt::NoModifier : Qt::ShiftModifier);
+        QCoreApplication::sendEvent(target, &tab);
+      },
+      Qt::QueuedConnection);
 }
 
 } // namespace
@@ -310,21 +321,36 @@ void vexabutton::focusInEvent(QFocusEvent* event) {
 }
 
 void vexabutton::focusOutEvent(QFocusEvent* event) {
-  if (event->reason() != Qt::PopupFocusReason)
+  if (event->reason() != Qt::PopupFocusReason) {
+    releaseSpaceCapture(); // the space bar's key-up will not reach this button
     handleLostFocus();
+  }
 }
 
 bool vexabutton::event(QEvent* event) {
   switch (event->type()) {
-  case QEvent::EnabledChange:
+  case QEvent::EnabledChange: {
+    // Enabled follows the widget's own setting, however it was changed
+    // (QWidget::setEnabled, the "enabled" property); a disabled container
+    // leaves it as it is.
+    const bool own = !testAttribute(Qt::WA_ForceDisabled);
+    const bool changed = own != rec_.Enabled;
+    rec_.Enabled = own;
     // A disabled button receives no more input: drop a press in progress.
-    if (!isEnabled() && (rec_.MousePressed || rec_.SpaceDown || rec_.ButtonState != ButtonRecord::Normal)) {
+    const bool dropPress =
+        !isEnabled() && (rec_.MousePressed || rec_.SpaceDown || rec_.ButtonState != ButtonRecord::Normal);
+    if (!isEnabled()) {
+      releaseSpaceCapture();
       rec_.MousePressed = false;
       rec_.SpaceDown = false;
       rec_.ButtonState = ButtonRecord::Normal;
-      Redraw();
     }
+    if (changed || dropPress)
+      Redraw();
+    if (changed)
+      propertyChanged(QStringLiteral("Enabled"));
     break;
+  }
   default:
     break;
   }
@@ -461,9 +487,9 @@ void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
     } else {
       setState(*this, rec_.MouseInside ? ButtonRecord::Down : ButtonRecord::Normal);
     }
-    // The classic button captures the mouse here so that the pointer cannot
-    // take the press elsewhere; Qt's focus keeps the space bar with the
-    // button, and a movement elsewhere changes nothing while SpaceDown holds.
+    // While the bar is down every mouse event comes to this button, so a
+    // click elsewhere cannot press another control.
+    captureForSpace();
     break;
   default:
     if (rec_.SpaceDown) {
@@ -481,6 +507,7 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   if (keyCode != KeySpace)
     return; // only the space bar has a key-up
   const QPointer<vexabutton> self(this);
+  releaseSpaceCapture();
   if (rec_.MouseInside && rec_.MousePressed) {
     setState(*this, ButtonRecord::Down);
   } else {
@@ -499,6 +526,20 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
 }
 
 void vexabutton::handleKeyPress(qint16 keyAscii) { emit KeyPress(keyAscii); }
+
+void vexabutton::captureForSpace() {
+  if (QWidget::mouseGrabber() == this)
+    return;
+  if (QWidget* other = QWidget::mouseGrabber())
+    other->releaseMouse();
+  if (isVisible())
+    grabMouse();
+}
+
+void vexabutton::releaseSpaceCapture() {
+  if (QWidget::mouseGrabber() == this)
+    releaseMouse();
+}
 
 // The access key, or Enter (13) / Esc (27) as the window's Default / Cancel.
 void vexabutton::handleAccessKeyPress(qint16 keyAscii) {

@@ -79,6 +79,7 @@ void vexabutton::showEvent(QShowEvent* event) {
 
 void vexabutton::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
+  releaseSpaceCapture();
   if (auto* host = liveHost())
     host->extender(this).ToolTipText = rec_.ToolTip;
 }

@@ -11,6 +11,9 @@
 #include <memory>
 
 class SubclassTable;
+namespace platform {
+class TooltipWindow;
+}
 class QMenu;
 class QAction;
 
@@ -194,10 +197,18 @@ public:
   platform::ControlHost& host() const { return *host_; }
 
   // ---- Methods ---------------------------------------------------------------
-  void SetPopupMenu(QMenu* menu, qint32 align = 0, qint32 flags = 0, QAction* defaultMenu = nullptr);
-  void UnsetPopupMenu();
-  void OpenWebsite(const QString& sAddress);
-  void About();
+  // Attaches a drop-down menu: a press opens it at Align 0..7 around the
+  // button instead of raising MouseDown. Anything but a QMenu is ignored. A
+  // menu that is destroyed detaches itself.
+  Q_INVOKABLE void SetPopupMenu(QObject* Menu, qint32 Align = 0, qint32 Flags = 0, QAction* DefaultMenu = nullptr);
+  Q_INVOKABLE void UnsetPopupMenu();
+  // Opens an http, https or mailto address with the desktop's handler and
+  // returns whether it opened; anything else is refused (false) and nothing runs.
+  Q_INVOKABLE bool OpenWebsite(const QString& sAddress);
+  // The control's information box.
+  Q_INVOKABLE void About();
+  // The text About shows.
+  static QString aboutText();
 
   // Called by the subclass routers with routed messages.
   void Subclass_WndProc(bool bBefore, bool& bHandled, qint32& lReturn, qint32 lHwnd, qint32& uMsg, qint32& wParam,
@@ -208,17 +219,7 @@ public:
   void hostAccessKeyPress(int keyAscii) override;
   bool hostWantsEnter() const override { return true; }
 
-  // ---- Handlers of the input state machine (Input.cpp) ---------------------
-  void handleMouseDown(qint16 button, qint16 shift, float x, float y);
-  void handleMouseMove(qint16 button, qint16 shift, float x, float y);
-  void handleMouseUp(qint16 button, qint16 shift, float x, float y);
-  void handleDblClick();
-  void handleKeyDown(qint16 keyCode, qint16 shift);
-  void handleKeyUp(qint16 keyCode, qint16 shift);
-  void handleKeyPress(qint16 keyAscii);
-  void handleAccessKeyPress(qint16 keyAscii);
-  void handleGotFocus();
-  void handleLostFocus();
+  // ---- Input (Input.cpp) ----------------------------------------------------
   void UncheckOtherOptions();
   void SetAccessKeys();
   // The access key derived from Caption ("" for none), lower case.
@@ -252,6 +253,22 @@ protected:
   bool event(QEvent* event) override;
 
 private:
+  // Handlers of the input state machine (Input.cpp): the Qt events above
+  // turned into the button's own terms.
+  void handleMouseDown(qint16 button, qint16 shift, float x, float y);
+  void handleMouseMove(qint16 button, qint16 shift, float x, float y);
+  void handleMouseUp(qint16 button, qint16 shift, float x, float y);
+  void handleDblClick();
+  void handleKeyDown(qint16 keyCode, qint16 shift);
+  void handleKeyUp(qint16 keyCode, qint16 shift);
+  void handleKeyPress(qint16 keyAscii);
+  void handleAccessKeyPress(qint16 keyAscii);
+  void handleGotFocus();
+  void handleLostFocus();
+  // The mouse capture the space bar holds until its key-up.
+  void captureForSpace();
+  void releaseSpaceCapture();
+
   // Hover tracking and window subclassing (services/Subclass.cpp).
   void startSubclassing(); // load step: routers on the own and the parent window
   void stopSubclassing();  // destruction step
@@ -280,7 +297,9 @@ private:
   QString accessKeys_;
   quint64 appliedRegionSerial_ = 0;
   std::unique_ptr<SubclassTable> subclass_;
+  QPointer<platform::TooltipWindow> tooltip_;
   QPointer<QMenu> popupMenu_;
+  QMetaObject::Connection menuConnection_;
   QPointer<QAction> defaultMenu_;
   qint32 popupAlign_ = 0;
   qint32 popupFlags_ = 0;

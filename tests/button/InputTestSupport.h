@@ -1,16 +1,23 @@
 #pragma once
 
 // Helpers of the input, subclassing and re-entrancy tests: an event log of a
-// button's signals and a controllable "widget under the pointer".
+// button's signals, the pointer and the mouse buttons driven through the
+// window system, and a controllable "widget under the pointer" for tests
+// that send events straight to a widget.
 
 #include "button/model/vexabutton.h"
 #include "platform/EventRouter.h"
 #include "platform/PropertyBag.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QStringList>
+#include <QTest>
+#include <QWindow>
 
 #include <string>
 
@@ -50,6 +57,14 @@ struct EventLog {
     return out;
   }
   int count(const QString& name) const { return int(names().count(name)); }
+  // The entries of the named events only, as text.
+  std::string only(const QStringList& wanted) const {
+    QStringList out;
+    for (const QString& entry : entries)
+      if (wanted.contains(entry.section(QLatin1Char(' '), 0, 0)))
+        out << entry;
+    return out.join(QStringLiteral(", ")).toStdString();
+  }
   // "A, B, C" for readable test failures.
   std::string text() const { return entries.join(QStringLiteral(", ")).toStdString(); }
   std::string sequence() const { return names().join(QStringLiteral(", ")).toStdString(); }
@@ -67,6 +82,69 @@ public:
   PointerOver& operator=(const PointerOver&) = delete;
   QPointer<QWidget> widget;
 };
+
+// ---- Through the window system ----------------------------------------------
+// The window must be shown. The pointer is the platform's own (offscreen or
+// X): moving it makes the window system send the enter, leave and move
+// events, with the mouse buttons it believes held.
+
+// Sees the window system's report of the pointer reaching a point.
+class MoveWatch : public QObject {
+public:
+  explicit MoveWatch(QPoint target) : target_(target) { qApp->installEventFilter(this); }
+  ~MoveWatch() override { qApp->removeEventFilter(this); }
+  bool seen = false;
+
+protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
+      seen = seen || static_cast<QSinglePointEvent*>(event)->globalPosition().toPoint() == target_;
+    return false;
+  }
+
+private:
+  QPoint target_;
+};
+
+// Moves the pointer to `local` in `widget` and waits until the window system
+// has reported the movement (on X it arrives from the server a little later;
+// a point outside every window of the program reports nothing).
+inline void pointTo(const QWidget* widget, QPoint local) {
+  const QPoint target = widget->mapToGlobal(local);
+  if (QCursor::pos() == target)
+    return; // no movement, nothing to report
+  MoveWatch watch(target);
+  QCursor::setPos(target);
+  QCoreApplication::processEvents();
+  QElapsedTimer waited;
+  waited.start();
+  while (!watch.seen && waited.elapsed() < 1000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// Moves the pointer to `local` in `widget`, then presses, releases or
+// double-clicks there, as the window system reports a real button.
+enum class Mouse { Press, Release, Click, DoubleClick };
+inline void mouse(Mouse action, const QWidget* widget, QPoint local, Qt::MouseButton which = Qt::LeftButton,
+                  Qt::KeyboardModifiers modifiers = {}) {
+  pointTo(widget, local);
+  QWindow* window = widget->window()->windowHandle();
+  const QPoint at = window->mapFromGlobal(widget->mapToGlobal(local));
+  switch (action) {
+  case Mouse::Press:
+    QTest::mousePress(window, which, modifiers, at);
+    break;
+  case Mouse::Release:
+    QTest::mouseRelease(window, which, modifiers, at);
+    break;
+  case Mouse::Click:
+    QTest::mouseClick(window, which, modifiers, at);
+    break;
+  case Mouse::DoubleClick:
+    QTest::mouseDClick(window, which, modifiers, at);
+    break;
+  }
+}
 
 // Loads a button as a running host does (which installs its routers).
 inline void load(vexabutton& button) { button.ReadProperties(platform::PropertyBag{}); }

@@ -41,6 +41,11 @@ protected:
     if (button)
       QCoreApplication::sendEvent(button, &event);
   }
+  void move() {
+    QMouseEvent event(QEvent::MouseMove, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &event);
+  }
   void key(QEvent::Type type, int code, const char* text) {
     QKeyEvent event(type, code, Qt::NoModifier, QString::fromLatin1(text));
     if (button)
@@ -100,7 +105,7 @@ TEST_F(Reentrancy, OtherHandlersDeleteTheButton) {
 
   SetUp();
   deleteOn(&vexabutton::MouseEnter);
-  button->handleMouseMove(0, 0, 5, 5);
+  move();
   EXPECT_TRUE(button.isNull());
 
   SetUp();
@@ -122,7 +127,7 @@ TEST_F(Reentrancy, OtherHandlersDeleteTheButton) {
 }
 
 TEST_F(Reentrancy, MouseLeaveHandlerDeletesTheButtonInsideItsRouter) {
-  button->handleMouseMove(0, 0, 5, 5);
+  move();
   deleteOn(&vexabutton::MouseLeave);
   pointer.widget = window.get();
   QPointer<vexabutton> guard = button;
@@ -142,7 +147,8 @@ TEST_F(Reentrancy, ClickHandlerDeletesTheWholeWindow) {
 
 TEST_F(Reentrancy, MouseDownHandlerOpensAModalBox) {
   inputtest::sendActivation(*window, true);
-  button->handleGotFocus();
+  QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
+  QCoreApplication::sendEvent(button, &focusIn);
   platform::MsgBoxRecorder boxes;
   // While the box is open it has the focus and the window is inactive; the
   // release of the mouse goes to the box.

@@ -60,6 +60,45 @@ TEST(MessageRouter, DeliversOneLeavePerRequest) {
   EXPECT_FALSE(router.leaveRequested());
 }
 
+// A modal window opening elsewhere sends the window below the pointer a
+// Leave; the pointer has not moved, so that is no departure. Once the modal
+// window is gone, a pointer that has moved away meanwhile is a departure.
+TEST(MessageRouter, ALeaveWithThePointerStillOnTheWindowWaitsForTheModalWindowToClose) {
+  QWidget window;
+  int leaves = 0;
+  platform::MessageRouter router(&window, [&](const platform::RoutedMessage& m) {
+    leaves += m.message == WM_MOUSELEAVE ? 1 : 0;
+    return false;
+  });
+  router.route(WM_MOUSELEAVE);
+  inputtest::PointerOver pointer;
+  auto send = [&](QEvent::Type type) {
+    QEvent event(type);
+    QCoreApplication::sendEvent(&window, &event);
+  };
+  for (bool pointerStays : {true, false}) {
+    router.requestLeave();
+    pointer.widget = &window;
+    send(QEvent::Leave);
+    EXPECT_EQ(leaves, 0);
+    EXPECT_TRUE(router.leaveRequested());
+    send(QEvent::WindowBlocked);
+    pointer.widget = pointerStays ? static_cast<QWidget*>(&window) : nullptr;
+    send(QEvent::WindowUnblocked);
+    EXPECT_EQ(leaves, pointerStays ? 0 : 1) << pointerStays;
+    EXPECT_EQ(router.leaveRequested(), pointerStays);
+    if (pointerStays) {
+      send(QEvent::Enter); // the pointer back on the window: an ordinary leave later
+      pointer.widget = nullptr;
+      send(QEvent::WindowUnblocked);
+      EXPECT_EQ(leaves, 0);
+      send(QEvent::Leave);
+      EXPECT_EQ(leaves, 1);
+      leaves = 0;
+    }
+  }
+}
+
 TEST(MessageRouter, TheApplicationPaletteChangeIsTheSystemColourChange) {
   QWidget window;
   auto* child = new QWidget(&window);
@@ -181,87 +220,78 @@ TEST(SubclassTable, BothListsReachTheOwnerBeforeThenAfter) {
 class Hover : public ::testing::Test {
 protected:
   void SetUp() override {
-    window.resize(300, 200);
+    window.setGeometry(50, 50, 300, 200);
     button = new vexabutton(&window);
     button->setGeometry(10, 10, 80, 30);
     inputtest::load(*button);
     log.attach(*button);
     window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    moveOff();
   }
-  void moveInside() {
-    pointer.widget = button;
-    button->handleMouseMove(0, 0, 20, 10);
-  }
+  // The pointer, through the window system.
+  void moveInside(vexabutton* which = nullptr) { inputtest::pointTo(which ? which : button, {20, 10}); }
+  void moveOff() { inputtest::pointTo(&window, {250, 150}); }
   const ButtonRecord& rec() const { return button->record(); }
 
   QWidget window;
   vexabutton* button = nullptr;
   EventLog log;
-  inputtest::PointerOver pointer;
 };
 
 TEST_F(Hover, LeavingAHotButtonRaisesMouseLeaveOncePerLeave) {
   moveInside();
   ASSERT_EQ(rec().ButtonState, Hot);
   log.clear();
-  pointer.widget = &window;
-  inputtest::sendLeave(*button);
-  inputtest::sendLeave(*button);
+  moveOff();
+  inputtest::pointTo(&window, {260, 150});
   EXPECT_EQ(log.sequence(), "MouseLeave");
   EXPECT_EQ(rec().ButtonState, Normal);
   EXPECT_FALSE(rec().MouseInside);
 
   moveInside();
-  moveInside();
+  inputtest::pointTo(button, {30, 12});
   log.clear();
-  inputtest::sendLeave(*button);
+  moveOff();
   EXPECT_EQ(log.sequence(), "MouseLeave");
 }
 
 TEST_F(Hover, NoLeaveWhileTheSpaceBarHoldsTheButton) {
   moveInside();
-  button->handleKeyDown(32, 0);
+  QTest::keyPress(button, Qt::Key_Space);
   log.clear();
-  inputtest::sendLeave(*button);
-  EXPECT_TRUE(log.entries.isEmpty());
+  moveOff();
+  EXPECT_EQ(log.count("MouseLeave"), 0);
   EXPECT_EQ(rec().ButtonState, Down);
   EXPECT_FALSE(rec().MouseInside);
-  button->handleKeyUp(32, 0);
+  QTest::keyRelease(button, Qt::Key_Space);
   EXPECT_EQ(rec().ButtonState, Normal);
   EXPECT_EQ(log.count("Click"), 1);
 }
 
-TEST_F(Hover, AnOpenPopupMenuKeepsTheLookAndMarksTheMenuClosed) {
-  button->record().PopupMenuSet = true;
-  button->record().PopupMenuShowing = true;
-  moveInside();
-  button->record().ButtonState = Down;
-  log.clear();
-  inputtest::sendLeave(*button);
-  EXPECT_TRUE(log.entries.isEmpty());
-  EXPECT_EQ(rec().ButtonState, Down);
-  EXPECT_TRUE(rec().MenuJustClosed);
-  EXPECT_FALSE(rec().PopupMenuShowing);
-  moveInside();
-  inputtest::sendLeave(*button);
-  EXPECT_FALSE(rec().MenuJustClosed);
-  EXPECT_EQ(log.count("MouseLeave"), 1);
-}
-
 TEST_F(Hover, DeactivationClearsTheFlagsAndActivationMarksTheParentActive) {
-  inputtest::sendActivation(window, true);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   EXPECT_TRUE(rec().ParentActive);
-  button->handleGotFocus();
-  button->handleMouseDown(1, 0, 5, 5);
-  button->handleKeyDown(32, 0);
-  inputtest::sendActivation(window, false);
+  inputtest::mouse(inputtest::Mouse::Press, button, {5, 5});
+  QTest::keyPress(button, Qt::Key_Space);
+  ASSERT_TRUE(rec().HasFocus && rec().MousePressed);
+  QWidget other;
+  other.setGeometry(400, 300, 100, 100);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   EXPECT_FALSE(rec().ParentActive);
   EXPECT_FALSE(rec().HasFocus);
   EXPECT_FALSE(rec().MousePressed);
   EXPECT_FALSE(rec().SpaceDown);
   EXPECT_EQ(rec().ButtonState, Normal);
+  inputtest::mouse(inputtest::Mouse::Release, button, {5, 5});
+  QTest::keyRelease(button, Qt::Key_Space);
+
   moveInside();
-  inputtest::sendActivation(window, true);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   EXPECT_TRUE(rec().ParentActive);
   EXPECT_EQ(rec().ButtonState, Normal);
 }
@@ -270,17 +300,17 @@ TEST_F(Hover, WithoutLeaveTrackingNoLeaveIsRequested) {
   platform::setLeaveTrackingAvailable(false);
   auto* other = new vexabutton(&window);
   other->setGeometry(10, 50, 80, 30);
+  other->show();
   inputtest::load(*other);
   platform::setLeaveTrackingAvailable(true);
   EXPECT_FALSE(other->record().TrackUser32);
   EXPECT_TRUE(rec().TrackUser32);
   EventLog otherLog;
   otherLog.attach(*other);
-  pointer.widget = other;
-  other->handleMouseMove(0, 0, 5, 5);
-  inputtest::sendLeave(*other);
+  moveInside(other);
+  moveOff();
   EXPECT_EQ(otherLog.count("MouseLeave"), 0);
-  EXPECT_EQ(other->record().ButtonState, Hot); // kept until the next movement elsewhere
+  EXPECT_EQ(other->record().ButtonState, Hot); // kept until the next movement over it
 }
 
 TEST_F(Hover, ButtonsOnOneWindowEndInAnyOrder) {
@@ -306,12 +336,13 @@ TEST_F(Hover, ADesignTimeHostInstallsNoRouters) {
   platform::StandaloneHost designer;
   designer.setUserMode(false);
   auto* designed = new vexabutton(&window, &designer);
+  designed->setGeometry(100, 50, 80, 30);
+  designed->show();
   inputtest::load(*designed);
   EventLog designedLog;
   designedLog.attach(*designed);
-  pointer.widget = designed;
-  designed->handleMouseMove(0, 0, 5, 5);
-  inputtest::sendLeave(*designed);
+  moveInside(designed);
+  moveOff();
   inputtest::sendActivation(window, true);
   EXPECT_EQ(designedLog.count("MouseLeave"), 0);
   EXPECT_FALSE(designed->record().ParentActive);

@@ -1,0 +1,95 @@
+// The public methods: attaching menus, web addresses, the information box.
+
+#include "InputTestSupport.h"
+
+#include "platform/MessageBox.h"
+
+#include <QDesktopServices>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using inputtest::EventLog;
+
+// Stands in for the desktop's browser, so nothing is launched.
+class Browser : public QObject {
+  Q_OBJECT
+public:
+  QList<QUrl> opened;
+public slots:
+  void open(const QUrl& url) { opened << url; }
+};
+
+class Methods : public ::testing::Test {
+protected:
+  void SetUp() override {
+    window.setGeometry(50, 50, 300, 200);
+    button = new vexabutton(&window);
+    button->setGeometry(10, 10, 80, 30);
+    log.attach(*button);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+  QWidget window;
+  vexabutton* button = nullptr;
+  EventLog log;
+};
+
+TEST_F(Methods, SetPopupMenuTakesOnlyAMenu) {
+  QWidget notAMenu;
+  button->SetPopupMenu(&notAMenu, 0);
+  button->SetPopupMenu(nullptr, 0);
+  EXPECT_FALSE(button->record().PopupMenuSet);
+  QMenu menu;
+  button->SetPopupMenu(&menu, 3);
+  EXPECT_TRUE(button->record().PopupMenuSet);
+  button->SetPopupMenu(&notAMenu, 0); // ignored: the menu stays
+  EXPECT_TRUE(button->record().PopupMenuSet);
+  button->UnsetPopupMenu();
+  EXPECT_FALSE(button->record().PopupMenuSet);
+}
+
+// A button whose menu is destroyed lets go of it, and a press raises
+// MouseDown again instead of opening nothing.
+TEST_F(Methods, ADestroyedMenuLetsTheButtonGo) {
+  auto* menu = new QMenu;
+  button->SetPopupMenu(menu, 0);
+  delete menu;
+  EXPECT_FALSE(button->record().PopupMenuSet);
+  inputtest::mouse(inputtest::Mouse::Click, button, {5, 5});
+  EXPECT_EQ(log.only({"MouseDown", "Click", "MouseUp"}), "MouseDown 1 0 5 5, Click, MouseUp 1 0 5 5");
+}
+
+TEST_F(Methods, OpenWebsiteTellsWhetherTheAddressOpened) {
+  Browser browser;
+  QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
+  EXPECT_TRUE(button->OpenWebsite(QStringLiteral("https://www.belmora.example")));
+  EXPECT_FALSE(button->OpenWebsite(QStringLiteral("notepad")));
+  EXPECT_FALSE(button->OpenWebsite(QStringLiteral("file:///etc/passwd")));
+  EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.belmora.example"))});
+  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+TEST_F(Methods, AboutShowsTheInformationBox) {
+  platform::MsgBoxRecorder boxes;
+  button->About();
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  const platform::MsgBoxCall& box = boxes.calls.front();
+  EXPECT_EQ(box.title, QStringLiteral("About"));
+  EXPECT_EQ(box.icon, platform::MsgBoxIcon::Information);
+  const QStringList lines = box.text.split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 5);
+  EXPECT_EQ(lines[0], QStringLiteral("VexaButton v 1.02"));
+  EXPECT_FALSE(lines[1].isEmpty());                           // the author
+  EXPECT_TRUE(lines[2].contains(QStringLiteral(".example"))); // the contact address
+  EXPECT_TRUE(lines[3].isEmpty());
+  EXPECT_FALSE(lines[4].isEmpty()); // ownership
+}
+
+} // namespace
+
+#include "MethodsTest.moc"

@@ -1,0 +1,121 @@
+// The button's tooltip: built from the current properties at each entry of
+// the pointer, and none where the button should show none.
+
+#include "InputTestSupport.h"
+
+#include "platform/TooltipWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::TooltipWindow;
+
+class ButtonTip : public ::testing::Test {
+protected:
+  void SetUp() override {
+    window.setGeometry(50, 50, 300, 200);
+    button = new vexabutton(&window);
+    button->setGeometry(10, 10, 80, 30);
+    inputtest::load(*button); // as a form does: leave tracking included
+    button->setToolTip(QStringLiteral("Proverava odgovore"));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    leave();
+  }
+  void enter(int x = 20) { inputtest::pointTo(button, {x, 10}); }
+  void leave() { inputtest::pointTo(&window, {250, 150}); }
+  TooltipWindow* tip() const { return button->findChild<TooltipWindow*>(); }
+  // A tip that may still come up while the pointer rests.
+  bool tipWillShow() const { return tip() && (tip()->isPending() || tip()->isVisible()); }
+
+  QWidget window;
+  vexabutton* button = nullptr;
+};
+
+TEST_F(ButtonTip, AnEntryBuildsTheTipFromTheProperties) {
+  button->setTooltipTitle(QStringLiteral("Provera"));
+  button->setToolTipIcon(2);
+  button->setTooltipBackColor(qint32(0x80000000u | 15)); // button face
+  button->setRightToLeft(true);
+  enter();
+  ASSERT_NE(tip(), nullptr);
+  EXPECT_TRUE(tip()->isPending());
+  const platform::TooltipContent& content = tip()->content();
+  EXPECT_EQ(content.text, QStringLiteral("Proverava odgovore"));
+  EXPECT_EQ(content.title, QStringLiteral("Provera"));
+  EXPECT_EQ(content.icon, 2);
+  EXPECT_TRUE(content.rightToLeft);
+  EXPECT_EQ(tip()->backColor(), QColor(212, 208, 200));
+  EXPECT_EQ(button->findChildren<TooltipWindow*>().size(), 1);
+}
+
+TEST_F(ButtonTip, ABalloonForType1OnlyAndBackColour0KeepsTheDefault) {
+  const std::pair<qint32, bool> types[] = {{0, false}, {1, true}, {2, false}, {-1, false}};
+  for (auto [type, balloon] : types) {
+    button->setToolTipType(type);
+    enter();
+    ASSERT_NE(tip(), nullptr);
+    EXPECT_EQ(tip()->content().balloon, balloon) << type;
+    leave();
+  }
+  const std::pair<qint32, QColor> colours[] = {{0, QColor(255, 255, 225)}, {0x0000FF, QColor(255, 0, 0)}};
+  for (const auto& [stored, shown] : colours) {
+    button->setTooltipBackColor(stored);
+    enter();
+    EXPECT_EQ(tip()->backColor(), shown) << stored;
+    leave();
+  }
+}
+
+TEST_F(ButtonTip, AChangeWhileThePointerRestsWaitsForTheNextEntry) {
+  enter();
+  const TooltipWindow* first = tip();
+  button->setToolTip(QStringLiteral("Novi tekst"));
+  enter(30);
+  EXPECT_EQ(tip(), first);
+  EXPECT_EQ(tip()->content().text, QStringLiteral("Proverava odgovore"));
+  leave();
+  enter();
+  EXPECT_EQ(tip()->content().text, QStringLiteral("Novi tekst"));
+}
+
+TEST_F(ButtonTip, AnEmptyTextNeverShows) {
+  button->setToolTip(QString());
+  enter();
+  EXPECT_FALSE(tipWillShow());
+}
+
+// Disabled, held down, or with its menu just closed over it: no tip, not
+// even the one of an earlier entry.
+TEST_F(ButtonTip, NoneWhenDisabledHeldDownOrJustAfterItsMenu) {
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"disabled", [this] { button->setEnabled(false); }},
+      {"held down by its Value",
+       [this] {
+         button->setButtonStyle(2);
+         button->setMode(1);
+         button->setValue(true);
+       }},
+      {"menu just closed", [this] { button->record().MenuJustClosed = true; }},
+  };
+  for (const auto& [name, prepare] : cases) {
+    SetUp();
+    enter();
+    leave();
+    prepare();
+    enter();
+    EXPECT_FALSE(tipWillShow()) << name;
+    delete button;
+  }
+}
+
+TEST_F(ButtonTip, APressEndsTheWait) {
+  enter();
+  ASSERT_TRUE(tipWillShow());
+  inputtest::mouse(inputtest::Mouse::Press, button, {20, 10});
+  EXPECT_FALSE(tipWillShow());
+  inputtest::mouse(inputtest::Mouse::Release, button, {20, 10});
+}
+
+} // namespace
