@@ -1,10 +1,9 @@
-// The public methods: attaching menus, web addresses, the information box.
+// The public methods: attaching menus and the information box.
 
 #include "InputTestSupport.h"
 
 #include "platform/MessageBox.h"
 
-#include <QDesktopServices>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -12,15 +11,6 @@
 namespace {
 
 using inputtest::EventLog;
-
-// Stands in for the desktop's browser, so nothing is launched.
-class Browser : public QObject {
-  Q_OBJECT
-public:
-  QList<QUrl> opened;
-public slots:
-  void open(const QUrl& url) { opened << url; }
-};
 
 class Methods : public ::testing::Test {
 protected:
@@ -62,18 +52,6 @@ TEST_F(Methods, ADestroyedMenuLetsTheButtonGo) {
   EXPECT_EQ(log.only({"MouseDown", "Click", "MouseUp"}), "MouseDown 1 0 5 5, Click, MouseUp 1 0 5 5");
 }
 
-TEST_F(Methods, OpenWebsiteTellsWhetherTheAddressOpened) {
-  Browser browser;
-  QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-  QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
-  EXPECT_TRUE(button->OpenWebsite(QStringLiteral("https://www.belmora.example")));
-  EXPECT_FALSE(button->OpenWebsite(QStringLiteral("notepad")));
-  EXPECT_FALSE(button->OpenWebsite(QStringLiteral("file:///etc/passwd")));
-  EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.belmora.example"))});
-  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-}
-
 TEST_F(Methods, AboutShowsTheInformationBox) {
   platform::MsgBoxRecorder boxes;
   button->About();
@@ -91,5 +69,3 @@ TEST_F(Methods, AboutShowsTheInformationBox) {
 }
 
 } // namespace
-
-#include "MethodsTest.moc"

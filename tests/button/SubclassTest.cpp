@@ -60,45 +60,6 @@ TEST(MessageRouter, DeliversOneLeavePerRequest) {
   EXPECT_FALSE(router.leaveRequested());
 }
 
-// A modal window opening elsewhere sends the window below the pointer a
-// Leave; the pointer has not moved, so that is no departure. Once the modal
-// window is gone, a pointer that has moved away meanwhile is a departure.
-TEST(MessageRouter, ALeaveWithThePointerStillOnTheWindowWaitsForTheModalWindowToClose) {
-  QWidget window;
-  int leaves = 0;
-  platform::MessageRouter router(&window, [&](const platform::RoutedMessage& m) {
-    leaves += m.message == WM_MOUSELEAVE ? 1 : 0;
-    return false;
-  });
-  router.route(WM_MOUSELEAVE);
-  inputtest::PointerOver pointer;
-  auto send = [&](QEvent::Type type) {
-    QEvent event(type);
-    QCoreApplication::sendEvent(&window, &event);
-  };
-  for (bool pointerStays : {true, false}) {
-    router.requestLeave();
-    pointer.widget = &window;
-    send(QEvent::Leave);
-    EXPECT_EQ(leaves, 0);
-    EXPECT_TRUE(router.leaveRequested());
-    send(QEvent::WindowBlocked);
-    pointer.widget = pointerStays ? static_cast<QWidget*>(&window) : nullptr;
-    send(QEvent::WindowUnblocked);
-    EXPECT_EQ(leaves, pointerStays ? 0 : 1) << pointerStays;
-    EXPECT_EQ(router.leaveRequested(), pointerStays);
-    if (pointerStays) {
-      send(QEvent::Enter); // the pointer back on the window: an ordinary leave later
-      pointer.widget = nullptr;
-      send(QEvent::WindowUnblocked);
-      EXPECT_EQ(leaves, 0);
-      send(QEvent::Leave);
-      EXPECT_EQ(leaves, 1);
-      leaves = 0;
-    }
-  }
-}
-
 TEST(MessageRouter, TheApplicationPaletteChangeIsTheSystemColourChange) {
   QWidget window;
   auto* child = new QWidget(&window);

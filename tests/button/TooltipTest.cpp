@@ -110,12 +110,4 @@ TEST_F(ButtonTip, NoneWhenDisabledHeldDownOrJustAfterItsMenu) {
   }
 }
 
-TEST_F(ButtonTip, APressEndsTheWait) {
-  enter();
-  ASSERT_TRUE(tipWillShow());
-  inputtest::mouse(inputtest::Mouse::Press, button, {20, 10});
-  EXPECT_FALSE(tipWillShow());
-  inputtest::mouse(inputtest::Mouse::Release, button, {20, 10});
-}
-
 } // namespace

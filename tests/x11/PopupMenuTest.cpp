@@ -176,26 +176,18 @@ TEST_F(Menus, ACommandThatDestroysTheButton) {
   EXPECT_FALSE(menu.isVisible());
 }
 
-// Align: the menu's corner next to the button, in screen coordinates.
+// Align: the menu's corner next to the button `b`, in screen coordinates:
+// at the left or right edge, below or above it, or beside it.
 QPoint expectedCorner(int align, const QRect& b, QSize m) {
-  switch (align) {
-  case 0:
-    return {b.left(), b.bottom() + 1};
-  case 1:
-    return {b.left(), b.top() - m.height()};
-  case 2:
-    return {b.left() - m.width(), b.top()};
-  case 3:
-    return {b.right() + 1, b.top()};
-  case 4:
-    return {b.left() - m.width(), b.top() - m.height()};
-  case 5:
-    return {b.left() - m.width(), b.bottom() + 1};
-  case 6:
-    return {b.right() + 1, b.top() - m.height()};
-  default:
-    return {b.right() + 1, b.bottom() + 1};
-  }
+  enum {
+    Left,
+    LeftOutside,
+    RightOutside
+  } const xs[] = {Left, Left, LeftOutside, RightOutside, LeftOutside, LeftOutside, RightOutside, RightOutside};
+  enum { Below, Above, Top } const ys[] = {Below, Above, Top, Top, Above, Below, Above, Below};
+  const int x = xs[align] == Left ? b.left() : xs[align] == LeftOutside ? b.left() - m.width() : b.right() + 1;
+  const int y = ys[align] == Below ? b.bottom() + 1 : ys[align] == Above ? b.top() - m.height() : b.top();
+  return {x, y};
 }
 
 TEST_F(Menus, EightAlignmentsAroundAButtonInTheMiddleOfTheScreen) {
