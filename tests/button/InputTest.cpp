@@ -21,23 +21,10 @@ constexpr qint32 Normal = ButtonRecord::Normal;
 constexpr qint32 Hot = ButtonRecord::Hot;
 constexpr qint32 Down = ButtonRecord::Down;
 
-class Input : public ::testing::Test {
+class Input : public inputtest::ShownButton {
 protected:
-  void SetUp() override {
-    window.setGeometry(50, 50, 300, 200);
-    button = new vexabutton(&window);
-    button->setGeometry(10, 10, 80, 30);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    moveOff();
-    log.attach(*button);
-  }
+  void SetUp() override { showButton(false); }
 
-  const ButtonRecord& rec() const { return button->record(); }
-
-  // Pointer and mouse buttons, through the window system (button coordinates).
-  void moveTo(int x, int y) { inputtest::pointTo(button, {x, y}); }
-  void moveOff() { inputtest::pointTo(&window, {250, 150}); }
   void press(int x, int y, Qt::MouseButton which = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {}) {
     inputtest::mouse(Mouse::Press, button, {x, y}, which, modifiers);
   }
@@ -55,10 +42,6 @@ protected:
     // A button left held would turn every later movement into a drag.
     EXPECT_EQ(QGuiApplication::mouseButtons(), Qt::NoButton);
   }
-
-  QWidget window;
-  vexabutton* button = nullptr;
-  EventLog log;
 };
 
 const QStringList pressEvents{"MouseDown", "Click", "MouseUp", "DblClick"};

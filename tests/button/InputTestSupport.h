@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QWindow>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -148,6 +149,32 @@ inline void mouse(Mouse action, const QWidget* widget, QPoint local, Qt::MouseBu
 
 // Loads a button as a running host does (which installs its routers).
 inline void load(vexabutton& button) { button.ReadProperties(platform::PropertyBag{}); }
+
+// A window at (50, 50), 300 x 200, with one button at (10, 10), 80 x 30,
+// shown, and the pointer on the window away from the button. A `loaded`
+// button is loaded first, as a form does: its routers watch the window.
+class ShownButton : public ::testing::Test {
+protected:
+  void showButton(bool loaded) {
+    window.setGeometry(50, 50, 300, 200);
+    button = new vexabutton(&window);
+    button->setGeometry(10, 10, 80, 30);
+    if (loaded)
+      load(*button);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    moveOff();
+    log.attach(*button);
+  }
+  // The pointer, through the window system (button coordinates).
+  void moveTo(int x, int y) { pointTo(button, {x, y}); }
+  void moveOff() { pointTo(&window, {250, 150}); }
+  const ButtonRecord& rec() const { return button->record(); }
+
+  QWidget window;
+  vexabutton* button = nullptr;
+  EventLog log;
+};
 
 inline void sendLeave(QWidget& widget) {
   QEvent leave(QEvent::Leave);

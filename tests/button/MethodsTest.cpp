@@ -10,21 +10,10 @@
 
 namespace {
 
-using inputtest::EventLog;
 
-class Methods : public ::testing::Test {
+class Methods : public inputtest::ShownButton {
 protected:
-  void SetUp() override {
-    window.setGeometry(50, 50, 300, 200);
-    button = new vexabutton(&window);
-    button->setGeometry(10, 10, 80, 30);
-    log.attach(*button);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  }
-  QWidget window;
-  vexabutton* button = nullptr;
-  EventLog log;
+  void SetUp() override { showButton(false); }
 };
 
 TEST_F(Methods, SetPopupMenuTakesOnlyAMenu) {

@@ -178,26 +178,10 @@ TEST(SubclassTable, BothListsReachTheOwnerBeforeThenAfter) {
 
 // ---- The button with its routers -----------------------------------------------------
 
-class Hover : public ::testing::Test {
+class Hover : public inputtest::ShownButton {
 protected:
-  void SetUp() override {
-    window.setGeometry(50, 50, 300, 200);
-    button = new vexabutton(&window);
-    button->setGeometry(10, 10, 80, 30);
-    inputtest::load(*button);
-    log.attach(*button);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    moveOff();
-  }
-  // The pointer, through the window system.
+  void SetUp() override { showButton(true); }
   void moveInside(vexabutton* which = nullptr) { inputtest::pointTo(which ? which : button, {20, 10}); }
-  void moveOff() { inputtest::pointTo(&window, {250, 150}); }
-  const ButtonRecord& rec() const { return button->record(); }
-
-  QWidget window;
-  vexabutton* button = nullptr;
-  EventLog log;
 };
 
 TEST_F(Hover, LeavingAHotButtonRaisesMouseLeaveOncePerLeave) {

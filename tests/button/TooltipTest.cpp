@@ -11,26 +11,17 @@ namespace {
 
 using platform::TooltipWindow;
 
-class ButtonTip : public ::testing::Test {
+class ButtonTip : public inputtest::ShownButton {
 protected:
   void SetUp() override {
-    window.setGeometry(50, 50, 300, 200);
-    button = new vexabutton(&window);
-    button->setGeometry(10, 10, 80, 30);
-    inputtest::load(*button); // as a form does: leave tracking included
+    showButton(true);
     button->setToolTip(QStringLiteral("Proverava odgovore"));
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    leave();
   }
-  void enter(int x = 20) { inputtest::pointTo(button, {x, 10}); }
-  void leave() { inputtest::pointTo(&window, {250, 150}); }
+  void enter(int x = 20) { moveTo(x, 10); }
+  void leave() { moveOff(); }
   TooltipWindow* tip() const { return button->findChild<TooltipWindow*>(); }
   // A tip that may still come up while the pointer rests.
   bool tipWillShow() const { return tip() && (tip()->isPending() || tip()->isVisible()); }
-
-  QWidget window;
-  vexabutton* button = nullptr;
 };
 
 TEST_F(ButtonTip, AnEntryBuildsTheTipFromTheProperties) {
