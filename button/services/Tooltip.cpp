@@ -7,13 +7,11 @@
 #include "platform/TooltipWindow.h"
 
 void vexabutton::ShowToolTip() {
-  // A disabled or pressed button, or one whose menu has just closed over it,
-  // shows no tip (nor the one built at an earlier entry).
-  if (!rec_.Enabled || rec_.MenuJustClosed || rec_.ButtonState == ButtonRecord::Down) {
-    delete tooltip_.data();
-    return;
-  }
+  // The tip of the last entry goes in any case: a disabled or pressed
+  // button, or one whose menu has just closed over it, shows none.
   delete tooltip_.data();
+  if (!rec_.Enabled || rec_.MenuJustClosed || rec_.ButtonState == ButtonRecord::Down)
+    return;
 
   platform::TooltipContent content;
   content.text = rec_.ToolTip;
