@@ -48,6 +48,7 @@ protected:
 };
 
 TEST_F(Tips, ShowsAfterTheInitialDelayBelowThePointerAndHidesWhenItLeaves) {
+  QTest::qWait(TooltipWindow::InitialDelay); // no tip of an earlier test just gone
   QElapsedTimer entered;
   entered.start();
   inputtest::pointTo(button, {50, 15});
@@ -61,6 +62,12 @@ TEST_F(Tips, ShowsAfterTheInitialDelayBelowThePointerAndHidesWhenItLeaves) {
   EXPECT_TRUE(tip()->geometry().contains(QPoint(pointer.x() + 10, tip()->geometry().center().y())));
   park();
   EXPECT_FALSE(tip()->isVisible());
+
+  // Back at once: the next tip comes after the shorter reshow delay.
+  entered.restart();
+  inputtest::pointTo(button, {50, 15});
+  ASSERT_TRUE(waitFor([this] { return tipShown(); }, 3000));
+  EXPECT_LT(entered.elapsed(), TooltipWindow::InitialDelay);
 }
 
 TEST_F(Tips, APressHidesTheTip) {
