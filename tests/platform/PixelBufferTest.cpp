@@ -1,0 +1,100 @@
+// Byte layout of device-independent pixel buffers and their trip through the surface.
+#include "platform/PixelBuffer.h"
+#include "platform/Surface.h"
+
+#include <gtest/gtest.h>
+
+using platform::PixelBuffer;
+
+namespace {
+
+// Pixel (x, y) of the test area: red x, green y, blue 100 + x + y, alpha 7 x x.
+QRgb sampleAt(int x, int y) { return qRgba(x, y, 100 + x + y, 7 * x); }
+
+QImage sampleImage(int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      image.setPixel(x, y, sampleAt(x, y));
+  return image;
+}
+
+} // namespace
+
+TEST(PixelBuffer, RowsBottomUpPaddedToFourBytesAtTheStatedPositions) {
+  const struct {
+    int width;
+    int bits;
+    qsizetype stride;
+  } cases[] = {{5, 24, 16}, {1, 24, 4}, {4, 24, 12}, {7, 24, 24}, {5, 32, 20}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << " x " << c.bits << " bits");
+    const int height = 3;
+    PixelBuffer buffer(c.width, height, c.bits);
+    ASSERT_EQ(buffer.stride(), c.stride);
+    buffer.readFrom(sampleImage(c.width, height), 0, 0);
+    const uchar* bits = buffer.bits();
+    for (int row = 0; row < height; ++row) {
+      const int y = height - 1 - row; // buffer row 0 is the bottom row
+      for (int column = 0; column < c.width; ++column) {
+        const uchar* pixel = bits + row * c.stride + column * (c.bits / 8);
+        EXPECT_EQ(pixel[0], 100 + column + y);
+        EXPECT_EQ(pixel[1], y);
+        EXPECT_EQ(pixel[2], column);
+        if (c.bits == 32) {
+          EXPECT_EQ(pixel[3], 7 * column);
+        }
+      }
+      for (qsizetype pad = qsizetype(c.width) * (c.bits / 8); pad < c.stride; ++pad)
+        EXPECT_EQ(bits[row * c.stride + pad], 0) << "padding";
+    }
+  }
+}
+
+TEST(PixelBuffer, AreaOutsideTheSurfaceReadsZeroAndIsNotWritten) {
+  platform::Surface surface(4, 3);
+  surface.fillRect({0, 0, 4, 3}, 0x0000FF);
+  surface.setPixel(0, 0, 0x00FF00);
+  for (int bits : {24, 32}) {
+    SCOPED_TRACE(bits);
+    // A 3 x 3 area from (-1, -1): its top row and left column lie outside.
+    PixelBuffer buffer(3, 3, bits);
+    surface.readPixels(-1, -1, buffer);
+    const int bytes = bits / 8;
+    const auto at = [&](int x, int y) { return buffer.bits() + (2 - y) * buffer.stride() + x * bytes; };
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(at(i, 0)[2], 0);
+      EXPECT_EQ(at(0, i)[2], 0);
+    }
+    EXPECT_EQ(at(1, 1)[1], 0xFF); // surface (0, 0), green
+    EXPECT_EQ(at(2, 2)[2], 0xFF); // surface (1, 1), red
+
+    // Written back at (2, 1) it shows its visible part and nothing else.
+    surface.writePixels(2, 1, buffer);
+    EXPECT_EQ(surface.pixel(3, 2), 0x00FF00); // buffer (1, 1)
+    EXPECT_EQ(surface.pixel(2, 1), 0x000000); // buffer (0, 0), read from outside
+    EXPECT_EQ(surface.pixel(1, 1), 0x0000FF);
+    surface.fillRect({0, 0, 4, 3}, 0x0000FF);
+    surface.setPixel(0, 0, 0x00FF00);
+  }
+}
+
+TEST(PixelBuffer, IconOverABackgroundKeepsItExactlyWhereTransparent) {
+  QImage icon(2, 1, QImage::Format_ARGB32);
+  icon.setPixel(0, 0, qRgba(255, 0, 0, 0));
+  icon.setPixel(1, 0, qRgba(255, 0, 0, 255));
+  // Stretched to 4 x 2: columns 0 and 1 from icon column 0.
+  PixelBuffer buffer(4, 2, 24);
+  buffer.drawIcon(icon, 0xC0C0C0);
+  for (int row = 0; row < 2; ++row) {
+    const uchar* bits = buffer.bits() + row * buffer.stride();
+    EXPECT_EQ(bits[3 + 0], 0xC0);
+    EXPECT_EQ(bits[3 + 2], 0xC0);
+    EXPECT_EQ(bits[6 + 0], 0);
+    EXPECT_EQ(bits[6 + 2], 0xFF);
+  }
+  // Half transparent: mixed with the background.
+  icon.setPixel(0, 0, qRgba(255, 0, 0, 128));
+  buffer.drawIcon(icon, 0x000000);
+  EXPECT_EQ(buffer.bits()[2], 128);
+}
