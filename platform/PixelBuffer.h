@@ -17,7 +17,9 @@ namespace platform {
 //
 // Rows are stored bottom-up: buffer row 0 is the bottom row of the area, and
 // the pixel at buffer row r, column c starts at byte r x stride + c x bytes
-// per pixel. The storage is allocated per buffer and not initialised.
+// per pixel. The storage is allocated per buffer and not initialised; one
+// word of slack after the last row lets code read or write a 24-bit pixel as
+// a four-byte word.
 class PixelBuffer {
 public:
   // width and height must be positive; bitsPerPixel 24 or 32.
@@ -56,7 +58,7 @@ private:
   int height_;
   int bitsPerPixel_;
   qsizetype stride_;
-  std::unique_ptr<quint32[]> storage_; // words, so 32-bit pixels are aligned
+  std::unique_ptr<quint32[]> storage_; // words, so 32-bit pixels are aligned; plus the slack word
 };
 
 } // namespace platform

@@ -4,7 +4,8 @@
 #include "platform/PixelBuffer.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
+#include <memory>
 
 namespace vexa {
 
@@ -17,22 +18,15 @@ namespace {
 
 // Every colour is its own nearest colour on a 32-bit surface, so the query
 // the 24-bit route makes for each pixel costs nothing.
-constexpr Colour NearestColor(Colour rgb) { return rgb; }
-
-constexpr std::array<quint8, 256> IdentityTable = [] {
-  std::array<quint8, 256> table{};
-  for (int i = 0; i < 256; ++i)
-    table[i] = quint8(i);
-  return table;
-}();
+constexpr quint32 NearestColor(quint32 pixel) { return pixel; }
 
 // What one draw call applies to every pixel, settled once per call.
 struct Look {
   int opacity24 = 0; // f of the 24-bit route
   int opacity32 = 0; // o of the 32-bit route: f = alpha x o div 255
   bool grayscale = false;
-  bool effect = false;                        // lighten or darken
-  const quint8* table = IdentityTable.data(); // the effect's channel map
+  bool effect = false;           // lighten or darken
+  const quint8* table = nullptr; // the effect's channel map
 };
 
 Look LookOf(const ButtonRecord& rec) {
@@ -67,9 +61,6 @@ Look LookOf(const ButtonRecord& rec) {
   return look;
 }
 
-// One channel: (background x (255 - f) + source x f) div 256.
-inline uchar Blend(int background, int source, int f) { return uchar((background * (255 - f) + source * f) >> 8); }
-
 // R x 0.3 rounded, plus G x 0.59 and B x 0.11, rounded again; ties to even
 // both times (so white gives 254).
 int Grayscale(int red, int green, int blue) {
@@ -77,59 +68,115 @@ int Grayscale(int red, int green, int blue) {
   return platform::roundHalfEven(red3 + green * 0.59 + blue * 0.11);
 }
 
-// The colour a picture pixel (bytes B, G, R) is drawn in.
-struct Channels {
-  int blue;
-  int green;
-  int red;
-};
-struct Silhouette {
-  explicit Silhouette(Colour colour) : channels{(colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF} {}
-  Channels operator()(const uchar*) const { return channels; }
-  Channels channels;
-};
-struct Gray {
-  Channels operator()(const uchar* pixel) const {
-    const int gray = Grayscale(pixel[2], pixel[1], pixel[0]);
-    return {gray, gray, gray};
+// Pixels are composed along runs of one opacity f, byte by byte at the
+// buffers' own positions: f = 0 leaves the result, f = 255 stores the source,
+// anything between gives (result x (255 - f) + source x f) div 256. The
+// loops are plain byte loops, which the compiler turns into vector code.
+void ComposeBytes(uchar* __restrict result, const uchar* __restrict source, quint16 f, qsizetype count) {
+  for (qsizetype i = 0; i < count; ++i)
+    result[i] = uchar(quint16(result[i] * (255 - f) + source[i] * f) >> 8);
+}
+
+// The colour channels of `count` pixels of `bytesPerPixel` bytes through a
+// 256-entry table (a fourth byte is left alone: it is never shown). Kept
+// scalar: the vectoriser's emulated gather (bytes assembled in registers,
+// spilled and reloaded) is several times slower than plain loads.
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("no-tree-vectorize")))
+#endif
+void MapChannels(uchar* __restrict out, const uchar* __restrict in, const quint8* __restrict table, int count,
+                 int bytesPerPixel) {
+  if (bytesPerPixel == 3) {
+    for (qsizetype i = 0; i < qsizetype(count) * 3; ++i)
+      out[i] = table[in[i]];
+    return;
   }
-};
-struct Mapped { // through an effect table (or the identity)
-  Channels operator()(const uchar* pixel) const { return {table[pixel[0]], table[pixel[1]], table[pixel[2]]}; }
-  const quint8* table;
-};
+  for (qsizetype i = 0; i < qsizetype(count) * 4; i += 4) {
+    out[i] = table[in[i]];
+    out[i + 1] = table[in[i + 1]];
+    out[i + 2] = table[in[i + 2]];
+  }
+}
 
-// What happens to the fourth byte of a 32-bit result pixel drawn opaquely.
-enum class FourthByte { Keep, Zero, Copy };
+// The colours drawn for picture pixels: the pixels themselves, through the
+// effect table, their gray value, or the silhouette colour, stored into a
+// row laid out like the picture's, or given as such a row.
+class SourceRows {
+public:
+  enum Kind { Picture, Effect, Gray, Silhouette };
 
-// Composes picture buffer B into result buffer A, pixel by pixel at the same
-// byte positions: opacity f = opacityOf(B pixel); 0 leaves A, 255 stores the
-// source's channels, anything between blends each channel.
-template <int Bytes, FourthByte Fourth, class Opacity, class Source>
-void Compose(PixelBuffer& result, const PixelBuffer& picture, Opacity opacityOf, Source source) {
-  for (int row = 0; row < result.height(); ++row) {
-    uchar* target = result.bits() + result.offset(row, 0);
-    const uchar* pixel = picture.bits() + picture.offset(row, 0);
-    for (int column = 0; column < result.width(); ++column, target += Bytes, pixel += Bytes) {
-      const int f = opacityOf(pixel);
-      if (f == 0)
-        continue;
-      const Channels c = source(pixel);
-      if (f == 255) {
-        target[0] = uchar(c.blue);
-        target[1] = uchar(c.green);
-        target[2] = uchar(c.red);
-        if constexpr (Fourth == FourthByte::Zero)
-          target[3] = 0;
-        else if constexpr (Fourth == FourthByte::Copy)
-          target[3] = pixel[3];
-      } else {
-        target[0] = Blend(target[0], c.blue, f);
-        target[1] = Blend(target[1], c.green, f);
-        target[2] = Blend(target[2], c.red, f);
+  SourceRows(Kind kind, const quint8* table, Colour colour, int width, int bytesPerPixel)
+      : kind_(kind), table_(table), bytesPerPixel_(bytesPerPixel) {
+    if (kind_ == Picture)
+      return;
+    scratch_.reset(new uchar[std::size_t(width) * bytesPerPixel]());
+    if (kind_ == Silhouette) // the same row every time: B, G, R (, 0)
+      for (int column = 0; column < width; ++column) {
+        uchar* pixel = scratch_.get() + std::size_t(column) * bytesPerPixel;
+        pixel[0] = uchar(colour >> 16);
+        pixel[1] = uchar(colour >> 8);
+        pixel[2] = uchar(colour);
       }
+  }
+
+  // Stores the colours of columns [from, to) at the same columns of `row`.
+  void store(uchar* row, const uchar* picture, int from, int to) const {
+    const qsizetype begin = qsizetype(from) * bytesPerPixel_;
+    const qsizetype end = qsizetype(to) * bytesPerPixel_;
+    switch (kind_) {
+    case Picture:
+    case Silhouette:
+      std::memcpy(row + begin, (kind_ == Picture ? picture : scratch_.get()) + begin, std::size_t(end - begin));
+      return;
+    case Effect:
+      MapChannels(row + begin, picture + begin, table_, to - from, bytesPerPixel_);
+      return;
+    case Gray:
+      for (qsizetype i = begin; i < end; i += bytesPerPixel_)
+        row[i] = row[i + 1] = row[i + 2] = uchar(Grayscale(picture[i + 2], picture[i + 1], picture[i]));
+      return;
     }
   }
+
+  // A row holding the colours of columns [from, to).
+  const uchar* row(const uchar* picture, int from, int to) {
+    if (kind_ == Picture)
+      return picture;
+    if (kind_ != Silhouette)
+      store(scratch_.get(), picture, from, to);
+    return scratch_.get();
+  }
+
+private:
+  Kind kind_;
+  const quint8* table_;
+  int bytesPerPixel_;
+  std::unique_ptr<uchar[]> scratch_;
+};
+
+SourceRows::Kind SourceKind(bool silhouette, const Look& look) {
+  if (silhouette)
+    return SourceRows::Silhouette;
+  if (look.grayscale)
+    return SourceRows::Gray;
+  return look.effect ? SourceRows::Effect : SourceRows::Picture;
+}
+
+// A 24-bit pixel (bytes B, G, R) as the word 0x00RRGGBB; the buffers have a
+// slack word, so the four-byte read of a row's last pixel stays inside.
+inline quint32 Pixel24(const uchar* bytes) {
+  quint32 word;
+  std::memcpy(&word, bytes, 4);
+  return word & 0xFFFFFFu;
+}
+
+// A colour 0x00BBGGRR as the word a 24-bit pixel reads as; colours outside
+// 0..0xFFFFFF (-1, system-colour references) as a word no pixel has.
+constexpr quint32 NoPixel = 0xFFFFFFFFu;
+inline quint32 PixelWord(Colour colour) {
+  if (colour < 0 || colour > 0xFFFFFF)
+    return NoPixel;
+  return quint32(colour & 0xFF) << 16 | quint32(colour & 0xFF00) | quint32(colour >> 16);
 }
 
 const platform::PicturePtr& emptyPicture() {
@@ -196,18 +243,30 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
   PixelBuffer result(width, height, 24);
   surface.readPixels(x, y, result);
 
-  // Pixels of the comparison colour stay background; -1 matches none.
-  const Colour compare = rec.UseMaskColor ? maskColour : -1;
-  const auto opacityOf = [compare, f](const uchar* pixel) {
-    const Colour rgb = Colour(pixel[2]) | Colour(pixel[1]) << 8 | Colour(pixel[0]) << 16;
-    return NearestColor(rgb) == compare ? 0 : f;
-  };
-  if (colour >= 0)
-    Compose<3, FourthByte::Keep>(result, pictureBits, opacityOf, Silhouette(colour));
-  else if (look.grayscale)
-    Compose<3, FourthByte::Keep>(result, pictureBits, opacityOf, Gray{});
-  else
-    Compose<3, FourthByte::Keep>(result, pictureBits, opacityOf, Mapped{look.table});
+  // Pixels whose nearest colour is the comparison colour stay background;
+  // -1 (UseMaskColor False) matches none.
+  const quint32 compare = PixelWord(rec.UseMaskColor ? maskColour : -1);
+  SourceRows sources(SourceKind(colour >= 0, look), look.table, colour, width, 3);
+  // One opacity for the call: each row is composed as runs of shown pixels
+  // between transparent ones.
+  for (int row = 0; row < height; ++row) {
+    uchar* target = result.bits() + result.offset(row, 0);
+    const uchar* pixels = pictureBits.bits() + pictureBits.offset(row, 0);
+    for (int column = 0; column < width;) {
+      while (column < width && NearestColor(Pixel24(pixels + 3 * column)) == compare)
+        ++column;
+      const int start = column;
+      while (column < width && NearestColor(Pixel24(pixels + 3 * column)) != compare)
+        ++column;
+      if (start == column)
+        continue;
+      if (f == 255)
+        sources.store(target, pixels, start, column);
+      else
+        ComposeBytes(target + 3 * start, sources.row(pixels, start, column) + 3 * start, quint16(f),
+                     qsizetype(column - start) * 3);
+    }
+  }
   surface.writePixels(x, y, result);
 }
 
@@ -216,7 +275,7 @@ void DrawPictureAlpha(const ButtonRecord& rec, Surface& surface, int x, int y, i
   if (width <= 0 || height <= 0 || picture.isEmpty())
     return;
   const Look look = LookOf(rec);
-  const int o = look.opacity32;
+  const quint32 o = quint32(look.opacity32);
   if (o == 0) // every pixel's opacity would be 0
     return;
 
@@ -225,16 +284,36 @@ void DrawPictureAlpha(const ButtonRecord& rec, Surface& surface, int x, int y, i
   PixelBuffer result(width, height, 32);
   surface.readPixels(x, y, result);
 
-  // The alpha channel alone decides transparency.
-  const auto opacityOf = [o](const uchar* pixel) { return pixel[3] * o / 255; };
-  if (colour != -1)
-    Compose<4, FourthByte::Zero>(result, pictureBits, opacityOf, Silhouette(colour));
-  else if (look.grayscale)
-    Compose<4, FourthByte::Keep>(result, pictureBits, opacityOf, Gray{});
-  else if (look.effect)
-    Compose<4, FourthByte::Keep>(result, pictureBits, opacityOf, Mapped{look.table});
-  else // an opaque pixel is stored whole, alpha included
-    Compose<4, FourthByte::Copy>(result, pictureBits, opacityOf, Mapped{IdentityTable.data()});
+  // Each pixel's opacity is alpha x o div 255: the alpha channel alone
+  // decides transparency. Rows are composed as runs of one alpha value. The
+  // fourth byte of a result pixel is never shown (the write-back ignores it),
+  // so it is not kept apart from the colour bytes.
+  SourceRows sources(SourceKind(colour != -1, look), look.table, colour, width, 4);
+  for (int row = 0; row < height; ++row) {
+    uchar* target = result.bits() + result.offset(row, 0);
+    const uchar* pixels = pictureBits.bits() + pictureBits.offset(row, 0);
+    for (int column = 0; column < width;) {
+      const uchar alpha = pixels[4 * column + 3];
+      const int start = column;
+      while (++column < width && pixels[4 * column + 3] == alpha) {
+      }
+      const quint32 f = o == 255 ? alpha : alpha * o / 255;
+      if (f == 0)
+        continue;
+      if (f == 255) {
+        sources.store(target, pixels, start, column);
+        continue;
+      }
+      const qsizetype bytes = qsizetype(column - start) * 4;
+      const uchar* source = sources.row(pixels, start, column) + 4 * start;
+      uchar* out = target + 4 * start;
+      if (bytes <= 8) // the soft edge of a shape: a pixel or two
+        for (qsizetype i = 0; i < bytes; ++i)
+          out[i] = uchar((out[i] * (255 - f) + source[i] * f) >> 8);
+      else
+        ComposeBytes(out, source, quint16(f), bytes);
+    }
+  }
   surface.writePixels(x, y, result);
 }
 

@@ -108,6 +108,29 @@ TEST(PictureOpacity, AlphaBitmapScalesEachPixelsAlpha) {
   }
 }
 
+TEST(PictureOpacity, AlphaBitmapRowsOfMixedAlphaBlendEachPixel) {
+  // Runs of one alpha value of every length, and a single odd pixel between.
+  const int alphas[] = {0, 255, 255, 128, 128, 128, 64, 0, 200, 200, 1, 255};
+  const int width = int(std::size(alphas));
+  const auto colourAt = [](int x, int) { return Colour(0x10 * x | (0xF0 - 0x08 * x) << 8 | 0x80 << 16); };
+  for (int opacity : {255, 128}) {
+    Canvas canvas(0x203040, 20, 6);
+    canvas.b.rec.PictureOpacity = quint8(opacity);
+    canvas.draw(makePicture(Route::Alpha, width, 2, colourAt, [&](int x, int) { return alphas[x]; }));
+    for (int x = 0; x < width; ++x) {
+      const int f = alphas[x] * opacity / 255;
+      Colour expected = 0;
+      for (int shift : {0, 8, 16}) {
+        const int source = (colourAt(x, 0) >> shift) & 0xFF;
+        const int background = (0x203040 >> shift) & 0xFF;
+        const int value = f == 0 ? background : f == 255 ? source : (background * (255 - f) + source * f) / 256;
+        expected |= value << shift;
+      }
+      EXPECT_EQ(canvas.at(2 + x, 3), expected) << "opacity " << opacity << " column " << x;
+    }
+  }
+}
+
 TEST(PictureEffect, LightenWhileHotDarkenWhileDownNoneWhileNormal) {
   const struct {
     qint32 state;

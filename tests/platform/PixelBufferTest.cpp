@@ -93,8 +93,19 @@ TEST(PixelBuffer, IconOverABackgroundKeepsItExactlyWhereTransparent) {
     EXPECT_EQ(bits[6 + 0], 0);
     EXPECT_EQ(bits[6 + 2], 0xFF);
   }
-  // Half transparent: mixed with the background.
-  icon.setPixel(0, 0, qRgba(255, 0, 0, 128));
-  buffer.drawIcon(icon, 0x000000);
-  EXPECT_EQ(buffer.bits()[2], 128);
+  // Translucent pixels are mixed with the background, rounded: at the icon's
+  // own size, four at a time and one by one.
+  const int alphas[] = {0, 1, 128, 254, 255, 77, 200};
+  QImage row(7, 1, QImage::Format_ARGB32);
+  for (int x = 0; x < 7; ++x)
+    row.setPixel(x, 0, qRgba(250, 3 * x, 100, alphas[x]));
+  PixelBuffer mixed(7, 1, 24);
+  mixed.drawIcon(row, 0x30C0C0); // red C0, green C0, blue 30
+  for (int x = 0; x < 7; ++x) {
+    const int a = alphas[x];
+    const auto mix = [a](int fore, int back) { return (fore * a + back * (255 - a) + 127) / 255; };
+    EXPECT_EQ(mixed.bits()[3 * x], mix(100, 0x30)) << x;
+    EXPECT_EQ(mixed.bits()[3 * x + 1], mix(3 * x, 0xC0)) << x;
+    EXPECT_EQ(mixed.bits()[3 * x + 2], mix(250, 0xC0)) << x;
+  }
 }
