@@ -166,6 +166,12 @@ std::shared_ptr<const Picture> Picture::load(const QString& path, QString* error
   const QString truncated = truncation(format, bytes);
   if (!truncated.isEmpty())
     return fail(QStringLiteral("the file is truncated (%1)").arg(truncated));
+  // Pictures the image readers would refuse to hold (over their allocation
+  // limit) are named as such.
+  const QSize size = reader.size();
+  const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+  if (limit > 0 && size.isValid() && qint64(size.width()) * size.height() * 4 > limit)
+    return fail(QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height()));
   const QImage image = reader.read();
   if (image.isNull())
     return fail(QStringLiteral("the picture data is damaged (%1)").arg(reader.errorString()));

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -171,10 +173,15 @@ TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
       {"directory.ico", ico.left(12), "truncated"},
       {"half.ico", ico.left(ico.size() / 2), "truncated"},
       {"damaged.png", png.left(33) + QByteArray(png.size() - 33, 'x'), "truncated"},
+      {"large.png", encoded(QImage(600, 600, QImage::Format_RGB32), "PNG"), "too large (600 x 600 pixels)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const QString name = QString::fromLatin1(c.name);
+    const int limit = QImageReader::allocationLimit();
+    if (name == "large.png")
+      QImageReader::setAllocationLimit(1); // megabytes
+    const auto restoreLimit = qScopeGuard([limit] { QImageReader::setAllocationLimit(limit); });
     const QString path =
         name == "missing.png" || name == "folder.png" ? dir.filePath(name) : writeFile(dir, name, c.bytes);
     QString error;
