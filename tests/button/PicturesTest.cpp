@@ -94,22 +94,7 @@ TEST(PictureOpacity, ExactAtFullBlendedByDiv256NothingAtZero) {
 }
 
 TEST(PictureOpacity, AlphaBitmapScalesEachPixelsAlpha) {
-  // f = alpha x o div 255, then (background x (255 - f) + source x f) div 256.
-  const struct {
-    int alpha;
-    int opacity;
-    int expected; // white on black
-  } cases[] = {{255, 255, 255}, {128, 255, 127}, {255, 128, 127}, {128, 128, 63}, {1, 255, 0}, {0, 255, 0}};
-  for (const auto& c : cases) {
-    Canvas canvas(0x000000);
-    canvas.b.rec.PictureOpacity = quint8(c.opacity);
-    canvas.draw(solid(Route::Alpha, 0xFFFFFF, c.alpha));
-    EXPECT_EQ(canvas.at(3, 3), gray(c.expected)) << c.alpha << " x " << c.opacity;
-  }
-}
-
-TEST(PictureOpacity, AlphaBitmapRowsOfMixedAlphaBlendEachPixel) {
-  // Runs of one alpha value of every length, and a single odd pixel between.
+  // f = alpha x o div 255 on runs of one alpha value of every length.
   const int alphas[] = {0, 255, 255, 128, 128, 128, 64, 0, 200, 200, 1, 255};
   const int width = int(std::size(alphas));
   const auto colourAt = [](int x, int) { return Colour(0x10 * x | (0xF0 - 0x08 * x) << 8 | 0x80 << 16); };

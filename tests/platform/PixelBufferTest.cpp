@@ -1,6 +1,5 @@
-// Byte layout of device-independent pixel buffers and their trip through the surface.
+// Byte layout of device-independent pixel buffers, and icons drawn into them.
 #include "platform/PixelBuffer.h"
-#include "platform/Surface.h"
 
 #include <gtest/gtest.h>
 
@@ -48,34 +47,6 @@ TEST(PixelBuffer, RowsBottomUpPaddedToFourBytesAtTheStatedPositions) {
       for (qsizetype pad = qsizetype(c.width) * (c.bits / 8); pad < c.stride; ++pad)
         EXPECT_EQ(bits[row * c.stride + pad], 0) << "padding";
     }
-  }
-}
-
-TEST(PixelBuffer, AreaOutsideTheSurfaceReadsZeroAndIsNotWritten) {
-  platform::Surface surface(4, 3);
-  surface.fillRect({0, 0, 4, 3}, 0x0000FF);
-  surface.setPixel(0, 0, 0x00FF00);
-  for (int bits : {24, 32}) {
-    SCOPED_TRACE(bits);
-    // A 3 x 3 area from (-1, -1): its top row and left column lie outside.
-    PixelBuffer buffer(3, 3, bits);
-    surface.readPixels(-1, -1, buffer);
-    const int bytes = bits / 8;
-    const auto at = [&](int x, int y) { return buffer.bits() + (2 - y) * buffer.stride() + x * bytes; };
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(at(i, 0)[2], 0);
-      EXPECT_EQ(at(0, i)[2], 0);
-    }
-    EXPECT_EQ(at(1, 1)[1], 0xFF); // surface (0, 0), green
-    EXPECT_EQ(at(2, 2)[2], 0xFF); // surface (1, 1), red
-
-    // Written back at (2, 1) it shows its visible part and nothing else.
-    surface.writePixels(2, 1, buffer);
-    EXPECT_EQ(surface.pixel(3, 2), 0x00FF00); // buffer (1, 1)
-    EXPECT_EQ(surface.pixel(2, 1), 0x000000); // buffer (0, 0), read from outside
-    EXPECT_EQ(surface.pixel(1, 1), 0x0000FF);
-    surface.fillRect({0, 0, 4, 3}, 0x0000FF);
-    surface.setPixel(0, 0, 0x00FF00);
   }
 }
 
