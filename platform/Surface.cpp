@@ -302,6 +302,13 @@ void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32*
   }
 }
 
+void Surface::writePixels(int x, int y, const PixelBuffer& buffer) {
+  if (buffer.bitsPerPixel() == 32)
+    blitBottomUp32(x, y, buffer.width(), buffer.height(), buffer.words());
+  else
+    buffer.writeTo(image_, x, y);
+}
+
 void Surface::blitRow(int x, int y, int count, const quint32* pixels) {
   if (!pixels || y < 0 || y >= height())
     return;

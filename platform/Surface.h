@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Geometry.h"
+#include "platform/PixelBuffer.h"
 
 #include <QFont>
 #include <QImage>
@@ -30,6 +31,7 @@ using Colour = qint32;
 //   |                  | coordinates; twice restores the surface                 |
 //   | roundRectRegion  | covers [l, r-1) x [t, b-1) minus the corner cut-outs    |
 //   | blitBottomUp32   | first buffer row is the bottom row; bytes B,G,R,x       |
+//   | read/writePixels | PixelBuffer layout (24-bit rows padded to 4 bytes)      |
 //   | drawText         | clipped to its rectangle; "&x" underlines x and "&&"    |
 //   |                  | is one "&" unless TextNoPrefix                          |
 // Everything is clipped to the surface; nothing outside it is ever written.
@@ -68,6 +70,11 @@ public:
   void blitBottomUp32(int x, int y, int width, int height, const quint32* pixels);
   // Copies one row of `count` such pixels to (x, y) on the surface.
   void blitRow(int x, int y, int count, const quint32* pixels);
+  // Reads the area at (x, y) of the buffer's size into the buffer (pixels
+  // outside the surface read as 0), and writes a buffer back to (x, y),
+  // clipped to the surface (the fourth byte of 32-bit pixels is ignored).
+  void readPixels(int x, int y, PixelBuffer& buffer) const { buffer.readFrom(image_, x, y); }
+  void writePixels(int x, int y, const PixelBuffer& buffer);
 
   // Text in the selected font and text colour, transparent background.
   void setFont(const QFont& font);

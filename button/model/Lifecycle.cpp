@@ -5,6 +5,7 @@
 #include "button/model/vexabutton.h"
 
 #include "button/render/Redraw.h"
+#include "button/services/Pictures.h"
 #include "button/services/Subclass.h"
 #include "button/services/VisualStyles.h"
 
@@ -34,10 +35,7 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   setMouseTracking(true);
 
   // 1. The picture-effect tables.
-  for (int i = 0; i < 256; ++i) {
-    rec_.LightenTable[i] = quint8(qMin(255, i * 293 / 255));
-    rec_.DarkenTable[i] = quint8(i * 217 / 255);
-  }
+  vexa::BuildEffectTables(rec_);
   // 2. Nothing to load for opening web addresses. 3. Text is always wide.
   rec_.UnicodeText = true;
   // Whether ButtonStyle 13 follows the desktop theme (asked once per process).

@@ -93,3 +93,36 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
     EXPECT_FALSE(QFile::exists(out)) << c.named;
   }
 }
+
+TEST(RenderTool, DrawsThePictureOfEachStateFromFiles) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  QTemporaryDir dir;
+  const auto writePicture = [&](const char* name, QRgb colour) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(image.save(path));
+    return path;
+  };
+  const QStringList pictures = {"--set", "PictureNormal=" + writePicture("normal.png", qRgb(255, 0, 0)),
+                                "--set", "PictureHot=" + writePicture("hot.bmp", qRgb(0, 255, 0)),
+                                "--set", "PictureDown=" + writePicture("down.png", qRgb(0, 0, 255))};
+  // A stored layout's defaults lighten while Hot (255 and 0 stay) and darken
+  // while Down (255 becomes 217). No caption: the picture is centred.
+  const struct {
+    const char* state;
+    QRgb colour;
+  } cases[] = {{"normal", qRgb(255, 0, 0)}, {"hot", qRgb(0, 255, 0)}, {"down", qRgb(0, 0, 217)}};
+  for (const auto& c : cases) {
+    const QString out = dir.filePath(QStringLiteral("%1.png").arg(c.state));
+    const ToolRun run =
+        runTool(QStringList{"--size", "40x20", "--set", "ButtonStyle=2", "--set", "Caption=", "--state", c.state} +
+                pictures + QStringList{"--json", out});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["PictureRect"].toArray(), rect(16, 6, 24, 14));
+    const QImage image(out);
+    EXPECT_EQ(image.pixel(16, 6), c.colour) << c.state;
+    EXPECT_EQ(image.pixel(23, 13), c.colour) << c.state;
+  }
+}

@@ -56,6 +56,23 @@ Kind kindOf(const QString& key) {
   return kinds.value(key.toLower(), Kind::Text);
 }
 
+// A picture key (PictureNormal, PictureHot, PictureDown, MouseIcon) set to a
+// file, loaded as the control shows it: PNG or BMP as a bitmap (32 bits with
+// an alpha channel), ICO as an icon, JPEG or GIF as a 24-bit bitmap. An empty
+// value is no picture; a file that cannot be read is an error naming it.
+std::optional<Setting> pictureSetting(const QString& argument, const QString& key, const QString& path,
+                                      QString* error) {
+  if (path.isEmpty())
+    return Setting{key, QVariant::fromValue(platform::PicturePtr())};
+  QString why;
+  const platform::PicturePtr picture = platform::Picture::load(path, &why);
+  if (!picture) {
+    *error = QStringLiteral("--set \"%1\": %2").arg(argument, why);
+    return std::nullopt;
+  }
+  return Setting{key, QVariant::fromValue(picture)};
+}
+
 std::optional<Setting> parseSetting(const QString& argument, QString* error) {
   const qsizetype equals = argument.indexOf(QLatin1Char('='));
   if (equals <= 0) {
@@ -112,17 +129,8 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
     }
     return Setting{key, QVariant::fromValue(platform::SharedFontPtr(font))};
   }
-  case Kind::Picture: {
-    if (text.isEmpty())
-      return Setting{key, QVariant::fromValue(platform::PicturePtr())};
-    QString why;
-    auto picture = platform::Picture::load(text, &why);
-    if (!picture) {
-      *error = QStringLiteral("--set \"%1\": %2").arg(argument, why);
-      return std::nullopt;
-    }
-    return Setting{key, QVariant::fromValue(picture)};
-  }
+  case Kind::Picture:
+    return pictureSetting(argument, key, text, error);
   }
   return std::nullopt;
 }
@@ -135,7 +143,7 @@ QString usage() {
                         "  --set Key=Value       a stored property by its key (repeatable); colours as\n"
                         "                        0xBBGGRR, &HBBGGRR& or decimal, Booleans true/false, Font as\n"
                         "                        \"Face,points,weight,charset[,italic][,underline][,strikethrough]\",\n"
-                        "                        pictures as a PNG, BMP or ICO file\n"
+                        "                        pictures as a PNG, BMP, ICO, JPEG or GIF file (empty: none)\n"
                         "  --new                 start from a new instance instead of an empty stored layout\n"
                         "  --state S             normal, hot or down\n"
                         "  --focus --default     the control has the focus / is the default button\n"
