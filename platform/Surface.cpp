@@ -273,6 +273,30 @@ void Surface::frameRect(const Rect& rect, Colour rgb) {
   fillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, rgb);
 }
 
+void Surface::drawEdge(const Rect& rect, unsigned rings) {
+  Rect ring = rect;
+  const auto drawRing = [&](int lightIndex, int darkIndex) {
+    const Colour light = SystemColors::get(lightIndex);
+    const Colour dark = SystemColors::get(darkIndex);
+    if (!ring.isEmpty()) {
+      fillRect({ring.left, ring.top, ring.right, ring.top + 1}, light);
+      fillRect({ring.left, ring.top, ring.left + 1, ring.bottom}, light);
+      fillRect({ring.left, ring.bottom - 1, ring.right, ring.bottom}, dark);
+      fillRect({ring.right - 1, ring.top, ring.right, ring.bottom}, dark);
+    }
+    ring = {ring.left + 1, ring.top + 1, ring.right - 1, ring.bottom - 1};
+  };
+  using namespace SystemColors;
+  if (rings & RaisedOuter)
+    drawRing(Light3D, DarkShadow3D);
+  else if (rings & SunkenOuter)
+    drawRing(ButtonShadow, ButtonHighlight);
+  if (rings & RaisedInner)
+    drawRing(ButtonHighlight, ButtonShadow);
+  else if (rings & SunkenInner)
+    drawRing(DarkShadow3D, Light3D);
+}
+
 void Surface::fillRect(const Rect& rect, Colour rgb) {
   const Rect area = clipped(rect, width(), height());
   if (area.isEmpty())
