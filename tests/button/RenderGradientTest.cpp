@@ -24,11 +24,6 @@ HeadlessButton button(qint32 style, Colour back) {
 
 const QRegion Rounded3 = Surface::roundRectRegion(0, 0, W + 1, H + 1, 3, 3);
 
-void expectCorners(const HeadlessButton& b, Colour colour) {
-  for (auto [x, y] : {std::pair{1, 1}, {1, H - 2}, {W - 2, 1}, {W - 2, H - 2}})
-    EXPECT_EQ(b.at(x, y), colour) << x << "," << y;
-}
-
 } // namespace
 
 // ---- ButtonStyle 3 -------------------------------------------------------------

@@ -33,8 +33,7 @@ void expectOutline(const HeadlessButton& b, Colour outline, Colour corners) {
     EXPECT_EQ(b.at(0, y), outline) << y;
     EXPECT_EQ(b.at(W - 1, y), outline) << y;
   }
-  for (auto [x, y] : {std::pair{1, 1}, {1, 21}, {73, 1}, {73, 21}})
-    EXPECT_EQ(b.at(x, y), corners) << x << "," << y;
+  expectCorners(b, corners);
 }
 
 } // namespace

@@ -5,7 +5,10 @@
 #include "platform/Surface.h"
 #include "platform/SystemColors.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <utility>
 
 // A headless button for renderer tests: a record with the run-time defaults
 // of a shown control and a surface of the given size in the control's font.
@@ -52,6 +55,13 @@ public:
   DistinctSystemColours(const DistinctSystemColours&) = delete;
   DistinctSystemColours& operator=(const DistinctSystemColours&) = delete;
 };
+
+// The four pixels one in from the corners, where rounded styles soften them.
+inline void expectCorners(const HeadlessButton& b, platform::Colour colour) {
+  const int right = b.surface.width() - 2, bottom = b.surface.height() - 2;
+  for (auto [x, y] : {std::pair{1, 1}, {1, bottom}, {right, 1}, {right, bottom}})
+    EXPECT_EQ(b.at(x, y), colour) << x << "," << y;
+}
 
 // Whether any pixel of the rectangle has exactly the colour.
 inline bool anyPixel(const platform::Surface& surface, const platform::Rect& rect, platform::Colour colour) {

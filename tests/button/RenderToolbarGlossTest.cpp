@@ -23,11 +23,6 @@ HeadlessButton button(qint32 style, Colour back, int height = H) {
   return b;
 }
 
-void expectCorners(const HeadlessButton& b, Colour colour, int height = H) {
-  for (auto [x, y] : {std::pair{1, 1}, {1, height - 2}, {W - 2, 1}, {W - 2, height - 2}})
-    EXPECT_EQ(b.at(x, y), colour) << x << "," << y;
-}
-
 } // namespace
 
 // ---- ButtonStyle 4 -------------------------------------------------------------
