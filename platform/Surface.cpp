@@ -53,6 +53,9 @@ struct Surface::TextCache {
     // top-left corner in the box is coverageOrigin.
     QImage coverage;
     QPoint coverageOrigin;
+    // Per coverage row, the columns [first, last) that hold any ink, so a
+    // draw blends only those.
+    std::vector<std::pair<int, int>> inkSpans;
   };
 
   // Layout boxes up to this many pixels are rasterised whole and kept.
@@ -182,6 +185,16 @@ struct Surface::TextCache {
     }
     entry.coverage = canvas.convertToFormat(QImage::Format_Alpha8);
     entry.coverageOrigin = area.topLeft();
+    entry.inkSpans.assign(entry.coverage.height(), {0, 0});
+    for (int y = 0; y < entry.coverage.height(); ++y) {
+      const uchar* alpha = entry.coverage.constScanLine(y);
+      int first = 0, last = entry.coverage.width();
+      while (first < last && alpha[first] == 0)
+        ++first;
+      while (last > first && alpha[last - 1] == 0)
+        --last;
+      entry.inkSpans[y] = {first, last};
+    }
     return entry.coverage;
   }
 };
@@ -326,6 +339,19 @@ void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32*
   }
 }
 
+void Surface::fillRows(int x, int y, int width, int height, const quint32* rowPixels) {
+  if (!rowPixels || width <= 0 || height <= 0)
+    return;
+  const Rect area = clipped({x, y, x + width, y + height}, this->width(), this->height());
+  if (area.isEmpty())
+    return;
+  const qsizetype stride = image_.bytesPerLine();
+  uchar* bits = image_.bits();
+  for (int row = area.top; row < area.bottom; ++row)
+    std::fill_n(reinterpret_cast<QRgb*>(bits + row * stride) + area.left, area.width(),
+                rowPixels[row - y] | 0xFF000000u);
+}
+
 void Surface::blitRow(int x, int y, int count, const quint32* pixels) {
   if (!pixels || y < 0 || y >= height())
     return;
@@ -380,9 +406,13 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
   const qsizetype stride = image_.bytesPerLine();
   uchar* bits = image_.bits();
   for (int y = area.top; y < area.bottom; ++y) {
-    const uchar* alpha = coverage.constScanLine(y - originY) + (area.left - originX);
-    QRgb* target = reinterpret_cast<QRgb*>(bits + y * stride) + area.left;
-    for (int i = 0; i < area.width(); ++i) {
+    // Only the inked columns of the row, within the area.
+    const auto [first, last] = entry.inkSpans[y - originY];
+    const int from = std::max(area.left, originX + first);
+    const int to = std::min(area.right, originX + last);
+    const uchar* alpha = coverage.constScanLine(y - originY) + (from - originX);
+    QRgb* target = reinterpret_cast<QRgb*>(bits + y * stride) + from;
+    for (int i = 0; i < to - from; ++i) {
       const quint32 a = alpha[i];
       if (a == 0)
         continue;

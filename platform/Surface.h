@@ -68,6 +68,9 @@ public:
   void blitBottomUp32(int x, int y, int width, int height, const quint32* pixels);
   // Copies one row of `count` such pixels to (x, y) on the surface.
   void blitRow(int x, int y, int count, const quint32* pixels);
+  // Fills row r of the width x height rectangle at (x, y) with rowPixels[r]
+  // (such a pixel): the blit of a buffer whose rows are each one colour.
+  void fillRows(int x, int y, int width, int height, const quint32* rowPixels);
 
   // Text in the selected font and text colour, transparent background.
   void setFont(const QFont& font);
