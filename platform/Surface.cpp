@@ -321,10 +321,14 @@ void Surface::fillRect(const Rect& rect, Colour rgb) {
     std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + area.left, area.width(), pixel);
 }
 
-void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32* pixels) {
+Rect Surface::bufferArea(const quint32* pixels, int x, int y, int width, int height) const {
   if (!pixels || width <= 0 || height <= 0)
-    return;
-  const Rect area = clipped({x, y, x + width, y + height}, this->width(), this->height());
+    return {};
+  return clipped({x, y, x + width, y + height}, this->width(), this->height());
+}
+
+void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32* pixels) {
+  const Rect area = bufferArea(pixels, x, y, width, height);
   if (area.isEmpty())
     return;
   const qsizetype stride = image_.bytesPerLine();
@@ -340,9 +344,7 @@ void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32*
 }
 
 void Surface::fillRows(int x, int y, int width, int height, const quint32* rowPixels) {
-  if (!rowPixels || width <= 0 || height <= 0)
-    return;
-  const Rect area = clipped({x, y, x + width, y + height}, this->width(), this->height());
+  const Rect area = bufferArea(rowPixels, x, y, width, height);
   if (area.isEmpty())
     return;
   const qsizetype stride = image_.bytesPerLine();

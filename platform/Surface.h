@@ -117,6 +117,10 @@ public:
   QImage& image() { return image_; }
 
 private:
+  // The part of the surface a width x height buffer at (x, y) covers; empty
+  // without a buffer.
+  Rect bufferArea(const quint32* pixels, int x, int y, int width, int height) const;
+
   QImage image_;
   QFont font_;
   Colour background_;
