@@ -354,6 +354,20 @@ void Surface::fillRows(int x, int y, int width, int height, const quint32* rowPi
                 rowPixels[row - y] | 0xFF000000u);
 }
 
+void Surface::repeatRow(int x, int y, int width, int height, const quint32* pixels) {
+  const Rect area = bufferArea(pixels, x, y, width, height);
+  if (area.isEmpty())
+    return;
+  const qsizetype stride = image_.bytesPerLine();
+  uchar* bits = image_.bits();
+  const quint32* source = pixels + (area.left - x);
+  for (int row = area.top; row < area.bottom; ++row) {
+    QRgb* target = reinterpret_cast<QRgb*>(bits + row * stride) + area.left;
+    for (int i = 0; i < area.width(); ++i)
+      target[i] = source[i] | 0xFF000000u;
+  }
+}
+
 void Surface::blitRow(int x, int y, int count, const quint32* pixels) {
   if (!pixels || y < 0 || y >= height())
     return;

@@ -71,6 +71,8 @@ public:
   // Fills row r of the width x height rectangle at (x, y) with rowPixels[r]
   // (such a pixel): the blit of a buffer whose rows are each one colour.
   void fillRows(int x, int y, int width, int height, const quint32* rowPixels);
+  // Copies the same row of `width` such pixels to each of `height` rows from (x, y).
+  void repeatRow(int x, int y, int width, int height, const quint32* pixels);
 
   // Text in the selected font and text colour, transparent background.
   void setFont(const QFont& font);

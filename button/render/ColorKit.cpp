@@ -100,11 +100,12 @@ void GradientFill(platform::Surface& surface, int x, int y, int width, int heigh
     surface.fillRows(x, y, width, height, ramp);
     return;
   }
+  if (direction == 0) { // horizontal: colour1 at the left edge
+    surface.repeatRow(x, y, width, height, ramp);
+    return;
+  }
   for (int py = 0; py < height; ++py) {
     switch (direction) {
-    case 0: // horizontal: colour1 at the left edge
-      surface.blitRow(x, y + py, width, ramp);
-      break;
     case 2: // diagonal: colour1 at the top-left corner
       surface.blitRow(x, y + py, width, ramp + py);
       break;
