@@ -3,7 +3,9 @@
 // pixels, a long wrapped label, five group boxes with five filled drop-down
 // lists each, six labels in all, four push buttons), built the way a Qt
 // program usually is, with no timer and no artwork.
-//   startup_minimal [--quit-after-first-paint]
+//   startup_minimal [--quit-after-first-paint] [--one-second-timer]
+// --one-second-timer runs a precise one-second timer with nothing to do: the
+// least a countdown costs while the window sits idle.
 #include "platform/FirstPaint.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -62,6 +65,12 @@ int main(int argc, char** argv) {
   (new QLabel(QStringLiteral("30"), &window))->move(330, 440);
   (new QLabel(QStringLiteral("minutes."), &window))->move(350, 440);
   (new QLabel(QStringLiteral("More programs at www.belmora.example"), &window))->move(269, 505);
+
+  QTimer tick;
+  tick.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&tick, &QTimer::timeout, [] {});
+  if (app.arguments().contains(QStringLiteral("--one-second-timer")))
+    tick.start(1000);
 
   if (app.arguments().contains(QStringLiteral("--quit-after-first-paint")))
     platform::quitAfterFirstPaint(&window);

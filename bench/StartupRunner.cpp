@@ -10,10 +10,11 @@
 // sensitive to other load on the machine). The peak resident set is the child's maximum RSS as the kernel
 // reports it at exit. One unrecorded round first warms the file cache.
 //
-// Idle (when SECONDS > 0): both programs are started together without the
-// switch, left to settle, and the CPU time all their threads use over the
-// next SECONDS seconds is read from the scheduler's per-thread statistics
-// (nanoseconds), together with the number of times they were woken up.
+// Idle (when SECONDS > 0): the program, the reference and the reference with
+// --one-second-timer (an idle timer that ticks as a countdown does) are
+// started together, left to settle, and the CPU time all their threads use
+// over the next SECONDS seconds is read from the scheduler's per-thread
+// statistics (nanoseconds), together with the number of times they ran.
 //
 // Linux only (posix_spawn, wait4, /proc).
 #include <spawn.h>
@@ -167,7 +168,7 @@ int main(int argc, char** argv) {
   }
   if (programs.size() != 2 || runs < 1)
     fail("usage: startup_runner [--runs N] [--idle SECONDS] PROGRAM REFERENCE");
-  const char* names[2] = {"program", "reference"};
+  const char* const names[2] = {"program", "reference"};
 
   // Start-up
   launchOnce(programs[0]);
@@ -194,28 +195,36 @@ int main(int argc, char** argv) {
 
   // Idle
   if (idleSeconds > 0) {
+    struct Idle {
+      const char* name;
+      std::string program;
+      std::vector<std::string> arguments;
+      pid_t pid = 0;
+      CpuSample before, after;
+      double milliseconds() const { return double(after.nanoseconds - before.nanoseconds) / 1e6; }
+    };
+    Idle idle[3] = {{"program", programs[0], {}, 0, {}, {}},
+                    {"reference", programs[1], {}, 0, {}, {}},
+                    {"reference + 1 s timer", programs[1], {"--one-second-timer"}, 0, {}, {}}};
     const int devNull = open("/dev/null", O_WRONLY);
-    pid_t pids[2];
-    for (int which = 0; which < 2; ++which)
-      pids[which] = spawn(programs[which], {}, devNull);
+    for (Idle& run : idle)
+      run.pid = spawn(run.program, run.arguments, devNull);
     close(devNull);
     std::this_thread::sleep_for(std::chrono::seconds(3));
-    CpuSample before[2], after[2];
-    for (int which = 0; which < 2; ++which)
-      before[which] = cpuOf(pids[which]);
+    for (Idle& run : idle)
+      run.before = cpuOf(run.pid);
     std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
-    for (int which = 0; which < 2; ++which)
-      after[which] = cpuOf(pids[which]);
-    for (pid_t pid : pids)
-      stop(pid);
-    double cpuMs[2];
-    std::printf("Idle, both windows open side by side, %d s after 3 s to settle:\n", idleSeconds);
-    for (int which = 0; which < 2; ++which) {
-      cpuMs[which] = double(after[which].nanoseconds - before[which].nanoseconds) / 1e6;
-      std::printf("  %-10s %8.2f ms CPU, %lld wake-ups\n", names[which], cpuMs[which],
-                  after[which].wakeups - before[which].wakeups);
-    }
-    std::printf("  CPU ratio (program / reference): %.2f\n", cpuMs[1] > 0 ? cpuMs[0] / cpuMs[1] : 0.0);
+    for (Idle& run : idle)
+      run.after = cpuOf(run.pid);
+    for (Idle& run : idle)
+      stop(run.pid);
+    std::printf("Idle, the windows open side by side, %d s after 3 s to settle:\n", idleSeconds);
+    for (const Idle& run : idle)
+      std::printf("  %-22s %8.2f ms CPU, %lld times run\n", run.name, run.milliseconds(),
+                  run.after.wakeups - run.before.wakeups);
+    for (int which = 1; which < 3; ++which)
+      std::printf("  CPU ratio (program / %s): %.2f\n", idle[which].name,
+                  idle[which].milliseconds() > 0 ? idle[0].milliseconds() / idle[which].milliseconds() : 0.0);
   }
   return 0;
 }
