@@ -17,6 +17,7 @@
 // statistics (nanoseconds), together with the number of times they ran.
 //
 // Linux only (posix_spawn, wait4, /proc).
+#include <poll.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -69,6 +70,12 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& argument
   return pid;
 }
 
+void stop(pid_t pid) {
+  kill(pid, SIGTERM);
+  int status = 0;
+  waitpid(pid, &status, 0);
+}
+
 // One start-up run: spawn with the switch, read the first-paint line, wait for the exit.
 Launch launchOnce(const std::string& program) {
   int pipeFds[2];
@@ -79,7 +86,16 @@ Launch launchOnce(const std::string& program) {
   close(pipeFds[1]);
   std::string output;
   char buffer[256];
-  for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) != 0;) {
+  // A program that never reports (one without the switch) is stopped after 30 s.
+  for (;;) {
+    pollfd ready{pipeFds[0], POLLIN, 0};
+    if (poll(&ready, 1, 30000) == 0) {
+      stop(pid);
+      fail(program + " did not report its first paint within 30 s (does it take --quit-after-first-paint?)");
+    }
+    const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
+    if (n == 0)
+      break;
     if (n < 0)
       fail("reading the output of " + program + " failed");
     output.append(buffer, size_t(n));
@@ -136,12 +152,6 @@ CpuSample cpuOf(pid_t pid) {
   }
   closedir(dir);
   return sample;
-}
-
-void stop(pid_t pid) {
-  kill(pid, SIGTERM);
-  int status = 0;
-  waitpid(pid, &status, 0);
 }
 
 int parseCount(const char* text, const char* option) {
