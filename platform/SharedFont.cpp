@@ -8,8 +8,44 @@ namespace platform {
 
 SharedFont::SharedFont(const QString& name, double size, int weight, int charset, bool italic, bool underline,
                        bool strikethrough)
-    : name_(name), size_(size), weight_(weight), charset_(charset), italic_(italic), underline_(underline),
-      strikethrough_(strikethrough) {}
+    : name_(name), weight_(weight), charset_(charset), italic_(italic), underline_(underline),
+      strikethrough_(strikethrough) {
+  Q_ASSERT_X(sizeError(size).isEmpty(), "SharedFont", "font size out of range");
+  if (sizeError(size).isEmpty())
+    size_ = size;
+}
+
+namespace {
+
+QString sizeRangeMessage(const QString& shown) {
+  return QStringLiteral("the size \"%1\" is not a number of points from %2 to %3")
+      .arg(shown)
+      .arg(SharedFont::MinSize)
+      .arg(SharedFont::MaxSize);
+}
+
+} // namespace
+
+QString SharedFont::sizeError(double size) {
+  // The negated test also refuses NaN.
+  if (!(size >= MinSize && size <= MaxSize))
+    return sizeRangeMessage(QString::number(size, 'g', QLocale::FloatingPointShortest));
+  return {};
+}
+
+bool SharedFont::setSize(double size, QString* error) {
+  const QString why = sizeError(size);
+  if (!why.isEmpty()) {
+    if (error)
+      *error = QStringLiteral("font \"%1\": %2").arg(name_, why);
+    return false;
+  }
+  if (size_ != size) {
+    size_ = size;
+    emit FontChanged(QStringLiteral("Size"));
+  }
+  return true;
+}
 
 #define VEXA_FONT_SETTER(setter, member, type, attribute)                                                              \
   void SharedFont::setter(type value) {                                                                                \
@@ -20,7 +56,6 @@ SharedFont::SharedFont(const QString& name, double size, int weight, int charset
   }
 
 VEXA_FONT_SETTER(setName, name_, const QString&, "Name")
-VEXA_FONT_SETTER(setSize, size_, double, "Size")
 VEXA_FONT_SETTER(setWeight, weight_, int, "Weight")
 VEXA_FONT_SETTER(setCharset, charset_, int, "Charset")
 VEXA_FONT_SETTER(setItalic, italic_, bool, "Italic")
@@ -82,8 +117,8 @@ std::shared_ptr<SharedFont> SharedFont::fromText(const QString& text, QString* e
     return fail(QStringLiteral("the face name is empty"));
   bool ok = false;
   const double size = parts[1].trimmed().toDouble(&ok);
-  if (!ok || size <= 0 || size > 2000)
-    return fail(QStringLiteral("the size \"%1\" is not a positive number of points").arg(parts[1]));
+  if (!ok || !sizeError(size).isEmpty())
+    return fail(sizeRangeMessage(parts[1]));
   const int weight = parts[2].trimmed().toInt(&ok);
   if (!ok || weight < 0 || weight > 1000)
     return fail(QStringLiteral("the weight \"%1\" is not a number from 0 to 1000").arg(parts[2]));

@@ -12,10 +12,18 @@ namespace platform {
 // classic "standard font"): face name, size in points, weight, character
 // set, italic, underline and strikethrough. Every attribute change emits
 // FontChanged with the attribute's name, so each holder can follow it.
+//
+// Sizes are finite numbers of points from MinSize to MaxSize; every way in
+// (the constructor, setSize, the text form) holds to that.
 class SharedFont : public QObject {
   Q_OBJECT
 public:
+  static constexpr double MinSize = 1;
+  static constexpr double MaxSize = 2000;
+
   SharedFont() = default;
+  // A size outside the range is a programming error: asserted, and the
+  // font keeps the default size.
   SharedFont(const QString& name, double size, int weight = 400, int charset = 0, bool italic = false,
              bool underline = false, bool strikethrough = false);
 
@@ -29,7 +37,11 @@ public:
   bool Strikethrough() const { return strikethrough_; }
 
   void setName(const QString& name);
-  void setSize(double size);
+  // Refuses a size that is not a finite number of points from MinSize to
+  // MaxSize: returns false, sets *error and changes nothing.
+  bool setSize(double size, QString* error = nullptr);
+  // Why `size` is not a font size, or an empty string when it is one.
+  static QString sizeError(double size);
   void setWeight(int weight);
   void setBold(bool bold);
   void setCharset(int charset);

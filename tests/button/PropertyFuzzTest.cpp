@@ -123,7 +123,7 @@ TEST(PropertyFuzz, PicturesFontsAndTextsAtTheirExtremes) {
                                  picture(400, 300, false), picture(3, 200, true)};
   const QString captions[] = {
       "", "&", "A&", "&&&", QString(2000, QLatin1Char('W')), "a\nb\r\nc", "\u05D0\u05D1 x", "O &Tesmiru Vokrantu"};
-  const double sizes[] = {0.5, 8.25, 72, 400};
+  const double sizes[] = {1, 8.25, 72, 400};
   for (QSize size : {QSize(15, 15), QSize(121, 33), QSize(500, 15)}) {
     Fixture f(size);
     for (qint32 style = 0; style <= 13; ++style) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using platform::SharedFont;
 
 TEST(SharedFont, TextFormRoundTripsEveryAttribute) {
@@ -29,6 +31,30 @@ TEST(SharedFont, BrokenTextFormsNameWhatIsWrong) {
     QString error;
     EXPECT_FALSE(SharedFont::fromText(text, &error)) << text;
     EXPECT_TRUE(error.startsWith("font \"")) << error.toStdString();
+  }
+}
+
+TEST(SharedFont, SizesOutsideOneToTwoThousandPointsAreRefusedByTextAndSetter) {
+  const char* refused[] = {"nan", "inf", "-inf", "1e-300", "0", "0.99", "-5", "2000.01", "10000", "1e12"};
+  for (const char* size : refused) {
+    QString error;
+    EXPECT_FALSE(SharedFont::fromText(QStringLiteral("Tahoma,%1,400,0").arg(size), &error)) << size;
+    EXPECT_TRUE(error.contains("from 1 to 2000")) << error.toStdString();
+
+    SharedFont font;
+    QSignalSpy spy(&font, &SharedFont::FontChanged);
+    error.clear();
+    EXPECT_FALSE(font.setSize(std::strtod(size, nullptr), &error)) << size;
+    EXPECT_TRUE(error.contains("from 1 to 2000")) << error.toStdString();
+    EXPECT_EQ(font.Size(), 8.25);
+    EXPECT_EQ(spy.count(), 0);
+  }
+  for (double size : {1.0, 2000.0}) {
+    const auto font = SharedFont::fromText(QStringLiteral("Tahoma,%1,400,0").arg(size));
+    ASSERT_TRUE(font) << size;
+    SharedFont other;
+    EXPECT_TRUE(other.setSize(size));
+    EXPECT_EQ(other.Size(), font->Size());
   }
 }
 
