@@ -146,8 +146,10 @@ struct Surface::TextCache {
     entry.layout.endLayout();
     // Whole pixels that hold the widest line, so drawing into the measured
     // width breaks the lines exactly where measuring did.
-    entry.textWidth = int(std::ceil(widest - 1e-6));
-    entry.textHeight = entry.lineCount * lineHeight;
+    // Both are held to MaxTextExtent, so a caption of a million lines in a
+    // large font cannot overflow, here or in the rectangles built on it.
+    entry.textWidth = int(std::min(std::ceil(widest - 1e-6), double(MaxTextExtent)));
+    entry.textHeight = int(std::min(qint64(entry.lineCount) * lineHeight, qint64(MaxTextExtent)));
   }
 
   // The glyphs of the layout as coverage, drawn once with the font's own

@@ -87,7 +87,9 @@ public:
   void setTextColor(Colour rgb) { textColor_ = rgb; }
   Colour textColor() const { return textColor_; }
   // With TextCalcRect: left and top stay, right = left + widest line,
-  // bottom = top + lines x line height. An empty text measures 0 x 0.
+  // bottom = top + lines x line height. An empty text measures 0 x 0. Width
+  // and height are held to MaxTextExtent pixels.
+  static constexpr int MaxTextExtent = 1 << 24;
   Rect measureText(const QString& text, const Rect& rect, unsigned flags) const;
   void drawText(const QString& text, const Rect& rect, unsigned flags);
 

@@ -319,6 +319,20 @@ TEST(SurfaceText, DrawsCentredLinesInTheTextColourInsideItsRectangle) {
   EXPECT_EQ(s.textColor(), 0x000000);
 }
 
+TEST(SurfaceText, AMeasureIsHeldToTheLimitSoThatNoCaptionOverflows) {
+  // Lines x line height past the limit (a million lines would pass 2^31
+  // pixels): the largest font and 7,000 lines.
+  QFont font(QStringLiteral("Tahoma"));
+  font.setPixelSize(2667); // 2000 points
+  const QString tall = QStringLiteral("W") + QString(7000, QLatin1Char('\n'));
+  ASSERT_GT(7000 * QFontMetrics(font).height(), Surface::MaxTextExtent);
+  Surface s = makeSurface(121, 33);
+  s.setFont(font);
+  const Rect block = s.measureText(tall, {0, 5, 121, 33}, Surface::TextWordBreak | Surface::TextCalcRect);
+  EXPECT_EQ(block, Rect({0, 5, block.right, 5 + Surface::MaxTextExtent}));
+  s.drawText(tall, block, Surface::TextWordBreak); // draws what shows
+}
+
 TEST(SurfaceText, AHugeBlockDrawsOnlyWhatShowsAndDrawsItRight) {
   // 3000 lines of "W" in a very large font: a layout box far larger than any
   // surface. Shown 1500 lines up, the surface sees one line's "W", exactly as
