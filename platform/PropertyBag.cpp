@@ -5,42 +5,51 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 
 namespace platform {
 
-int PropertyBag::indexOf(const QString& key) const {
-  for (int i = 0; i < int(entries_.size()); ++i)
-    if (entries_[i].key.compare(key, Qt::CaseInsensitive) == 0)
-      return i;
-  return -1;
+qsizetype PropertyBag::indexOf(const QString& key) const { return index_.value(key.toCaseFolded(), -1); }
+
+void PropertyBag::append(const QString& key, QVariant value) {
+  index_.insert(key.toCaseFolded(), qsizetype(entries_.size()));
+  entries_.push_back({key, std::move(value)});
+}
+
+// Removing is the rare case: the entries after it move up one place.
+void PropertyBag::eraseAt(qsizetype i) {
+  index_.remove(entries_[i].key.toCaseFolded());
+  entries_.erase(entries_.begin() + i);
+  for (qsizetype j = i; j < qsizetype(entries_.size()); ++j)
+    index_[entries_[j].key.toCaseFolded()] = j;
 }
 
 QVariant PropertyBag::ReadProperty(const QString& key, const QVariant& defaultValue) const {
-  const int i = indexOf(key);
+  const qsizetype i = indexOf(key);
   return i < 0 ? defaultValue : entries_[i].value;
 }
 
 void PropertyBag::WriteProperty(const QString& key, const QVariant& value, const QVariant& defaultValue) {
-  const int i = indexOf(key);
+  const qsizetype i = indexOf(key);
   if (valuesEqual(value, defaultValue)) {
     if (i >= 0)
-      entries_.erase(entries_.begin() + i);
+      eraseAt(i);
     return;
   }
   if (i >= 0)
     entries_[i].value = value;
   else
-    entries_.push_back({key, value});
+    append(key, value);
 }
 
 bool PropertyBag::contains(const QString& key) const { return indexOf(key) >= 0; }
 
 void PropertyBag::remove(const QString& key) {
-  const int i = indexOf(key);
+  const qsizetype i = indexOf(key);
   if (i >= 0)
-    entries_.erase(entries_.begin() + i);
+    eraseAt(i);
 }
 
 QStringList PropertyBag::keys() const {
@@ -69,6 +78,27 @@ bool samePicture(const PicturePtr& a, const PicturePtr& b) {
 }
 
 } // namespace
+
+std::optional<qint64> PropertyBag::parseWholeNumber(const QString& text, bool allowHex) {
+  QStringView t = QStringView(text).trimmed();
+  bool ok = false;
+  if (allowHex && (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ||
+                   t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))) {
+    if (t.startsWith(QLatin1Char('&')) && t.endsWith(QLatin1Char('&')))
+      t.chop(1);
+    const QStringView digits = t.mid(2);
+    if (digits.isEmpty() || digits.size() > 8)
+      return std::nullopt;
+    // Digits only: the number readers would also take a sign or spaces here.
+    for (QChar ch : digits)
+      if (!std::isxdigit(static_cast<unsigned char>(ch.toLatin1())) || ch.unicode() > 0x7F)
+        return std::nullopt;
+    const qint64 value = qint64(digits.toULongLong(&ok, 16));
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+  }
+  const qint64 value = t.toLongLong(&ok, 10);
+  return ok ? std::optional<qint64>(value) : std::nullopt;
+}
 
 bool PropertyBag::isIntegerValue(const QVariant& v) {
   switch (v.metaType().id()) {
@@ -300,7 +330,7 @@ std::optional<PropertyBag> PropertyBag::fromJson(const QByteArray& json, QString
     auto value = fromJsonValue(key, object.value(key), error);
     if (!value)
       return std::nullopt;
-    bag.entries_.push_back({key, std::move(*value)});
+    bag.append(key, std::move(*value));
   }
   return bag;
 }

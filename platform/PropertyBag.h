@@ -4,6 +4,7 @@
 #include "platform/SharedFont.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -18,7 +19,8 @@ namespace platform {
 // Keys match without regard to letter case; a value equal to the default it
 // is written with is not stored. Values are ints, Booleans, texts, fonts
 // (SharedFontPtr) or pictures (PicturePtr, possibly null for "none"). The bag
-// keeps the order in which keys were written.
+// keeps the order in which keys were written. Looking a key up takes constant
+// time (a hash of the case-folded key), so reading a whole layout is linear.
 class PropertyBag {
 public:
   // The stored value of `key`, or `defaultValue` when the key is absent.
@@ -33,7 +35,10 @@ public:
   QStringList keys() const;
   int count() const { return int(entries_.size()); }
   bool isEmpty() const { return entries_.empty(); }
-  void clear() { entries_.clear(); }
+  void clear() {
+    entries_.clear();
+    index_.clear();
+  }
 
   // JSON text (one object, keys in writing order): numbers, Booleans, strings,
   // fonts as {"Font": "Face,points,weight,charset,..."}, pictures as
@@ -45,6 +50,14 @@ public:
   // picture entry or a value of no known kind returns nothing and sets
   // *error, naming the key where there is one.
   static std::optional<PropertyBag> fromJson(const QByteArray& json, QString* error = nullptr);
+
+  // A whole number written as text, as stored layouts and tools give them:
+  // decimal with an optional sign, or with allowHex also "0x" or "&H" (with
+  // an optional closing "&") and one to eight hex digits, read as an
+  // unsigned 32-bit pattern (0x80000012 is a system colour). Surrounding
+  // spaces are ignored; anything else, a sign after the prefix among it,
+  // gives nothing.
+  static std::optional<qint64> parseWholeNumber(const QString& text, bool allowHex);
 
   // A value of an integer type, of any width, signed or not.
   static bool isIntegerValue(const QVariant& value);
@@ -58,8 +71,11 @@ private:
     QString key;
     QVariant value;
   };
-  int indexOf(const QString& key) const;
+  qsizetype indexOf(const QString& key) const;
+  void append(const QString& key, QVariant value);
+  void eraseAt(qsizetype i);
   std::vector<Entry> entries_;
+  QHash<QString, qsizetype> index_; // case-folded key -> position in entries_
 };
 
 } // namespace platform

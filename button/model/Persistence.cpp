@@ -131,28 +131,8 @@ std::optional<qint64> wholeNumber(const QVariant& v, bool allowHex) {
       return std::nullopt;
     return static_cast<qint64>(d);
   }
-  if (v.metaType().id() == QMetaType::QString) {
-    QString text = v.toString().trimmed();
-    bool ok = false;
-    const qint64 decimal = text.toLongLong(&ok, 10);
-    if (ok)
-      return decimal;
-    if (!allowHex)
-      return std::nullopt;
-    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-      text = text.mid(2);
-    } else if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
-      text = text.mid(2);
-      if (text.endsWith(QLatin1Char('&')))
-        text.chop(1);
-    } else {
-      return std::nullopt;
-    }
-    if (text.isEmpty() || text.size() > 8)
-      return std::nullopt;
-    const qint64 hex = text.toLongLong(&ok, 16);
-    return ok ? std::optional<qint64>(hex) : std::nullopt;
-  }
+  if (v.metaType().id() == QMetaType::QString)
+    return PropertyBag::parseWholeNumber(v.toString(), allowHex);
   return std::nullopt;
 }
 

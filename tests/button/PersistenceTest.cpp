@@ -324,6 +324,8 @@ TEST(Persistence, AValueOfTheWrongTypeFailsTheLoadNamingTheKeyAndKeepsTheRecord)
       {"Font", QVariant::fromValue(SharedFontPtr()), "a font"},
       {"BackColor", text, "colour"},
       {"BackColor", QVariant(qlonglong(0x100000000LL)), "colour"},
+      {"BackColor", QStringLiteral("0x-1"), "colour"},
+      {"Font", QStringLiteral("Tahoma,nan,400,0"), "from 1 to 2000"},
       {"Enabled", aFont, "True or False"},
       {"Caption", true, "text"},
       {"Caption", aFont, "text"},

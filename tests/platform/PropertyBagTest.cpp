@@ -36,6 +36,20 @@ TEST(PropertyBag, KeysMatchWithoutRegardToCaseAndKeepTheirWritingOrder) {
   EXPECT_EQ(bag.keys(), (QStringList{"Caption", "mode"}));
 }
 
+TEST(PropertyBag, KeysRemovedFromTheMiddleLeaveEveryLaterKeyFindable) {
+  PropertyBag bag;
+  for (const char* key : {"A", "B", "Čas", "D"})
+    bag.WriteProperty(key, 1, 0);
+  bag.remove("b");
+  bag.WriteProperty("A", 0, 0); // the default: removed too
+  EXPECT_EQ(bag.ReadProperty("čAS").toInt(), 1);
+  bag.WriteProperty("d", 7, 0);
+  bag.WriteProperty("E", 8, 0);
+  EXPECT_EQ(bag.keys(), (QStringList{"Čas", "D", "E"}));
+  EXPECT_EQ(bag.ReadProperty("D").toInt(), 7);
+  EXPECT_FALSE(bag.contains("B"));
+}
+
 TEST(PropertyBag, ValuesEqualToTheirWriteDefaultAreNotStored) {
   PropertyBag bag;
   bag.WriteProperty("A", 0, 0);
@@ -120,4 +134,31 @@ TEST(PropertyBag, FromJsonKeepsTheOrderOfTheTextAndNumberKinds) {
   EXPECT_EQ(ok->ReadProperty("mid").toLongLong(), 4294967295LL);
   EXPECT_EQ(ok->ReadProperty("x").toDouble(), 2.5);
   EXPECT_EQ(ok->ReadProperty("y").metaType(), QMetaType::fromType<PicturePtr>());
+}
+
+TEST(PropertyBag, WholeNumberTextTakesDecimalAndHexDigitsOnly) {
+  struct Case {
+    const char* text;
+    std::optional<qint64> hex;     // with allowHex
+    std::optional<qint64> decimal; // without
+  } cases[] = {
+      {" -5 ", -5, -5},
+      {"+7", 7, 7},
+      {"0x80000012", 0x80000012LL, {}},
+      {"&H8000000F&", 0x8000000FLL, {}},
+      {"&hff", 0xFF, {}},
+      {"0xFFFFFFFF", 0xFFFFFFFFLL, {}},
+      {"0x-1", {}, {}},
+      {"0x+1", {}, {}},
+      {"&H-1&", {}, {}},
+      {"0x 1", {}, {}},
+      {"0x", {}, {}},
+      {"0x123456789", {}, {}},
+      {"12abc", {}, {}},
+      {"", {}, {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PropertyBag::parseWholeNumber(c.text, true), c.hex) << c.text;
+    EXPECT_EQ(PropertyBag::parseWholeNumber(c.text, false), c.decimal) << c.text;
+  }
 }
