@@ -109,6 +109,19 @@ QByteArray formatBySignature(const QByteArray& bytes) {
   return {};
 }
 
+// Why the image readers would refuse to hold the reader's picture (it is
+// over their allocation limit), or an empty string.
+QString overAllocationLimit(QImageReader& reader) {
+  const QSize size = reader.size();
+  const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+  if (limit > 0 && size.isValid() && qint64(size.width()) * size.height() * 4 > limit)
+    return QStringLiteral("too large (%1 x %2 pixels; the image readers hold up to %3 MB)")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(QImageReader::allocationLimit());
+  return {};
+}
+
 } // namespace
 
 std::shared_ptr<const Picture> Picture::fromImage(const QImage& image, int type) {
@@ -146,6 +159,17 @@ std::shared_ptr<const Picture> Picture::load(const QString& path, QString* error
   const QByteArray bytes = file.readAll();
   if (bytes.size() != file.size())
     return fail(QStringLiteral("the file could not be read to its end (%1)").arg(file.errorString()));
+  return fromBytes(bytes, path, error);
+}
+
+std::shared_ptr<const Picture> Picture::fromBytes(const QByteArray& bytes, const QString& name, QString* error) {
+  const auto fail = [&](const QString& reason) -> std::shared_ptr<const Picture> {
+    if (error)
+      *error = QStringLiteral("cannot read picture \"%1\": %2").arg(name, reason);
+    return nullptr;
+  };
+  if (bytes.isEmpty())
+    return fail(QStringLiteral("the file is empty"));
 
   // The kind follows the content, whatever the file is called.
   QBuffer buffer;
@@ -166,12 +190,8 @@ std::shared_ptr<const Picture> Picture::load(const QString& path, QString* error
   const QString truncated = truncation(format, bytes);
   if (!truncated.isEmpty())
     return fail(QStringLiteral("the file is truncated (%1)").arg(truncated));
-  // Pictures the image readers would refuse to hold (over their allocation
-  // limit) are named as such.
-  const QSize size = reader.size();
-  const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
-  if (limit > 0 && size.isValid() && qint64(size.width()) * size.height() * 4 > limit)
-    return fail(QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height()));
+  if (const QString tooLarge = overAllocationLimit(reader); !tooLarge.isEmpty())
+    return fail(QStringLiteral("the picture is ") + tooLarge);
   const QImage image = reader.read();
   if (image.isNull())
     return fail(QStringLiteral("the picture data is damaged (%1)").arg(reader.errorString()));
@@ -191,18 +211,26 @@ QString Picture::toStored() const {
 }
 
 std::shared_ptr<const Picture> Picture::fromStored(int type, const QString& base64Png, QString* error) {
+  const auto fail = [&](const QString& reason) -> std::shared_ptr<const Picture> {
+    if (error)
+      *error = reason;
+    return nullptr;
+  };
+  const QString notPng = QStringLiteral("the stored picture is not base64-encoded PNG data");
   const auto decoded = QByteArray::fromBase64Encoding(base64Png.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-  QImage image;
-  if (!decoded || !image.loadFromData(*decoded, "PNG")) {
-    if (error)
-      *error = QStringLiteral("the stored picture is not base64-encoded PNG data");
-    return nullptr;
-  }
-  if (type != Bitmap && type != Icon) {
-    if (error)
-      *error = QStringLiteral("the stored picture type %1 is neither 1 (bitmap) nor 3 (icon)").arg(type);
-    return nullptr;
-  }
+  if (!decoded)
+    return fail(notPng);
+  QBuffer buffer;
+  buffer.setData(*decoded);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "PNG");
+  if (const QString tooLarge = overAllocationLimit(reader); !tooLarge.isEmpty())
+    return fail(QStringLiteral("the stored picture is ") + tooLarge);
+  const QImage image = reader.read();
+  if (image.isNull())
+    return fail(notPng);
+  if (type != Bitmap && type != Icon)
+    return fail(QStringLiteral("the stored picture type %1 is neither 1 (bitmap) nor 3 (icon)").arg(type));
   return fromImage(image, type);
 }
 

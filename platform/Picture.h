@@ -28,11 +28,17 @@ struct Picture {
   // or another format, returns nullptr and sets *error to a message that
   // names the file and the reason.
   static std::shared_ptr<const Picture> load(const QString& path, QString* error = nullptr);
+  // The same for the content of a file already read; `name` names it in
+  // messages. Pictures over the image readers' allocation limit are refused
+  // as too large.
+  static std::shared_ptr<const Picture> fromBytes(const QByteArray& bytes, const QString& name,
+                                                  QString* error = nullptr);
   static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
   static std::shared_ptr<const Picture> fromImage(const QImage& image, int type = Bitmap);
 
   // Stored form for property bags: PNG bytes, base64. fromStored fails with
-  // nullptr and *error on malformed data.
+  // nullptr and *error on malformed data, and on a valid picture too large
+  // for the image readers, saying so.
   QString toStored() const;
   static std::shared_ptr<const Picture> fromStored(int type, const QString& base64Png, QString* error = nullptr);
 };

@@ -173,7 +173,7 @@ TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
       {"directory.ico", ico.left(12), "truncated"},
       {"half.ico", ico.left(ico.size() / 2), "truncated"},
       {"damaged.png", png.left(33) + QByteArray(png.size() - 33, 'x'), "truncated"},
-      {"large.png", encoded(QImage(600, 600, QImage::Format_RGB32), "PNG"), "too large (600 x 600 pixels)"},
+      {"large.png", encoded(QImage(600, 600, QImage::Format_RGB32), "PNG"), "too large (600 x 600 pixels"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -189,4 +189,14 @@ TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
     EXPECT_TRUE(error.contains(path)) << error.toStdString();
     EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << error.toStdString();
   }
+}
+
+TEST(PictureFile, AStoredPictureOverTheAllocationLimitIsNamedTooLarge) {
+  const int limit = QImageReader::allocationLimit();
+  QImageReader::setAllocationLimit(1); // megabytes
+  const auto restoreLimit = qScopeGuard([limit] { QImageReader::setAllocationLimit(limit); });
+  const QByteArray png = encoded(QImage(600, 600, QImage::Format_RGB32), "PNG");
+  QString error;
+  EXPECT_FALSE(Picture::fromStored(Picture::Bitmap, QString::fromLatin1(png.toBase64()), &error));
+  EXPECT_TRUE(error.contains("too large (600 x 600 pixels")) << error.toStdString();
 }
