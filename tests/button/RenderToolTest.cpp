@@ -36,6 +36,14 @@ ToolRun runTool(const QStringList& arguments) {
 
 QJsonArray rect(int l, int t, int r, int b) { return {l, t, r, b}; }
 
+QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+  const QString path = dir.filePath(QString::fromLatin1(name));
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  return path;
+}
+
 } // namespace
 
 TEST(RenderTool, DrawsARoundedGradientButtonAndReportsItsLayout) {
@@ -85,6 +93,13 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
       {{"--size", "12by3", out}, "--size"},
       {{"--state", "pressed", out}, "--state"},
       {{"--bogus", out}, "--bogus"},
+      {{"-x", out}, "\"-x\": unknown option"},
+      {{"--set", "MaskColor=0x+1", out}, "MaskColor"},
+      {{"--set", "Font=Tahoma,nan,400,0", out}, "from 1 to 2000"},
+      {{"--bag", writeFile(dir, "typed.json", R"({"Caption": "OK", "ButtonStyle": "round"})"), out}, "ButtonStyle"},
+      {{"--bag", writeFile(dir, "broken.json", R"({"Caption": "OK",)"), out}, "malformed"},
+      {{"--bag", dir.filePath("none.json"), out}, "none.json"},
+      {{"--json", "-"}, "standard output"},
   };
   for (const auto& c : cases) {
     const ToolRun run = runTool(c.arguments);
@@ -92,6 +107,22 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
     EXPECT_TRUE(run.err.contains(c.named)) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(out)) << c.named;
   }
+}
+
+TEST(RenderTool, StartsFromAStoredLayoutWarnsOfUnknownKeysAndWritesToStandardOutput) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  QTemporaryDir dir;
+  const QString layout =
+      writeFile(dir, "layout.json", R"({"buttonstyle": 2, "BackColor": 15198183, "Caption": "OK", "Shade": 3})");
+  const ToolRun run = runTool({"--size", "75x23", "--bag", layout, "--set", "ButtonStyle=0", "-"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("unknown key \"Shade\"")) << run.err.toStdString();
+  const QImage image = QImage::fromData(run.out, "PNG");
+  ASSERT_EQ(image.size(), QSize(75, 23));
+  // --set wins over the layout: the classic raised edge, not the rounded outline.
+  EXPECT_EQ(image.pixel(0, 0), qRgb(0xD4, 0xD0, 0xC8));
+  EXPECT_EQ(image.pixel(74, 22), qRgb(0x40, 0x40, 0x40));
 }
 
 TEST(RenderTool, DrawsThePictureOfEachStateFromFiles) {

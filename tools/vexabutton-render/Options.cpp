@@ -2,8 +2,13 @@
 
 #include "button/model/vexabutton.h"
 #include "platform/Picture.h"
+#include "platform/PropertyBag.h"
 #include "platform/SharedFont.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
 #include <limits>
 
 namespace rendertool {
@@ -99,7 +104,7 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
   case Kind::Byte:
   case Kind::Short: {
     const Kind kind = kindOf(key);
-    const auto number = parseNumber(text, true);
+    const auto number = platform::PropertyBag::parseWholeNumber(text, true);
     const qint64 low = kind == Kind::Byte ? 0 : kind == Kind::Short ? -32768 : std::numeric_limits<qint32>::min();
     const qint64 high = kind == Kind::Byte ? 255 : kind == Kind::Short ? 32767 : std::numeric_limits<qint32>::max();
     if (!number || *number < low || *number > high)
@@ -107,7 +112,7 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
     return Setting{key, int(*number)};
   }
   case Kind::Colour: {
-    const auto number = parseNumber(text, true);
+    const auto number = platform::PropertyBag::parseWholeNumber(text, true);
     if (!number || *number < std::numeric_limits<qint32>::min() || *number > 0xFFFFFFFFll)
       return fail(QStringLiteral("a colour: 0xBBGGRR, &HBBGGRR& or a decimal number"));
     return Setting{key, int(qint32(quint32(*number)))};
@@ -140,7 +145,10 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
 QString usage() {
   return QStringLiteral("usage: vexabutton-render [options] OUT.png\n"
                         "       vexabutton-render --sheet OUT.png [--themed]\n"
+                        "  OUT.png \"-\" writes the PNG to standard output\n"
                         "  --size WxH            surface size in pixels (default 121x33)\n"
+                        "  --bag FILE            a stored layout (JSON property bag) to start from; the\n"
+                        "                        --set values go over it\n"
                         "  --set Key=Value       a stored property by its key (repeatable); colours as\n"
                         "                        0xBBGGRR, &HBBGGRR& or decimal, Booleans true/false, Font as\n"
                         "                        \"Face,points,weight,charset[,italic][,underline][,strikethrough]\",\n"
@@ -156,32 +164,10 @@ QString usage() {
                         "                        (with --themed, ButtonStyle 13 once more with visual styles)\n");
 }
 
-std::optional<qint64> parseNumber(const QString& text, bool allowHex) {
-  QString t = text.trimmed();
-  bool ok = false;
-  qint64 value = 0;
-  if (allowHex && (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ||
-                   t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))) {
-    const bool basic = t.startsWith(QLatin1Char('&'));
-    if (basic && t.endsWith(QLatin1Char('&')))
-      t.chop(1);
-    const QString digits = t.mid(2);
-    if (digits.isEmpty() || digits.size() > 8)
-      return std::nullopt;
-    value = qint64(digits.toULongLong(&ok, 16));
-    if (!ok)
-      return std::nullopt;
-    return value; // a 32-bit pattern: 0x80000012 is a system colour
-  }
-  value = t.toLongLong(&ok, 10);
-  if (!ok)
-    return std::nullopt;
-  return value;
-}
-
 std::optional<Options> parse(const QStringList& arguments, QString* error) {
   Options options;
   bool sawOutput = false;
+  bool sawBag = false;
   // "--name value" or "--name=value".
   const auto valueOf = [&](int& i, const QString& name, QString* value) {
     const QString& argument = arguments[i];
@@ -237,6 +223,23 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
         *error = QStringLiteral("--state \"%1\": expected normal, hot or down").arg(value);
         return std::nullopt;
       }
+    } else if (is(argument, "--bag")) {
+      if (!valueOf(i, QStringLiteral("--bag"), &value))
+        return std::nullopt;
+      if (sawBag) {
+        *error = QStringLiteral("--bag \"%1\": only one stored layout may be given").arg(value);
+        return std::nullopt;
+      }
+      sawBag = true;
+      QStringList unknown;
+      auto bag = readBagFile(value, &unknown, error);
+      if (!bag) {
+        *error = QStringLiteral("--bag \"%1\": %2").arg(value, *error);
+        return std::nullopt;
+      }
+      options.bag = std::move(*bag);
+      for (const QString& key : std::as_const(unknown))
+        options.warnings << QStringLiteral("--bag \"%1\": unknown key \"%2\" ignored").arg(value, key);
     } else if (is(argument, "--sheet")) {
       if (!valueOf(i, QStringLiteral("--sheet"), &value))
         return std::nullopt;
@@ -257,7 +260,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
       options.themed = true;
     } else if (argument == QLatin1String("--json")) {
       options.json = true;
-    } else if (argument.startsWith(QLatin1String("--"))) {
+    } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
       *error = QStringLiteral("\"%1\": unknown option").arg(argument);
       return std::nullopt;
     } else if (sawOutput) {
@@ -271,7 +274,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
   if (!options.sheet.isEmpty()) {
     // The sheet draws its own buttons: nothing but --themed goes with it.
     const Options plain;
-    const bool others = sawOutput || !options.settings.empty() || options.newInstance || options.json ||
+    const bool others = sawOutput || sawBag || !options.settings.empty() || options.newInstance || options.json ||
                         options.width != plain.width || options.height != plain.height ||
                         options.state != plain.state || options.hasFocus || options.isDefault ||
                         !options.parentActive || options.mouseInside || options.mousePressed;
@@ -285,7 +288,55 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
     *error = QStringLiteral("no output file given");
     return std::nullopt;
   }
+  if (options.output == QLatin1String("-") && options.json) {
+    *error = QStringLiteral("\"-\": the PNG cannot go to standard output with --json, which prints there");
+    return std::nullopt;
+  }
   return options;
+}
+
+std::optional<platform::PropertyBag> readBagFile(const QString& path, QStringList* warnings, QString* error) {
+  const auto fail = [&](const QString& why) -> std::optional<platform::PropertyBag> {
+    *error = why;
+    return std::nullopt;
+  };
+  // Stored layouts are small; a device or a huge file is no layout.
+  constexpr qint64 MaxBagBytes = 256 * 1024 * 1024;
+  const QFileInfo info(path);
+  if (!info.exists())
+    return fail(QStringLiteral("the file does not exist"));
+  if (!info.isFile())
+    return fail(QStringLiteral("not a regular file"));
+  if (info.size() > MaxBagBytes)
+    return fail(QStringLiteral("the file is too large (%1 bytes; layouts of up to %2 bytes are read)")
+                    .arg(info.size())
+                    .arg(MaxBagBytes));
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return fail(file.errorString());
+  const QByteArray text = file.read(MaxBagBytes + 1);
+  if (text.size() > MaxBagBytes)
+    return fail(QStringLiteral("the file is too large (layouts of up to %1 bytes are read)").arg(MaxBagBytes));
+  auto bag = platform::PropertyBag::fromJson(text, error);
+  if (!bag)
+    return std::nullopt;
+  // A trial load, so that a wrongly typed value is named here.
+  vexabutton probe;
+  if (!probe.ReadProperties(*bag, error))
+    return std::nullopt;
+  *warnings = vexabutton::unknownKeys(*bag);
+  return bag;
+}
+
+bool writePng(const QImage& image, const QString& target) {
+  if (target != QLatin1String("-"))
+    return image.save(target, "PNG");
+  QFile out;
+  if (!out.open(stdout, QIODevice::WriteOnly))
+    return false;
+  const bool written = image.save(&out, "PNG");
+  out.close();
+  return written && std::fflush(stdout) == 0;
 }
 
 } // namespace rendertool

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/PropertyBag.h"
+
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -28,8 +31,10 @@ struct Options {
   bool mousePressed = false;
   bool themed = false;
   bool json = false;
-  QString output;
-  QString sheet; // --sheet FILE: the contact sheet instead of one button
+  QString output;            // "-" is standard output
+  QString sheet;             // --sheet FILE: the contact sheet instead of one button
+  platform::PropertyBag bag; // --bag FILE: a stored layout the --set values go over
+  QStringList warnings;      // said on standard error; the run goes on
 };
 
 QString usage();
@@ -40,8 +45,12 @@ QString usage();
 // value each key takes (pictures are loaded here).
 std::optional<Options> parse(const QStringList& arguments, QString* error);
 
-// A whole number as the tool accepts colours and numbers: decimal (with a
-// sign), or 0x hex or &H hex& of up to eight digits (an unsigned 32-bit pattern).
-std::optional<qint64> parseNumber(const QString& text, bool allowHex);
+// Reads a stored layout (the JSON bag text) and checks it the way a window
+// loads it. Malformed text or a value of the wrong type fails with an error
+// naming the key; keys the control does not read are listed in *warnings.
+std::optional<platform::PropertyBag> readBagFile(const QString& path, QStringList* warnings, QString* error);
+
+// Writes `image` as PNG to `target`, "-" meaning standard output.
+bool writePng(const QImage& image, const QString& target);
 
 } // namespace rendertool

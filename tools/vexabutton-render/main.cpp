@@ -2,8 +2,8 @@
 //
 //   vexabutton-render [options] OUT.png
 //
-// The properties are loaded from a stored layout made of the --set values,
-// exactly as a window loads its buttons; the run-time state comes from the
+// The properties are loaded from a stored layout made of the --bag file and
+// the --set values, exactly as a window loads its buttons; the run-time state comes from the
 // other options. The PNG holds the surface pixels, transparent outside the
 // window region. Bad arguments print a message naming the argument and exit
 // with status 2 before anything is written.
@@ -51,20 +51,24 @@ int main(int argc, char** argv) {
   const auto options = rendertool::parse(arguments, &error);
   if (!options)
     return fail(error + QStringLiteral(" (--help shows the usage)"), 2);
+  for (const QString& warning : options->warnings)
+    std::fprintf(stderr, "vexabutton-render: warning: %s\n", qPrintable(warning));
   if (!options->sheet.isEmpty()) {
-    if (!rendertool::renderSheet(rendertool::sheetRows(options->themed)).save(options->sheet, "PNG"))
+    if (!rendertool::writePng(rendertool::renderSheet(rendertool::sheetRows(options->themed)), options->sheet))
       return fail(QStringLiteral("cannot write \"%1\"").arg(options->sheet), 1);
     return 0;
   }
 
-  // Properties, through a stored layout: the --set values alone, or laid
-  // over a new instance's saved properties with --new.
+  // Properties, through a stored layout: a new instance's saved properties
+  // with --new, the --bag layout over them, then the --set values.
   vexabutton button;
   platform::PropertyBag bag;
   if (options->newInstance) {
     button.InitProperties();
     button.WriteProperties(bag);
   }
+  for (const QString& key : options->bag.keys())
+    bag.WriteProperty(key, options->bag.ReadProperty(key));
   for (const auto& setting : options->settings)
     bag.WriteProperty(setting.key, setting.value);
   if (!button.ReadProperties(bag, &error))
@@ -97,7 +101,7 @@ int main(int argc, char** argv) {
         target[x] = source[x] | 0xFF000000u;
     }
   }
-  if (!image.save(options->output, "PNG"))
+  if (!rendertool::writePng(image, options->output))
     return fail(QStringLiteral("cannot write \"%1\"").arg(options->output), 1);
 
   if (options->json) {
