@@ -10,7 +10,8 @@
 //   any   | pointer moves over the button during a mouse press    | Down
 //   any   | pointer moves off (or the leave message), no space    | Normal
 //   any   | left press, no space press                            | Down
-//   Down  | left release inside                                   | Normal, Click (a release outside: no Click)
+//   Down  | left release inside, the press was its own            | Normal, Click
+//   Down  | left release outside (the left and top edges count)   | Hot if the pointer is over it, else Normal
 //   any   | space key down, no mouse press                        | Down (check/option Value changes here)
 //   Down  | space key up                                          | Hot if the pointer is over it, else Normal; Click
 //   any   | other key while the space bar is down                 | Normal (space press cancelled, no Click)
@@ -18,7 +19,8 @@
 //         |                                                       | is over the button, else Normal
 //   any   | popup menu attached: mouse up                         | Normal (no Click, no MouseUp)
 //   any   | window activated or deactivated                       | Normal (Subclass.cpp)
-//   any   | disabled (itself or through a container)              | Normal; press and space press dropped
+//   any   | disabled (itself or through a container)              | Normal, not MouseInside; press and
+//         |                                                       | space press dropped
 //
 // Redraw stores Down whenever a check or option button of most styles is
 // held down by its Value, so such a button stays Down through every row.
@@ -38,6 +40,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QShortcut>
+
+#include <utility>
 
 namespace {
 
@@ -344,6 +348,9 @@ bool vexabutton::event(QEvent* event) {
       rec_.MousePressed = false;
       rec_.SpaceDown = false;
       rec_.ButtonState = ButtonRecord::Normal;
+      // A disabled button follows the pointer no more (no move or leave
+      // reaches it): the next move after it is enabled again says where it is.
+      rec_.MouseInside = false;
     }
     if (changed || dropPress)
       Redraw();
@@ -367,6 +374,7 @@ void vexabutton::handleMouseDown(qint16 button, qint16 shift, float x, float y) 
   pointerShape(*this);
   if (button != LeftButton && !rec_.MenuJustClosed)
     return; // other buttons neither press the button nor raise MouseDown
+  leftPressSeen_ = leftPressSeen_ || button == LeftButton;
   rec_.HasFocus = true;
   rec_.MousePressed = true;
   if (!rec_.SpaceDown)
@@ -410,6 +418,8 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
   const QPointer<vexabutton> self(this);
   pointerShape(*this);
   if (rec_.PopupMenuSet) {
+    if (button == LeftButton)
+      leftPressSeen_ = false;
     rec_.MousePressed = false;
     rec_.MenuJustClosed = false;
     storeState(*this, ButtonRecord::Normal);
@@ -417,8 +427,11 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
   }
   if (button == LeftButton) {
     rec_.MousePressed = false;
+    // A release whose press went elsewhere (to a window that had the mouse
+    // then, or before this button existed) clicks nothing.
+    const bool ownPress = std::exchange(leftPressSeen_, false);
     // Inside only; the left and top edges count as outside.
-    if (x > 0 && y > 0 && x < float(width()) && y < float(height())) {
+    if (ownPress && x > 0 && y > 0 && x < float(width()) && y < float(height())) {
       if (rec_.Mode == 1) {
         setValue(!rec_.Value);
       } else if (rec_.Mode == 2) {
@@ -433,6 +446,10 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
       emit Click();
       if (!self)
         return;
+    } else if (!rec_.SpaceDown) {
+      // On the left or top edge the pointer is still over the button: no
+      // Click, but the button is let go all the same.
+      setState(*this, rec_.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal);
     }
   }
   emit MouseUp(button, shift, x, y);
@@ -532,8 +549,13 @@ void vexabutton::captureForSpace() {
     return;
   if (QWidget* other = QWidget::mouseGrabber())
     other->releaseMouse();
-  if (isVisible())
-    grabMouse();
+  if (!isVisible())
+    return;
+  grabMouse();
+  // A control the pointer is over sees no more of it while the capture
+  // lasts: it gets its leave now instead of staying hot after the pointer
+  // has gone.
+  platform::notifyMouseCaptured(this);
 }
 
 void vexabutton::releaseSpaceCapture() {

@@ -117,6 +117,8 @@ TEST_F(Input, ReleaseOnTheLeftOrTopEdgeOrBeyondTheSizeIsNoClick) {
     release(x, y);
     EXPECT_EQ(log.only(pressEvents),
               QStringLiteral("MouseDown 1 0 5 5, MouseUp 1 0 %1 %2").arg(x).arg(y).toStdString());
+    // Let go, not left drawn pressed: Hot while the pointer is on an edge.
+    EXPECT_EQ(rec().ButtonState, x < 80 && y < 30 ? Hot : Normal) << x << "," << y;
   }
   log.clear();
   press(5, 5);
@@ -174,6 +176,31 @@ TEST_F(Input, DisabledWhilePressedDropsThePress) {
   log.clear();
   release(5, 5);
   EXPECT_TRUE(log.entries.isEmpty());
+}
+
+TEST_F(Input, DisabledUnderThePointerItForgetsThePointer) {
+  moveTo(5, 5);
+  ASSERT_TRUE(rec().MouseInside);
+  button->setEnabled(false);
+  EXPECT_FALSE(rec().MouseInside);
+  moveOff(); // no leave reaches a disabled button
+  button->setEnabled(true);
+  EXPECT_FALSE(rec().MouseInside);
+  EXPECT_EQ(rec().ButtonState, Normal);
+}
+
+// The space bar's capture sends a press over this button to another one;
+// once the bar is up, the release over this button is not its click.
+TEST_F(Input, AReleaseWhosePressWentElsewhereIsNoClick) {
+  auto* other = new vexabutton(&window);
+  other->setGeometry(10, 60, 80, 30);
+  other->show();
+  QTest::keyPress(other, Qt::Key_Space);
+  press(5, 5);
+  QTest::keyRelease(other, Qt::Key_Space);
+  log.clear();
+  release(5, 5);
+  EXPECT_EQ(log.only(pressEvents), "MouseUp 1 0 5 5");
 }
 
 // However the widget is disabled, Enabled follows: the record, the getter,
