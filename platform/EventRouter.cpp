@@ -95,6 +95,7 @@ bool MessageRouter::deliver(qint32 message, qint32 wParam) {
 // Qt event                                  -> message
 // Leave, with a pending leave request       -> WM_MOUSELEAVE (request used up), once the
 //                                              pointer is really off the window
+// the mouse captured by another window      -> WM_MOUSELEAVE, when a leave is requested
 // WindowActivate / WindowDeactivate         -> WM_ACTIVATE and WM_NCACTIVATE, wParam 1 / 0
 // StyleChange, ThemeChange                  -> WM_THEMECHANGED
 // the application's palette change          -> WM_SYSCOLORCHANGE (through PaletteWatcher)
@@ -108,7 +109,26 @@ bool MessageRouter::eventFilter(QObject* watched, QEvent* event) {
   return handled || !target;
 }
 
+namespace {
+
+QEvent::Type mouseCapturedEvent() {
+  static const auto type = QEvent::Type(QEvent::registerEventType());
+  return type;
+}
+
+} // namespace
+
+void notifyMouseCaptured(QWidget* captor) {
+  QWidget* under = widgetUnderPointer();
+  if (!under || under == captor)
+    return;
+  QEvent captured(mouseCapturedEvent());
+  QCoreApplication::sendEvent(under, &captured);
+}
+
 bool MessageRouter::filter(QEvent* event) {
+  if (event->type() == mouseCapturedEvent())
+    return leaveArmed_ && deliverLeave();
   switch (event->type()) {
   case QEvent::Leave:
     if (!leaveArmed_)

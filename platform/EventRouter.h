@@ -56,7 +56,8 @@ public:
   // real departure counts: the Leave that a modal window sends to the window
   // it blocks while the pointer stays on it does not (the pointer is looked
   // at again when the modal window closes); the Leave caused by an open
-  // popup does.
+  // popup does, and so does a capture of the mouse by another window
+  // (notifyMouseCaptured).
   void requestLeave() { leaveArmed_ = true; }
   bool leaveRequested() const { return leaveArmed_; }
 
@@ -78,6 +79,12 @@ private:
   bool leaveArmed_ = false;
   bool leaveDeferred_ = false; // a Leave came while the pointer stayed on the window
 };
+
+// Tells the window under the pointer that `captor` has taken the mouse: a
+// leave requested there is delivered now, pointer or not, since that window
+// sees nothing more of the pointer until the capture ends (as the classic
+// platform does when another window captures the mouse).
+void notifyMouseCaptured(QWidget* captor);
 
 // The platform services a control may probe for by name ("TrackMouseEvent"
 // in "User32" is the mouse-leave tracking above). Names are matched without

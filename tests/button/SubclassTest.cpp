@@ -214,6 +214,23 @@ TEST_F(Hover, NoLeaveWhileTheSpaceBarHoldsTheButton) {
   EXPECT_EQ(log.count("Click"), 1);
 }
 
+TEST_F(Hover, ASpacePressOnAnotherButtonTakesThePointerAwayFromAHotOne) {
+  auto* other = new vexabutton(&window);
+  other->setGeometry(10, 60, 80, 30);
+  inputtest::load(*other);
+  other->show();
+  moveInside();
+  ASSERT_EQ(rec().ButtonState, Hot);
+  log.clear();
+  QTest::keyPress(other, Qt::Key_Space); // the space press captures the mouse
+  EXPECT_EQ(log.sequence(), "MouseLeave");
+  EXPECT_EQ(rec().ButtonState, Normal);
+  EXPECT_FALSE(rec().MouseInside);
+  QTest::keyRelease(other, Qt::Key_Space);
+  inputtest::pointTo(button, {30, 12}); // after the capture the next move is seen again
+  EXPECT_EQ(rec().ButtonState, Hot);
+}
+
 TEST_F(Hover, DeactivationClearsTheFlagsAndActivationMarksTheParentActive) {
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
