@@ -104,8 +104,12 @@ void vexabutton::ShowPopupMenu() {
     return;
 
   // 4. Closed over the button: the press that closed it must not reopen it.
+  // The menu shows no more, also when it closed before the leave it causes
+  // reached the button: else the pointer's next departure would be taken
+  // for that leave and leave the button hot.
   if (platform::widgetUnderPointer() == this) {
     rec_.MenuJustClosed = true;
+    rec_.PopupMenuShowing = false;
   } else {
     rec_.MousePressed = false;
     rec_.MouseInside = false;

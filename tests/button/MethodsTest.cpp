@@ -5,11 +5,11 @@
 #include "platform/MessageBox.h"
 
 #include <QMenu>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
-
 
 class Methods : public inputtest::ShownButton {
 protected:
@@ -39,6 +39,23 @@ TEST_F(Methods, ADestroyedMenuLetsTheButtonGo) {
   EXPECT_FALSE(button->record().PopupMenuSet);
   inputtest::mouse(inputtest::Mouse::Click, button, {5, 5});
   EXPECT_EQ(log.only({"MouseDown", "Click", "MouseUp"}), "MouseDown 1 0 5 5, Click, MouseUp 1 0 5 5");
+}
+
+// A menu gone before its leave reached the button: once it has closed over
+// the button, the pointer's next departure is a plain leave again.
+TEST_F(Methods, AMenuClosedAtOnceLeavesTheNextLeaveAPlainOne) {
+  inputtest::load(*button); // with leave tracking
+  QMenu menu;
+  menu.addAction(QStringLiteral("Prva"));
+  QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&menu] { QTimer::singleShot(0, &menu, &QMenu::close); });
+  button->SetPopupMenu(&menu, 0);
+  inputtest::mouse(inputtest::Mouse::Click, button, {5, 5});
+  EXPECT_FALSE(button->record().PopupMenuShowing);
+  inputtest::pointTo(button, {20, 10});
+  log.clear();
+  moveOff();
+  EXPECT_EQ(log.sequence(), "MouseLeave");
+  EXPECT_EQ(button->record().ButtonState, ButtonRecord::Normal);
 }
 
 TEST_F(Methods, AboutShowsTheInformationBox) {
