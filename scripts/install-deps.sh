@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, when they are missing.
 # apt-get as root, through sudo otherwise; if neither works, says what to install.
+#   scripts/install-deps.sh [fuzz] [memcheck]
+# With "fuzz" also clang and its libFuzzer runtime (fuzz/run), with
+# "memcheck" also valgrind (scripts/memcheck.sh). ./test and CI need neither.
 set -euo pipefail
 
 PACKAGES=(
@@ -10,6 +13,13 @@ PACKAGES=(
   fonts-crosextra-carlito fonts-wine
   xvfb xauth clang-format
 )
+for group in "$@"; do
+  case "$group" in
+    fuzz) PACKAGES+=(clang libclang-rt-14-dev) ;;
+    memcheck) PACKAGES+=(valgrind) ;;
+    *) echo "install-deps.sh: unknown group \"$group\" (fuzz or memcheck)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
