@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QMouseEvent>
 
 namespace platform {
 
@@ -96,6 +97,8 @@ bool MessageRouter::deliver(qint32 message, qint32 wParam) {
 // Leave, with a pending leave request       -> WM_MOUSELEAVE (request used up), once the
 //                                              pointer is really off the window
 // the mouse captured by another window      -> WM_MOUSELEAVE, when a leave is requested
+// Move or Resize that takes the window away -> WM_MOUSELEAVE, when a leave is requested (the
+// from under the resting pointer               event goes on to the window)
 // WindowActivate / WindowDeactivate         -> WM_ACTIVATE and WM_NCACTIVATE, wParam 1 / 0
 // StyleChange, ThemeChange                  -> WM_THEMECHANGED
 // the application's palette change          -> WM_SYSCOLORCHANGE (through PaletteWatcher)
@@ -117,6 +120,60 @@ QEvent::Type mouseCapturedEvent() {
 }
 
 } // namespace
+
+namespace {
+
+// The application-wide watch of left presses. The last widget that sees a
+// press is the one that took it (an ignored press goes on to the parent).
+class LeftPressWatch : public QObject {
+public:
+  QPointer<QWidget> receiver; // of the press not yet ended
+  QPointer<QWidget> last;     // of the last press
+  QPointer<QWidget> previous; // of the press before it
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && watched->isWidgetType() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      // An ignored press goes on to the ancestors of its widget: only a new
+      // press moves the last receiver to the previous one.
+      auto* widget = static_cast<QWidget*>(watched);
+      const quint64 stamp = static_cast<QInputEvent*>(event)->timestamp();
+      const bool propagated = last && last != widget && stamp == stamp_ && widget->isAncestorOf(last);
+      if (!propagated)
+        previous = last;
+      stamp_ = stamp;
+      receiver = last = widget;
+    }
+    return false;
+  }
+
+private:
+  quint64 stamp_ = 0;
+};
+
+LeftPressWatch* leftPressWatch = nullptr;
+
+} // namespace
+
+void watchLeftPresses() {
+  if (leftPressWatch || !qApp)
+    return;
+  leftPressWatch = new LeftPressWatch;
+  leftPressWatch->setParent(qApp); // goes with the application
+  QObject::connect(leftPressWatch, &QObject::destroyed, [] { leftPressWatch = nullptr; });
+  qApp->installEventFilter(leftPressWatch);
+}
+
+bool endLeftPress(const QWidget* widget) {
+  if (!leftPressWatch || !widget || leftPressWatch->receiver != widget)
+    return false;
+  leftPressWatch->receiver = nullptr;
+  return true;
+}
+
+bool isOwnDoubleClick(const QWidget* widget) { return leftPressWatch && widget && leftPressWatch->previous == widget; }
 
 void notifyMouseCaptured(QWidget* captor) {
   QWidget* under = widgetUnderPointer();
@@ -147,6 +204,14 @@ bool MessageRouter::filter(QEvent* event) {
     return false;
   case QEvent::Enter:
     leaveDeferred_ = false;
+    return false;
+  case QEvent::Move:
+  case QEvent::Resize:
+    // A window that moves or shrinks away from a resting pointer is left
+    // without a Leave from Qt: the departure is seen here. The event itself
+    // goes on to the window.
+    if (leaveArmed_ && !QApplication::activePopupWidget() && widgetUnderPointer() != window_)
+      deliverLeave();
     return false;
   case QEvent::WindowActivate:
   case QEvent::WindowDeactivate: {

@@ -86,6 +86,19 @@ private:
 // platform does when another window captures the mouse).
 void notifyMouseCaptured(QWidget* captor);
 
+// Which widget each press of the left mouse button went to (the one Qt
+// delivered it to, a capture or an open popup included), watched from the
+// application's event filter once watchLeftPresses has been called.
+// endLeftPress says whether the last left press went to `widget`, and
+// forgets it: the release that ends a press ends it for its own widget
+// only, however the pointer got there.
+void watchLeftPresses();
+bool endLeftPress(const QWidget* widget);
+// Whether the press before the current double click went to `widget` too.
+// Qt makes a double click of two presses close in time and place even when
+// they went to two widgets side by side: for the second that is a first press.
+bool isOwnDoubleClick(const QWidget* widget);
+
 // The platform services a control may probe for by name ("TrackMouseEvent"
 // in "User32" is the mouse-leave tracking above). Names are matched without
 // regard to letter case; a module may be given with or without ".dll".

@@ -41,8 +41,6 @@
 #include <QPointer>
 #include <QShortcut>
 
-#include <utility>
-
 namespace {
 
 constexpr qint16 LeftButton = 1;
@@ -289,8 +287,13 @@ void vexabutton::mouseReleaseEvent(QMouseEvent* event) {
   handleMouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
 }
 
-// Qt reports the second press of a double click as a double click.
+// Qt reports the second press of a double click as a double click, also
+// when the first press went to another widget: then it is a first press here.
 void vexabutton::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && !platform::isOwnDoubleClick(this)) {
+    mousePressEvent(event);
+    return;
+  }
   event->accept();
   handleDblClick();
 }
@@ -374,7 +377,6 @@ void vexabutton::handleMouseDown(qint16 button, qint16 shift, float x, float y) 
   pointerShape(*this);
   if (button != LeftButton && !rec_.MenuJustClosed)
     return; // other buttons neither press the button nor raise MouseDown
-  leftPressSeen_ = leftPressSeen_ || button == LeftButton;
   rec_.HasFocus = true;
   rec_.MousePressed = true;
   if (!rec_.SpaceDown)
@@ -419,7 +421,7 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
   pointerShape(*this);
   if (rec_.PopupMenuSet) {
     if (button == LeftButton)
-      leftPressSeen_ = false;
+      platform::endLeftPress(this);
     rec_.MousePressed = false;
     rec_.MenuJustClosed = false;
     storeState(*this, ButtonRecord::Normal);
@@ -429,7 +431,7 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
     rec_.MousePressed = false;
     // A release whose press went elsewhere (to a window that had the mouse
     // then, or before this button existed) clicks nothing.
-    const bool ownPress = std::exchange(leftPressSeen_, false);
+    const bool ownPress = platform::endLeftPress(this);
     // Inside only; the left and top edges count as outside.
     if (ownPress && x > 0 && y > 0 && x < float(width()) && y < float(height())) {
       if (rec_.Mode == 1) {

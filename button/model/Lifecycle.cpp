@@ -4,6 +4,8 @@
 
 #include "button/model/vexabutton.h"
 
+#include "platform/EventRouter.h"
+
 #include "button/render/Redraw.h"
 #include "button/services/Pictures.h"
 #include "button/services/Subclass.h"
@@ -33,6 +35,7 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   }
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
+  platform::watchLeftPresses(); // a release clicks only the button its press went to
 
   // 1. The picture-effect tables.
   vexa::BuildEffectTables(rec_);

@@ -306,5 +306,4 @@ private:
   bool inResizeStep_ = false;
   QSize steppedSize_;               // the size the last resize step laid out and drew
   bool subclassingStarted_ = false; // a load with UserMode True installed the routers
-  bool leftPressSeen_ = false;      // this button had the left press that a release ends
 };

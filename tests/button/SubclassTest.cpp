@@ -231,6 +231,18 @@ TEST_F(Hover, ASpacePressOnAnotherButtonTakesThePointerAwayFromAHotOne) {
   EXPECT_EQ(rec().ButtonState, Hot);
 }
 
+TEST_F(Hover, AButtonThatShrinksFromUnderTheRestingPointerIsLeft) {
+  inputtest::pointTo(button, {70, 20});
+  ASSERT_EQ(rec().ButtonState, Hot);
+  log.clear();
+  button->resize(40, 30);
+  EXPECT_EQ(log.sequence(), "MouseLeave");
+  EXPECT_EQ(rec().ButtonState, Normal);
+  EXPECT_FALSE(rec().MouseInside);
+  button->resize(30, 30); // one leave per request
+  EXPECT_EQ(log.count("MouseLeave"), 1);
+}
+
 TEST_F(Hover, DeactivationClearsTheFlagsAndActivationMarksTheParentActive) {
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -11,6 +11,9 @@
 // Invariants, after every step, for every live button:
 //   - ButtonState is Normal, Hot or Down; Hot only with MouseInside; Down only
 //     while pressed (mouse or space), checked, or its menu just closed.
+//     (The soak's own bookkeeping sees when a press began: a button only
+//     ever hit with the pointer out of it, or shrunk under a still pointer,
+//     would otherwise pass unnoticed.)
 //   - After the pointer moved, no button but the one under it is MouseInside.
 //   - A disabled button holds no press; at most one button holds a press.
 //   - Within one container at most one option button is checked.
@@ -620,8 +623,10 @@ private:
       if (rec.ButtonState == ButtonRecord::Hot && !rec.MouseInside)
         fail(slot, "Hot without the pointer inside");
       const bool checked = rec.Mode != 0 && rec.Value;
+      // (A space press ended during a mouse press clears MousePressed while
+      // the mouse button is still down on it: leftDown covers that.)
       if (rec.ButtonState == ButtonRecord::Down && !rec.MousePressed && !rec.SpaceDown && !checked &&
-          !rec.MenuJustClosed && !rec.PopupMenuShowing)
+          !rec.MenuJustClosed && !rec.PopupMenuShowing && !slot.leftDown)
         fail(slot, "Down with nothing holding it down");
       if (moved_ && !tipUnder && rec.MouseInside && under != button)
         fail(slot, "MouseInside after the pointer left");
