@@ -24,6 +24,8 @@ Form2::Form2(Form1* main) : main_(main) {
   Picture1->TwipsGeometry::move(0, 3840, 3600, 3750);
   Picture1->setAutoSize(true);
   Picture1->setPicture(infoartwork::vokrantPortrait());
+  Picture1->setAccessibleName(QStringLiteral("Tesmir Vokrant"));
+  Picture1->setAccessibleDescription(infotexts::vokrantPictureDescription());
 
   Label1 = addLabel(this, QStringLiteral("Label1"), 120, 120, 5865, 435, calibri(18, 700), infotexts::vokrantHeading(),
                     true);
