@@ -65,9 +65,7 @@ TEST_F(Form1Keys, AFocusedButtonTakesEnterItselfOnce) {
 
 } // namespace
 
-namespace {
-
-// Keyboard-only play: Down picks an entry of a closed list, Up the one before.
+// Keyboard-only play: Down and Up pick entries of a closed list.
 TEST_F(Form1Keys, ArrowKeysPickEntriesOfAClosedList) {
   platform::ComboBox* list = form->sport(3);
   list->setFocus();
@@ -76,8 +74,5 @@ TEST_F(Form1Keys, ArrowKeysPickEntriesOfAClosedList) {
   EXPECT_EQ(list->ListIndex(), 1);
   QTest::keyClick(list, Qt::Key_Up);
   EXPECT_EQ(list->ListIndex(), 0);
-  EXPECT_EQ(list->toolTip(), list->List(0));
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
-
-} // namespace

@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 
+#include <QHash>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -15,40 +16,18 @@ void setUpProcess() {
 }
 
 namespace {
+
 Announcements* listening = nullptr;
-}
 
-Announcements::Announcements(const QObject* of) : of_(of) {
-  listening = this;
-  previous_ = QAccessible::installUpdateHandler(&record);
-  // As a screen reader switches it on; Qt's own accessibility tests do the same.
-  if (QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility())
-    accessibility->setActive(true);
-}
-
-Announcements::~Announcements() {
-  if (QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility())
-    accessibility->setActive(false);
-  QAccessible::installUpdateHandler(previous_);
-  listening = nullptr;
-}
-
-void Announcements::record(QAccessibleEvent* event) {
-  if (!listening || (listening->of_ && event->object() != listening->of_))
+void record(QAccessibleEvent* event) {
+  if (!listening || (listening->of && event->object() != listening->of))
     return;
-  QString text;
-  switch (event->type()) {
-  case QAccessible::NameChanged:
-    text = QStringLiteral("NameChanged");
-    break;
-  case QAccessible::DescriptionChanged:
-    text = QStringLiteral("DescriptionChanged");
-    break;
-  case QAccessible::ValueChanged:
-    text = QStringLiteral("ValueChanged");
-    break;
-  case QAccessible::StateChanged: {
-    text = QStringLiteral("StateChanged");
+  static const QHash<int, QString> names{{QAccessible::NameChanged, QStringLiteral("NameChanged")},
+                                         {QAccessible::DescriptionChanged, QStringLiteral("DescriptionChanged")},
+                                         {QAccessible::ValueChanged, QStringLiteral("ValueChanged")},
+                                         {QAccessible::StateChanged, QStringLiteral("StateChanged")}};
+  QString text = names.value(event->type());
+  if (event->type() == QAccessible::StateChanged) {
     const QAccessible::State s = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
     const std::pair<bool, const char*> bits[] = {{s.checkable, "checkable"}, {s.checked, "checked"},
                                                  {s.pressed, "pressed"},     {s.defaultButton, "default"},
@@ -56,12 +35,23 @@ void Announcements::record(QAccessibleEvent* event) {
     for (const auto& [on, name] : bits)
       if (on)
         text += QLatin1Char(' ') + QLatin1String(name);
-    break;
   }
-  default:
-    return;
-  }
-  listening->seen << text;
+  if (!text.isEmpty())
+    listening->seen << text;
+}
+
+} // namespace
+
+Announcements::Announcements(const QObject* of) : of(of) {
+  listening = this;
+  QAccessible::installUpdateHandler(&record);
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+}
+
+Announcements::~Announcements() {
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+  QAccessible::installUpdateHandler(nullptr);
+  listening = nullptr;
 }
 
 } // namespace testsupport

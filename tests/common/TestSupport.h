@@ -11,22 +11,16 @@ namespace testsupport {
 // by the test main), the program's fonts and the fixed classic system colours.
 void setUpProcess();
 
-// The accessibility announcements made while alive, in order: "NameChanged",
-// "DescriptionChanged", "ValueChanged", or "StateChanged" followed by the
-// changed states among checkable, checked, pressed, default, popup and
-// disabled. `of` keeps those of one object only.
-class Announcements {
-public:
+// The accessibility events for `of` (for every object when null) while
+// alive, as "NameChanged", "DescriptionChanged", "ValueChanged" or
+// "StateChanged" with the changed states among checkable, checked, pressed,
+// default, popup and disabled. Qt's accessibility is on meanwhile, as a
+// screen reader switches it on.
+struct Announcements {
   explicit Announcements(const QObject* of = nullptr);
   ~Announcements();
-  Announcements(const Announcements&) = delete;
-  Announcements& operator=(const Announcements&) = delete;
   QStringList seen;
-
-private:
-  static void record(QAccessibleEvent* event);
-  const QObject* of_;
-  QAccessible::UpdateHandler previous_ = nullptr;
+  const QObject* of;
 };
 
 } // namespace testsupport

@@ -2,7 +2,6 @@
 #include "platform/Form.h"
 #include "platform/Geometry.h"
 
-#include <QAbstractItemView>
 #include <QFontMetrics>
 #include <QPointer>
 #include <QSignalSpy>
@@ -296,19 +295,4 @@ TEST(Form, PaintsBackColourAndPictureUnscaledAtTheTopLeft) {
   EXPECT_EQ(image.pixelColor(20, 9), QColor(230, 230, 230));
   EXPECT_EQ(image.pixelColor(19, 10), QColor(230, 230, 230));
   delete form.data();
-}
-
-// Readable at any width: the open list shows its longest entry whole.
-TEST(ComboBoxWidth, TheOpenListIsAsWideAsItsLongestEntry) {
-  QWidget window;
-  auto* box = new platform::ComboBox(&window);
-  box->setGeometry(10, 10, 65, 23);
-  const QString longest = QStringLiteral("Srednjoevropski pas ovcar");
-  for (const QString& entry : {QStringLiteral("Pas"), longest, QStringLiteral("Macka")})
-    box->AddItem(entry);
-  window.show();
-  box->showPopup();
-  QAbstractItemView* view = box->view();
-  EXPECT_GE(view->viewport()->width(), view->fontMetrics().horizontalAdvance(longest));
-  box->hidePopup();
 }
