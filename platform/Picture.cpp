@@ -3,10 +3,113 @@
 #include "platform/Geometry.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace platform {
+
+namespace {
+
+// Little- and big-endian fields; 0 past the end of the data.
+quint32 le16(const QByteArray& bytes, qsizetype at) {
+  if (at < 0 || at + 2 > bytes.size())
+    return 0;
+  return quint32(uchar(bytes[at])) | quint32(uchar(bytes[at + 1])) << 8;
+}
+quint32 le32(const QByteArray& bytes, qsizetype at) { return le16(bytes, at) | le16(bytes, at + 2) << 16; }
+quint32 be32(const QByteArray& bytes, qsizetype at) {
+  if (at < 0 || at + 4 > bytes.size())
+    return 0;
+  return quint32(uchar(bytes[at])) << 24 | quint32(uchar(bytes[at + 1])) << 16 | quint32(uchar(bytes[at + 2])) << 8 |
+         quint32(uchar(bytes[at + 3]));
+}
+
+// Why a file of the given format ends before its picture does, or an empty
+// string. The image readers would otherwise return the part they got.
+QString truncation(const QByteArray& format, const QByteArray& bytes) {
+  const qint64 size = bytes.size();
+  if (format == "png") {
+    // Chunks (length, type, data, CRC) from after the signature to IEND.
+    for (qint64 at = 8;;) {
+      if (at + 12 > size)
+        return QStringLiteral("the PNG end chunk is missing");
+      const qint64 next = at + 12 + be32(bytes, at);
+      if (next > size)
+        return QStringLiteral("a PNG chunk runs past the end of the file");
+      if (bytes.mid(at + 4, 4) == "IEND")
+        return {};
+      at = next;
+    }
+  }
+  if (format == "bmp") {
+    const qint64 headerSize = le32(bytes, 14);
+    if (size < 14 + 4 || size < 14 + headerSize)
+      return QStringLiteral("the BMP header is incomplete");
+    const qint64 offset = le32(bytes, 10);
+    const bool core = headerSize == 12;
+    const qint64 width = core ? le16(bytes, 18) : qint32(le32(bytes, 18));
+    const qint64 height = core ? le16(bytes, 20) : qint32(le32(bytes, 22));
+    const qint64 bitsPerPixel = le16(bytes, core ? 24 : 28);
+    const quint32 compression = core ? 0 : le32(bytes, 30);
+    // Uncompressed rows are padded to 4 bytes; compressed data has its size.
+    const bool rows = compression == 0 || compression == 3 || compression == 6;
+    const qint64 data = rows ? (std::abs(width) * bitsPerPixel + 31) / 32 * 4 * std::abs(height) : le32(bytes, 34);
+    if (offset + data > size)
+      return QStringLiteral("the BMP pixel data needs %1 bytes, the file holds %2").arg(offset + data).arg(size);
+    return {};
+  }
+  if (format == "jpeg" || format == "jpg") {
+    // The last scan must be followed by the end-of-image marker.
+    const qsizetype scan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    if (scan < 0)
+      return QStringLiteral("the JPEG image data is missing");
+    if (bytes.indexOf(QByteArrayView("\xFF\xD9", 2), scan) < 0)
+      return QStringLiteral("the JPEG end-of-image marker is missing");
+    return {};
+  }
+  if (format == "gif") {
+    if (bytes.endsWith(char(0x3B)))
+      return {};
+    return QStringLiteral("the GIF trailer is missing");
+  }
+  if (format == "ico") {
+    const qint64 count = le16(bytes, 4);
+    if (size < 6 + 16 * count)
+      return QStringLiteral("the icon directory is incomplete");
+    for (qint64 i = 0; i < count; ++i) {
+      const qint64 entry = 6 + 16 * i;
+      if (qint64(le32(bytes, entry + 12)) + le32(bytes, entry + 8) > size)
+        return QStringLiteral("icon image %1 runs past the end of the file").arg(i + 1);
+    }
+    return {};
+  }
+  return {};
+}
+
+// The format whose signature the file starts with, for files too short for
+// the image readers to recognise; empty when none matches.
+QByteArray formatBySignature(const QByteArray& bytes) {
+  const struct {
+    QByteArrayView signature;
+    const char* format;
+  } signatures[] = {
+      {QByteArrayView("\x89PNG\r\n\x1A\n", 8), "png"}, {QByteArrayView("BM", 2), "bmp"},
+      {QByteArrayView("\xFF\xD8\xFF", 3), "jpeg"},     {QByteArrayView("GIF8", 4), "gif"},
+      {QByteArrayView("\0\0\1\0", 4), "ico"},
+  };
+  for (const auto& s : signatures) {
+    const qsizetype common = std::min(bytes.size(), s.signature.size());
+    if (QByteArrayView(bytes).first(common) == s.signature.first(common))
+      return s.format;
+  }
+  return {};
+}
+
+} // namespace
 
 std::shared_ptr<const Picture> Picture::fromImage(const QImage& image, int type) {
   if (image.isNull())
@@ -21,15 +124,62 @@ std::shared_ptr<const Picture> Picture::fromImage(const QImage& image, int type)
 }
 
 std::shared_ptr<const Picture> Picture::load(const QString& path, QString* error) {
-  QImageReader reader(path);
-  const QImage image = reader.read();
-  if (image.isNull()) {
+  const auto fail = [&](const QString& reason) -> std::shared_ptr<const Picture> {
     if (error)
-      *error = QStringLiteral("cannot read picture \"%1\": %2").arg(path, reader.errorString());
+      *error = QStringLiteral("cannot read picture \"%1\": %2").arg(path, reason);
     return nullptr;
+  };
+  const QFileInfo info(path);
+  if (!info.exists())
+    return fail(QStringLiteral("the file does not exist"));
+  if (info.isDir())
+    return fail(QStringLiteral("it is a folder, not a file"));
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return fail(file.errorString());
+  if (file.size() == 0)
+    return fail(QStringLiteral("the file is empty"));
+  if (file.size() > MaxFileBytes)
+    return fail(QStringLiteral("the file is too large (%1 bytes; pictures of up to %2 bytes are read)")
+                    .arg(file.size())
+                    .arg(MaxFileBytes));
+  const QByteArray bytes = file.readAll();
+  if (bytes.size() != file.size())
+    return fail(QStringLiteral("the file could not be read to its end (%1)").arg(file.errorString()));
+
+  // The kind follows the content, whatever the file is called.
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  QByteArray format = reader.format().toLower();
+  if (format.isEmpty())
+    format = formatBySignature(bytes);
+  const bool bitmapByAlpha = format == "png" || format == "bmp";
+  const bool opaqueBitmap = format == "jpeg" || format == "jpg" || format == "gif";
+  const bool icon = format == "ico";
+  if (!bitmapByAlpha && !opaqueBitmap && !icon) {
+    const QString kind = format.isEmpty() ? QStringLiteral("not a picture in a known format")
+                                          : QStringLiteral("a %1 picture").arg(QString::fromLatin1(format.toUpper()));
+    return fail(kind + QStringLiteral("; pictures are read from PNG, BMP, ICO, JPEG or GIF files"));
   }
-  const bool icon = QFileInfo(path).suffix().compare(QLatin1String("ico"), Qt::CaseInsensitive) == 0;
-  return fromImage(image, icon ? Icon : Bitmap);
+  const QString truncated = truncation(format, bytes);
+  if (!truncated.isEmpty())
+    return fail(QStringLiteral("the file is truncated (%1)").arg(truncated));
+  // Pictures the image readers would refuse to hold (over their allocation
+  // limit) are named as such.
+  const QSize size = reader.size();
+  const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+  if (limit > 0 && size.isValid() && qint64(size.width()) * size.height() * 4 > limit)
+    return fail(QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height()));
+  const QImage image = reader.read();
+  if (image.isNull())
+    return fail(QStringLiteral("the picture data is damaged (%1)").arg(reader.errorString()));
+  if (icon)
+    return fromImage(image, Icon);
+  if (opaqueBitmap)
+    return fromImage(image.convertToFormat(QImage::Format_RGB32), Bitmap);
+  return fromImage(image, Bitmap);
 }
 
 QString Picture::toStored() const {

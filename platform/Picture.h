@@ -21,9 +21,14 @@ struct Picture {
 
   bool isEmpty() const { return Type == None || image.isNull(); }
 
-  // Loads a PNG, BMP or ICO file. Returns nullptr and sets *error (naming the
-  // file and the reason) when it cannot be read.
+  // Loads a picture file by its content: PNG or BMP as a bitmap (32 bits per
+  // pixel when it has an alpha channel), ICO as an icon, JPEG or GIF as a
+  // 24-bit bitmap; Width and Height are the HIMETRIC sizes that convert back
+  // to its pixel size. A missing, empty, truncated, damaged or oversized file,
+  // or another format, returns nullptr and sets *error to a message that
+  // names the file and the reason.
   static std::shared_ptr<const Picture> load(const QString& path, QString* error = nullptr);
+  static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
   static std::shared_ptr<const Picture> fromImage(const QImage& image, int type = Bitmap);
 
   // Stored form for property bags: PNG bytes, base64. fromStored fails with

@@ -6,6 +6,7 @@
 
 #include "button/render/Redraw.h"
 #include "button/services/Accessible.h"
+#include "button/services/Pictures.h"
 #include "button/services/Subclass.h"
 #include "button/services/VisualStyles.h"
 
@@ -36,10 +37,7 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   vexa::installAccessibleFactory();
 
   // 1. The picture-effect tables.
-  for (int i = 0; i < 256; ++i) {
-    rec_.LightenTable[i] = quint8(qMin(255, i * 293 / 255));
-    rec_.DarkenTable[i] = quint8(i * 217 / 255);
-  }
+  vexa::BuildEffectTables(rec_);
   // 2. Nothing to load for opening web addresses. 3. Text is always wide.
   rec_.UnicodeText = true;
   // Whether ButtonStyle 13 follows the desktop theme (asked once per process).
@@ -88,8 +86,13 @@ void vexabutton::hideEvent(QHideEvent* event) {
 
 // ---- Resize --------------------------------------------------------------------
 
+// A control sized while hidden gets that resize from Qt once more when it is
+// first shown; the size was laid out and drawn already (the load step runs
+// the resize step), so only a size the step has not seen runs it.
 void vexabutton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  if (event->size() == steppedSize_)
+    return;
   resizeStep();
 }
 
@@ -111,6 +114,7 @@ void vexabutton::resizeStep() {
   applyWindowRegionStep();
   // 3.
   Redraw();
+  steppedSize_ = size();
 }
 
 void vexabutton::applyWindowRegionStep() {

@@ -93,3 +93,65 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
     EXPECT_FALSE(QFile::exists(out)) << c.named;
   }
 }
+
+TEST(RenderTool, DrawsThePictureOfEachStateFromFiles) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  QTemporaryDir dir;
+  const auto writePicture = [&](const char* name, QRgb colour) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(image.save(path));
+    return path;
+  };
+  const QStringList pictures = {"--set", "PictureNormal=" + writePicture("normal.png", qRgb(255, 0, 0)),
+                                "--set", "PictureHot=" + writePicture("hot.bmp", qRgb(0, 255, 0)),
+                                "--set", "PictureDown=" + writePicture("down.png", qRgb(0, 0, 255))};
+  // A stored layout's defaults lighten while Hot (255 and 0 stay) and darken
+  // while Down (255 becomes 217). No caption: the picture is centred.
+  const struct {
+    const char* state;
+    QRgb colour;
+  } cases[] = {{"normal", qRgb(255, 0, 0)}, {"hot", qRgb(0, 255, 0)}, {"down", qRgb(0, 0, 217)}};
+  for (const auto& c : cases) {
+    const QString out = dir.filePath(QStringLiteral("%1.png").arg(c.state));
+    const ToolRun run =
+        runTool(QStringList{"--size", "40x20", "--set", "ButtonStyle=2", "--set", "Caption=", "--state", c.state} +
+                pictures + QStringList{"--json", out});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["PictureRect"].toArray(), rect(16, 6, 24, 14));
+    const QImage image(out);
+    EXPECT_EQ(image.pixel(16, 6), c.colour) << c.state;
+    EXPECT_EQ(image.pixel(23, 13), c.colour) << c.state;
+  }
+}
+
+TEST(RenderTool, SheetDrawsEveryStyleInEveryLook) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  QTemporaryDir dir;
+  const QString out = dir.filePath(QStringLiteral("sheet.png"));
+  const ToolRun run = runTool({"--sheet", out});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QImage sheet(out);
+  // A label column of 132, eight 96 x 28 cells 8 apart, a header of 24 and
+  // fourteen rows (ButtonStyle 0 to 13).
+  ASSERT_EQ(sheet.size(), QSize(132 + 8 * 104 + 8, 24 + 14 * 36 + 8));
+  const auto cellPixel = [&](int row, int column, int x, int y) {
+    return sheet.pixel(132 + column * 104 + x, 24 + row * 36 + y);
+  };
+  EXPECT_EQ(cellPixel(2, 0, 10, 0), qRgb(0x00, 0x3C, 0x74));  // style 2 at rest: its outline
+  EXPECT_EQ(cellPixel(0, 2, 10, 0), qRgb(0, 0, 0));           // style 0 pressed: black frame
+  EXPECT_EQ(cellPixel(4, 1, 10, 0), qRgb(0x31, 0x6A, 0xC5));  // style 4 hot: palette 0 outline
+  EXPECT_EQ(cellPixel(4, 0, 10, 0), cellPixel(4, 0, 10, 10)); // style 4 at rest: no outline
+  EXPECT_EQ(cellPixel(5, 6, 10, 0), qRgb(0x00, 0x00, 0x80));  // style 5 checked: navy outline
+  EXPECT_EQ(cellPixel(13, 0, 10, 0), qRgb(0x00, 0x3C, 0x74)); // style 13 without visual styles
+
+  // With --themed one more row; other options do not go with --sheet.
+  ASSERT_EQ(runTool({"--sheet", out, "--themed"}).status, 0);
+  EXPECT_EQ(QImage(out).height(), 24 + 15 * 36 + 8);
+  const ToolRun mixed = runTool({"--sheet", out, "--set", "Caption=OK"});
+  EXPECT_EQ(mixed.status, 2);
+  EXPECT_TRUE(mixed.err.contains("--sheet")) << mixed.err.toStdString();
+}

@@ -1,7 +1,14 @@
 #include "platform/Picture.h"
+#include "platform/Geometry.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -32,4 +39,154 @@ TEST(Picture, UnreadableDataFailsWithAReason) {
   QTemporaryDir dir;
   EXPECT_FALSE(Picture::load(dir.filePath("missing.png"), &error));
   EXPECT_TRUE(error.contains("missing.png"));
+}
+
+namespace {
+
+// A 2 x 1 BMP of 32 bits per pixel with an alpha mask (version 4 header).
+QByteArray bmpWithAlpha() {
+  QByteArray bytes(122 + 8, '\0');
+  const auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, bytes.data() + at); };
+  const auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, bytes.data() + at); };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put32(2, quint32(bytes.size()));
+  put32(10, 122);
+  put32(14, 108);
+  put32(18, 2);
+  put32(22, 1);
+  put16(26, 1);
+  put16(28, 32);
+  put32(30, 3); // bit fields
+  put32(34, 8);
+  put32(54, 0x00FF0000);
+  put32(58, 0x0000FF00);
+  put32(62, 0x000000FF);
+  put32(66, 0xFF000000);
+  put32(122, 0x80102030);
+  put32(126, 0xFF405060);
+  return bytes;
+}
+
+// A 2 x 1 GIF: a red pixel and a pixel of the transparent index (blue).
+QByteArray gifWithTransparency() {
+  const unsigned char gif[] = {'G', 'I', 'F', '8',  '9',  'a',  2, 0, 1, 0,    0x80, 0, 0,    0xff, 0,
+                               0,   0,   0,   0xff, 0x21, 0xf9, 4, 1, 0, 0,    1,    0, 0x2c, 0,    0,
+                               0,   0,   2,   0,    1,    0,    0, 2, 2, 0x44, 0x0a, 0, 0x3b};
+  return QByteArray(reinterpret_cast<const char*>(gif), sizeof gif);
+}
+
+QByteArray encoded(const QImage& image, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(image.save(&buffer, format)) << format;
+  return bytes;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+  const QString path = dir.filePath(name);
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  return path;
+}
+
+QImage sample(QImage::Format format) {
+  QImage image(7, 5, format);
+  image.fill(qRgba(10, 200, 30, 128));
+  return image;
+}
+
+} // namespace
+
+TEST(PictureFile, KindFollowsTheContentAndSizeConvertsBackToPixels) {
+  QTemporaryDir dir;
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    int type;
+    bool alphaBitmap;
+    QSize size;
+  } cases[] = {
+      {"alpha.png", encoded(sample(QImage::Format_ARGB32), "PNG"), Picture::Bitmap, true, {7, 5}},
+      {"opaque.png", encoded(sample(QImage::Format_RGB32), "PNG"), Picture::Bitmap, false, {7, 5}},
+      {"opaque.bmp", encoded(sample(QImage::Format_RGB32), "BMP"), Picture::Bitmap, false, {7, 5}},
+      {"alpha.bmp", bmpWithAlpha(), Picture::Bitmap, true, {2, 1}},
+      {"icon.ico", encoded(sample(QImage::Format_ARGB32), "ICO"), Picture::Icon, false, {7, 5}},
+      {"icon-named.png", encoded(sample(QImage::Format_ARGB32), "ICO"), Picture::Icon, false, {7, 5}},
+      {"photo.jpg", encoded(sample(QImage::Format_RGB32), "JPEG"), Picture::Bitmap, false, {7, 5}},
+      {"transparent.gif", gifWithTransparency(), Picture::Bitmap, false, {2, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QString error;
+    const auto picture = Picture::load(writeFile(dir, c.name, c.bytes), &error);
+    ASSERT_TRUE(picture) << error.toStdString();
+    EXPECT_EQ(picture->Type, c.type);
+    EXPECT_EQ(picture->alphaBitmap, c.alphaBitmap);
+    EXPECT_EQ(picture->image.size(), c.size);
+    EXPECT_EQ(platform::himetricToPixels(picture->Width), c.size.width());
+    EXPECT_EQ(platform::himetricToPixels(picture->Height), c.size.height());
+  }
+  // Alpha survives where the kind keeps it, and a GIF's transparent index
+  // becomes its own colour in a 24-bit bitmap.
+  const auto bmp = Picture::load(dir.filePath("alpha.bmp"));
+  EXPECT_EQ(bmp->image.pixel(0, 0), 0x80102030u);
+  const auto gif = Picture::load(dir.filePath("transparent.gif"));
+  EXPECT_EQ(gif->image.pixel(1, 0), qRgb(0, 0, 255));
+}
+
+TEST(PictureFile, SizeInHimetricConvertsBackToEveryPixelSize) {
+  for (int pixels = 1; pixels <= 2048; ++pixels)
+    ASSERT_EQ(platform::himetricToPixels(platform::pixelsToHimetric(pixels)), pixels) << pixels;
+}
+
+TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
+  QTemporaryDir dir;
+  const QByteArray png = encoded(sample(QImage::Format_ARGB32), "PNG");
+  const QByteArray bmp = bmpWithAlpha();
+  const QByteArray jpeg = encoded(sample(QImage::Format_RGB32), "JPEG");
+  const QByteArray gif = gifWithTransparency();
+  const QByteArray ico = encoded(sample(QImage::Format_ARGB32), "ICO");
+  const QByteArray xpm = encoded(sample(QImage::Format_RGB32), "XPM");
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.png"));
+  const struct {
+    const char* name;
+    QByteArray bytes; // written unless the name is "missing.png" or the folder
+    const char* reason;
+  } cases[] = {
+      {"missing.png", {}, "does not exist"},
+      {"folder.png", {}, "folder"},
+      {"empty.png", QByteArray(), "empty"},
+      {"text.png", "just some words", "not a picture"},
+      {"picture.xpm", xpm, "XPM"},
+      {"head.png", png.left(8), "truncated"},
+      {"half.png", png.left(png.size() / 2), "truncated"},
+      {"no-end.png", png.left(png.size() - 1), "truncated"},
+      {"header.bmp", bmp.left(40), "truncated"},
+      {"half.bmp", bmp.left(126), "truncated"},
+      {"last-byte.bmp", bmp.left(bmp.size() - 1), "truncated"},
+      {"half.jpg", jpeg.left(jpeg.size() / 2), "truncated"},
+      {"no-end.jpg", jpeg.left(jpeg.size() - 2), "truncated"},
+      {"half.gif", gif.left(gif.size() - 3), "truncated"},
+      {"directory.ico", ico.left(12), "truncated"},
+      {"half.ico", ico.left(ico.size() / 2), "truncated"},
+      {"damaged.png", png.left(33) + QByteArray(png.size() - 33, 'x'), "truncated"},
+      {"large.png", encoded(QImage(600, 600, QImage::Format_RGB32), "PNG"), "too large (600 x 600 pixels)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString name = QString::fromLatin1(c.name);
+    const int limit = QImageReader::allocationLimit();
+    if (name == "large.png")
+      QImageReader::setAllocationLimit(1); // megabytes
+    const auto restoreLimit = qScopeGuard([limit] { QImageReader::setAllocationLimit(limit); });
+    const QString path =
+        name == "missing.png" || name == "folder.png" ? dir.filePath(name) : writeFile(dir, name, c.bytes);
+    QString error;
+    EXPECT_FALSE(Picture::load(path, &error));
+    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << error.toStdString();
+  }
 }

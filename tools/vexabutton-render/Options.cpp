@@ -56,6 +56,23 @@ Kind kindOf(const QString& key) {
   return kinds.value(key.toLower(), Kind::Text);
 }
 
+// A picture key (PictureNormal, PictureHot, PictureDown, MouseIcon) set to a
+// file, loaded as the control shows it: PNG or BMP as a bitmap (32 bits with
+// an alpha channel), ICO as an icon, JPEG or GIF as a 24-bit bitmap. An empty
+// value is no picture; a file that cannot be read is an error naming it.
+std::optional<Setting> pictureSetting(const QString& argument, const QString& key, const QString& path,
+                                      QString* error) {
+  if (path.isEmpty())
+    return Setting{key, QVariant::fromValue(platform::PicturePtr())};
+  QString why;
+  const platform::PicturePtr picture = platform::Picture::load(path, &why);
+  if (!picture) {
+    *error = QStringLiteral("--set \"%1\": %2").arg(argument, why);
+    return std::nullopt;
+  }
+  return Setting{key, QVariant::fromValue(picture)};
+}
+
 std::optional<Setting> parseSetting(const QString& argument, QString* error) {
   const qsizetype equals = argument.indexOf(QLatin1Char('='));
   if (equals <= 0) {
@@ -112,17 +129,8 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
     }
     return Setting{key, QVariant::fromValue(platform::SharedFontPtr(font))};
   }
-  case Kind::Picture: {
-    if (text.isEmpty())
-      return Setting{key, QVariant::fromValue(platform::PicturePtr())};
-    QString why;
-    auto picture = platform::Picture::load(text, &why);
-    if (!picture) {
-      *error = QStringLiteral("--set \"%1\": %2").arg(argument, why);
-      return std::nullopt;
-    }
-    return Setting{key, QVariant::fromValue(picture)};
-  }
+  case Kind::Picture:
+    return pictureSetting(argument, key, text, error);
   }
   return std::nullopt;
 }
@@ -131,18 +139,21 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
 
 QString usage() {
   return QStringLiteral("usage: vexabutton-render [options] OUT.png\n"
+                        "       vexabutton-render --sheet OUT.png [--themed]\n"
                         "  --size WxH            surface size in pixels (default 121x33)\n"
                         "  --set Key=Value       a stored property by its key (repeatable); colours as\n"
                         "                        0xBBGGRR, &HBBGGRR& or decimal, Booleans true/false, Font as\n"
                         "                        \"Face,points,weight,charset[,italic][,underline][,strikethrough]\",\n"
-                        "                        pictures as a PNG, BMP or ICO file\n"
+                        "                        pictures as a PNG, BMP, ICO, JPEG or GIF file (empty: none)\n"
                         "  --new                 start from a new instance instead of an empty stored layout\n"
                         "  --state S             normal, hot or down\n"
                         "  --focus --default     the control has the focus / is the default button\n"
                         "  --inactive            the window holding the control is not active\n"
                         "  --mouse-inside --mouse-pressed\n"
                         "  --themed              visual styles active\n"
-                        "  --json                print sizes, state, layout rectangles and region as JSON\n");
+                        "  --json                print sizes, state, layout rectangles and region as JSON\n"
+                        "  --sheet FILE          write a contact sheet of every style in every look to FILE\n"
+                        "                        (with --themed, ButtonStyle 13 once more with visual styles)\n");
 }
 
 std::optional<qint64> parseNumber(const QString& text, bool allowHex) {
@@ -226,6 +237,10 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
         *error = QStringLiteral("--state \"%1\": expected normal, hot or down").arg(value);
         return std::nullopt;
       }
+    } else if (is(argument, "--sheet")) {
+      if (!valueOf(i, QStringLiteral("--sheet"), &value))
+        return std::nullopt;
+      options.sheet = value;
     } else if (argument == QLatin1String("--new")) {
       options.newInstance = true;
     } else if (argument == QLatin1String("--focus")) {
@@ -252,6 +267,19 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
       options.output = argument;
       sawOutput = true;
     }
+  }
+  if (!options.sheet.isEmpty()) {
+    // The sheet draws its own buttons: nothing but --themed goes with it.
+    const Options plain;
+    const bool others = sawOutput || !options.settings.empty() || options.newInstance || options.json ||
+                        options.width != plain.width || options.height != plain.height ||
+                        options.state != plain.state || options.hasFocus || options.isDefault ||
+                        !options.parentActive || options.mouseInside || options.mousePressed;
+    if (others) {
+      *error = QStringLiteral("--sheet \"%1\": only --themed may go with it").arg(options.sheet);
+      return std::nullopt;
+    }
+    return options;
   }
   if (!sawOutput || options.output.isEmpty()) {
     *error = QStringLiteral("no output file given");
