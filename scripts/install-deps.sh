@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev googletest libbenchmark-dev
   fonts-crosextra-carlito fonts-wine
   xvfb xauth clang-format
+  qt6-base-private-dev at-spi2-core python3-pyatspi dbus-daemon
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "platform/PropertyBag.h"
 #include "platform/Surface.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QWidget>
 
@@ -16,6 +17,7 @@ class TooltipWindow;
 }
 class QMenu;
 class QAction;
+class vexabuttonAccessible;
 
 // The owner-drawn button control. It owns one ButtonRecord and one drawing
 // Surface; Redraw renders into the surface synchronously and the paint event
@@ -24,7 +26,8 @@ class QAction;
 // Source files: vexabutton.cpp (widget core, Qt event mapping, Redraw),
 // Properties.cpp (getters and setters), Persistence.cpp (new instance,
 // load and save passes), Input.cpp (the input state machine),
-// Lifecycle.cpp (creation, show, hide, resize, destruction).
+// Lifecycle.cpp (creation, show, hide, resize, destruction); services/
+// Accessible.cpp tells assistive technology what the button is and does.
 class vexabutton : public QWidget, public platform::HostedControl {
   Q_OBJECT
   Q_PROPERTY(qint32 ButtonStyle READ ButtonStyle WRITE setButtonStyle)
@@ -253,6 +256,8 @@ protected:
   bool event(QEvent* event) override;
 
 private:
+  friend class vexabuttonAccessible;
+
   // Handlers of the input state machine (Input.cpp): the Qt events above
   // turned into the button's own terms.
   void handleMouseDown(qint16 button, qint16 shift, float x, float y);
@@ -276,6 +281,10 @@ private:
   // Tooltip and popup-menu services (services/Tooltip.cpp, services/PopupMenu.cpp).
   void ShowToolTip();
   void ShowPopupMenu();
+  // Accessibility (services/Accessible.cpp): the click an assistive
+  // technology asks for, and the announcement of what changed.
+  void clickForAssistiveTechnology();
+  void announceAccessibleChanges();
 
   void propertyChanged(const QString& name);
   void mFont_FontChanged(const QString& propertyName);
@@ -306,4 +315,8 @@ private:
   bool inResizeStep_ = false;
   QSize steppedSize_;               // the size the last resize step laid out and drew
   bool subclassingStarted_ = false; // a load with UserMode True installed the routers
+  // What assistive technology was last told.
+  QString announcedCaption_;
+  QString announcedToolTip_;
+  QAccessible::State announcedState_;
 };
