@@ -16,13 +16,6 @@
 
 namespace {
 
-QColor toQColor(qint32 oleColour) {
-  const platform::Colour rgb = vexa::TranslateColor(oleColour);
-  if (rgb == -1)
-    return QColor();
-  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
 // The RGB value (0x00BBGGRR) of `colour`, or nothing for an invalid colour
 // and for the colour `current` already shows (so a system-colour reference
 // written back unchanged stays a reference).
@@ -62,6 +55,13 @@ platform::PicturePtr toPicture(const QPixmap& pixmap, const platform::PicturePtr
 }
 
 } // namespace
+
+QColor vexabutton::toColor(qint32 oleColour) {
+  const platform::Colour rgb = vexa::TranslateColor(oleColour);
+  if (rgb == -1)
+    return QColor();
+  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
 
 void vexabutton::setButtonStyleProperty(Style value) { setButtonStyle(qint32(value)); }
 
@@ -104,11 +104,11 @@ void vexabutton::setFontProperty(const QFont& font) {
 
 // ---- Colours -------------------------------------------------------------------
 
-QColor vexabutton::backColorProperty() const { return toQColor(rec_.BackColor); }
-QColor vexabutton::foreColorProperty() const { return toQColor(rec_.ForeColor); }
-QColor vexabutton::foreColorHoverProperty() const { return toQColor(rec_.ForeColorHover); }
-QColor vexabutton::maskColorProperty() const { return toQColor(rec_.MaskColor); }
-QColor vexabutton::tooltipBackColorProperty() const { return toQColor(rec_.TooltipBackColor); }
+QColor vexabutton::backColorProperty() const { return toColor(rec_.BackColor); }
+QColor vexabutton::foreColorProperty() const { return toColor(rec_.ForeColor); }
+QColor vexabutton::foreColorHoverProperty() const { return toColor(rec_.ForeColorHover); }
+QColor vexabutton::maskColorProperty() const { return toColor(rec_.MaskColor); }
+QColor vexabutton::tooltipBackColorProperty() const { return toColor(rec_.TooltipBackColor); }
 
 // Stored as given: ColorScheme stays what it is.
 void vexabutton::setBackColorProperty(const QColor& colour) {

@@ -159,6 +159,9 @@ public:
   // the character set and fractional sizes stay. A picture written with the
   // pixels of the current one keeps the current picture object (and its
   // type); other pixmaps become bitmaps. A null pixmap is no picture.
+  // The colour a stored colour shows (a system colour as it is now);
+  // invalid when it cannot be translated.
+  static QColor toColor(qint32 oleColour);
   Style buttonStyleProperty() const { return Style(rec_.ButtonStyle); }
   void setButtonStyleProperty(Style value);
   Scheme colorSchemeProperty() const { return Scheme(rec_.ColorScheme); }
