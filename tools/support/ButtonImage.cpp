@@ -33,6 +33,8 @@ QImage buttonIcon(int size, const QString& caption) {
   vexabutton button;
   button.InitProperties();
   button.setButtonStyle(qint32(vexabutton::Style::RoundedGradient));
+  button.setBackColor(0xD08A3C); // a clear blue
+  button.setForeColor(0xFFFFFF);
   QFont font(QStringLiteral("Tahoma"));
   font.setPointSizeF(qMax(1.0, height * 0.3));
   font.setBold(true);
