@@ -150,6 +150,7 @@ QWidget* StudioWindow::buildBrowser() {
   });
   layout->addWidget(table_, 1);
   layout->addWidget(help_);
+  table_->setCurrentCell(0, 0);
   box->setMinimumWidth(400);
   return box;
 }
@@ -320,8 +321,10 @@ QWidget* StudioWindow::buildPreviews() {
     picture->setMinimumSize(60, 40);
     auto* title = new QLabel(tr(look.title));
     title->setAlignment(Qt::AlignCenter);
-    grid->addWidget(picture, 0, column);
-    grid->addWidget(title, 1, column);
+    // Three looks to a row, each with its title under it.
+    const int row = 2 * (column / 3);
+    grid->addWidget(picture, row, column % 3);
+    grid->addWidget(title, row + 1, column % 3);
     previews_ << picture;
     ++column;
   }
@@ -338,7 +341,7 @@ QWidget* StudioWindow::buildPreviews() {
   sizeRow->addWidget(new QLabel(tr("Height")));
   sizeRow->addWidget(height);
   sizeRow->addStretch(1);
-  grid->addLayout(sizeRow, 2, 0, 1, column);
+  grid->addLayout(sizeRow, 4, 0, 1, 3);
   const auto showSize = [this, width, height] {
     const QSignalBlocker a(width), b(height);
     width->setValue(document_.button().width());
@@ -360,6 +363,7 @@ void StudioWindow::refreshPreviews() {
     record.ParentActive = true;
     Looks[i].apply(record);
     previews_[i]->setPixmap(QPixmap::fromImage(toolsupport::renderButton(record, button.width(), button.height())));
+    previews_[i]->setMinimumSize(button.size() + QSize(8, 8));
   }
 }
 
