@@ -312,6 +312,10 @@ public:
   // ---- Lifecycle -----------------------------------------------------------
   // A newly placed instance (no stored properties).
   void InitProperties();
+  // A newly placed instance as a running window has it: InitProperties, then
+  // the load pass over what it saves, which (with a host in run mode)
+  // installs the hover tracking a control made in code needs.
+  void loadNewInstance();
   // Loads from a stored bag. On a value of the wrong type fails with an error
   // that names the key and what was expected, leaving the record untouched.
   // Keys the control does not know are ignored (see unknownKeys). The font

@@ -200,6 +200,7 @@ TEST(DesignerPlugin, AFormOfConfiguredButtonsLoadsBackThroughQUiLoaderWithEveryP
     ASSERT_NE(copy, nullptr) << qPrintable(original->objectName());
     expectSameProperties(*original, *copy, original->objectName());
     EXPECT_TRUE(copy->record().UserMode) << "a loaded form runs";
+    EXPECT_TRUE(copy->record().TrackUser32) << "with hover tracking";
   }
 }
 

@@ -79,10 +79,11 @@ QWidget* VexaButtonPlugin::createWidget(QWidget* parent) {
     auto* host = new DesignHost(QStringLiteral("vexabutton%1").arg(created_));
     button = new vexabutton(parent, host);
     host->setParent(button);
+    button->InitProperties();
   } else {
     button = new vexabutton(parent);
+    button->loadNewInstance();
   }
-  button->InitProperties();
   return button;
 }
 

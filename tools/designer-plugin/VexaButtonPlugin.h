@@ -27,8 +27,9 @@ public:
   QString includeFile() const override;
   QIcon icon() const override;
   bool isContainer() const override { return false; }
-  // A new instance (InitProperties) with its caption "vexabutton" followed
-  // by a running number, as a designer names the controls it places.
+  // In Designer a new instance (InitProperties) with its caption
+  // "vexabutton" followed by a running number, as a designer names the
+  // controls it places; in a program a new instance loaded into its window.
   QWidget* createWidget(QWidget* parent) override;
   bool isInitialized() const override { return initialized_; }
   void initialize(QDesignerFormEditorInterface* core) override;
