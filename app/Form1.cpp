@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 
-#include "app/Artwork.h"
+#include "app/BuiltArtwork.h"
 #include "platform/Geometry.h"
 
 #include <memory>
@@ -123,8 +123,8 @@ Form1::Form1(QWidget* parent) : platform::Form(parent) {
   setStartUpPosition(2);
   setClientSizeTwips(clientWidth, clientHeight);
   setBackColor(backColour);
-  setPicture(artwork::banner());
-  setIcon(artwork::windowIcon());
+  setPicture(builtartwork::banner());
+  setIcon(builtartwork::windowIcon());
 
   // The portrait comes first: it is the first stop of the tab order and has
   // the focus when the window opens.
@@ -133,7 +133,7 @@ Form1::Form1(QWidget* parent) : platform::Form(parent) {
   registerControl(tesmir, QStringLiteral("tesmir"));
   tesmir->move(0, 4930, 2310, 3000);
   tesmir->setAutoSize(true);
-  tesmir->setPicture(artwork::tesmirPortrait());
+  tesmir->setPicture(builtartwork::tesmirPortrait());
   tesmir->setToolTipText(QStringLiteral(":-P"));
 
   // Clues and their heading

@@ -23,7 +23,9 @@ Form2::Form2(Form1* main) : main_(main) {
   registerControl(Picture1, QStringLiteral("Picture1"));
   Picture1->TwipsGeometry::move(0, 3840, 3600, 3750);
   Picture1->setAutoSize(true);
-  Picture1->setPicture(infoartwork::vokrantPortrait());
+  // Drawn once, when the window first opens; later openings show the same picture.
+  static const QImage picture = infoartwork::vokrantPortrait();
+  Picture1->setPicture(picture);
 
   Label1 = addLabel(this, QStringLiteral("Label1"), 120, 120, 5865, 435, calibri(18, 700), infotexts::vokrantHeading(),
                     true);

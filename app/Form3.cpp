@@ -19,7 +19,9 @@ Form3::Form3(Form1* main) : main_(main) {
   registerControl(Picture1, QStringLiteral("Picture1"));
   Picture1->TwipsGeometry::move(0, 1560, 2940, 5250);
   Picture1->setAutoSize(true);
-  Picture1->setPicture(infoartwork::authorSnapshot());
+  // Drawn once, when the window first opens; later openings show the same picture.
+  static const QImage picture = infoartwork::authorSnapshot();
+  Picture1->setPicture(picture);
   Picture1->setToolTipText(infotexts::authorPictureTip());
   Picture1->setFocus();
 

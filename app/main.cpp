@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "platform/FirstPaint.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
@@ -13,6 +14,10 @@ int main(int argc, char** argv) {
   platform::registerProgramFonts();
   auto* form = new Form1;
   QObject::connect(form, &platform::Form::unloaded, &app, &QApplication::quit);
+  // For the start-up benchmark (bench/startup) only: quit as soon as the
+  // window has been shown and painted once.
+  if (app.arguments().contains(QStringLiteral("--quit-after-first-paint")))
+    platform::quitAfterFirstPaint(form);
   form->Show();
   return app.exec();
 }

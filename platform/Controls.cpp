@@ -279,7 +279,15 @@ void ComboBox::AddItem(const QString& item) {
 
 QString ComboBox::Text() const { return currentIndex() < 0 ? QString() : currentText(); }
 
-void ComboBox::setFont(const SharedFont& font) { QWidget::setFont(font.toQFont()); }
+// A list that already shows the font (the one its frame passes on, say) keeps
+// it: a font change makes the drop-down build its popup list at once, which
+// otherwise waits until the list first opens.
+void ComboBox::setFont(const SharedFont& font) {
+  const QFont wanted = font.toQFont();
+  if (QWidget::font() == wanted)
+    return;
+  QWidget::setFont(wanted);
+}
 
 // ---- TimerControl ----------------------------------------------------------------
 

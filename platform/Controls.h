@@ -114,7 +114,8 @@ private:
 // A selection-only drop-down list (Style 2). With Sorted, AddItem places each
 // entry at its alphabetical position (letter case ignored, after equal
 // entries); otherwise at the end. Adding entries never selects one: a list
-// without a selection has ListIndex -1 and an empty Text.
+// without a selection has ListIndex -1 and an empty Text. setFont with the
+// font the list already shows (its container's) leaves it as it is.
 class ComboBox : public QComboBox, public TwipsGeometry {
   Q_OBJECT
 public:

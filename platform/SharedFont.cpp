@@ -31,7 +31,10 @@ VEXA_FONT_SETTER(setStrikethrough, strikethrough_, bool, "Strikethrough")
 void SharedFont::setBold(bool bold) { setWeight(bold ? 700 : 400); }
 
 QFont SharedFont::toQFont() const {
-  QFont font(name_);
+  // A face the program maps to another (Calibri to Carlito) is asked for by
+  // its substitute's name, so the font database does not first search for
+  // the missing face.
+  QFont font(QFont::substitute(name_));
   font.setPixelSize(qMax(1, roundHalfEven(size_ * 96.0 / 72.0)));
   // Weight 0 is "don't care", drawn regular.
   font.setWeight(QFont::Weight(weight_ == 0 ? 400 : qBound(1, weight_, 1000)));

@@ -53,6 +53,9 @@ struct Surface::TextCache {
     // top-left corner in the box is coverageOrigin.
     QImage coverage;
     QPoint coverageOrigin;
+    // Per coverage row, the columns [first, last) that hold any ink, so a
+    // draw blends only those.
+    std::vector<std::pair<int, int>> inkSpans;
   };
 
   // Layout boxes up to this many pixels are rasterised whole and kept.
@@ -182,6 +185,16 @@ struct Surface::TextCache {
     }
     entry.coverage = canvas.convertToFormat(QImage::Format_Alpha8);
     entry.coverageOrigin = area.topLeft();
+    entry.inkSpans.assign(entry.coverage.height(), {0, 0});
+    for (int y = 0; y < entry.coverage.height(); ++y) {
+      const uchar* alpha = entry.coverage.constScanLine(y);
+      int first = 0, last = entry.coverage.width();
+      while (first < last && alpha[first] == 0)
+        ++first;
+      while (last > first && alpha[last - 1] == 0)
+        --last;
+      entry.inkSpans[y] = {first, last};
+    }
     return entry.coverage;
   }
 };
@@ -273,6 +286,30 @@ void Surface::frameRect(const Rect& rect, Colour rgb) {
   fillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, rgb);
 }
 
+void Surface::drawEdge(const Rect& rect, unsigned rings) {
+  Rect ring = rect;
+  const auto drawRing = [&](int lightIndex, int darkIndex) {
+    const Colour light = SystemColors::get(lightIndex);
+    const Colour dark = SystemColors::get(darkIndex);
+    if (!ring.isEmpty()) {
+      fillRect({ring.left, ring.top, ring.right, ring.top + 1}, light);
+      fillRect({ring.left, ring.top, ring.left + 1, ring.bottom}, light);
+      fillRect({ring.left, ring.bottom - 1, ring.right, ring.bottom}, dark);
+      fillRect({ring.right - 1, ring.top, ring.right, ring.bottom}, dark);
+    }
+    ring = {ring.left + 1, ring.top + 1, ring.right - 1, ring.bottom - 1};
+  };
+  using namespace SystemColors;
+  if (rings & RaisedOuter)
+    drawRing(Light3D, DarkShadow3D);
+  else if (rings & SunkenOuter)
+    drawRing(ButtonShadow, ButtonHighlight);
+  if (rings & RaisedInner)
+    drawRing(ButtonHighlight, ButtonShadow);
+  else if (rings & SunkenInner)
+    drawRing(DarkShadow3D, Light3D);
+}
+
 void Surface::fillRect(const Rect& rect, Colour rgb) {
   const Rect area = clipped(rect, width(), height());
   if (area.isEmpty())
@@ -284,10 +321,14 @@ void Surface::fillRect(const Rect& rect, Colour rgb) {
     std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + area.left, area.width(), pixel);
 }
 
-void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32* pixels) {
+Rect Surface::bufferArea(const quint32* pixels, int x, int y, int width, int height) const {
   if (!pixels || width <= 0 || height <= 0)
-    return;
-  const Rect area = clipped({x, y, x + width, y + height}, this->width(), this->height());
+    return {};
+  return clipped({x, y, x + width, y + height}, this->width(), this->height());
+}
+
+void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32* pixels) {
+  const Rect area = bufferArea(pixels, x, y, width, height);
   if (area.isEmpty())
     return;
   const qsizetype stride = image_.bytesPerLine();
@@ -307,6 +348,31 @@ void Surface::writePixels(int x, int y, const PixelBuffer& buffer) {
     blitBottomUp32(x, y, buffer.width(), buffer.height(), buffer.words());
   else
     buffer.writeTo(image_, x, y);
+}
+
+void Surface::fillRows(int x, int y, int width, int height, const quint32* rowPixels) {
+  const Rect area = bufferArea(rowPixels, x, y, width, height);
+  if (area.isEmpty())
+    return;
+  const qsizetype stride = image_.bytesPerLine();
+  uchar* bits = image_.bits();
+  for (int row = area.top; row < area.bottom; ++row)
+    std::fill_n(reinterpret_cast<QRgb*>(bits + row * stride) + area.left, area.width(),
+                rowPixels[row - y] | 0xFF000000u);
+}
+
+void Surface::repeatRow(int x, int y, int width, int height, const quint32* pixels) {
+  const Rect area = bufferArea(pixels, x, y, width, height);
+  if (area.isEmpty())
+    return;
+  const qsizetype stride = image_.bytesPerLine();
+  uchar* bits = image_.bits();
+  const quint32* source = pixels + (area.left - x);
+  for (int row = area.top; row < area.bottom; ++row) {
+    QRgb* target = reinterpret_cast<QRgb*>(bits + row * stride) + area.left;
+    for (int i = 0; i < area.width(); ++i)
+      target[i] = source[i] | 0xFF000000u;
+  }
 }
 
 void Surface::blitRow(int x, int y, int count, const quint32* pixels) {
@@ -363,9 +429,13 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
   const qsizetype stride = image_.bytesPerLine();
   uchar* bits = image_.bits();
   for (int y = area.top; y < area.bottom; ++y) {
-    const uchar* alpha = coverage.constScanLine(y - originY) + (area.left - originX);
-    QRgb* target = reinterpret_cast<QRgb*>(bits + y * stride) + area.left;
-    for (int i = 0; i < area.width(); ++i) {
+    // Only the inked columns of the row, within the area.
+    const auto [first, last] = entry.inkSpans[y - originY];
+    const int from = std::max(area.left, originX + first);
+    const int to = std::min(area.right, originX + last);
+    const uchar* alpha = coverage.constScanLine(y - originY) + (from - originX);
+    QRgb* target = reinterpret_cast<QRgb*>(bits + y * stride) + from;
+    for (int i = 0; i < to - from; ++i) {
       const quint32 a = alpha[i];
       if (a == 0)
         continue;

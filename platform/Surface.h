@@ -75,6 +75,11 @@ public:
   // clipped to the surface (the fourth byte of 32-bit pixels is ignored).
   void readPixels(int x, int y, PixelBuffer& buffer) const { buffer.readFrom(image_, x, y); }
   void writePixels(int x, int y, const PixelBuffer& buffer);
+  // Fills row r of the width x height rectangle at (x, y) with rowPixels[r]
+  // (such a pixel): the blit of a buffer whose rows are each one colour.
+  void fillRows(int x, int y, int width, int height, const quint32* rowPixels);
+  // Copies the same row of `width` such pixels to each of `height` rows from (x, y).
+  void repeatRow(int x, int y, int width, int height, const quint32* pixels);
 
   // Text in the selected font and text colour, transparent background.
   void setFont(const QFont& font);
@@ -88,6 +93,21 @@ public:
 
   // The dotted focus rectangle, drawn by inverting pixels.
   void drawFocusRect(const Rect& rect);
+
+  // 3-D edge rings in the current system colours. Each ring draws its top
+  // row and left column in its light colour, then its bottom row and right
+  // column in its dark colour (the dark colour wins at the top-right and
+  // bottom-left corners). The outer ring is the outermost pixel ring of the
+  // rectangle; an inner ring without an outer one takes that place too.
+  //   | ring         | light (top, left)      | dark (bottom, right)   |
+  //   | RaisedOuter  | 3-D light (22)         | 3-D dark shadow (21)   |
+  //   | SunkenOuter  | shadow (16)            | highlight (20)         |
+  //   | RaisedInner  | highlight (20)         | shadow (16)            |
+  //   | SunkenInner  | 3-D dark shadow (21)   | 3-D light (22)         |
+  enum EdgeRing : unsigned { RaisedOuter = 0x1, SunkenOuter = 0x2, RaisedInner = 0x4, SunkenInner = 0x8 };
+  static constexpr unsigned EdgeRaised = RaisedOuter | RaisedInner;
+  static constexpr unsigned EdgeSunken = SunkenOuter | SunkenInner;
+  void drawEdge(const Rect& rect, unsigned rings);
 
   // The window region the surface's window should take. Renderers set it;
   // the widget applies it as its mask. Empty until first set.
@@ -106,6 +126,10 @@ public:
   QImage& image() { return image_; }
 
 private:
+  // The part of the surface a width x height buffer at (x, y) covers; empty
+  // without a buffer.
+  Rect bufferArea(const quint32* pixels, int x, int y, int width, int height) const;
+
   QImage image_;
   QFont font_;
   Colour background_;

@@ -88,6 +88,10 @@ struct ButtonRecord {
   platform::Rect ClientRect;
   platform::Rect CaptionRect;
   platform::Rect PictureRect;
+  // The picture's place as the layout last computed it, before a pressed
+  // paint's offset: PictureAlign values the layout does not name keep it.
+  qint32 PicturePlacedLeft = 0;
+  qint32 PicturePlacedTop = 0;
   platform::Rect SymbolRect;
   qint32 PictureWidth = 0;
   qint32 PictureHeight = 0;

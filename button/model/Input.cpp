@@ -578,7 +578,12 @@ void vexabutton::handleAccessKeyPress(qint16 keyAscii) {
   emit Click();
 }
 
-void vexabutton::handleGotFocus() { rec_.HasFocus = true; } // shown at the next repaint
+// The focus shows at once: a host repaint only copies the surface, and some
+// styles mark nothing but the focus.
+void vexabutton::handleGotFocus() {
+  rec_.HasFocus = true;
+  Redraw();
+}
 
 void vexabutton::handleLostFocus() {
   rec_.HasFocus = false;

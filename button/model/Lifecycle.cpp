@@ -84,8 +84,13 @@ void vexabutton::hideEvent(QHideEvent* event) {
 
 // ---- Resize --------------------------------------------------------------------
 
+// A control sized while hidden gets that resize from Qt once more when it is
+// first shown; the size was laid out and drawn already (the load step runs
+// the resize step), so only a size the step has not seen runs it.
 void vexabutton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  if (event->size() == steppedSize_)
+    return;
   resizeStep();
 }
 
@@ -107,6 +112,7 @@ void vexabutton::resizeStep() {
   applyWindowRegionStep();
   // 3.
   Redraw();
+  steppedSize_ = size();
 }
 
 void vexabutton::applyWindowRegionStep() {

@@ -455,5 +455,6 @@ private:
   qint32 popupAlign_ = 0;
   qint32 popupFlags_ = 0;
   bool inResizeStep_ = false;
+  QSize steppedSize_;               // the size the last resize step laid out and drew
   bool subclassingStarted_ = false; // a load with UserMode True installed the routers
 };

@@ -3,6 +3,7 @@
 #include "platform/SystemColors.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace vexa {
@@ -78,7 +79,12 @@ void GradientFill(platform::Surface& surface, int x, int y, int width, int heigh
   const int n = direction == 0 ? width - 1 : direction == 1 ? height - 1 : width + height - 2;
   const int r1 = colour1 & 0xFF, g1 = (colour1 >> 8) & 0xFF, b1 = (colour1 >> 16) & 0xFF;
   const int r2 = colour2 & 0xFF, g2 = (colour2 >> 8) & 0xFF, b2 = (colour2 >> 16) & 0xFF;
-  std::unique_ptr<quint32[]> ramp(new quint32[n + 1]);
+  // Button-sized ramps stay on the stack.
+  std::array<quint32, 1024> small;
+  std::unique_ptr<quint32[]> large;
+  if (n + 1 > int(small.size()))
+    large.reset(new quint32[n + 1]);
+  quint32* const ramp = large ? large.get() : small.data();
   const auto entry = [](int red, int green, int blue) { return quint32(blue | (green << 8) | (red << 16)); };
   if (n == 0) {
     ramp[0] = entry(r1 / 2 + r2 / 2, g1 / 2 + g2 / 2, b1 / 2 + b2 / 2);
@@ -87,25 +93,24 @@ void GradientFill(platform::Surface& surface, int x, int y, int width, int heigh
       ramp[i] = entry(r1 + i * (r2 - r1) / n, g1 + i * (g2 - g1) / n, b1 + i * (b2 - b1) / n);
   }
 
-  // Each row of the rectangle is a run of ramp entries, copied to the surface
-  // (clipped there): the same pixels as a full bottom-up buffer blitted to
-  // (x, y), without building that buffer first.
+  // Each row of the rectangle is one ramp entry (vertical) or a run of ramp
+  // entries, copied to the surface (clipped there): the same pixels as a full
+  // bottom-up buffer blitted to (x, y), without building that buffer first.
+  if (direction == 1) { // vertical: colour1 on the top row
+    surface.fillRows(x, y, width, height, ramp);
+    return;
+  }
+  if (direction == 0) { // horizontal: colour1 at the left edge
+    surface.repeatRow(x, y, width, height, ramp);
+    return;
+  }
   for (int py = 0; py < height; ++py) {
     switch (direction) {
-    case 0: // horizontal: colour1 at the left edge
-      surface.blitRow(x, y + py, width, ramp.get());
-      break;
-    case 1: { // vertical: colour1 on the top row
-      const quint32 pixel = ramp[py];
-      surface.fillRect({x, y + py, x + width, y + py + 1},
-                       Colour(((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16)));
-      break;
-    }
     case 2: // diagonal: colour1 at the top-left corner
-      surface.blitRow(x, y + py, width, ramp.get() + py);
+      surface.blitRow(x, y + py, width, ramp + py);
       break;
     default: // diagonal: colour1 at the bottom-left corner
-      surface.blitRow(x, y + py, width, ramp.get() + (height - 1 - py));
+      surface.blitRow(x, y + py, width, ramp + (height - 1 - py));
       break;
     }
   }

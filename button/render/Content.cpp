@@ -196,9 +196,10 @@ void LayoutPicture(ButtonRecord& rec, Surface&) {
   const int pw = rec.PictureWidth;
   const int ph = rec.PictureHeight;
   const Rect& c = rec.CaptionRect;
-  // Placements PictureAlign does not name keep the previous position.
-  int left = rec.PictureRect.left;
-  int top = rec.PictureRect.top;
+  // Placements PictureAlign does not name keep the previous position (as
+  // laid out, without the offset of a pressed paint).
+  int left = rec.PicturePlacedLeft;
+  int top = rec.PicturePlacedTop;
 
   if (!captionIsBlank(rec.Caption) && rec.PictureAlign != 4) {
     const int middle = (H - ph) / 2;
@@ -248,6 +249,8 @@ void LayoutPicture(ButtonRecord& rec, Surface&) {
     if (hasDropDown(rec))
       left -= 8;
   }
+  rec.PicturePlacedLeft = left;
+  rec.PicturePlacedTop = top;
   rec.PictureRect = {left, top, left + pw, top + ph};
 }
 

@@ -1,6 +1,7 @@
 #include "button/render/Redraw.h"
 
 #include "button/render/Styles.h"
+#include "platform/SystemColors.h"
 
 #include <array>
 
@@ -17,28 +18,31 @@ void DrawSystemStyle(ButtonRecord& rec, platform::Surface& surface, qint32 state
     DrawRoundedGradient(rec, surface, state);
 }
 
-// Renderers by ButtonStyle. A null entry (styles not built yet, and values
-// outside 0..13) draws nothing beyond the cleared surface.
+// Renderers by ButtonStyle. Values outside 0..13 draw nothing beyond the
+// cleared surface.
 constexpr std::array<StyleRenderer, 14> Renderers = {
-    nullptr,             // 0 Classic
-    nullptr,             // 1 ClassicThin
+    DrawClassic,         // 0 Classic
+    DrawClassic,         // 1 ClassicThin
     DrawRoundedGradient, // 2 RoundedGradient
-    nullptr,             // 3 BlueGlass
-    nullptr,             // 4 Toolbar
-    nullptr,             // 5 WarmHighlight
-    nullptr,             // 6 Silver
-    nullptr,             // 7 SoftBlue
-    nullptr,             // 8 Gel
-    nullptr,             // 9 WhiteGloss
-    nullptr,             // 10 Shaded
-    nullptr,             // 11 FlatClassic
-    nullptr,             // 12 FlatThin
+    DrawBlueGlass,       // 3 BlueGlass
+    DrawToolbar,         // 4 Toolbar
+    DrawWarmHighlight,   // 5 WarmHighlight
+    DrawSilver,          // 6 Silver
+    DrawSoftBlue,        // 7 SoftBlue
+    DrawGel,             // 8 Gel
+    DrawWhiteGloss,      // 9 WhiteGloss
+    DrawShaded,          // 10 Shaded
+    DrawClassic,         // 11 FlatClassic
+    DrawClassic,         // 12 FlatThin
     DrawSystemStyle,     // 13 System
 };
 
 } // namespace
 
 void Redraw(ButtonRecord& rec, platform::Surface& surface) {
+  // The surface's background is the button face as it is now, so a palette
+  // change reaches every cleared background.
+  surface.setBackgroundColor(platform::SystemColors::get(platform::SystemColors::ButtonFace));
   surface.clear();
   rec.ClientHeight = surface.height();
   rec.ClientWidth = surface.width();
@@ -49,7 +53,7 @@ void Redraw(ButtonRecord& rec, platform::Surface& surface) {
   if (rec.Mode != 0 && rec.ButtonStyle != 0 && rec.ButtonStyle != 6 && rec.Value)
     rec.ButtonState = ButtonRecord::Down;
 
-  if (rec.ButtonStyle >= 0 && rec.ButtonStyle < qint32(Renderers.size()) && Renderers[rec.ButtonStyle])
+  if (rec.ButtonStyle >= 0 && rec.ButtonStyle < qint32(Renderers.size()))
     Renderers[rec.ButtonStyle](rec, surface, rec.ButtonState);
 }
 

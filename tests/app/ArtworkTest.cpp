@@ -1,5 +1,7 @@
 #include "app/Artwork.h"
+#include "app/BuiltArtwork.h"
 
+#include <QPixmap>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -50,4 +52,14 @@ TEST(Artwork, IconHasSixImagesAtThreeSizesAndTwoDepths) {
   const QIcon icon = artwork::windowIcon();
   for (int size : {48, 32, 16})
     EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
+}
+
+// The program shows the pictures the build drew: the same pixels the drawing
+// code gives now, with the same fonts.
+TEST(Artwork, BuiltPicturesAreTheDrawings) {
+  EXPECT_EQ(builtartwork::banner(), artwork::banner());
+  EXPECT_EQ(builtartwork::tesmirPortrait(), artwork::tesmirPortrait());
+  const QIcon icon = builtartwork::windowIcon();
+  for (int size : {48, 32, 16})
+    EXPECT_EQ(icon.pixmap(size).toImage(), QPixmap::fromImage(artwork::iconImage(size)).toImage()) << size;
 }

@@ -5,6 +5,9 @@
 #include "app/Form2.h"
 #include "app/Form3.h"
 
+#include <QAbstractEventDispatcher>
+#include <QPaintEvent>
+
 using namespace flowtest;
 
 namespace {
@@ -13,6 +16,38 @@ class FlowCheck : public MainWindowTest {};
 class FlowCountdown : public MainWindowTest {};
 class FlowPause : public MainWindowTest {};
 class FlowReentry : public MainWindowTest {};
+
+// Records which widgets of a window paint, and the area painted in window
+// coordinates.
+class PaintLog : public QObject {
+public:
+  explicit PaintLog(QWidget* window) : window_(window) {
+    window->installEventFilter(this);
+    for (QWidget* child : window->findChildren<QWidget*>())
+      child->installEventFilter(this);
+  }
+  // Lets every pending repaint happen, then forgets it.
+  void settle() {
+    QCoreApplication::processEvents();
+    painted.clear();
+    area = QRegion();
+  }
+  QSet<QObject*> painted;
+  QRegion area;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      auto* widget = static_cast<QWidget*>(watched);
+      painted.insert(widget);
+      area += static_cast<QPaintEvent*>(event)->region().translated(widget->mapTo(window_, QPoint()));
+    }
+    return false;
+  }
+
+private:
+  QWidget* window_;
+};
 
 } // namespace
 
@@ -153,6 +188,37 @@ TEST_F(FlowCountdown, TheFirstTickPacksTheStatusLineFiftyTwipsApart) {
   tick(*form, 61 * 21);
   ASSERT_EQ(form->Label4->Caption(), QStringLiteral("9"));
   EXPECT_EQ(form->Label5->Left(), form->Label4->Left() + form->Label4->Width() + 50);
+}
+
+// While the countdown runs, a tick repaints nothing until the minutes change,
+// and then only the status line.
+TEST_F(FlowCountdown, TicksRepaintOnlyTheStatusLineAndOnlyWhenTheMinutesChange) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  PaintLog log(form);
+  tick(*form); // packs the status line
+  log.settle();
+
+  tick(*form, 59);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(log.painted.isEmpty()) << log.painted.size() << " widgets repainted";
+
+  const QRect lineBefore = form->Label3->geometry() | form->Label4->geometry() | form->Label5->geometry();
+  tick(*form); // the 61st: 29 minutes
+  ASSERT_EQ(form->Label4->Caption(), QStringLiteral("29"));
+  QCoreApplication::processEvents();
+  const QRect line = lineBefore | form->Label4->geometry() | form->Label5->geometry();
+  EXPECT_TRUE(log.painted.contains(form->Label4));
+  EXPECT_TRUE((log.area - line).isEmpty())
+      << "painted outside the status line: " << (log.area - line).boundingRect().x() << ","
+      << (log.area - line).boundingRect().y();
+}
+
+// The countdown is the only timer: nothing in the window polls or animates.
+TEST_F(FlowCountdown, NoControlRunsATimer) {
+  QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+  for (QObject* object : form->findChildren<QObject*>())
+    EXPECT_TRUE(dispatcher->registeredTimers(object).isEmpty()) << qPrintable(object->objectName());
+  EXPECT_TRUE(dispatcher->registeredTimers(form).isEmpty());
 }
 
 // ---- Pause -------------------------------------------------------------------------------

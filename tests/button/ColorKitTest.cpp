@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace vexa;
 using platform::Surface;
 
@@ -199,4 +201,45 @@ TEST(ColorKitDefaults, SchemeAndColoursFollowTheStyle) {
   ApplyStyleDefaults(rec);
   EXPECT_TRUE(rec.PicturePushOnHover); // other styles leave it
   EXPECT_TRUE(rec.ShowFocusRect);
+}
+
+TEST(ColorKitDefaults, EveryCellOfTheStyleTables) {
+  constexpr qint32 Kept = -2; // the cell leaves the value as it was
+  constexpr Colour Before = 0x123456;
+  constexpr Colour Face = 0xC8D0D4;
+  // Background by style for schemes 0, 1, 2 and 3 (3 stands for every other value too).
+  struct Row {
+    std::vector<qint32> styles;
+    Colour scheme0, scheme1, scheme2, scheme3;
+    qint32 defaultScheme; // what ApplyDefaultColorScheme makes of scheme 1
+  };
+  const Row rows[] = {
+      {{0, 1, 4, 6, 7}, Face, Face, Face, Face, 0},    {{11, 12}, Face, Face, Face, Face, Kept},
+      {{2}, 0xE7EBEC, 0xDBEEF3, 0xFCF1F0, Kept, 0},    {{3}, 0xFDECE0, 0xDEEDE8, 0xE3E3E3, Kept, 2},
+      {{5}, 0xFCE1CA, 0xBAD6D4, 0xE0C4C6, Kept, Kept}, {{8, 10}, 0xFFD1AD, 0xBAD6D4, 0xE3DFE0, Kept, 0},
+      {{9}, 0xFFD1AD, 0xBAD6D4, 0xE1D6D5, Kept, 2},    {{13, 14, -1}, Kept, Kept, Kept, Kept, Kept},
+  };
+  for (const Row& row : rows)
+    for (qint32 style : row.styles) {
+      const Colour expected[] = {row.scheme0, row.scheme1, row.scheme2, row.scheme3, row.scheme3};
+      const qint32 schemes[] = {0, 1, 2, 3, 7};
+      for (int i = 0; i < 5; ++i) {
+        ButtonRecord rec;
+        rec.ButtonStyle = style;
+        rec.ColorScheme = schemes[i];
+        rec.BackColor = Before;
+        rec.ForeColor = 0x00FF00;
+        ApplyStyleDefaults(rec);
+        EXPECT_EQ(rec.BackColor, expected[i] == Kept ? Before : expected[i])
+            << "style " << style << " scheme " << schemes[i];
+        EXPECT_EQ(rec.ForeColor, 0x000000) << "style " << style;
+        EXPECT_EQ(rec.ShowFocusRect, style == 0 || style == 1 || style == 9) << "style " << style;
+        EXPECT_EQ(rec.ColorScheme, schemes[i]); // the scheme is not its business
+      }
+      ButtonRecord rec;
+      rec.ButtonStyle = style;
+      rec.ColorScheme = 1;
+      ApplyDefaultColorScheme(rec);
+      EXPECT_EQ(rec.ColorScheme, row.defaultScheme == Kept ? 1 : row.defaultScheme) << "style " << style;
+    }
 }

@@ -177,6 +177,26 @@ TEST(LayoutPicture, PlacementsBesideAboveAndWithoutCaption) {
   EXPECT_EQ(b.rec.PictureRect, Rect({44, 12, 60, 28}));
 }
 
+TEST(LayoutPicture, AnUnnamedAlignmentKeepsTheLaidOutPlaceThroughPressedPaints) {
+  HeadlessButton b(121, 33, 0);
+  b.rec.Caption = QStringLiteral("OK");
+  b.rec.PictureNormal = picture16();
+  b.rec.PictureAlign = 0;
+  Redraw(b.rec, b.surface);
+  const Rect placed = b.rec.PictureRect;
+  ASSERT_EQ(placed, Rect({3, 8, 19, 24}));
+
+  b.rec.PictureAlign = 9;
+  b.rec.ButtonState = ButtonRecord::Down;
+  for (int paint = 0; paint < 3; ++paint) {
+    Redraw(b.rec, b.surface);
+    EXPECT_EQ(b.rec.PictureRect, placed.translated(1, 1)) << paint;
+  }
+  b.rec.ButtonState = ButtonRecord::Normal;
+  Redraw(b.rec, b.surface);
+  EXPECT_EQ(b.rec.PictureRect, placed);
+}
+
 TEST(LayoutPicture, CurrentPictureFollowsTheState) {
   HeadlessButton b(60, 30);
   const auto normal = picture16();

@@ -33,8 +33,7 @@ void expectOutline(const HeadlessButton& b, Colour outline, Colour corners) {
     EXPECT_EQ(b.at(0, y), outline) << y;
     EXPECT_EQ(b.at(W - 1, y), outline) << y;
   }
-  for (auto [x, y] : {std::pair{1, 1}, {1, 21}, {73, 1}, {73, 21}})
-    EXPECT_EQ(b.at(x, y), corners) << x << "," << y;
+  expectCorners(b, corners);
 }
 
 } // namespace
@@ -204,4 +203,81 @@ TEST(RenderRoundedGradient, SystemStyleWithoutVisualStylesLooksTheSameButStaysRe
   themed.rec.VisualStylesActive = true;
   Redraw(themed.rec, themed.surface);
   EXPECT_NE(themed.surface.image(), rounded.surface.image());
+}
+
+TEST(RenderRoundedGradient, PressedLinesEndWhereTheirEndPointsSay) {
+  HeadlessButton b = button();
+  b.rec.ButtonState = ButtonRecord::Down;
+  Redraw(b.rec, b.surface);
+  const int W = 75, H = 23;
+  const auto S = [](float x) { return ShiftColor(Palette0, x); };
+  // (1, 1)->(W - 2, 1) and (1, 2)->(W - 2, 2): up to W - 3; the right line starts at row 2.
+  EXPECT_EQ(b.at(W - 3, 1), S(-0.16f));
+  EXPECT_EQ(b.at(W - 2, 1), Corners);
+  EXPECT_EQ(b.at(W - 3, 2), S(-0.1f));
+  // (1, H - 2)->(W - 2, H - 2): from x = 1 (under the corner) to W - 3.
+  EXPECT_EQ(b.at(2, H - 2), S(0.01f));
+  EXPECT_EQ(b.at(W - 3, H - 2), S(0.01f));
+  // (1, 1)->(1, H - 2) and (2, 2)->(2, H - 2): down to H - 3.
+  EXPECT_EQ(b.at(1, 2), S(-0.16f));
+  EXPECT_EQ(b.at(1, H - 3), S(-0.16f));
+  EXPECT_EQ(b.at(2, 1), S(-0.16f));
+  EXPECT_EQ(b.at(2, H - 3), S(-0.1f));
+  // (W - 2, 2)->(W - 2, H - 2): rows 2 to H - 3.
+  EXPECT_EQ(b.at(W - 2, 2), S(0.04f));
+  EXPECT_EQ(b.at(W - 2, H - 3), S(0.04f));
+  EXPECT_EQ(b.at(W - 3, H - 3), S(-0.05f)); // the fill
+}
+
+TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
+  constexpr Colour B = 0xFCF1F0;
+  const int W = 75, H = 23;
+  const auto S = [](float x) { return ShiftColor(B, x); };
+
+  HeadlessButton down = button(2, B);
+  down.rec.ButtonState = ButtonRecord::Down;
+  Redraw(down.rec, down.surface);
+  EXPECT_EQ(down.at(10, 2), rampEntry(S(-0.2f), S(0.05f), H - 7, 2));
+  EXPECT_EQ(down.at(10, H - 7), S(0.05f));
+  EXPECT_EQ(down.at(10, H - 6), S(0.08f));
+  EXPECT_EQ(down.at(10, H - 3), rampEntry(S(0.08f), 0xFFFFFF, H - 2, 3));
+  EXPECT_EQ(down.at(10, H - 2), 0xFFFFFF); // the white inner frame
+  EXPECT_EQ(down.at(1, 10), 0xFFFFFF);
+  EXPECT_EQ(down.at(W - 2, 10), 0xFFFFFF);
+  expectOutline(down, Outline, Corners);
+
+  HeadlessButton hot = button(2, B);
+  hot.rec.ButtonState = ButtonRecord::Hot;
+  Redraw(hot.rec, hot.surface);
+  EXPECT_EQ(hot.at(10, 11), B);
+  EXPECT_EQ(hot.at(10, 12), S(-0.01f));
+  EXPECT_EQ(hot.at(1, 10), 0x49BDF9);
+  EXPECT_EQ(hot.at(10, H - 2), 0x0097E5);
+
+  HeadlessButton focused = button(2, B);
+  focused.rec.HasFocus = true;
+  Redraw(focused.rec, focused.surface);
+  // The blue ring with white inner columns.
+  EXPECT_EQ(focused.at(10, 2), 0xF6D4BC);
+  EXPECT_EQ(focused.at(1, 10), 0xE6AF8E);
+  EXPECT_EQ(focused.at(2, 10), 0xFFFFFF);
+  EXPECT_EQ(focused.at(W - 3, 10), 0xFFFFFF);
+  EXPECT_EQ(focused.at(2, H - 3), 0xE4AD89);
+  EXPECT_EQ(focused.at(10, H - 2), 0xEE8269);
+}
+
+TEST(RenderRoundedGradient, CustomSchemeIsDrawnAsPalette0) {
+  constexpr Colour Custom = 0x3060C0;
+  for (qint32 state : {ButtonRecord::Normal, ButtonRecord::Hot, ButtonRecord::Down})
+    for (bool focused : {false, true}) {
+      HeadlessButton custom = button(3, Custom);
+      HeadlessButton blue = button(0, Custom);
+      for (HeadlessButton* b : {&custom, &blue}) {
+        b->rec.ButtonState = state;
+        b->rec.HasFocus = focused;
+        b->rec.ShowFocusRect = focused;
+        Redraw(b->rec, b->surface);
+      }
+      EXPECT_EQ(custom.surface.image(), blue.surface.image()) << "state " << state << " focused " << focused;
+    }
 }

@@ -126,3 +126,32 @@ TEST(RenderTool, DrawsThePictureOfEachStateFromFiles) {
     EXPECT_EQ(image.pixel(23, 13), c.colour) << c.state;
   }
 }
+
+TEST(RenderTool, SheetDrawsEveryStyleInEveryLook) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  QTemporaryDir dir;
+  const QString out = dir.filePath(QStringLiteral("sheet.png"));
+  const ToolRun run = runTool({"--sheet", out});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QImage sheet(out);
+  // A label column of 132, eight 96 x 28 cells 8 apart, a header of 24 and
+  // fourteen rows (ButtonStyle 0 to 13).
+  ASSERT_EQ(sheet.size(), QSize(132 + 8 * 104 + 8, 24 + 14 * 36 + 8));
+  const auto cellPixel = [&](int row, int column, int x, int y) {
+    return sheet.pixel(132 + column * 104 + x, 24 + row * 36 + y);
+  };
+  EXPECT_EQ(cellPixel(2, 0, 10, 0), qRgb(0x00, 0x3C, 0x74));  // style 2 at rest: its outline
+  EXPECT_EQ(cellPixel(0, 2, 10, 0), qRgb(0, 0, 0));           // style 0 pressed: black frame
+  EXPECT_EQ(cellPixel(4, 1, 10, 0), qRgb(0x31, 0x6A, 0xC5));  // style 4 hot: palette 0 outline
+  EXPECT_EQ(cellPixel(4, 0, 10, 0), cellPixel(4, 0, 10, 10)); // style 4 at rest: no outline
+  EXPECT_EQ(cellPixel(5, 6, 10, 0), qRgb(0x00, 0x00, 0x80));  // style 5 checked: navy outline
+  EXPECT_EQ(cellPixel(13, 0, 10, 0), qRgb(0x00, 0x3C, 0x74)); // style 13 without visual styles
+
+  // With --themed one more row; other options do not go with --sheet.
+  ASSERT_EQ(runTool({"--sheet", out, "--themed"}).status, 0);
+  EXPECT_EQ(QImage(out).height(), 24 + 15 * 36 + 8);
+  const ToolRun mixed = runTool({"--sheet", out, "--set", "Caption=OK"});
+  EXPECT_EQ(mixed.status, 2);
+  EXPECT_TRUE(mixed.err.contains("--sheet")) << mixed.err.toStdString();
+}

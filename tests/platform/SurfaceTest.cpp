@@ -1,6 +1,7 @@
 // The pixel conventions of the drawing surface. Every renderer relies on
 // these, so each is pinned exactly once here.
 #include "platform/Surface.h"
+#include "platform/SystemColors.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -186,6 +187,45 @@ std::vector<int> cornerCuts(const QRegion& region) {
 }
 
 } // namespace
+
+TEST(SurfacePixels, EdgeRingsTakeTheSystemColoursAndTheDarkSideWinsTheCorners) {
+  using namespace platform::SystemColors;
+  installFixedTable(
+      {{Light3D, 0x0000A1}, {DarkShadow3D, 0x0000A2}, {ButtonHighlight, 0x0000A3}, {ButtonShadow, 0x0000A4}});
+  const auto edge = [](unsigned rings) {
+    Surface s = makeSurface(7, 6);
+    s.drawEdge({1, 1, 6, 5}, rings);
+    std::string out;
+    for (int y = 0; y < 6; ++y) {
+      for (int x = 0; x < 7; ++x) {
+        const Colour c = s.pixel(x, y);
+        out += c == Back ? '.' : c == 0xA1 ? 'L' : c == 0xA2 ? 'D' : c == 0xA3 ? 'H' : c == 0xA4 ? 'S' : '?';
+      }
+      out += '\n';
+    }
+    return out;
+  };
+  EXPECT_EQ(edge(Surface::EdgeRaised), ".......\n"
+                                       ".LLLLD.\n"
+                                       ".LHHSD.\n"
+                                       ".LSSSD.\n"
+                                       ".DDDDD.\n"
+                                       ".......\n");
+  EXPECT_EQ(edge(Surface::EdgeSunken), ".......\n"
+                                       ".SSSSH.\n"
+                                       ".SDDLH.\n"
+                                       ".SLLLH.\n"
+                                       ".HHHHH.\n"
+                                       ".......\n");
+  // An inner ring alone lies on the outermost pixels.
+  EXPECT_EQ(edge(Surface::RaisedInner), ".......\n"
+                                        ".HHHHS.\n"
+                                        ".H...S.\n"
+                                        ".H...S.\n"
+                                        ".SSSSS.\n"
+                                        ".......\n");
+  installClassicTable();
+}
 
 TEST(SurfaceRegions, RoundRectanglesCutTheClassicCorners) {
   using Cuts = std::vector<int>;

@@ -181,6 +181,19 @@ TEST(ComboBox, UnsortedListAppendsAndAddingKeepsTheSelectedEntry) {
   EXPECT_EQ(sorted.Text(), QStringLiteral("Pivo"));
 }
 
+// The font a list already shows (its frame's) is kept; any other is applied.
+TEST(ComboBox, SetFontAppliesAFontThatDiffersInAnyAttribute) {
+  platform::Frame frame;
+  frame.setFont(calibriBold);
+  ComboBox list(&frame);
+  list.setFont(calibriBold);
+  EXPECT_EQ(list.font(), calibriBold.toQFont());
+  const platform::SharedFont regular(QStringLiteral("Calibri"), 9.75, 400, 238);
+  list.setFont(regular);
+  EXPECT_FALSE(list.font().bold());
+  EXPECT_EQ(list.font(), regular.toQFont());
+}
+
 // ---- TimerControl ----------------------------------------------------------------
 
 TEST(TimerControl, RunsOnlyWhileEnabledWithAnInterval) {

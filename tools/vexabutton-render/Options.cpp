@@ -139,6 +139,7 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
 
 QString usage() {
   return QStringLiteral("usage: vexabutton-render [options] OUT.png\n"
+                        "       vexabutton-render --sheet OUT.png [--themed]\n"
                         "  --size WxH            surface size in pixels (default 121x33)\n"
                         "  --set Key=Value       a stored property by its key (repeatable); colours as\n"
                         "                        0xBBGGRR, &HBBGGRR& or decimal, Booleans true/false, Font as\n"
@@ -150,7 +151,9 @@ QString usage() {
                         "  --inactive            the window holding the control is not active\n"
                         "  --mouse-inside --mouse-pressed\n"
                         "  --themed              visual styles active\n"
-                        "  --json                print sizes, state, layout rectangles and region as JSON\n");
+                        "  --json                print sizes, state, layout rectangles and region as JSON\n"
+                        "  --sheet FILE          write a contact sheet of every style in every look to FILE\n"
+                        "                        (with --themed, ButtonStyle 13 once more with visual styles)\n");
 }
 
 std::optional<qint64> parseNumber(const QString& text, bool allowHex) {
@@ -234,6 +237,10 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
         *error = QStringLiteral("--state \"%1\": expected normal, hot or down").arg(value);
         return std::nullopt;
       }
+    } else if (is(argument, "--sheet")) {
+      if (!valueOf(i, QStringLiteral("--sheet"), &value))
+        return std::nullopt;
+      options.sheet = value;
     } else if (argument == QLatin1String("--new")) {
       options.newInstance = true;
     } else if (argument == QLatin1String("--focus")) {
@@ -260,6 +267,19 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
       options.output = argument;
       sawOutput = true;
     }
+  }
+  if (!options.sheet.isEmpty()) {
+    // The sheet draws its own buttons: nothing but --themed goes with it.
+    const Options plain;
+    const bool others = sawOutput || !options.settings.empty() || options.newInstance || options.json ||
+                        options.width != plain.width || options.height != plain.height ||
+                        options.state != plain.state || options.hasFocus || options.isDefault ||
+                        !options.parentActive || options.mouseInside || options.mousePressed;
+    if (others) {
+      *error = QStringLiteral("--sheet \"%1\": only --themed may go with it").arg(options.sheet);
+      return std::nullopt;
+    }
+    return options;
   }
   if (!sawOutput || options.output.isEmpty()) {
     *error = QStringLiteral("no output file given");

@@ -29,6 +29,7 @@ struct Options {
   bool themed = false;
   bool json = false;
   QString output;
+  QString sheet; // --sheet FILE: the contact sheet instead of one button
 };
 
 QString usage();

@@ -8,6 +8,7 @@
 // window region. Bad arguments print a message naming the argument and exit
 // with status 2 before anything is written.
 #include "Options.h"
+#include "Sheet.h"
 
 #include "button/model/vexabutton.h"
 #include "button/render/Redraw.h"
@@ -50,6 +51,11 @@ int main(int argc, char** argv) {
   const auto options = rendertool::parse(arguments, &error);
   if (!options)
     return fail(error + QStringLiteral(" (--help shows the usage)"), 2);
+  if (!options->sheet.isEmpty()) {
+    if (!rendertool::renderSheet(rendertool::sheetRows(options->themed)).save(options->sheet, "PNG"))
+      return fail(QStringLiteral("cannot write \"%1\"").arg(options->sheet), 1);
+    return 0;
+  }
 
   // Properties, through a stored layout: the --set values alone, or laid
   // over a new instance's saved properties with --new.

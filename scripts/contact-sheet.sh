@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Draws the README's contact sheet of the button styles: every ButtonStyle in
+# every look, with ButtonStyle 13 once more through the desktop theme.
+#   scripts/contact-sheet.sh [OUT.png]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="${1:-$root/docs/button-styles.png}"
+cd "$root"
+if [ ! -f build/release/build.ninja ]; then
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXA_BUILD_TESTS=OFF -DVEXA_BUILD_BENCH=OFF >/dev/null
+fi
+cmake --build build/release --target vexabutton-render >/dev/null
+QT_QPA_PLATFORM=offscreen QT_STYLE_OVERRIDE=fusion \
+  build/release/tools/vexabutton-render/vexabutton-render --sheet "$out" --themed
+echo "wrote $out"

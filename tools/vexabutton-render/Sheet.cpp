@@ -1,0 +1,146 @@
+#include "Sheet.h"
+
+#include "button/model/vexabutton.h"
+#include "button/render/Redraw.h"
+#include "platform/SharedFont.h"
+#include "platform/SystemColors.h"
+
+#include <QPainter>
+
+namespace rendertool {
+
+namespace {
+
+constexpr int CellWidth = 96;
+constexpr int CellHeight = 28;
+constexpr int Gap = 8;
+constexpr int LabelWidth = 132;
+constexpr int HeaderHeight = 24;
+
+// What a column changes in the run-time state of a button at rest.
+struct Column {
+  const char* title;
+  std::function<void(ButtonRecord&)> apply;
+};
+
+const std::vector<Column>& columns() {
+  static const std::vector<Column> table = {
+      {"Normal", [](ButtonRecord&) {}},
+      {"Hot",
+       [](ButtonRecord& rec) {
+         rec.ButtonState = ButtonRecord::Hot;
+         rec.MouseInside = true;
+       }},
+      {"Down",
+       [](ButtonRecord& rec) {
+         rec.ButtonState = ButtonRecord::Down;
+         rec.MouseInside = true;
+         rec.MousePressed = true;
+       }},
+      {"Focused", [](ButtonRecord& rec) { rec.HasFocus = true; }},
+      {"Default", [](ButtonRecord& rec) { rec.IsDefault = true; }},
+      {"Disabled", [](ButtonRecord& rec) { rec.Enabled = false; }},
+      {"Checked",
+       [](ButtonRecord& rec) {
+         rec.Mode = 1;
+         rec.Value = true;
+       }},
+      {"Checked + Hot",
+       [](ButtonRecord& rec) {
+         rec.Mode = 1;
+         rec.Value = true;
+         rec.ButtonState = ButtonRecord::Hot;
+         rec.MouseInside = true;
+       }},
+  };
+  return table;
+}
+
+const char* const StyleNames[] = {"Classic",       "ClassicThin", "RoundedGradient", "BlueGlass", "Toolbar",
+                                  "WarmHighlight", "Silver",      "SoftBlue",        "Gel",       "WhiteGloss",
+                                  "Shaded",        "FlatClassic", "FlatThin"};
+
+// One button drawn by Redraw, transparent outside its window region.
+QImage renderCell(const ButtonRecord& base, const Column& column, bool themed) {
+  ButtonRecord rec = base;
+  rec.ParentActive = true;
+  rec.UserMode = true;
+  rec.VisualStylesActive = themed;
+  column.apply(rec);
+  platform::Surface surface(CellWidth, CellHeight);
+  surface.setFont(rec.mFont->toQFont());
+  vexa::Redraw(rec, surface);
+
+  const QRegion region = surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, CellWidth, CellHeight);
+  QImage cell(CellWidth, CellHeight, QImage::Format_ARGB32);
+  cell.fill(Qt::transparent);
+  QPainter painter(&cell);
+  painter.setClipRegion(region);
+  painter.drawImage(0, 0, surface.image());
+  return cell;
+}
+
+} // namespace
+
+std::vector<SheetRow> sheetRows(bool themed) {
+  std::vector<SheetRow> rows;
+  // ButtonStyle 13 keeps the BackColor it finds, and a new instance's is
+  // black: its rows take the rounded gradient style's background first.
+  const auto systemColours = [](vexabutton& button) {
+    button.setButtonStyle(2);
+    button.setButtonStyle(13);
+  };
+  for (qint32 style = 0; style < 13; ++style)
+    rows.push_back({QStringLiteral("%1 %2").arg(style).arg(QLatin1String(StyleNames[style])), style, false, {}});
+  rows.push_back({QStringLiteral("13 System"), 13, false, systemColours});
+  if (themed)
+    rows.push_back({QStringLiteral("13 System, themed"), 13, true, systemColours});
+  return rows;
+}
+
+std::vector<QString> sheetColumns() {
+  std::vector<QString> titles;
+  for (const Column& column : columns())
+    titles.push_back(QLatin1String(column.title));
+  return titles;
+}
+
+QImage renderSheet(const std::vector<SheetRow>& rows) {
+  const int pitchX = CellWidth + Gap;
+  const int pitchY = CellHeight + Gap;
+  const int width = LabelWidth + int(columns().size()) * pitchX + Gap;
+  const int height = HeaderHeight + int(rows.size()) * pitchY + Gap;
+  QImage sheet(width, height, QImage::Format_RGB32);
+  sheet.setDotsPerMeterX(3780);
+  sheet.setDotsPerMeterY(3780);
+  const qint32 face = platform::SystemColors::get(platform::SystemColors::ButtonFace);
+  sheet.fill(QColor(face & 0xFF, (face >> 8) & 0xFF, (face >> 16) & 0xFF));
+
+  QPainter painter(&sheet);
+  painter.setFont(platform::SharedFont(QStringLiteral("Tahoma"), 8.25).toQFont());
+  painter.setPen(Qt::black);
+  for (int c = 0; c < int(columns().size()); ++c)
+    painter.drawText(QRect(LabelWidth + c * pitchX, 0, CellWidth, HeaderHeight), Qt::AlignCenter,
+                     QLatin1String(columns()[c].title));
+
+  for (int r = 0; r < int(rows.size()); ++r) {
+    const SheetRow& row = rows[r];
+    const int top = HeaderHeight + r * pitchY;
+    painter.drawText(QRect(Gap, top, LabelWidth - Gap, CellHeight), Qt::AlignLeft | Qt::AlignVCenter, row.label);
+
+    // The row's button: a new instance given the style, so the style's
+    // default colours apply, and the caption.
+    vexabutton button;
+    button.resize(CellWidth, CellHeight);
+    button.InitProperties();
+    button.setButtonStyle(row.style);
+    button.setCaption(QStringLiteral("Dugme"));
+    if (row.setUp)
+      row.setUp(button);
+    for (int c = 0; c < int(columns().size()); ++c)
+      painter.drawImage(LabelWidth + c * pitchX, top, renderCell(button.record(), columns()[c], row.themed));
+  }
+  return sheet;
+}
+
+} // namespace rendertool

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class vexabutton;
+
+// The contact sheet: every ButtonStyle in every look, labelled, in one image.
+namespace rendertool {
+
+// One row: a label, the ButtonStyle that is set (so the style's default
+// colours apply), whether visual styles are active, and any further set-up
+// of the row's button (pictures, colours) after the style and caption.
+struct SheetRow {
+  QString label;
+  qint32 style = 0;
+  bool themed = false;
+  std::function<void(vexabutton&)> setUp;
+};
+
+// The rows of the sheet: ButtonStyle 0 to 13, and 13 once more with visual
+// styles when `themed` is set.
+std::vector<SheetRow> sheetRows(bool themed);
+
+// The column titles, in order.
+std::vector<QString> sheetColumns();
+
+// The sheet of these rows; each cell is a 96 x 28 button captioned "Dugme".
+QImage renderSheet(const std::vector<SheetRow>& rows);
+
+} // namespace rendertool
