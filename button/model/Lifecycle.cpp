@@ -7,6 +7,7 @@
 #include "platform/EventRouter.h"
 
 #include "button/render/Redraw.h"
+#include "button/services/Accessible.h"
 #include "button/services/Pictures.h"
 #include "button/services/Subclass.h"
 #include "button/services/VisualStyles.h"
@@ -35,6 +36,7 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   }
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
+  vexa::installAccessibleFactory();
   platform::watchLeftPresses(); // a release clicks only the button its press went to
 
   // 1. The picture-effect tables.
