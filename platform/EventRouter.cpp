@@ -173,6 +173,11 @@ bool endLeftPress(const QWidget* widget) {
   return true;
 }
 
+void claimLeftPress(QWidget* widget) {
+  if (leftPressWatch)
+    leftPressWatch->receiver = widget;
+}
+
 bool isOwnDoubleClick(const QWidget* widget) { return leftPressWatch && widget && leftPressWatch->previous == widget; }
 
 void notifyMouseCaptured(QWidget* captor) {

@@ -94,6 +94,9 @@ void notifyMouseCaptured(QWidget* captor);
 // only, however the pointer got there.
 void watchLeftPresses();
 bool endLeftPress(const QWidget* widget);
+// A press made without a mouse event (a click asked for by assistive
+// technology) is the widget's own press all the same.
+void claimLeftPress(QWidget* widget);
 // Whether the press before the current double click went to `widget` too.
 // Qt makes a double click of two presses close in time and place even when
 // they went to two widgets side by side: for the second that is a first press.

@@ -6,6 +6,7 @@
 #include "button/services/Accessible.h"
 
 #include "button/model/vexabutton.h"
+#include "platform/EventRouter.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>
@@ -178,6 +179,7 @@ void vexabutton::clickForAssistiveTechnology() {
     return;
   const float x = float(width()) / 2;
   const float y = float(height()) / 2;
+  platform::claimLeftPress(this); // the release below ends this press
   handleMouseDown(1, 0, x, y);
   if (!self)
     return;
