@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtNumeric>
 
 #include <algorithm>
 #include <cstdlib>
@@ -57,9 +58,14 @@ QString truncation(const QByteArray& format, const QByteArray& bytes) {
     const quint32 compression = core ? 0 : le32(bytes, 30);
     // Uncompressed rows are padded to 4 bytes; compressed data has its size.
     const bool rows = compression == 0 || compression == 3 || compression == 6;
-    const qint64 data = rows ? (std::abs(width) * bitsPerPixel + 31) / 32 * 4 * std::abs(height) : le32(bytes, 34);
-    if (offset + data > size)
-      return QStringLiteral("the BMP pixel data needs %1 bytes, the file holds %2").arg(offset + data).arg(size);
+    // A row is below 2^48 bytes, but the rows together may pass 2^63.
+    const qint64 rowBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4;
+    qint64 data = le32(bytes, 34);
+    qint64 end = 0;
+    if ((rows && qMulOverflow(rowBytes, std::abs(height), &data)) || qAddOverflow(offset, data, &end))
+      return QStringLiteral("the BMP pixel data of %1 x %2 pixels is larger than any file").arg(width).arg(height);
+    if (end > size)
+      return QStringLiteral("the BMP pixel data needs %1 bytes, the file holds %2").arg(end).arg(size);
     return {};
   }
   if (format == "jpeg" || format == "jpg") {

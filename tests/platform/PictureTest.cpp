@@ -146,6 +146,9 @@ TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
   QTemporaryDir dir;
   const QByteArray png = encoded(sample(QImage::Format_ARGB32), "PNG");
   const QByteArray bmp = bmpWithAlpha();
+  QByteArray hugeBmp = bmp; // rows whose bytes together pass 2^63
+  qToLittleEndian(quint32(0x7FFFFFFF), hugeBmp.data() + 18);
+  qToLittleEndian(quint32(0x7FFFFFFF), hugeBmp.data() + 22);
   const QByteArray jpeg = encoded(sample(QImage::Format_RGB32), "JPEG");
   const QByteArray gif = gifWithTransparency();
   const QByteArray ico = encoded(sample(QImage::Format_ARGB32), "ICO");
@@ -167,6 +170,7 @@ TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
       {"header.bmp", bmp.left(40), "truncated"},
       {"half.bmp", bmp.left(126), "truncated"},
       {"last-byte.bmp", bmp.left(bmp.size() - 1), "truncated"},
+      {"huge.bmp", hugeBmp, "larger than any file"},
       {"half.jpg", jpeg.left(jpeg.size() / 2), "truncated"},
       {"no-end.jpg", jpeg.left(jpeg.size() - 2), "truncated"},
       {"half.gif", gif.left(gif.size() - 3), "truncated"},
