@@ -1,6 +1,6 @@
 // The picture loader: file bytes (PNG, BMP, ICO, JPEG, GIF) through
 // Picture::fromBytes, the same bytes as a stored picture, and every picture
-// that loads composed on a button in each look that touches its pixels.
+// that loads composed on a button in one of the looks that touch its pixels.
 //
 // Invariants: a refusal says why; a picture has a known type, pixels, and a
 // HIMETRIC size that converts back to its pixel size.
@@ -25,27 +25,32 @@ void check(const PicturePtr& picture) {
     fuzzsupport::violated("HIMETRIC size does not convert back to the pixel size");
 }
 
-// Normal, hot with lightening and the push-on-hover look, down with a shadow,
-// half opaque, disabled in both picture modes.
-void compose(const PicturePtr& picture) {
+// One look per input, picked by its length so that each look meets every
+// kind of picture: normal, hot with lightening and the push-on-hover lift,
+// down with a shadow and half opaque, disabled in both picture modes.
+void compose(const PicturePtr& picture, size_t look) {
   vexabutton button;
   button.resize(48, 40);
   button.setCaption(QStringLiteral("A"));
   button.setPictureNormal(picture);
-  button.setPictureShadow(true);
   ButtonRecord& rec = button.record();
-  for (qint32 state : {ButtonRecord::Normal, ButtonRecord::Hot, ButtonRecord::Down}) {
-    rec.ButtonState = state;
-    rec.PicturePushOnHover = state == ButtonRecord::Hot;
-    rec.PictureOpacity = state == ButtonRecord::Down ? 128 : 255;
-    button.Redraw();
-  }
-  rec.ButtonState = ButtonRecord::Normal;
-  for (qint32 mode : {0, 1}) {
+  switch (look % 5) {
+  case 1:
+    rec.ButtonState = ButtonRecord::Hot;
+    rec.PicturePushOnHover = true;
+    break;
+  case 2:
+    button.setPictureShadow(true);
+    rec.ButtonState = ButtonRecord::Down;
+    rec.PictureOpacity = 128;
+    break;
+  case 3:
+  case 4:
     rec.Enabled = false;
-    rec.DisabledPictureMode = mode;
-    button.Redraw();
+    rec.DisabledPictureMode = qint32(look % 5 - 3);
+    break;
   }
+  button.Redraw();
 }
 
 } // namespace
@@ -56,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   QString error;
   if (const PicturePtr picture = Picture::fromBytes(bytes, QStringLiteral("input"), &error)) {
     check(picture);
-    compose(picture);
+    compose(picture, size);
   } else if (error.isEmpty()) {
     fuzzsupport::violated("a refused picture without a reason");
   }

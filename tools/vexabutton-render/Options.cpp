@@ -314,7 +314,11 @@ std::optional<platform::PropertyBag> readBagFile(const QString& path, QStringLis
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return fail(file.errorString());
-  const QByteArray text = file.read(MaxBagBytes + 1);
+  // In pieces: a single read of the largest size would take that much
+  // memory for the smallest file.
+  QByteArray text;
+  for (QByteArray piece; text.size() <= MaxBagBytes && !(piece = file.read(64 * 1024)).isEmpty();)
+    text += piece;
   if (text.size() > MaxBagBytes)
     return fail(QStringLiteral("the file is too large (layouts of up to %1 bytes are read)").arg(MaxBagBytes));
   auto bag = platform::PropertyBag::fromJson(text, error);
