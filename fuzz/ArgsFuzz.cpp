@@ -63,25 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       options->height > 4096)
     fuzzsupport::violated("an accepted command line without an output or with a size out of range");
 
-  // The properties, as the tool builds them.
+  // The properties and the record, as the tool builds them.
   vexabutton button;
-  platform::PropertyBag bag;
-  if (options->newInstance) {
-    button.InitProperties();
-    button.WriteProperties(bag);
-  }
-  for (const QString& key : options->bag.keys())
-    bag.WriteProperty(key, options->bag.ReadProperty(key));
-  for (const auto& setting : options->settings)
-    bag.WriteProperty(setting.key, setting.value);
-  if (!button.ReadProperties(bag, &error))
+  if (!rendertool::loadProperties(*options, button, &error))
     fuzzsupport::violated("accepted settings do not load", error.toUtf8());
-
-  ButtonRecord rec = button.record();
-  rec.ButtonState = options->state;
-  rec.HasFocus = options->hasFocus;
-  rec.MouseInside = options->mouseInside;
-  rec.MousePressed = options->mousePressed;
+  ButtonRecord rec = rendertool::paintRecord(*options, button);
   platform::Surface surface(std::min(options->width, 160), std::min(options->height, 64));
   surface.setFont(rec.mFont->toQFont());
   vexa::Redraw(rec, surface);

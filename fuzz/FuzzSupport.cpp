@@ -35,9 +35,10 @@ void setUpOnce() {
   new QApplication(argc, argv); // lives as long as the process
   platform::registerProgramFonts();
   platform::SystemColors::installClassicTable();
-  // Pictures up to 2048 x 2048 pixels: larger ones only cost time, and the
-  // refusal above the limit is checked with this limit as with any other.
-  QImageReader::setAllocationLimit(16);
+  // Pictures up to 512 x 512 pixels: larger ones take the same paths at
+  // sixteen times the cost, and the refusal above the limit is checked with
+  // this limit as with any other.
+  QImageReader::setAllocationLimit(1);
 }
 
 void violated(const char* what, const QByteArray& detail) {

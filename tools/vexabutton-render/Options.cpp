@@ -332,6 +332,31 @@ std::optional<platform::PropertyBag> readBagFile(const QString& path, QStringLis
   return bag;
 }
 
+bool loadProperties(const Options& options, vexabutton& button, QString* error) {
+  platform::PropertyBag bag;
+  if (options.newInstance) {
+    button.InitProperties();
+    button.WriteProperties(bag);
+  }
+  for (const QString& key : options.bag.keys())
+    bag.WriteProperty(key, options.bag.ReadProperty(key));
+  for (const auto& setting : options.settings)
+    bag.WriteProperty(setting.key, setting.value);
+  return button.ReadProperties(bag, error);
+}
+
+ButtonRecord paintRecord(const Options& options, const vexabutton& button) {
+  ButtonRecord rec = button.record();
+  rec.ButtonState = options.state;
+  rec.HasFocus = options.hasFocus;
+  rec.IsDefault = options.isDefault;
+  rec.ParentActive = options.parentActive;
+  rec.MouseInside = options.mouseInside;
+  rec.MousePressed = options.mousePressed;
+  rec.VisualStylesActive = options.themed;
+  return rec;
+}
+
 bool writePng(const QImage& image, const QString& target) {
   if (target != QLatin1String("-"))
     return image.save(target, "PNG");

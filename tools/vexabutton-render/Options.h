@@ -1,5 +1,6 @@
 #pragma once
 
+#include "button/model/ButtonRecord.h"
 #include "platform/PropertyBag.h"
 
 #include <QImage>
@@ -9,6 +10,8 @@
 
 #include <optional>
 #include <vector>
+
+class vexabutton;
 
 // The command line of vexabutton-render, parsed and checked.
 namespace rendertool {
@@ -49,6 +52,15 @@ std::optional<Options> parse(const QStringList& arguments, QString* error);
 // loads it. Malformed text or a value of the wrong type fails with an error
 // naming the key; keys the control does not read are listed in *warnings.
 std::optional<platform::PropertyBag> readBagFile(const QString& path, QStringList* warnings, QString* error);
+
+// Loads into `button` the properties the options name: a new instance's
+// saved properties with --new, the --bag layout over them, then the --set
+// values. Fails with the load's error.
+bool loadProperties(const Options& options, vexabutton& button, QString* error);
+
+// The record to paint: the button's properties with the run-time state the
+// options give.
+ButtonRecord paintRecord(const Options& options, const vexabutton& button);
 
 // Writes `image` as PNG to `target`, "-" meaning standard output.
 bool writePng(const QImage& image, const QString& target);

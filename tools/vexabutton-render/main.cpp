@@ -62,27 +62,11 @@ int main(int argc, char** argv) {
   // Properties, through a stored layout: a new instance's saved properties
   // with --new, the --bag layout over them, then the --set values.
   vexabutton button;
-  platform::PropertyBag bag;
-  if (options->newInstance) {
-    button.InitProperties();
-    button.WriteProperties(bag);
-  }
-  for (const QString& key : options->bag.keys())
-    bag.WriteProperty(key, options->bag.ReadProperty(key));
-  for (const auto& setting : options->settings)
-    bag.WriteProperty(setting.key, setting.value);
-  if (!button.ReadProperties(bag, &error))
+  if (!rendertool::loadProperties(*options, button, &error))
     return fail(QStringLiteral("--set: %1").arg(error), 2);
 
   // Run-time state, then one paint on a surface of the requested size.
-  ButtonRecord rec = button.record();
-  rec.ButtonState = options->state;
-  rec.HasFocus = options->hasFocus;
-  rec.IsDefault = options->isDefault;
-  rec.ParentActive = options->parentActive;
-  rec.MouseInside = options->mouseInside;
-  rec.MousePressed = options->mousePressed;
-  rec.VisualStylesActive = options->themed;
+  ButtonRecord rec = rendertool::paintRecord(*options, button);
   platform::Surface surface(options->width, options->height);
   surface.setFont(rec.mFont->toQFont());
   vexa::Redraw(rec, surface);
