@@ -26,13 +26,12 @@ void check(const PicturePtr& picture) {
 }
 
 // One look per input, picked by its length so that each look meets every
-// kind of picture: normal, hot with lightening and the push-on-hover lift,
+// kind of picture: normal, hot with the push-on-hover lift,
 // down with a shadow and half opaque, disabled in both picture modes.
 void compose(const PicturePtr& picture, size_t look) {
   vexabutton button;
   button.resize(48, 40);
   button.setCaption(QStringLiteral("A"));
-  button.setPictureNormal(picture);
   ButtonRecord& rec = button.record();
   switch (look % 5) {
   case 1:
@@ -50,7 +49,7 @@ void compose(const PicturePtr& picture, size_t look) {
     rec.DisabledPictureMode = qint32(look % 5 - 3);
     break;
   }
-  button.Redraw();
+  button.setPictureNormal(picture); // the one paint with the picture
 }
 
 } // namespace
