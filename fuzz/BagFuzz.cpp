@@ -30,13 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   vexabutton button;
+  button.resize(64, 24); // the load pass paints at this size
   if (!button.ReadProperties(*bag, &error)) {
     if (error.isEmpty())
       fuzzsupport::violated("a refused load without a reason");
     return 0;
   }
-  button.resize(64, 24);
-  button.Redraw();
 
   const QByteArray saved = savedText(button);
   const auto back = PropertyBag::fromJson(saved, &error);
