@@ -20,9 +20,12 @@ bool themeLibraryPresent();
 bool appThemed();
 
 // Draws the push button in `state` over `clientRect` on the surface (clipped
-// to it) and returns its outline within `regionRect`: the pixels the style
-// painted. An unknown state draws as Normal.
-QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& regionRect, int state);
+// to it) at the surface's device pixel ratio and returns its outline within
+// `regionRect`: the logical pixels where the style painted any device pixel.
+// *deviceOutline, when given, receives the painted device pixels. An unknown
+// state draws as Normal.
+QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& regionRect, int state,
+                       QRegion* deviceOutline = nullptr);
 
 } // namespace Theme
 } // namespace platform

@@ -351,6 +351,13 @@ bool vexabutton::event(QEvent* event) {
       propertyChanged(QStringLiteral("Enabled"));
     break;
   }
+  case QEvent::ScreenChangeInternal: // the window moved to a screen
+  case QEvent::ParentChange:         // the control moved to a window
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  case QEvent::DevicePixelRatioChange:
+#endif
+    followDevicePixelRatio();
+    break;
   default:
     break;
   }

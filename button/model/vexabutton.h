@@ -280,6 +280,7 @@ private:
   void propertyChanged(const QString& name);
   void mFont_FontChanged(const QString& propertyName);
   void applyRegionIfChanged();
+  void followDevicePixelRatio();
   void applyPointer();
   void resizeStep();
   void applyWindowRegionStep();

@@ -179,6 +179,30 @@ inline quint32 PixelWord(Colour colour) {
   return quint32(colour & 0xFF) << 16 | quint32(colour & 0xFF00) | quint32(colour >> 16);
 }
 
+// Where a picture drawn at logical (x, y) at its logical size (width x
+// height) lands on the surface's device pixels, and the image that fills
+// them. At device pixel ratio 1 that is the rectangle itself and the
+// picture's own image; otherwise the image is the picture's pixels at the
+// device size: the high-resolution variant, or a scaled image (to the
+// nearest pixel where mask colours must stay exact, smoothly elsewhere). A
+// bitmap larger or smaller than its logical size keeps that proportion, so
+// it is cut or left short as at ratio 1; an icon is stretched to the area.
+struct DeviceDraw {
+  Rect area;
+  const QImage* image;
+};
+DeviceDraw OnDevice(const Surface& surface, int x, int y, int width, int height, const Picture& picture,
+                    bool smooth) {
+  const Rect area = surface.toDevice({x, y, x + width, y + height});
+  if (area.width() == width && area.height() == height)
+    return {area, &picture.image};
+  QSize size(area.width(), area.height());
+  if (picture.Type == Picture::Bitmap)
+    size = QSize(platform::roundHalfEven(double(picture.image.width()) * area.width() / width),
+                 platform::roundHalfEven(double(picture.image.height()) * area.height() / height));
+  return {area, &picture.pixelsAt(size.expandedTo(QSize(1, 1)), smooth)};
+}
+
 const platform::PicturePtr& emptyPicture() {
   static const platform::PicturePtr empty = std::make_shared<const platform::Picture>();
   return empty;
@@ -233,13 +257,21 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
   if (f == 0) // every pixel would stay background
     return;
 
+  // The work buffers cover the device pixels of the picture rectangle.
+  const bool exactColours = rec.UseMaskColor && picture.Type == Picture::Bitmap;
+  const DeviceDraw device = OnDevice(surface, x, y, width, height, picture, !exactColours);
+  x = device.area.left;
+  y = device.area.top;
+  width = device.area.width();
+  height = device.area.height();
+
   // B: the picture; an icon over the mask colour, so that its transparent
   // area becomes that colour. A: the surface under it.
   PixelBuffer pictureBits(width, height, 24);
   if (picture.Type == Picture::Bitmap)
-    pictureBits.readFrom(picture.image, 0, 0);
+    pictureBits.readFrom(*device.image, 0, 0);
   else
-    pictureBits.drawIcon(picture.image, maskColour);
+    pictureBits.drawIcon(*device.image, maskColour);
   PixelBuffer result(width, height, 24);
   surface.readPixels(x, y, result);
 
@@ -279,8 +311,15 @@ void DrawPictureAlpha(const ButtonRecord& rec, Surface& surface, int x, int y, i
   if (o == 0) // every pixel's opacity would be 0
     return;
 
+  // The work buffers cover the device pixels of the picture rectangle.
+  const DeviceDraw device = OnDevice(surface, x, y, width, height, picture, true);
+  x = device.area.left;
+  y = device.area.top;
+  width = device.area.width();
+  height = device.area.height();
+
   PixelBuffer pictureBits(width, height, 32);
-  pictureBits.readFrom(picture.image, 0, 0);
+  pictureBits.readFrom(*device.image, 0, 0);
   PixelBuffer result(width, height, 32);
   surface.readPixels(x, y, result);
 
