@@ -133,8 +133,7 @@ const QImage& Picture::pixelsAt(const QSize& size, bool smooth) const {
     return scaled_;
   const bool finer = !highResolution.isNull() && size.width() > image.width();
   const QImage& source = finer ? highResolution : image;
-  scaled_ = source
-                .scaled(size, Qt::IgnoreAspectRatio, smooth ? Qt::SmoothTransformation : Qt::FastTransformation)
+  scaled_ = source.scaled(size, Qt::IgnoreAspectRatio, smooth ? Qt::SmoothTransformation : Qt::FastTransformation)
                 .convertToFormat(image.format());
   scaledSmooth_ = smooth;
   return scaled_;
@@ -147,8 +146,7 @@ std::shared_ptr<const Picture> loadFile(const QString& path, QString* error);
 // The "@2x" file beside `path`, if any, as the high-resolution variant of `picture`.
 void addHighResolution(Picture& picture, const QString& path) {
   const QFileInfo info(path);
-  const QString variantPath =
-      info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
+  const QString variantPath = info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
   if (info.completeBaseName().endsWith(QLatin1String("@2x")) || !QFileInfo::exists(variantPath))
     return;
   QString why;

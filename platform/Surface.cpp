@@ -508,8 +508,8 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
   const int originX = box.left + entry.coverageOrigin.x();
   const int originY = box.top + entry.coverageOrigin.y();
   const Rect area =
-      clipped({std::max(box.left, originX), std::max(box.top, originY),
-               std::min(box.right, originX + coverage.width()), std::min(box.bottom, originY + coverage.height())},
+      clipped({std::max(box.left, originX), std::max(box.top, originY), std::min(box.right, originX + coverage.width()),
+               std::min(box.bottom, originY + coverage.height())},
               image_.width(), image_.height());
   if (area.isEmpty())
     return;
@@ -579,7 +579,9 @@ void Surface::drawFocusRect(const Rect& rect) {
   }
 }
 
-void Surface::setWindowRegion(const QRegion& region) { setWindowRegion(region, unit_ ? QRegion() : toDeviceRegion(region)); }
+void Surface::setWindowRegion(const QRegion& region) {
+  setWindowRegion(region, unit_ ? QRegion() : toDeviceRegion(region));
+}
 
 void Surface::setWindowRegion(const QRegion& region, const QRegion& deviceRegion) {
   if (!unit_)

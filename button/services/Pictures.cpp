@@ -179,28 +179,46 @@ inline quint32 PixelWord(Colour colour) {
   return quint32(colour & 0xFF) << 16 | quint32(colour & 0xFF00) | quint32(colour >> 16);
 }
 
-// Where a picture drawn at logical (x, y) at its logical size (width x
-// height) lands on the surface's device pixels, and the image that fills
-// them. At device pixel ratio 1 that is the rectangle itself and the
-// picture's own image; otherwise the image is the picture's pixels at the
-// device size: the high-resolution variant, or a scaled image (to the
-// nearest pixel where mask colours must stay exact, smoothly elsewhere). A
-// bitmap larger or smaller than its logical size keeps that proportion, so
-// it is cut or left short as at ratio 1; an icon is stretched to the area.
-struct DeviceDraw {
-  Rect area;
-  const QImage* image;
-};
-DeviceDraw OnDevice(const Surface& surface, int x, int y, int width, int height, const Picture& picture,
-                    bool smooth) {
-  const Rect area = surface.toDevice({x, y, x + width, y + height});
+// The device pixels a picture drawn at logical (x, y) at its logical size
+// (width x height) covers: the rectangle itself at device pixel ratio 1.
+Rect DeviceArea(const Surface& surface, int x, int y, int width, int height) {
+  return surface.toDevice({x, y, x + width, y + height});
+}
+
+// The image that fills those device pixels. At ratio 1 the picture's own
+// image; the high-resolution variant where it has the device size.
+// Otherwise, where mask colours must stay exact, the picture's pixels
+// on the device grid: each device pixel takes its logical pixel's, so the
+// picture shows as at ratio 1, cut and left short alike; elsewhere the
+// picture's pixels at the device size (the high-resolution variant, or a
+// smoothly scaled image; a bitmap keeps the proportion of its image to its
+// logical size, an icon is stretched to the area). `made` keeps an image
+// made for this draw.
+const QImage& DevicePixels(const Surface& surface, int x, int y, int width, int height, const Rect& area,
+                           const Picture& picture, bool exactColours, QImage& made) {
   if (area.width() == width && area.height() == height)
-    return {area, &picture.image};
+    return picture.image;
+  if (picture.highResolution.size() == QSize(area.width(), area.height()))
+    return picture.highResolution;
+  if (exactColours) {
+    const QImage& image = picture.image;
+    made = QImage(area.width(), area.height(), image.format());
+    for (int row = 0; row < area.height(); ++row) {
+      const int source = surface.toLogical(area.top + row) - y;
+      const QRgb* in = source < image.height() ? reinterpret_cast<const QRgb*>(image.constScanLine(source)) : nullptr;
+      QRgb* out = reinterpret_cast<QRgb*>(made.scanLine(row));
+      for (int column = 0; column < area.width(); ++column) {
+        const int sourceColumn = surface.toLogical(area.left + column) - x;
+        out[column] = in && sourceColumn < image.width() ? in[sourceColumn] : 0;
+      }
+    }
+    return made;
+  }
   QSize size(area.width(), area.height());
   if (picture.Type == Picture::Bitmap)
     size = QSize(platform::roundHalfEven(double(picture.image.width()) * area.width() / width),
                  platform::roundHalfEven(double(picture.image.height()) * area.height() / height));
-  return {area, &picture.pixelsAt(size.expandedTo(QSize(1, 1)), smooth)};
+  return picture.pixelsAt(size.expandedTo(QSize(1, 1)), true);
 }
 
 const platform::PicturePtr& emptyPicture() {
@@ -258,20 +276,22 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
     return;
 
   // The work buffers cover the device pixels of the picture rectangle.
-  const bool exactColours = rec.UseMaskColor && picture.Type == Picture::Bitmap;
-  const DeviceDraw device = OnDevice(surface, x, y, width, height, picture, !exactColours);
-  x = device.area.left;
-  y = device.area.top;
-  width = device.area.width();
-  height = device.area.height();
+  const Rect area = DeviceArea(surface, x, y, width, height);
+  QImage made;
+  const QImage& source = DevicePixels(surface, x, y, width, height, area, picture,
+                                      rec.UseMaskColor && picture.Type == Picture::Bitmap, made);
+  x = area.left;
+  y = area.top;
+  width = area.width();
+  height = area.height();
 
   // B: the picture; an icon over the mask colour, so that its transparent
   // area becomes that colour. A: the surface under it.
   PixelBuffer pictureBits(width, height, 24);
   if (picture.Type == Picture::Bitmap)
-    pictureBits.readFrom(*device.image, 0, 0);
+    pictureBits.readFrom(source, 0, 0);
   else
-    pictureBits.drawIcon(*device.image, maskColour);
+    pictureBits.drawIcon(source, maskColour);
   PixelBuffer result(width, height, 24);
   surface.readPixels(x, y, result);
 
@@ -312,14 +332,16 @@ void DrawPictureAlpha(const ButtonRecord& rec, Surface& surface, int x, int y, i
     return;
 
   // The work buffers cover the device pixels of the picture rectangle.
-  const DeviceDraw device = OnDevice(surface, x, y, width, height, picture, true);
-  x = device.area.left;
-  y = device.area.top;
-  width = device.area.width();
-  height = device.area.height();
+  const Rect area = DeviceArea(surface, x, y, width, height);
+  QImage made;
+  const QImage& source = DevicePixels(surface, x, y, width, height, area, picture, false, made);
+  x = area.left;
+  y = area.top;
+  width = area.width();
+  height = area.height();
 
   PixelBuffer pictureBits(width, height, 32);
-  pictureBits.readFrom(*device.image, 0, 0);
+  pictureBits.readFrom(source, 0, 0);
   PixelBuffer result(width, height, 32);
   surface.readPixels(x, y, result);
 

@@ -181,7 +181,7 @@ std::vector<StyleCase> styleCases() {
 
 PaintedCase paintCase(const StyleCase& styleCase, qreal ratio) {
   PaintedCase painted{styleCase.rec, platform::Surface(styleCase.width, styleCase.height)};
-  Q_UNUSED(ratio);
+  painted.surface.setDevicePixelRatio(ratio);
   painted.surface.setFont(painted.rec.mFont->toQFont());
   vexa::Redraw(painted.rec, painted.surface);
   return painted;

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace rendertool {
 
 namespace {
@@ -60,23 +62,29 @@ const char* const StyleNames[] = {"Classic",       "ClassicThin", "RoundedGradie
                                   "WarmHighlight", "Silver",      "SoftBlue",        "Gel",       "WhiteGloss",
                                   "Shaded",        "FlatClassic", "FlatThin"};
 
-// One button drawn by Redraw, transparent outside its window region.
-QImage renderCell(const ButtonRecord& base, const Column& column, bool themed) {
+// One button drawn by Redraw at the device pixel ratio, transparent outside
+// its window region.
+QImage renderCell(const ButtonRecord& base, const Column& column, bool themed, qreal scale) {
   ButtonRecord rec = base;
   rec.ParentActive = true;
   rec.UserMode = true;
   rec.VisualStylesActive = themed;
   column.apply(rec);
   platform::Surface surface(CellWidth, CellHeight);
+  surface.setDevicePixelRatio(scale);
   surface.setFont(rec.mFont->toQFont());
   vexa::Redraw(rec, surface);
 
-  const QRegion region = surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, CellWidth, CellHeight);
-  QImage cell(CellWidth, CellHeight, QImage::Format_ARGB32);
+  const QRegion region = surface.hasWindowRegion() ? surface.deviceWindowRegion()
+                                                   : QRegion(0, 0, surface.deviceWidth(), surface.deviceHeight());
+  QImage cell(surface.deviceWidth(), surface.deviceHeight(), QImage::Format_ARGB32);
   cell.fill(Qt::transparent);
-  QPainter painter(&cell);
-  painter.setClipRegion(region);
-  painter.drawImage(0, 0, surface.image());
+  {
+    QPainter painter(&cell);
+    painter.setClipRegion(region);
+    painter.drawImage(0, 0, surface.image());
+  }
+  cell.setDevicePixelRatio(scale);
   return cell;
 }
 
@@ -105,12 +113,14 @@ std::vector<QString> sheetColumns() {
   return titles;
 }
 
-QImage renderSheet(const std::vector<SheetRow>& rows) {
+QImage renderSheet(const std::vector<SheetRow>& rows, qreal scale) {
   const int pitchX = CellWidth + Gap;
   const int pitchY = CellHeight + Gap;
   const int width = LabelWidth + int(columns().size()) * pitchX + Gap;
   const int height = HeaderHeight + int(rows.size()) * pitchY + Gap;
-  QImage sheet(width, height, QImage::Format_RGB32);
+  // Drawn in logical pixels on an image of scale x as many device pixels.
+  QImage sheet(int(std::ceil(width * scale)), int(std::ceil(height * scale)), QImage::Format_RGB32);
+  sheet.setDevicePixelRatio(scale);
   sheet.setDotsPerMeterX(3780);
   sheet.setDotsPerMeterY(3780);
   const qint32 face = platform::SystemColors::get(platform::SystemColors::ButtonFace);
@@ -138,7 +148,8 @@ QImage renderSheet(const std::vector<SheetRow>& rows) {
     if (row.setUp)
       row.setUp(button);
     for (int c = 0; c < int(columns().size()); ++c)
-      painter.drawImage(LabelWidth + c * pitchX, top, renderCell(button.record(), columns()[c], row.themed));
+      painter.drawImage(QPointF(LabelWidth + c * pitchX, top),
+                        renderCell(button.record(), columns()[c], row.themed, scale));
   }
   return sheet;
 }

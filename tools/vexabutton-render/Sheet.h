@@ -29,6 +29,8 @@ std::vector<SheetRow> sheetRows(bool themed);
 std::vector<QString> sheetColumns();
 
 // The sheet of these rows; each cell is a 96 x 28 button captioned "Dugme".
-QImage renderSheet(const std::vector<SheetRow>& rows);
+// At a device pixel ratio the image has scale times the pixels along each
+// side (and that device pixel ratio), every button drawn at that resolution.
+QImage renderSheet(const std::vector<SheetRow>& rows, qreal scale = 1);
 
 } // namespace rendertool

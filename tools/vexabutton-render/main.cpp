@@ -5,8 +5,10 @@
 // The properties are loaded from a stored layout made of the --set values,
 // exactly as a window loads its buttons; the run-time state comes from the
 // other options. The PNG holds the surface pixels, transparent outside the
-// window region. Bad arguments print a message naming the argument and exit
-// with status 2 before anything is written.
+// window region; with --scale F they are the device pixels of a surface at
+// device pixel ratio F, so the PNG is F times larger along each side while
+// the layout (and the --json report) stays in logical pixels. Bad arguments print a message naming the argument and
+// exit with status 2 before anything is written.
 #include "Options.h"
 #include "Sheet.h"
 
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
   if (!options)
     return fail(error + QStringLiteral(" (--help shows the usage)"), 2);
   if (!options->sheet.isEmpty()) {
-    if (!rendertool::renderSheet(rendertool::sheetRows(options->themed)).save(options->sheet, "PNG"))
+    if (!rendertool::renderSheet(rendertool::sheetRows(options->themed), options->scale).save(options->sheet, "PNG"))
       return fail(QStringLiteral("cannot write \"%1\"").arg(options->sheet), 1);
     return 0;
   }
@@ -80,15 +82,18 @@ int main(int argc, char** argv) {
   rec.MousePressed = options->mousePressed;
   rec.VisualStylesActive = options->themed;
   platform::Surface surface(options->width, options->height);
+  surface.setDevicePixelRatio(options->scale);
   surface.setFont(rec.mFont->toQFont());
   vexa::Redraw(rec, surface);
 
-  // Pixels, transparent outside the window region.
+  // Device pixels, transparent outside the window region.
   const QRegion region =
       surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, options->width, options->height);
-  QImage image(options->width, options->height, QImage::Format_ARGB32);
+  const QRegion deviceRegion = surface.hasWindowRegion() ? surface.deviceWindowRegion()
+                                                         : QRegion(0, 0, surface.deviceWidth(), surface.deviceHeight());
+  QImage image(surface.deviceWidth(), surface.deviceHeight(), QImage::Format_ARGB32);
   image.fill(Qt::transparent);
-  for (const QRect& band : region) {
+  for (const QRect& band : deviceRegion) {
     const QRect area = band.intersected(image.rect());
     for (int y = area.top(); y <= area.bottom(); ++y) {
       const QRgb* source = reinterpret_cast<const QRgb*>(surface.image().constScanLine(y));
