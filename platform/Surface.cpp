@@ -252,9 +252,7 @@ int Surface::scaledEdge(int x) const {
   return int(std::clamp(std::ceil(x * ratio_ - 0.5), -limit, limit));
 }
 
-Rect Surface::toDevice(const Rect& rect) const {
-  if (unit_)
-    return rect;
+Rect Surface::scaledRect(const Rect& rect) const {
   return {scaledEdge(rect.left), scaledEdge(rect.top), scaledEdge(rect.right), scaledEdge(rect.bottom)};
 }
 
@@ -274,7 +272,7 @@ Rect Surface::deviceArea(const Rect& rect) const {
   const Rect area = clipped(rect, width_, height_);
   if (unit_ || area.isEmpty())
     return area;
-  return toDevice(area);
+  return scaledRect(area);
 }
 
 QRegion Surface::toDeviceRegion(const QRegion& region) const {

@@ -86,7 +86,7 @@ public:
   // The device edge of logical edge x, d(x) above (results are kept within
   // +-2^30), and the device rectangle of a logical one.
   int toDevice(int x) const { return unit_ ? x : scaledEdge(x); }
-  Rect toDevice(const Rect& rect) const;
+  Rect toDevice(const Rect& rect) const { return unit_ ? rect : scaledRect(rect); }
   // The logical pixel that holds device pixel x (device pixels outside the
   // image map all the same).
   int toLogical(int x) const;
@@ -183,6 +183,7 @@ private:
   // The device pixels of the part of a logical rectangle on the surface.
   Rect deviceArea(const Rect& rect) const;
   int scaledEdge(int x) const;
+  Rect scaledRect(const Rect& rect) const;
   void allocate();
   // Inverts the RGB of the device pixels of logical pixel (x, y) on the surface.
   void invertPixel(int x, int y);
