@@ -10,7 +10,6 @@
 
 namespace {
 
-
 class Methods : public inputtest::ShownButton {
 protected:
   void SetUp() override { showButton(false); }

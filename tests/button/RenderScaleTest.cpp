@@ -61,8 +61,8 @@ TEST(RenderScale, LooksWithoutGradientsAreTheirOneTimesPictureOnTheDeviceGrid) {
   const auto cases = styleCases();
   for (const char* name :
        {"0 Classic/Normal", "0 Classic/Down", "0 Classic/Focused", "0 Classic/Checked", "1 ClassicThin/Down",
-        "1 ClassicThin/Focused", "2 RoundedGradient/Disabled", "4 Toolbar/Hot", "6 Silver/Down", "6 Silver/Checked+Hot",
-        "7 SoftBlue/Disabled", "11 FlatClassic/Down", "12 FlatThin/Down"}) {
+        "1 ClassicThin/Focused", "2 RoundedGradient/Disabled", "4 Toolbar/Hot", "6 Silver/Down",
+        "6 Silver/Checked + Hot", "7 SoftBlue/Disabled", "11 FlatClassic/Down", "12 FlatThin/Down"}) {
     StyleCase styleCase = caseNamed(cases, name);
     styleCase.rec.Caption.clear();
     const PaintedCase plain = paintCase(styleCase);

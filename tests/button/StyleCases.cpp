@@ -2,6 +2,7 @@
 
 #include "button/model/vexabutton.h"
 #include "button/render/Redraw.h"
+#include "tools/vexabutton-render/Sheet.h"
 
 #include <QImage>
 
@@ -11,39 +12,6 @@
 namespace {
 
 using Change = std::function<void(ButtonRecord&)>;
-
-// The looks of the contact sheet.
-const std::vector<std::pair<const char*, Change>>& looks() {
-  static const std::vector<std::pair<const char*, Change>> table = {
-      {"Normal", [](ButtonRecord&) {}},
-      {"Hot",
-       [](ButtonRecord& rec) {
-         rec.ButtonState = ButtonRecord::Hot;
-         rec.MouseInside = true;
-       }},
-      {"Down",
-       [](ButtonRecord& rec) {
-         rec.ButtonState = ButtonRecord::Down;
-         rec.MouseInside = rec.MousePressed = true;
-       }},
-      {"Focused", [](ButtonRecord& rec) { rec.HasFocus = true; }},
-      {"Default", [](ButtonRecord& rec) { rec.IsDefault = true; }},
-      {"Disabled", [](ButtonRecord& rec) { rec.Enabled = false; }},
-      {"Checked",
-       [](ButtonRecord& rec) {
-         rec.Mode = 1;
-         rec.Value = true;
-       }},
-      {"Checked+Hot",
-       [](ButtonRecord& rec) {
-         rec.Mode = 1;
-         rec.Value = true;
-         rec.ButtonState = ButtonRecord::Hot;
-         rec.MouseInside = true;
-       }},
-  };
-  return table;
-}
 
 // A new instance's record in the style, captioned, in a running host's active window.
 ButtonRecord styledRecord(qint32 style, const QString& caption = QStringLiteral("Dugme")) {
@@ -96,10 +64,10 @@ std::vector<StyleCase> styleCases() {
   for (int style = 0; style <= 14; ++style) {
     const ButtonRecord base = styledRecord(std::min(style, 13));
     const std::string styleName = style == 14 ? "13 System themed" : std::to_string(style) + " " + names[style];
-    for (const auto& [look, change] : looks()) {
-      StyleCase c{styleName + "/" + look, base};
+    for (const rendertool::SheetColumn& look : rendertool::sheetColumns()) {
+      StyleCase c{styleName + "/" + look.title, base};
       c.rec.VisualStylesActive = style == 14;
-      change(c.rec);
+      look.apply(c.rec);
       cases.push_back(std::move(c));
     }
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 class vexabutton;
+struct ButtonRecord;
 
 // The contact sheet: every ButtonStyle in every look, labelled, in one image.
 namespace rendertool {
@@ -25,8 +26,13 @@ struct SheetRow {
 // styles when `themed` is set.
 std::vector<SheetRow> sheetRows(bool themed);
 
-// The column titles, in order.
-std::vector<QString> sheetColumns();
+// A column of the sheet: its title and what it changes in the run-time
+// state of a button at rest.
+struct SheetColumn {
+  const char* title;
+  std::function<void(ButtonRecord&)> apply;
+};
+const std::vector<SheetColumn>& sheetColumns();
 
 // The sheet of these rows; each cell is a 96 x 28 button captioned "Dugme".
 // At a device pixel ratio the image has scale times the pixels along each
