@@ -135,10 +135,15 @@ Form1::Form1(QWidget* parent) : platform::Form(parent) {
   tesmir->setAutoSize(true);
   tesmir->setPicture(builtartwork::tesmirPortrait());
   tesmir->setToolTipText(QStringLiteral(":-P"));
+  tesmir->setAccessibleName(QStringLiteral("Tesmir Vokrant"));
+  tesmir->setAccessibleDescription(QStringLiteral("Crtez: Tesmir Vokrant u sakou sa leptir masnom, sa okruglim "
+                                                  "naocarima i kratkom bradom, smeje se i plazi jezik."));
 
   // Clues and their heading
   Label1 = makeLabel(this, "Label1", label1Layout, puzzle::clueCaption());
   Label2 = makeLabel(this, "Label2", label2Layout, QLatin1String(puzzle::cluesHeading));
+  Label2->setAccessibleRole(QAccessible::Heading);
+  Label2->setLabelFor(Label1);
 
   // The buttons, loaded from their stored properties
   vexabutton** buttons[4] = {&vexabutton1, &vexabutton2, &vexabutton3, &vexabutton4};
@@ -164,6 +169,11 @@ Form1::Form1(QWidget* parent) : platform::Form(parent) {
   Label3 = makeLabel(this, "Label3", label3Layout, QStringLiteral("Vreme za resavanje testa je:"));
   Label4 = makeLabel(this, "Label4", label4Layout, QStringLiteral("30"));
   Label5 = makeLabel(this, "Label5", label5Layout, QStringLiteral("minuta."));
+  // Assistive technology reads the status line whole, through Label3.
+  Label3->setAccessibleRole(QAccessible::StatusBar);
+  Label4->setAccessibleHidden(true);
+  Label5->setAccessibleHidden(true);
+  announceStatusLine();
 
   // The frames with their lists
   platform::Frame** frames[5] = {&Frame1, &Frame2, &Frame3, &Frame4, &Frame5};
@@ -191,6 +201,8 @@ Form1::Form1(QWidget* parent) : platform::Form(parent) {
       list->move(listLeft + (house - 1) * listStep, listTop, listWidth, listHeight);
       list->setFont(listFont);
       list->setSorted(!(category == puzzle::unsortedCategory && house == puzzle::unsortedHouse));
+      list->setAccessibleName(
+          QStringLiteral("Kuca %1, %2").arg(house).arg(QLatin1String(puzzle::categories[f].frameCaption)));
       lists(category).set(house, list);
     }
   }

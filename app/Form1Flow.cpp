@@ -69,6 +69,7 @@ void Form1::vexabutton1_Click() {
     if (!readNumber(Label4->Caption(), shown))
       Label4->setCaption(QString::number(minutes));
     Label3->setCaption(QStringLiteral("Test je resen za ") + taken + QStringLiteral(" minuta. Cestitamo!"));
+    announceStatusLine();
     return;
   }
 
@@ -85,6 +86,7 @@ void Form1::vexabutton1_Click() {
     Label4->hide();
     Label5->hide();
     Label3->setCaption(QStringLiteral("Iskoristili ste 3 dozvoljenih pokusaja za resavanje testa."));
+    announceStatusLine();
   }
 }
 
@@ -122,6 +124,7 @@ void Form1::Timer1_Timer() {
     Label5->setCaption(singular ? QStringLiteral("minut.") : QStringLiteral("minuta."));
   }
   packStatusLine();
+  announceStatusLine();
 }
 
 void Form1::timeOut() {
@@ -146,6 +149,16 @@ void Form1::packStatusLine() {
   const float label5Left = float(Label4->Width()) + float(Label4->Left()) + StatusGap;
   if (label5Left != float(Label5->Left()))
     Label5->setLeft(label5Left);
+}
+
+void Form1::announceStatusLine() {
+  QStringList parts;
+  for (const platform::Label* label : {Label3, Label4, Label5})
+    if (label->Visible() && !label->Caption().isEmpty())
+      parts << label->Caption();
+  const QString line = parts.join(QLatin1Char(' '));
+  if (Label3->accessibleName() != line)
+    Label3->setAccessibleName(line);
 }
 
 // ---- Pause -------------------------------------------------------------------------

@@ -26,6 +26,8 @@ Form2::Form2(Form1* main) : main_(main) {
   // Drawn once, when the window first opens; later openings show the same picture.
   static const QImage picture = infoartwork::vokrantPortrait();
   Picture1->setPicture(picture);
+  Picture1->setAccessibleName(QStringLiteral("Tesmir Vokrant"));
+  Picture1->setAccessibleDescription(infotexts::vokrantPictureDescription());
 
   Label1 = addLabel(this, QStringLiteral("Label1"), 120, 120, 5865, 435, calibri(18, 700), infotexts::vokrantHeading(),
                     true);

@@ -23,6 +23,8 @@ Form3::Form3(Form1* main) : main_(main) {
   static const QImage picture = infoartwork::authorSnapshot();
   Picture1->setPicture(picture);
   Picture1->setToolTipText(infotexts::authorPictureTip());
+  Picture1->setAccessibleName(QStringLiteral("Autor programa"));
+  Picture1->setAccessibleDescription(infotexts::authorPictureDescription());
   Picture1->setFocus();
 
   const platform::SharedFont text = calibri(9.75);

@@ -52,4 +52,14 @@ QString contactStudio() { return QStringLiteral("Studio Belmora, Kaldor"); }
 
 QString authorPictureTip() { return QStringLiteral("Autor, u trenutku kada je shvatio ko gaji ribu."); }
 
+// What the pictures show, for those who cannot see them.
+QString vokrantPictureDescription() {
+  return QStringLiteral("Gravira u medaljonu: Tesmir Vokrant sa naocarima, brkovima i kratkom siljatom bradom, "
+                        "iznad plocice sa imenom.");
+}
+QString authorPictureDescription() {
+  return QStringLiteral("Crtez: autor pred tablom sa pet kuca, jednom rukom se cese po glavi, u drugoj drzi solju. ") +
+         authorPictureTip();
+}
+
 } // namespace infotexts

@@ -10,6 +10,7 @@ QString vokrantHeading();    // name with the years of birth and death
 QString vokrantLife();       // short biography
 QString vokrantWorks();      // what he did
 QString vokrantNameSaying(); // his name in everyday speech
+QString vokrantPictureDescription();
 
 // Form3: about the program and its author.
 QString programIdea();
@@ -19,5 +20,6 @@ QString contactAuthorMail();
 QString contactInfoMail();
 QString contactStudio();
 QString authorPictureTip();
+QString authorPictureDescription();
 
 } // namespace infotexts

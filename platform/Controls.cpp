@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStylePainter>
 #include <QTextLayout>
 
 #include <cmath>
@@ -73,6 +74,7 @@ void TwipsGeometry::place() {
 // ---- Label -----------------------------------------------------------------------
 
 Label::Label(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
+  installAccessibleFactory();
   // Transparent: the parent's background shows through around the text.
   setAttribute(Qt::WA_NoSystemBackground);
   setAutoFillBackground(false);
@@ -86,6 +88,11 @@ void Label::setCaption(const QString& caption) {
   caption_ = caption;
   autoSize();
   update();
+  // The caption is the accessible name unless one is set.
+  if (accessibleName().isEmpty() && !accessibleHidden_) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void Label::setAutoSize(bool on) {
@@ -197,6 +204,7 @@ void Label::paintEvent(QPaintEvent*) {
 // ---- Frame -----------------------------------------------------------------------
 
 Frame::Frame(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
+  installAccessibleFactory();
   setFocusPolicy(Qt::NoFocus);
   QWidget::setFont(font_.toQFont());
 }
@@ -260,6 +268,8 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), TwipsGeometry(this) {
   setEditable(false);
   setFocusPolicy(Qt::StrongFocus);
   setCurrentIndex(-1);
+  // The whole selected entry, however narrow the list.
+  connect(this, &QComboBox::currentIndexChanged, this, [this] { setToolTip(Text()); });
 }
 
 void ComboBox::AddItem(const QString& item) {
@@ -287,6 +297,25 @@ void ComboBox::setFont(const SharedFont& font) {
   if (QWidget::font() == wanted)
     return;
   QWidget::setFont(wanted);
+}
+
+QString ComboBox::shownText() const {
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+  // The style draws the label one pixel in from each side of the field.
+  return fontMetrics().elidedText(Text(), Qt::ElideRight, field.width() - 2);
+}
+
+// As the list paints itself, with the selected entry cut short to fit.
+void ComboBox::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  painter.setPen(palette().color(QPalette::Text));
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  painter.drawComplexControl(QStyle::CC_ComboBox, option);
+  option.currentText = shownText();
+  painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 // ---- TimerControl ----------------------------------------------------------------
@@ -318,7 +347,10 @@ void TimerControl::setEnabled(bool on) {
 
 // ---- PictureBox ------------------------------------------------------------------
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this) { setFocusPolicy(Qt::StrongFocus); }
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
+  installAccessibleFactory();
+  setFocusPolicy(Qt::StrongFocus);
+}
 
 void PictureBox::setPicture(const QImage& picture) {
   picture_ = picture;

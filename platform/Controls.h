@@ -2,8 +2,10 @@
 
 #include "platform/SharedFont.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -68,6 +70,19 @@ public:
   const SharedFont& Font() const { return font_; }
   void setFont(const SharedFont& font);
 
+  // What the label is to assistive technology: static text by default, or a
+  // heading or a status line. Its accessible name is accessibleName() when
+  // one is set, the caption otherwise; a change of the caption is announced
+  // as a change of the name. A heading names the label it stands over
+  // (setLabelFor). A label whose text another one reads out whole (a part
+  // of a status line) is hidden from assistive technology.
+  QAccessible::Role AccessibleRole() const { return accessibleRole_; }
+  void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
+  QWidget* LabelFor() const { return labelFor_; }
+  void setLabelFor(QWidget* widget) { labelFor_ = widget; }
+  bool AccessibleHidden() const { return accessibleHidden_; }
+  void setAccessibleHidden(bool hidden) { accessibleHidden_ = hidden; }
+
 protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -85,6 +100,9 @@ private:
   int alignment_ = 0;
   qint32 foreColor_ = qint32(0x80000012); // system button text
   SharedFont font_;
+  QAccessible::Role accessibleRole_ = QAccessible::StaticText;
+  QPointer<QWidget> labelFor_;
+  bool accessibleHidden_ = false;
 };
 
 // A group box with a caption and back colour; its children are placed in
@@ -116,6 +134,10 @@ private:
 // entries); otherwise at the end. Adding entries never selects one: a list
 // without a selection has ListIndex -1 and an empty Text. setFont with the
 // font the list already shows (its container's) leaves it as it is.
+//
+// Readable at any width: a selected entry wider than the list is shown cut
+// short with an ellipsis, the tooltip shows the whole selected entry, and
+// the open list (as QComboBox opens it) is wide enough for its longest entry.
 class ComboBox : public QComboBox, public TwipsGeometry {
   Q_OBJECT
 public:
@@ -132,6 +154,11 @@ public:
   int ListCount() const { return count(); }
   QString List(int index) const { return itemText(index); }
   void setFont(const SharedFont& font);
+  // The selected entry as the closed list shows it.
+  QString shownText() const;
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   bool sorted_ = false;
@@ -186,5 +213,11 @@ private:
   QImage picture_;
   bool autoSize_ = false;
 };
+
+// Makes the label, the frame and the picture box known to Qt's accessibility
+// (once per process; their constructors call it): a label is read by its
+// caption, a frame is a group named by its caption, a picture box a graphic
+// with the accessible name and description the window gives it.
+void installAccessibleFactory();
 
 } // namespace platform

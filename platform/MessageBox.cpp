@@ -1,12 +1,41 @@
 #include "platform/MessageBox.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 
 namespace platform {
 
 namespace {
 MsgBoxRecorder* recorder = nullptr;
+
+// Room the title bar takes besides the title: the window icon and the
+// buttons of the frame, with their margins.
+constexpr int TitleBarExtras = 120;
+
+// Title bars draw their text in bold, mostly; a box as wide as the title in
+// the bold application font plus the frame's extras shows it whole (the box
+// itself only sizes to its message). Never wider than the screen.
+int titleWidth(const QMessageBox& box) {
+  QFont font = QApplication::font();
+  font.setBold(true);
+  int width = QFontMetrics(font).horizontalAdvance(box.windowTitle()) + TitleBarExtras;
+  if (const QScreen* screen = box.screen())
+    width = std::min(width, screen->availableGeometry().width());
+  return width;
 }
+
+void fitTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid)
+    return;
+  grid->addItem(new QSpacerItem(titleWidth(box), 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                grid->columnCount());
+}
+
+} // namespace
 
 MsgBoxRecorder::MsgBoxRecorder() { recorder = this; }
 MsgBoxRecorder::~MsgBoxRecorder() {
@@ -28,6 +57,7 @@ void msgBox(const QString& text, MsgBoxIcon icon, const QString& title) {
                   : icon == MsgBoxIcon::Exclamation ? QMessageBox::Warning
                                                     : QMessageBox::NoIcon,
                   title, text, QMessageBox::Ok);
+  fitTitle(box);
   box.exec();
 }
 

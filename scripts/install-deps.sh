@@ -6,9 +6,12 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  qt6-tools-dev designer-qt6 libqt6opengl6-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-crosextra-carlito fonts-wine
   xvfb xauth clang-format
+  qt6-base-private-dev at-spi2-core python3-pyatspi dbus-daemon
+  desktop-file-utils appstream
 )
 
 missing=()

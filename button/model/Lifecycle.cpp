@@ -5,6 +5,7 @@
 #include "button/model/vexabutton.h"
 
 #include "button/render/Redraw.h"
+#include "button/services/Accessible.h"
 #include "button/services/Pictures.h"
 #include "button/services/Subclass.h"
 #include "button/services/VisualStyles.h"
@@ -33,6 +34,7 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   }
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
+  vexa::installAccessibleFactory();
 
   // 1. The picture-effect tables.
   vexa::BuildEffectTables(rec_);

@@ -372,6 +372,13 @@ void vexabutton::InitProperties() {
   update();
 }
 
+void vexabutton::loadNewInstance() {
+  InitProperties();
+  PropertyBag bag;
+  WriteProperties(bag);
+  ReadProperties(bag);
+}
+
 // ---- Load --------------------------------------------------------------------
 
 bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {

@@ -11,6 +11,7 @@ void vexabutton::Redraw() {
   vexa::Redraw(rec_, surface_);
   applyRegionIfChanged();
   update();
+  announceAccessibleChanges();
 }
 
 void vexabutton::applyRegionIfChanged() {

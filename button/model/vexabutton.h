@@ -5,6 +5,10 @@
 #include "platform/PropertyBag.h"
 #include "platform/Surface.h"
 
+#include <QAccessible>
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -16,6 +20,7 @@ class TooltipWindow;
 }
 class QMenu;
 class QAction;
+class vexabuttonAccessible;
 
 // The owner-drawn button control. It owns one ButtonRecord and one drawing
 // Surface; Redraw renders into the surface synchronously and the paint event
@@ -24,49 +29,192 @@ class QAction;
 // Source files: vexabutton.cpp (widget core, Qt event mapping, Redraw),
 // Properties.cpp (getters and setters), Persistence.cpp (new instance,
 // load and save passes), Input.cpp (the input state machine),
-// Lifecycle.cpp (creation, show, hide, resize, destruction).
+// Lifecycle.cpp (creation, show, hide, resize, destruction); services/
+// Accessible.cpp tells assistive technology what the button is and does.
 class vexabutton : public QWidget, public platform::HostedControl {
   Q_OBJECT
-  Q_PROPERTY(qint32 ButtonStyle READ ButtonStyle WRITE setButtonStyle)
+  // ---- Property view for Qt's tools (DesignerProperties.cpp) -----------------
+  // One Q_PROPERTY per stored property, under its own name, in a type Qt
+  // Designer and property browsers can show: named values as enumerations,
+  // colours as QColor, the font as QFont, pictures as QPixmap. The C++
+  // getters and setters below and the stored layouts keep their own types.
+  // ButtonStyle and ColorScheme are declared first and write through their
+  // setters, so the style's colours follow; every other property is stored
+  // as given, without touching the others, as a stored layout is loaded. A
+  // form that lists the properties in this order therefore loads back exactly.
+  Q_PROPERTY(Style ButtonStyle READ buttonStyleProperty WRITE setButtonStyleProperty)
+  Q_PROPERTY(Scheme ColorScheme READ colorSchemeProperty WRITE setColorSchemeProperty)
   Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect)
-  Q_PROPERTY(platform::SharedFontPtr Font READ Font WRITE setFont)
-  Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
   Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+  Q_PROPERTY(QFont Font READ fontProperty WRITE setFontProperty)
+  Q_PROPERTY(QColor BackColor READ backColorProperty WRITE setBackColorProperty)
   Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-  Q_PROPERTY(bool Value READ Value WRITE setValue)
-  Q_PROPERTY(qint32 MousePointer READ MousePointer WRITE setMousePointer)
-  Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer)
-  Q_PROPERTY(platform::PicturePtr MouseIcon READ MouseIcon WRITE setMouseIcon)
-  Q_PROPERTY(platform::PicturePtr PictureNormal READ PictureNormal WRITE setPictureNormal)
-  Q_PROPERTY(platform::PicturePtr PictureHot READ PictureHot WRITE setPictureHot)
-  Q_PROPERTY(platform::PicturePtr PictureDown READ PictureDown WRITE setPictureDown)
-  Q_PROPERTY(bool PictureShadow READ PictureShadow WRITE setPictureShadow)
-  Q_PROPERTY(int PictureOpacity READ PictureOpacity WRITE setPictureOpacity)
-  Q_PROPERTY(int PictureOpacityOnOver READ PictureOpacityOnOver WRITE setPictureOpacityOnOver)
-  Q_PROPERTY(qint32 DisabledPictureMode READ DisabledPictureMode WRITE setDisabledPictureMode)
+  Q_PROPERTY(QColor ForeColor READ foreColorProperty WRITE setForeColorProperty)
+  Q_PROPERTY(QColor ForeColorHover READ foreColorHoverProperty WRITE setForeColorHoverProperty)
+  Q_PROPERTY(ButtonMode Mode READ modeProperty WRITE setModeProperty)
+  Q_PROPERTY(bool Value READ Value WRITE setValueProperty)
+  Q_PROPERTY(QPixmap MouseIcon READ mouseIconProperty WRITE setMouseIconProperty)
+  Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointerProperty)
+  Q_PROPERTY(Pointer MousePointer READ mousePointerProperty WRITE setMousePointerProperty)
+  Q_PROPERTY(QPixmap PictureNormal READ pictureNormalProperty WRITE setPictureNormalProperty)
+  Q_PROPERTY(QPixmap PictureHot READ pictureHotProperty WRITE setPictureHotProperty)
+  Q_PROPERTY(QPixmap PictureDown READ pictureDownProperty WRITE setPictureDownProperty)
+  Q_PROPERTY(PictureAlignment PictureAlign READ pictureAlignProperty WRITE setPictureAlignProperty)
+  Q_PROPERTY(PictureEffect PictureEffectOnOver READ pictureEffectOnOverProperty WRITE setPictureEffectOnOverProperty)
+  Q_PROPERTY(PictureEffect PictureEffectOnDown READ pictureEffectOnDownProperty WRITE setPictureEffectOnDownProperty)
   Q_PROPERTY(bool PicturePushOnHover READ PicturePushOnHover WRITE setPicturePushOnHover)
-  Q_PROPERTY(qint32 PictureEffectOnOver READ PictureEffectOnOver WRITE setPictureEffectOnOver)
-  Q_PROPERTY(qint32 PictureEffectOnDown READ PictureEffectOnDown WRITE setPictureEffectOnDown)
-  Q_PROPERTY(qint32 MaskColor READ MaskColor WRITE setMaskColor)
+  Q_PROPERTY(bool PictureShadow READ PictureShadow WRITE setPictureShadow)
+  Q_PROPERTY(int PictureOpacity READ PictureOpacity WRITE setPictureOpacityProperty)
+  Q_PROPERTY(int PictureOpacityOnOver READ PictureOpacityOnOver WRITE setPictureOpacityOnOverProperty)
+  Q_PROPERTY(
+      DisabledPictureLook DisabledPictureMode READ disabledPictureModeProperty WRITE setDisabledPictureModeProperty)
+  Q_PROPERTY(CaptionEffect CaptionEffects READ captionEffectsProperty WRITE setCaptionEffectsProperty)
   Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE setUseMaskColor)
-  Q_PROPERTY(qint32 CaptionEffects READ CaptionEffects WRITE setCaptionEffects)
-  Q_PROPERTY(qint32 Mode READ Mode WRITE setMode)
-  Q_PROPERTY(qint32 PictureAlign READ PictureAlign WRITE setPictureAlign)
-  Q_PROPERTY(qint32 CaptionAlign READ CaptionAlign WRITE setCaptionAlign)
-  Q_PROPERTY(qint32 ForeColor READ ForeColor WRITE setForeColor)
-  Q_PROPERTY(qint32 ForeColorHover READ ForeColorHover WRITE setForeColorHover)
-  Q_PROPERTY(bool DropDownSeparator READ DropDownSeparator WRITE setDropDownSeparator)
-  Q_PROPERTY(QString TooltipTitle READ TooltipTitle WRITE setTooltipTitle)
+  Q_PROPERTY(QColor MaskColor READ maskColorProperty WRITE setMaskColorProperty)
+  Q_PROPERTY(CaptionAlignment CaptionAlign READ captionAlignProperty WRITE setCaptionAlignProperty)
   Q_PROPERTY(QString ToolTip READ ToolTip WRITE setToolTip)
-  Q_PROPERTY(qint32 ToolTipIcon READ ToolTipIcon WRITE setToolTipIcon)
-  Q_PROPERTY(qint32 ToolTipType READ ToolTipType WRITE setToolTipType)
-  Q_PROPERTY(qint32 TooltipBackColor READ TooltipBackColor WRITE setTooltipBackColor)
+  Q_PROPERTY(TooltipStyle ToolTipType READ toolTipTypeProperty WRITE setToolTipTypeProperty)
+  Q_PROPERTY(TooltipIcon ToolTipIcon READ toolTipIconProperty WRITE setToolTipIconProperty)
+  Q_PROPERTY(QString TooltipTitle READ TooltipTitle WRITE setTooltipTitle)
+  Q_PROPERTY(QColor TooltipBackColor READ tooltipBackColorProperty WRITE setTooltipBackColorProperty)
   Q_PROPERTY(bool RightToLeft READ RightToLeft WRITE setRightToLeft)
   Q_PROPERTY(qint32 DropDownSymbol READ DropDownSymbol WRITE setDropDownSymbol)
-  Q_PROPERTY(qint32 ColorScheme READ ColorScheme WRITE setColorScheme)
-  Q_PROPERTY(qint32 hWnd READ hWnd)
+  Q_PROPERTY(bool DropDownSeparator READ DropDownSeparator WRITE setDropDownSeparator)
+  Q_PROPERTY(qint32 hWnd READ hWnd DESIGNABLE false STORED false)
 
 public:
+  // ---- Named values (DesignerProperties.cpp) ----------------------------------
+  // The values the enumerated properties name. The properties stay 32-bit
+  // numbers: values without a name are kept and drawn as the drawing code
+  // says for them.
+  enum class Style : qint32 {
+    Classic = 0,
+    ClassicThin = 1,
+    RoundedGradient = 2,
+    BlueGlass = 3,
+    Toolbar = 4,
+    WarmHighlight = 5,
+    Silver = 6,
+    SoftBlue = 7,
+    Gel = 8,
+    WhiteGloss = 9,
+    Shaded = 10,
+    FlatClassic = 11,
+    FlatThin = 12,
+    System = 13,
+  };
+  Q_ENUM(Style)
+  enum class ButtonMode : qint32 { PushButton = 0, CheckButton = 1, OptionButton = 2 };
+  Q_ENUM(ButtonMode)
+  enum class Scheme : qint32 { Scheme0 = 0, Scheme1 = 1, Scheme2 = 2, Custom = 3 };
+  Q_ENUM(Scheme)
+  enum class CaptionAlignment : qint32 { Left = 0, Center = 1, Right = 2 };
+  Q_ENUM(CaptionAlignment)
+  enum class PictureAlignment : qint32 {
+    LeftEdge = 0,
+    LeftOfCaption = 1,
+    RightEdge = 2,
+    RightOfCaption = 3,
+    BehindCaption = 4,
+    TopEdge = 5,
+    AboveCaption = 6,
+    BottomEdge = 7,
+    BelowCaption = 8,
+  };
+  Q_ENUM(PictureAlignment)
+  enum class CaptionEffect : qint32 { None = 0, Raised = 1, Sunken = 2, Shadow = 3, LightOutline = 4, DarkOutline = 5 };
+  Q_ENUM(CaptionEffect)
+  enum class PictureEffect : qint32 { None = 0, Lighten = 1, Darken = 2 };
+  Q_ENUM(PictureEffect)
+  enum class DisabledPictureLook : qint32 { Faded = 0, Grayscale = 1 };
+  Q_ENUM(DisabledPictureLook)
+  enum class TooltipStyle : qint32 { Rectangle = 0, Balloon = 1 };
+  Q_ENUM(TooltipStyle)
+  enum class TooltipIcon : qint32 { None = 0, Information = 1, Warning = 2, Error = 3 };
+  Q_ENUM(TooltipIcon)
+  // The pointer shape codes of MousePointer; Custom shows MouseIcon.
+  enum class Pointer : qint32 {
+    Default = 0,
+    Arrow = 1,
+    Cross = 2,
+    IBeam = 3,
+    Icon = 4,
+    Size = 5,
+    SizeNESW = 6,
+    SizeNS = 7,
+    SizeNWSE = 8,
+    SizeWE = 9,
+    UpArrow = 10,
+    Hourglass = 11,
+    NoDrop = 12,
+    ArrowHourglass = 13,
+    ArrowQuestion = 14,
+    SizeAll = 15,
+    Custom = 99,
+  };
+  Q_ENUM(Pointer)
+
+  // The property view of the Q_PROPERTYs above. Colours read as their RGB
+  // (a system-colour reference as its current colour); a colour written is
+  // stored as RGB unless it equals the current one, so a reference survives
+  // a read and write back. The font writes only the attributes the QFont
+  // sets explicitly (its resolve mask) over a copy of the current font, so
+  // the character set and fractional sizes stay. A picture written with the
+  // pixels of the current one keeps the current picture object (and its
+  // type); other pixmaps become bitmaps. A null pixmap is no picture.
+  // The colour a stored colour shows (a system colour as it is now);
+  // invalid when it cannot be translated.
+  static QColor toColor(qint32 oleColour);
+  Style buttonStyleProperty() const { return Style(rec_.ButtonStyle); }
+  void setButtonStyleProperty(Style value);
+  Scheme colorSchemeProperty() const { return Scheme(rec_.ColorScheme); }
+  void setColorSchemeProperty(Scheme value);
+  QFont fontProperty() const;
+  void setFontProperty(const QFont& font);
+  QColor backColorProperty() const;
+  void setBackColorProperty(const QColor& colour);
+  QColor foreColorProperty() const;
+  void setForeColorProperty(const QColor& colour);
+  QColor foreColorHoverProperty() const;
+  void setForeColorHoverProperty(const QColor& colour);
+  QColor maskColorProperty() const;
+  void setMaskColorProperty(const QColor& colour);
+  QColor tooltipBackColorProperty() const;
+  void setTooltipBackColorProperty(const QColor& colour);
+  ButtonMode modeProperty() const { return ButtonMode(rec_.Mode); }
+  void setModeProperty(ButtonMode value);
+  void setValueProperty(bool value);
+  QPixmap mouseIconProperty() const;
+  void setMouseIconProperty(const QPixmap& pixmap);
+  void setHandPointerProperty(bool value);
+  Pointer mousePointerProperty() const { return Pointer(mousePointer_); }
+  void setMousePointerProperty(Pointer value);
+  QPixmap pictureNormalProperty() const;
+  void setPictureNormalProperty(const QPixmap& pixmap);
+  QPixmap pictureHotProperty() const;
+  void setPictureHotProperty(const QPixmap& pixmap);
+  QPixmap pictureDownProperty() const;
+  void setPictureDownProperty(const QPixmap& pixmap);
+  PictureAlignment pictureAlignProperty() const { return PictureAlignment(rec_.PictureAlign); }
+  void setPictureAlignProperty(PictureAlignment value) { setPictureAlign(qint32(value)); }
+  PictureEffect pictureEffectOnOverProperty() const { return PictureEffect(rec_.PictureEffectOnOver); }
+  void setPictureEffectOnOverProperty(PictureEffect value) { setPictureEffectOnOver(qint32(value)); }
+  PictureEffect pictureEffectOnDownProperty() const { return PictureEffect(rec_.PictureEffectOnDown); }
+  void setPictureEffectOnDownProperty(PictureEffect value) { setPictureEffectOnDown(qint32(value)); }
+  // Values outside 0..255 are refused (the property keeps its value).
+  void setPictureOpacityProperty(int value) { setPictureOpacity(value); }
+  void setPictureOpacityOnOverProperty(int value) { setPictureOpacityOnOver(value); }
+  DisabledPictureLook disabledPictureModeProperty() const { return DisabledPictureLook(rec_.DisabledPictureMode); }
+  void setDisabledPictureModeProperty(DisabledPictureLook value) { setDisabledPictureMode(qint32(value)); }
+  CaptionEffect captionEffectsProperty() const { return CaptionEffect(rec_.CaptionEffects); }
+  void setCaptionEffectsProperty(CaptionEffect value) { setCaptionEffects(qint32(value)); }
+  CaptionAlignment captionAlignProperty() const { return CaptionAlignment(rec_.CaptionAlign); }
+  void setCaptionAlignProperty(CaptionAlignment value) { setCaptionAlign(qint32(value)); }
+  TooltipStyle toolTipTypeProperty() const { return TooltipStyle(rec_.ToolTipType); }
+  void setToolTipTypeProperty(TooltipStyle value) { setToolTipType(qint32(value)); }
+  TooltipIcon toolTipIconProperty() const { return TooltipIcon(rec_.ToolTipIcon); }
+  void setToolTipIconProperty(TooltipIcon value) { setToolTipIcon(qint32(value)); }
+
   // The class identifier stored layouts name the control by.
   static constexpr const char* ClassId = "ZVTK.vexabutton";
 
@@ -167,6 +315,10 @@ public:
   // ---- Lifecycle -----------------------------------------------------------
   // A newly placed instance (no stored properties).
   void InitProperties();
+  // A newly placed instance as a running window has it: InitProperties, then
+  // the load pass over what it saves, which (with a host in run mode)
+  // installs the hover tracking a control made in code needs.
+  void loadNewInstance();
   // Loads from a stored bag. On a value of the wrong type fails with an error
   // that names the key and what was expected, leaving the record untouched.
   // Keys the control does not know are ignored (see unknownKeys). The font
@@ -253,6 +405,8 @@ protected:
   bool event(QEvent* event) override;
 
 private:
+  friend class vexabuttonAccessible;
+
   // Handlers of the input state machine (Input.cpp): the Qt events above
   // turned into the button's own terms.
   void handleMouseDown(qint16 button, qint16 shift, float x, float y);
@@ -276,8 +430,14 @@ private:
   // Tooltip and popup-menu services (services/Tooltip.cpp, services/PopupMenu.cpp).
   void ShowToolTip();
   void ShowPopupMenu();
+  // Accessibility (services/Accessible.cpp): the click an assistive
+  // technology asks for, and the announcement of what changed.
+  void clickForAssistiveTechnology();
+  void announceAccessibleChanges();
 
   void propertyChanged(const QString& name);
+  // The property view's picture write (DesignerProperties.cpp).
+  void restorePicture(platform::PicturePtr& field, const QPixmap& pixmap, const QString& name);
   void mFont_FontChanged(const QString& propertyName);
   void applyRegionIfChanged();
   void followDevicePixelRatio();
@@ -307,4 +467,8 @@ private:
   bool inResizeStep_ = false;
   QSize steppedSize_;               // the size the last resize step laid out and drew
   bool subclassingStarted_ = false; // a load with UserMode True installed the routers
+  // What assistive technology was last told.
+  QString announcedCaption_;
+  QString announcedToolTip_;
+  QAccessible::State announcedState_;
 };

@@ -7,6 +7,10 @@
 #include <cstring>
 #include <memory>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace vexa {
 
 using platform::Picture;
@@ -20,6 +24,29 @@ namespace {
 // the 24-bit route makes for each pixel costs nothing.
 constexpr quint32 NearestColor(quint32 pixel) { return pixel; }
 
+// The lighten and darken maps as arithmetic: lighten i = min(255, i + i x 38
+// div 255) (which is i x 293 div 255), darken i = i x 217 div 255.
+constexpr quint8 Lighten(int i) { return quint8(std::min(255, i + i * 38 / 255)); }
+constexpr quint8 Darken(int i) { return quint8(i * 217 / 255); }
+
+struct EffectTables {
+  quint8 lighten[256];
+  quint8 darken[256];
+};
+constexpr EffectTables StandardTables = [] {
+  EffectTables tables{};
+  for (int i = 0; i < 256; ++i) {
+    tables.lighten[i] = Lighten(i);
+    tables.darken[i] = Darken(i);
+  }
+  return tables;
+}();
+
+// How the channels go through the effect: through the instance's table, or,
+// while that table holds the standard values (it always does unless a caller
+// rewrote it), by the same arithmetic sixteen bytes at a time.
+enum class EffectRule { Table, Lighten, Darken };
+
 // What one draw call applies to every pixel, settled once per call.
 struct Look {
   int opacity24 = 0; // f of the 24-bit route
@@ -27,6 +54,7 @@ struct Look {
   bool grayscale = false;
   bool effect = false;           // lighten or darken
   const quint8* table = nullptr; // the effect's channel map
+  EffectRule rule = EffectRule::Table;
 };
 
 Look LookOf(const ButtonRecord& rec) {
@@ -37,10 +65,15 @@ Look LookOf(const ButtonRecord& rec) {
                         : rec.ButtonState == ButtonRecord::Down ? rec.PictureEffectOnDown
                                                                 : 0;
   look.effect = effect == 1 || effect == 2;
-  if (effect == 1)
+  if (effect == 1) {
     look.table = rec.LightenTable.data();
-  else if (effect == 2)
+    if (std::memcmp(look.table, StandardTables.lighten, 256) == 0)
+      look.rule = EffectRule::Lighten;
+  } else if (effect == 2) {
     look.table = rec.DarkenTable.data();
+    if (std::memcmp(look.table, StandardTables.darken, 256) == 0)
+      look.rule = EffectRule::Darken;
+  }
 
   // Disabled look: mode 0 faded at a fixed 52, mode 1 grayscale at three
   // quarters of PictureOpacity, other modes invisible.
@@ -77,21 +110,53 @@ void ComposeBytes(uchar* __restrict result, const uchar* __restrict source, quin
     result[i] = uchar(quint16(result[i] * (255 - f) + source[i] * f) >> 8);
 }
 
-// The colour channels of `count` pixels of `bytesPerPixel` bytes through a
-// 256-entry table (a fourth byte is left alone: it is never shown). Kept
-// scalar: the vectoriser's emulated gather (bytes assembled in registers,
-// spilled and reloaded) is several times slower than plain loads.
+#ifdef __SSE2__
+// Sixteen channel bytes through the standard lighten or darken map: widened
+// to 16 bits, y div 255 taken as (y + 1 + (y >> 8)) >> 8 (exact for y below
+// 65535), and packed back with saturation, which is lighten's cap at 255.
+inline __m128i MapSixteen(__m128i bytes, EffectRule rule) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i one = _mm_set1_epi16(1);
+  const __m128i factor = _mm_set1_epi16(rule == EffectRule::Lighten ? 38 : 217);
+  const auto map = [&](__m128i x) {
+    const __m128i y = _mm_mullo_epi16(x, factor);
+    const __m128i quotient = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(y, one), _mm_srli_epi16(y, 8)), 8);
+    return rule == EffectRule::Lighten ? _mm_add_epi16(x, quotient) : quotient;
+  };
+  return _mm_packus_epi16(map(_mm_unpacklo_epi8(bytes, zero)), map(_mm_unpackhi_epi8(bytes, zero)));
+}
+#endif
+
+// The colour channels of `count` pixels of `bytesPerPixel` bytes through the
+// effect (a fourth byte is left alone: it is never shown). The table loop is
+// kept scalar: the vectoriser's emulated gather is slower than plain loads.
 #if defined(__GNUC__) && !defined(__clang__)
 __attribute__((optimize("no-tree-vectorize")))
 #endif
-void MapChannels(uchar* __restrict out, const uchar* __restrict in, const quint8* __restrict table, int count,
-                 int bytesPerPixel) {
+void MapChannels(uchar* __restrict out, const uchar* __restrict in, const quint8* __restrict table, EffectRule rule,
+                 int count, int bytesPerPixel) {
+  const qsizetype bytes = qsizetype(count) * bytesPerPixel;
+  qsizetype i = 0;
+#ifdef __SSE2__
+  if (rule != EffectRule::Table) {
+    // The fourth byte of 32-bit pixels keeps what `out` holds.
+    const __m128i keep = bytesPerPixel == 4 ? _mm_set1_epi32(int(0xFF000000u)) : _mm_setzero_si128();
+    for (; i + 16 <= bytes; i += 16) {
+      const __m128i mapped = MapSixteen(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i)), rule);
+      const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + i));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                       _mm_or_si128(_mm_andnot_si128(keep, mapped), _mm_and_si128(keep, old)));
+    }
+  }
+#else
+  (void)rule;
+#endif
   if (bytesPerPixel == 3) {
-    for (qsizetype i = 0; i < qsizetype(count) * 3; ++i)
+    for (; i < bytes; ++i)
       out[i] = table[in[i]];
     return;
   }
-  for (qsizetype i = 0; i < qsizetype(count) * 4; i += 4) {
+  for (; i < bytes; i += 4) {
     out[i] = table[in[i]];
     out[i + 1] = table[in[i + 1]];
     out[i + 2] = table[in[i + 2]];
@@ -105,8 +170,8 @@ class SourceRows {
 public:
   enum Kind { Picture, Effect, Gray, Silhouette };
 
-  SourceRows(Kind kind, const quint8* table, Colour colour, int width, int bytesPerPixel)
-      : kind_(kind), table_(table), bytesPerPixel_(bytesPerPixel) {
+  SourceRows(Kind kind, const Look& look, Colour colour, int width, int bytesPerPixel)
+      : kind_(kind), table_(look.table), rule_(look.rule), bytesPerPixel_(bytesPerPixel) {
     if (kind_ == Picture)
       return;
     scratch_.reset(new uchar[std::size_t(width) * bytesPerPixel]());
@@ -129,7 +194,10 @@ public:
       std::memcpy(row + begin, (kind_ == Picture ? picture : scratch_.get()) + begin, std::size_t(end - begin));
       return;
     case Effect:
-      MapChannels(row + begin, picture + begin, table_, to - from, bytesPerPixel_);
+      if (rowMapped_)
+        std::memcpy(row + begin, scratch_.get() + begin, std::size_t(end - begin));
+      else
+        MapChannels(row + begin, picture + begin, table_, rule_, to - from, bytesPerPixel_);
       return;
     case Gray:
       for (qsizetype i = begin; i < end; i += bytesPerPixel_)
@@ -138,11 +206,20 @@ public:
     }
   }
 
+  // Called before the runs of each picture row of `width` pixels. An effect
+  // done by arithmetic maps the whole row at once, sixteen bytes at a time,
+  // rather than run by run (the soft edge of a shape is many short runs).
+  void beginRow(const uchar* picture, int width) {
+    rowMapped_ = kind_ == Effect && rule_ != EffectRule::Table;
+    if (rowMapped_)
+      MapChannels(scratch_.get(), picture, table_, rule_, width, bytesPerPixel_);
+  }
+
   // A row holding the colours of columns [from, to).
   const uchar* row(const uchar* picture, int from, int to) {
     if (kind_ == Picture)
       return picture;
-    if (kind_ != Silhouette)
+    if (kind_ != Silhouette && !rowMapped_)
       store(scratch_.get(), picture, from, to);
     return scratch_.get();
   }
@@ -150,7 +227,9 @@ public:
 private:
   Kind kind_;
   const quint8* table_;
+  EffectRule rule_;
   int bytesPerPixel_;
+  bool rowMapped_ = false;
   std::unique_ptr<uchar[]> scratch_;
 };
 
@@ -246,10 +325,8 @@ void SelectCurrentPicture(ButtonRecord& rec) {
 }
 
 void BuildEffectTables(ButtonRecord& rec) {
-  for (int i = 0; i < 256; ++i) {
-    rec.LightenTable[i] = quint8(std::min(255, i * 293 / 255));
-    rec.DarkenTable[i] = quint8(i * 217 / 255);
-  }
+  std::copy_n(StandardTables.lighten, 256, rec.LightenTable.begin());
+  std::copy_n(StandardTables.darken, 256, rec.DarkenTable.begin());
 }
 
 bool IsAlphaBitmap(const Picture& picture) { return picture.Type == Picture::Bitmap && picture.alphaBitmap; }
@@ -298,12 +375,13 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
   // Pixels whose nearest colour is the comparison colour stay background;
   // -1 (UseMaskColor False) matches none.
   const quint32 compare = PixelWord(rec.UseMaskColor ? maskColour : -1);
-  SourceRows sources(SourceKind(colour >= 0, look), look.table, colour, width, 3);
+  SourceRows sources(SourceKind(colour >= 0, look), look, colour, width, 3);
   // One opacity for the call: each row is composed as runs of shown pixels
   // between transparent ones.
   for (int row = 0; row < height; ++row) {
     uchar* target = result.bits() + result.offset(row, 0);
     const uchar* pixels = pictureBits.bits() + pictureBits.offset(row, 0);
+    sources.beginRow(pixels, width);
     for (int column = 0; column < width;) {
       while (column < width && NearestColor(Pixel24(pixels + 3 * column)) == compare)
         ++column;
@@ -349,10 +427,11 @@ void DrawPictureAlpha(const ButtonRecord& rec, Surface& surface, int x, int y, i
   // decides transparency. Rows are composed as runs of one alpha value. The
   // fourth byte of a result pixel is never shown (the write-back ignores it),
   // so it is not kept apart from the colour bytes.
-  SourceRows sources(SourceKind(colour != -1, look), look.table, colour, width, 4);
+  SourceRows sources(SourceKind(colour != -1, look), look, colour, width, 4);
   for (int row = 0; row < height; ++row) {
     uchar* target = result.bits() + result.offset(row, 0);
     const uchar* pixels = pictureBits.bits() + pictureBits.offset(row, 0);
+    sources.beginRow(pixels, width);
     for (int column = 0; column < width;) {
       const uchar alpha = pixels[4 * column + 3];
       const int start = column;

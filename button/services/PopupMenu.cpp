@@ -23,14 +23,18 @@ void vexabutton::SetPopupMenu(QObject* Menu, qint32 Align, qint32 Flags, QAction
   // A press on a button whose menu is gone would open nothing and raise
   // nothing: the button lets go of a destroyed menu.
   menuConnection_ = connect(menu, &QObject::destroyed, this, &vexabutton::UnsetPopupMenu);
+  announceAccessibleChanges();
 }
 
 void vexabutton::UnsetPopupMenu() {
+  const bool wasSet = rec_.PopupMenuSet;
   QObject::disconnect(menuConnection_);
   popupMenu_.clear();
   defaultMenu_.clear();
   rec_.PopupMenuSet = false;
   rec_.MenuJustClosed = false;
+  if (wasSet)
+    announceAccessibleChanges();
 }
 
 // Opens the menu at one of eight places around the button (Align), with the

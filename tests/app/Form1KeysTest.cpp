@@ -64,3 +64,15 @@ TEST_F(Form1Keys, AFocusedButtonTakesEnterItselfOnce) {
 }
 
 } // namespace
+
+// Keyboard-only play: Down and Up pick entries of a closed list.
+TEST_F(Form1Keys, ArrowKeysPickEntriesOfAClosedList) {
+  platform::ComboBox* list = form->sport(3);
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(list->ListIndex(), 1);
+  QTest::keyClick(list, Qt::Key_Up);
+  EXPECT_EQ(list->ListIndex(), 0);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}

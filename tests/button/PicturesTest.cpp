@@ -144,6 +144,30 @@ TEST(PictureEffect, LightenWhileHotDarkenWhileDownNoneWhileNormal) {
     }
 }
 
+TEST(PictureEffect, EveryChannelValueMapsThroughTheInstanceTable) {
+  // A row holding each channel value in red, green and blue at different
+  // columns, long enough for the sixteen-byte steps and their tail; the
+  // instance's table decides, also when a caller rewrote it.
+  const auto colourAt = [](int x, int) { return Colour(x | (255 - x) << 8 | (x * 7 % 256) << 16); };
+  for (Route route : {Route::Rgb, Route::Alpha, Route::Icon})
+    for (int effect : {1, 2, 0}) {
+      SCOPED_TRACE(testing::Message() << nameOf(route) << " effect " << effect);
+      Canvas canvas(0x000000, 260, 3);
+      canvas.b.rec.ButtonState = ButtonRecord::Hot;
+      canvas.b.rec.PictureEffectOnOver = effect == 0 ? 1 : effect;
+      if (effect == 0) // a rewritten lighten table: every value inverted
+        for (int i = 0; i < 256; ++i)
+          canvas.b.rec.LightenTable[i] = quint8(255 - i);
+      const auto& table = effect == 2 ? canvas.b.rec.DarkenTable : canvas.b.rec.LightenTable;
+      canvas.draw(makePicture(route, 256, 1, colourAt), 1, 1);
+      for (int x = 0; x < 256; ++x) {
+        const Colour c = colourAt(x, 0);
+        const Colour expected = table[c & 0xFF] | table[(c >> 8) & 0xFF] << 8 | table[c >> 16] << 16;
+        ASSERT_EQ(canvas.at(1 + x, 1), expected) << "column " << x;
+      }
+    }
+}
+
 TEST(PictureDisabled, FadedAtFiftyTwoGrayscaleAtThreeQuartersOrNothing) {
   // White pictures on black: the result shows the opacity used.
   const struct {

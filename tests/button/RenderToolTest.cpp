@@ -153,9 +153,9 @@ TEST(RenderTool, SheetDrawsEveryStyleInEveryLook) {
   const ToolRun run = runTool({"--sheet", out});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   const QImage sheet(out);
-  // A label column of 132, eight 96 x 28 cells 8 apart, a header of 24 and
-  // fourteen rows (ButtonStyle 0 to 13).
-  ASSERT_EQ(sheet.size(), QSize(132 + 8 * 104 + 8, 24 + 14 * 36 + 8));
+  // A label column of 132, eight 96 x 28 cells 8 apart, a header of 24,
+  // fourteen rows (ButtonStyle 0 to 13) and four of pictures.
+  ASSERT_EQ(sheet.size(), QSize(132 + 8 * 104 + 8, 24 + 18 * 36 + 8));
   const auto cellPixel = [&](int row, int column, int x, int y) {
     return sheet.pixel(132 + column * 104 + x, 24 + row * 36 + y);
   };
@@ -165,11 +165,21 @@ TEST(RenderTool, SheetDrawsEveryStyleInEveryLook) {
   EXPECT_EQ(cellPixel(4, 0, 10, 0), cellPixel(4, 0, 10, 10)); // style 4 at rest: no outline
   EXPECT_EQ(cellPixel(5, 6, 10, 0), qRgb(0x00, 0x00, 0x80));  // style 5 checked: navy outline
   EXPECT_EQ(cellPixel(13, 0, 10, 0), qRgb(0x00, 0x3C, 0x74)); // style 13 without visual styles
+  // The last row lifts its picture while hot, over a silver silhouette.
+  const auto silverPixels = [&](int row, int column) {
+    int count = 0;
+    for (int y = 0; y < 28; ++y)
+      for (int x = 0; x < 96; ++x)
+        count += cellPixel(row, column, x, y) == qRgb(0xC0, 0xC0, 0xC0);
+    return count;
+  };
+  EXPECT_EQ(silverPixels(17, 0), 0);
+  EXPECT_GT(silverPixels(17, 1), 0);
 
   // With --themed one more row, with --scale the device size; other options
   // do not go with --sheet.
   ASSERT_EQ(runTool({"--sheet", out, "--themed", "--scale", "1.5"}).status, 0);
-  EXPECT_EQ(QImage(out).size(), QSize((132 + 8 * 104 + 8) * 3 / 2, (24 + 15 * 36 + 8) * 3 / 2));
+  EXPECT_EQ(QImage(out).size(), QSize((132 + 8 * 104 + 8) * 3 / 2, (24 + 19 * 36 + 8) * 3 / 2));
   const ToolRun mixed = runTool({"--sheet", out, "--set", "Caption=OK"});
   EXPECT_EQ(mixed.status, 2);
   EXPECT_TRUE(mixed.err.contains("--sheet")) << mixed.err.toStdString();

@@ -3,11 +3,55 @@
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 
+#include <QHash>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 namespace testsupport {
 
 void setUpProcess() {
   platform::registerProgramFonts();
   platform::SystemColors::installClassicTable();
+}
+
+namespace {
+
+Announcements* listening = nullptr;
+
+void record(QAccessibleEvent* event) {
+  if (!listening || (listening->of && event->object() != listening->of))
+    return;
+  static const QHash<int, QString> names{{QAccessible::NameChanged, QStringLiteral("NameChanged")},
+                                         {QAccessible::DescriptionChanged, QStringLiteral("DescriptionChanged")},
+                                         {QAccessible::ValueChanged, QStringLiteral("ValueChanged")},
+                                         {QAccessible::StateChanged, QStringLiteral("StateChanged")}};
+  QString text = names.value(event->type());
+  if (event->type() == QAccessible::StateChanged) {
+    const QAccessible::State s = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
+    const std::pair<bool, const char*> bits[] = {{s.checkable, "checkable"}, {s.checked, "checked"},
+                                                 {s.pressed, "pressed"},     {s.defaultButton, "default"},
+                                                 {s.hasPopup, "popup"},      {s.disabled, "disabled"}};
+    for (const auto& [on, name] : bits)
+      if (on)
+        text += QLatin1Char(' ') + QLatin1String(name);
+  }
+  if (!text.isEmpty())
+    listening->seen << text;
+}
+
+} // namespace
+
+Announcements::Announcements(const QObject* of) : of(of) {
+  listening = this;
+  QAccessible::installUpdateHandler(&record);
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+}
+
+Announcements::~Announcements() {
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+  QAccessible::installUpdateHandler(nullptr);
+  listening = nullptr;
 }
 
 } // namespace testsupport

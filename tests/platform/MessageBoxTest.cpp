@@ -1,5 +1,10 @@
 #include "platform/MessageBox.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QTimer>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 TEST(MessageBox, RecorderKeepsEveryCallAndRunsCodeWhileTheBoxIsOpen) {
@@ -21,4 +26,22 @@ TEST(MessageBox, RecorderKeepsEveryCallAndRunsCodeWhileTheBoxIsOpen) {
   ASSERT_EQ(seen.size(), 21u);
   EXPECT_EQ(seen[0], QStringLiteral("Netacno! Pokusajte opet."));
   EXPECT_EQ(seen[20], QStringLiteral("nested 19"));
+}
+
+// The real box: a short message still leaves room for the whole title in a
+// bold title-bar font beside the frame's icon and buttons.
+TEST(MessageBox, IsWideEnoughForItsWholeTitle) {
+  const QString title = QStringLiteral("Belmora - Vokrantov test inteligencije");
+  int width = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    width = box->width();
+    box->close();
+  });
+  platform::msgBox(QStringLiteral("Netacno! Pokusajte opet."), platform::MsgBoxIcon::Exclamation, title);
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  // A title bar also holds the window's icon and three buttons, some 24 pixels each.
+  EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 4 * 24);
 }

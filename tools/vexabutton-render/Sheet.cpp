@@ -2,6 +2,7 @@
 
 #include "button/model/vexabutton.h"
 #include "button/render/Redraw.h"
+#include "platform/Picture.h"
 #include "platform/SharedFont.h"
 #include "platform/SystemColors.h"
 
@@ -86,6 +87,48 @@ QImage renderCell(const ButtonRecord& base, const SheetColumn& column, bool them
   return cell;
 }
 
+// The picture of the picture rows: a 16 x 16 orange disc with a soft edge
+// on a transparent ground (a 32-bit bitmap, so its shadow and silhouette
+// follow the disc's shape).
+platform::PicturePtr sheetPicture() {
+  QImage image(16, 16, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(150, 50, 10), 1.2));
+  painter.setBrush(QColor(250, 150, 30));
+  painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+  painter.end();
+  return platform::Picture::fromImage(image);
+}
+
+// Rows that show what pictures do, each on the rounded gradient style with
+// the picture left of the caption: lighten on hover, darken on press and the
+// faded disabled look; half opacity with the grayscale disabled look; the
+// drop shadow; the lift on hover.
+void addPictureRows(std::vector<SheetRow>& rows) {
+  const platform::PicturePtr picture = sheetPicture();
+  const auto withPicture = [picture](std::function<void(vexabutton&)> more) {
+    return [picture, more](vexabutton& button) {
+      button.setPictureNormal(picture);
+      button.setPictureAlign(1);
+      button.setPictureEffectOnOver(1);
+      button.setPictureEffectOnDown(2);
+      more(button);
+    };
+  };
+  rows.push_back({QStringLiteral("Picture, effects"), 2, false, withPicture([](vexabutton&) {})});
+  rows.push_back({QStringLiteral("Opacity 128, gray"), 2, false, withPicture([](vexabutton& button) {
+                    button.setPictureOpacity(128);
+                    button.setPictureOpacityOnOver(128);
+                    button.setDisabledPictureMode(1);
+                  })});
+  rows.push_back({QStringLiteral("Picture shadow"), 2, false,
+                  withPicture([](vexabutton& button) { button.setPictureShadow(true); })});
+  rows.push_back({QStringLiteral("Push on hover"), 2, false,
+                  withPicture([](vexabutton& button) { button.setPicturePushOnHover(true); })});
+}
+
 } // namespace
 
 std::vector<SheetRow> sheetRows(bool themed) {
@@ -101,6 +144,7 @@ std::vector<SheetRow> sheetRows(bool themed) {
   rows.push_back({QStringLiteral("13 System"), 13, false, systemColours});
   if (themed)
     rows.push_back({QStringLiteral("13 System, themed"), 13, true, systemColours});
+  addPictureRows(rows);
   return rows;
 }
 

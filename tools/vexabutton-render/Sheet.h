@@ -22,8 +22,8 @@ struct SheetRow {
   std::function<void(vexabutton&)> setUp;
 };
 
-// The rows of the sheet: ButtonStyle 0 to 13, and 13 once more with visual
-// styles when `themed` is set.
+// The rows of the sheet: ButtonStyle 0 to 13, 13 once more with visual
+// styles when `themed` is set, then four rows of picture cases.
 std::vector<SheetRow> sheetRows(bool themed);
 
 // A column of the sheet: its title and what it changes in the run-time

@@ -1,0 +1,205 @@
+// The property view for Qt's tools: the Q_PROPERTYs in the types Qt Designer
+// shows (enumerations, QColor, QFont, QPixmap) over the stored values.
+//
+// Writes restore one stored value each, as the load pass does, so a form's
+// properties can be applied one after the other and come back as saved:
+// no write changes another stored property. The two exceptions are the
+// style choices, ButtonStyle and ColorScheme, which run their setters so
+// that a designer sees the style's colours; they come first in the
+// declaration order, which is the order Designer saves properties in.
+
+#include "button/model/vexabutton.h"
+
+#include "button/render/ColorKit.h"
+
+#include <optional>
+
+namespace {
+
+// The RGB value (0x00BBGGRR) of `colour`, or nothing for an invalid colour
+// and for the colour `current` already shows (so a system-colour reference
+// written back unchanged stays a reference).
+std::optional<qint32> changedColour(const QColor& colour, qint32 current) {
+  if (!colour.isValid())
+    return std::nullopt;
+  const qint32 rgb = colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+  if (rgb == vexa::TranslateColor(current))
+    return std::nullopt;
+  return rgb;
+}
+
+QPixmap toPixmap(const platform::PicturePtr& picture) {
+  return picture && !picture->isEmpty() ? QPixmap::fromImage(picture->image) : QPixmap();
+}
+
+// The picture for `pixmap`: none for a null pixmap, `current` itself when the
+// pixels are the same, otherwise a new bitmap (32 bits only with real alpha).
+platform::PicturePtr toPicture(const QPixmap& pixmap, const platform::PicturePtr& current) {
+  if (pixmap.isNull())
+    return nullptr;
+  QImage image = pixmap.toImage();
+  if (current && !current->isEmpty() && image.convertToFormat(current->image.format()) == current->image)
+    return current;
+  bool opaque = !image.hasAlphaChannel();
+  if (!opaque) {
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    opaque = true;
+    for (int y = 0; y < image.height() && opaque; ++y) {
+      const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+      for (int x = 0; x < image.width() && opaque; ++x)
+        opaque = qAlpha(row[x]) == 255;
+    }
+  }
+  return platform::Picture::fromImage(opaque ? image.convertToFormat(QImage::Format_RGB32) : image,
+                                      platform::Picture::Bitmap);
+}
+
+} // namespace
+
+QColor vexabutton::toColor(qint32 oleColour) {
+  const platform::Colour rgb = vexa::TranslateColor(oleColour);
+  if (rgb == -1)
+    return QColor();
+  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+void vexabutton::setButtonStyleProperty(Style value) { setButtonStyle(qint32(value)); }
+
+void vexabutton::setColorSchemeProperty(Scheme value) { setColorScheme(qint32(value)); }
+
+// ---- Font ----------------------------------------------------------------------
+
+QFont vexabutton::fontProperty() const {
+  QFont font;
+  if (!rec_.mFont)
+    return font;
+  font.setFamily(rec_.mFont->Name());
+  font.setPointSizeF(rec_.mFont->Size());
+  font.setWeight(QFont::Weight(rec_.mFont->Weight() == 0 ? 400 : qBound(1, rec_.mFont->Weight(), 1000)));
+  font.setItalic(rec_.mFont->Italic());
+  font.setUnderline(rec_.mFont->Underline());
+  font.setStrikeOut(rec_.mFont->Strikethrough());
+  return font;
+}
+
+void vexabutton::setFontProperty(const QFont& font) {
+  auto next = rec_.mFont ? rec_.mFont->clone() : std::make_shared<platform::SharedFont>();
+  const uint set = font.resolveMask();
+  if ((set & QFont::FamilyResolved) || (set & QFont::FamiliesResolved))
+    next->setName(font.family());
+  if ((set & QFont::SizeResolved) && font.pointSizeF() > 0)
+    next->setSize(font.pointSizeF());
+  if (set & QFont::WeightResolved)
+    next->setWeight(font.weight());
+  if (set & QFont::StyleResolved)
+    next->setItalic(font.italic());
+  if (set & QFont::UnderlineResolved)
+    next->setUnderline(font.underline());
+  if (set & QFont::StrikeOutResolved)
+    next->setStrikethrough(font.strikeOut());
+  if (rec_.mFont && next->sameAs(*rec_.mFont))
+    return;
+  setFont(std::move(next));
+}
+
+// ---- Colours -------------------------------------------------------------------
+
+QColor vexabutton::backColorProperty() const { return toColor(rec_.BackColor); }
+QColor vexabutton::foreColorProperty() const { return toColor(rec_.ForeColor); }
+QColor vexabutton::foreColorHoverProperty() const { return toColor(rec_.ForeColorHover); }
+QColor vexabutton::maskColorProperty() const { return toColor(rec_.MaskColor); }
+QColor vexabutton::tooltipBackColorProperty() const { return toColor(rec_.TooltipBackColor); }
+
+// Stored as given: ColorScheme stays what it is.
+void vexabutton::setBackColorProperty(const QColor& colour) {
+  if (const auto rgb = changedColour(colour, rec_.BackColor)) {
+    rec_.BackColor = *rgb;
+    Redraw();
+    propertyChanged(QStringLiteral("BackColor"));
+  }
+}
+
+void vexabutton::setForeColorProperty(const QColor& colour) {
+  if (const auto rgb = changedColour(colour, rec_.ForeColor))
+    setForeColor(*rgb);
+}
+
+void vexabutton::setForeColorHoverProperty(const QColor& colour) {
+  if (const auto rgb = changedColour(colour, rec_.ForeColorHover))
+    setForeColorHover(*rgb);
+}
+
+void vexabutton::setMaskColorProperty(const QColor& colour) {
+  if (const auto rgb = changedColour(colour, rec_.MaskColor))
+    setMaskColor(*rgb);
+}
+
+void vexabutton::setTooltipBackColorProperty(const QColor& colour) {
+  if (const auto rgb = changedColour(colour, rec_.TooltipBackColor))
+    setTooltipBackColor(*rgb);
+}
+
+// ---- Mode and Value ------------------------------------------------------------
+
+void vexabutton::setModeProperty(ButtonMode value) { setMode(qint32(value)); }
+
+// A push button keeps the value too (it shows only once Mode changes).
+void vexabutton::setValueProperty(bool value) {
+  if (rec_.Mode != 0) {
+    setValue(value);
+    return;
+  }
+  rec_.Value = value;
+  propertyChanged(QStringLiteral("Value"));
+}
+
+// ---- Pointer -------------------------------------------------------------------
+
+QPixmap vexabutton::mouseIconProperty() const { return toPixmap(mouseIcon_); }
+
+// Stored as given: HandPointer and MousePointer stay what they are.
+void vexabutton::setMouseIconProperty(const QPixmap& pixmap) {
+  platform::PicturePtr picture = toPicture(pixmap, mouseIcon_);
+  if (picture == mouseIcon_)
+    return;
+  mouseIcon_ = std::move(picture);
+  applyPointer();
+  propertyChanged(QStringLiteral("MouseIcon"));
+}
+
+// Stored as given: MousePointer stays what it is.
+void vexabutton::setHandPointerProperty(bool value) {
+  rec_.HandPointer = value;
+  if (value && !rec_.HandCursor)
+    rec_.HandPointer = loadHandCursor();
+  Redraw();
+  propertyChanged(QStringLiteral("HandPointer"));
+}
+
+void vexabutton::setMousePointerProperty(Pointer value) { setMousePointer(qint32(value)); }
+
+// ---- Pictures ------------------------------------------------------------------
+
+QPixmap vexabutton::pictureNormalProperty() const { return toPixmap(rec_.PictureNormal); }
+QPixmap vexabutton::pictureHotProperty() const { return toPixmap(rec_.PictureHot); }
+QPixmap vexabutton::pictureDownProperty() const { return toPixmap(rec_.PictureDown); }
+
+// Each picture is stored as given: none of them fills or clears the others.
+void vexabutton::setPictureNormalProperty(const QPixmap& pixmap) {
+  restorePicture(rec_.PictureNormal, pixmap, QStringLiteral("PictureNormal"));
+}
+void vexabutton::setPictureHotProperty(const QPixmap& pixmap) {
+  restorePicture(rec_.PictureHot, pixmap, QStringLiteral("PictureHot"));
+}
+void vexabutton::setPictureDownProperty(const QPixmap& pixmap) {
+  restorePicture(rec_.PictureDown, pixmap, QStringLiteral("PictureDown"));
+}
+
+void vexabutton::restorePicture(platform::PicturePtr& field, const QPixmap& pixmap, const QString& name) {
+  platform::PicturePtr picture = toPicture(pixmap, field);
+  if (picture == field)
+    return;
+  field = std::move(picture);
+  Redraw();
+  propertyChanged(name);
+}

@@ -1,0 +1,89 @@
+// The test's own controls as assistive technology meets them, and the lists
+// readable at their narrow width.
+
+#include "FlowSupport.h"
+
+#include "app/Form2.h"
+#include "app/Form3.h"
+#include "common/TestSupport.h"
+
+using namespace flowtest;
+
+namespace {
+
+class Accessibility : public MainWindowTest {
+protected:
+  static QAccessibleInterface* iface(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+  QString statusLine() const { return iface(form->Label3)->text(QAccessible::Name); }
+};
+
+// Each list says its house and category, announces a new selection, shows
+// the whole entry in its tooltip and a cut one with an ellipsis.
+TEST_F(Accessibility, ListsNameTheirHouseAndCategoryAndShowTheWholeEntry) {
+  int cut = 0;
+  for (int c = 0; c < 5; ++c)
+    for (int house = 1; house <= 5; ++house) {
+      platform::ComboBox* box = list(*form, c, house);
+      EXPECT_EQ(iface(box)->text(QAccessible::Name),
+                QStringLiteral("Kuca %1, %2").arg(house).arg(QLatin1String(puzzle::categories[c].frameCaption)));
+      for (int i = 0; i < box->ListCount(); ++i) {
+        testsupport::Announcements heard(box);
+        box->setListIndex(i);
+        const QString entry = box->List(i), shown = box->shownText();
+        EXPECT_EQ(heard.seen, QStringList{QStringLiteral("ValueChanged")});
+        EXPECT_EQ(box->toolTip(), entry);
+        if (shown == entry)
+          continue;
+        ++cut;
+        EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && entry.startsWith(shown.chopped(1))) << shown.toStdString();
+      }
+    }
+  EXPECT_GT(cut, 0); // "Biciklizam" and others do not fit
+}
+
+// Read whole; announced once per new minute and at every end of the test.
+TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd) {
+  EXPECT_EQ(statusLine(), QStringLiteral("Vreme za resavanje testa je: 30 minuta."));
+  EXPECT_TRUE(iface(form->Label4)->state().invisible); // read within the line
+  const struct {
+    const char* end;
+    std::function<void(Form1&)> reach;
+    const char* line;
+    int announced;
+  } ends[] = {
+      {"a minute", [](Form1& f) { tick(f, 61); }, "Vreme za resavanje testa je: 29 minuta.", 1},
+      {"solved", [](Form1& f) { pickSolution(f), click(f.vexabutton1); }, "Test je resen za 0 minuta. Cestitamo!", 1},
+      {"attempts used up", [](Form1& f) { click(f.vexabutton1), click(f.vexabutton1), click(f.vexabutton1); },
+       "Iskoristili ste 3 dozvoljenih pokusaja za resavanje testa.", 1},
+      {"timed out", [](Form1& f) { tick(f, 30 * 61 + 1); }, "Vreme za resavanje testa je isteklo.", 31},
+  };
+  for (const auto& end : ends) {
+    delete form.data();
+    form = new Form1;
+    form->Show();
+    testsupport::Announcements heard(form->Label3);
+    end.reach(*form);
+    EXPECT_EQ(statusLine(), QLatin1String(end.line)) << end.end;
+    EXPECT_EQ(heard.seen.count(), end.announced) << end.end;
+  }
+}
+
+TEST_F(Accessibility, HeadingPicturesAndInformationWindowsSayWhatTheyAre) {
+  const auto labelled = iface(form->Label2)->relations(QAccessible::Labelled);
+  EXPECT_EQ(iface(form->Label2)->role(), QAccessible::Heading);
+  ASSERT_EQ(labelled.size(), 1);
+  EXPECT_EQ(labelled.first().first->object(), form->Label1);
+  EXPECT_EQ(iface(form->Label1)->text(QAccessible::Name), puzzle::clueLines().join(QLatin1Char('\n')));
+
+  Form2 about(form);
+  Form3 program(form);
+  for (platform::PictureBox* picture : {form->tesmir, about.Picture1, program.Picture1}) {
+    EXPECT_EQ(iface(picture)->role(), QAccessible::Graphic);
+    EXPECT_FALSE(iface(picture)->text(QAccessible::Name).isEmpty());
+    EXPECT_GT(iface(picture)->text(QAccessible::Description).size(), 40);
+  }
+  EXPECT_EQ(iface(&about)->text(QAccessible::Name), QStringLiteral("O Tesmiru Vokrantu:"));
+  EXPECT_EQ(iface(&program)->text(QAccessible::Name), QStringLiteral("O Programu i autoru"));
+}
+
+} // namespace

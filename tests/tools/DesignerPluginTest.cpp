@@ -1,0 +1,230 @@
+// The Designer plugin as Designer and QUiLoader use it: the factory, and a
+// form of configured buttons saved to .ui and loaded back through the plugin.
+#include "button/model/vexabutton.h"
+
+#include <QBuffer>
+#include <QMetaEnum>
+#include <QMetaProperty>
+#include <QPluginLoader>
+#include <QTemporaryDir>
+#include <QUiLoader>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+
+#include <gtest/gtest.h>
+
+using platform::PropertyBag;
+
+namespace {
+
+const QString PluginDir = QStringLiteral(VEXA_DESIGNER_PLUGIN_DIR);
+
+QDesignerCustomWidgetInterface* plugin() {
+  static QPluginLoader loader(PluginDir + QStringLiteral("/libvexabutton-designer.so"));
+  return qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
+}
+
+PropertyBag stored(const vexabutton& button) {
+  PropertyBag bag;
+  button.WriteProperties(bag);
+  return bag;
+}
+
+void expectSameProperties(const vexabutton& expected, const vexabutton& actual, const QString& which) {
+  const PropertyBag a = stored(expected), b = stored(actual);
+  for (const QString& key : vexabutton::persistedKeys())
+    EXPECT_TRUE(PropertyBag::valuesEqual(a.ReadProperty(key), b.ReadProperty(key)))
+        << qPrintable(which) << ": " << qPrintable(key);
+}
+
+// One property in the .ui form, as Designer writes its value.
+QString uiValue(const QMetaProperty& property, const QVariant& value, const QString& picturePath) {
+  const auto escaped = [](const QString& text) { return text.toHtmlEscaped(); };
+  if (property.isEnumType()) {
+    const char* key = property.enumerator().valueToKey(value.toInt());
+    return key ? QStringLiteral("<enum>vexabutton::%1</enum>").arg(QLatin1String(key))
+               : QStringLiteral("<number>%1</number>").arg(value.toInt());
+  }
+  switch (value.metaType().id()) {
+  case QMetaType::Bool:
+    return QStringLiteral("<bool>%1</bool>").arg(value.toBool() ? "true" : "false");
+  case QMetaType::Int:
+    return QStringLiteral("<number>%1</number>").arg(value.toInt());
+  case QMetaType::QString:
+    return QStringLiteral("<string>%1</string>").arg(escaped(value.toString()));
+  case QMetaType::QColor: {
+    const QColor c = value.value<QColor>();
+    return QStringLiteral("<color><red>%1</red><green>%2</green><blue>%3</blue></color>")
+        .arg(c.red())
+        .arg(c.green())
+        .arg(c.blue());
+  }
+  case QMetaType::QFont: {
+    const QFont f = value.value<QFont>();
+    return QStringLiteral("<font><family>%1</family><pointsize>%2</pointsize><bold>%3</bold><italic>%4</italic>"
+                          "<underline>%5</underline><strikeout>%6</strikeout></font>")
+        .arg(escaped(f.family()))
+        .arg(f.pointSize())
+        .arg(f.bold() ? "true" : "false", f.italic() ? "true" : "false", f.underline() ? "true" : "false",
+             f.strikeOut() ? "true" : "false");
+  }
+  case QMetaType::QPixmap:
+    return picturePath.isEmpty() ? QString() : QStringLiteral("<pixmap>%1</pixmap>").arg(escaped(picturePath));
+  }
+  return QString();
+}
+
+// A form holding `buttons`, every stored property in declaration order, as
+// Designer saves it with the plugin: Font only where it was changed from a
+// new instance's, pictures as the files they were loaded from.
+QByteArray uiForm(const std::vector<vexabutton*>& buttons, const QHash<QString, QString>& pictureFiles) {
+  QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui version=\"4.0\">\n"
+                               "<class>Form</class>\n<widget class=\"QWidget\" name=\"Form\">\n");
+  for (vexabutton* button : buttons) {
+    xml += QStringLiteral("<widget class=\"vexabutton\" name=\"%1\">\n").arg(button->objectName());
+    const QMetaObject& meta = vexabutton::staticMetaObject;
+    vexabutton fresh;
+    fresh.InitProperties();
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+      const QMetaProperty property = meta.property(i);
+      if (!property.isDesignable() || !property.isWritable() ||
+          (qstrcmp(property.name(), "Font") == 0 && button->Font()->sameAs(*fresh.Font())))
+        continue;
+      const QString name = QString::fromLatin1(property.name());
+      const QString value =
+          uiValue(property, property.read(button), pictureFiles.value(button->objectName() + QLatin1Char('.') + name));
+      if (!value.isEmpty())
+        xml += QStringLiteral("<property name=\"%1\">%2</property>\n").arg(name, value);
+    }
+    xml += QStringLiteral("</widget>\n");
+  }
+  xml += QStringLiteral("</widget>\n<customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>"
+                        "<header>button/model/vexabutton.h</header></customwidget></customwidgets>\n</ui>\n");
+  return xml.toUtf8();
+}
+
+} // namespace
+
+// Runs before the design-time test below, which switches the plugin to
+// Designer's side for the rest of the process.
+TEST(DesignerPlugin, AFormOfConfiguredButtonsLoadsBackThroughQUiLoaderWithEveryProperty) {
+  ASSERT_NE(plugin(), nullptr);
+  QTemporaryDir dir;
+  QHash<QString, QString> pictureFiles;
+  const auto pictureFile = [&](const QString& name, QRgb colour, bool withAlpha) {
+    QImage image(12, 10, withAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    image.fill(colour);
+    if (withAlpha)
+      image.setPixel(0, 0, 0); // one transparent corner
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    EXPECT_TRUE(image.save(path));
+    return path;
+  };
+
+  // Three buttons set up through their setters and a stored layout, with
+  // pictures from files (as Designer refers to them).
+  QWidget form;
+  std::vector<vexabutton*> buttons;
+  for (const char* name : {"check", "toolbar", "plain"}) {
+    auto* button = new vexabutton(&form);
+    button->setObjectName(QLatin1String(name));
+    button->InitProperties();
+    buttons.push_back(button);
+  }
+  const auto setPicture = [&](vexabutton* button, const char* property, QRgb colour, bool alpha) {
+    const QString path = pictureFile(button->objectName() + QLatin1String(property), colour, alpha);
+    pictureFiles.insert(button->objectName() + QLatin1Char('.') + QLatin1String(property), path);
+    button->setProperty(property, QPixmap(path));
+  };
+  vexabutton& check = *buttons[0];
+  check.setButtonStyle(2);
+  check.setColorScheme(1);
+  check.setCaption(QStringLiteral("&Provera (3)"));
+  check.setFont(std::make_shared<platform::SharedFont>(QStringLiteral("Carlito"), 11, 700, 0, true));
+  check.setMode(1);
+  check.setValue(true);
+  check.setForeColorHover(0x0000C0);
+  setPicture(&check, "PictureNormal", qRgb(200, 40, 40), false);
+  check.setPictureAlign(3);
+  check.setCaptionEffects(3);
+  check.setTooltipTitle(QStringLiteral("Provera"));
+  check.setToolTip(QStringLiteral("Proveri <odgovore> & nastavi"));
+  check.setToolTipType(1);
+  check.setToolTipIcon(2);
+
+  vexabutton& toolbar = *buttons[1];
+  toolbar.setButtonStyle(4);
+  toolbar.setBackColor(0x336699);
+  toolbar.setHandPointer(true);
+  setPicture(&toolbar, "PictureNormal", qRgb(10, 120, 10), true);
+  setPicture(&toolbar, "PictureHot", qRgb(10, 180, 10), true);
+  setPicture(&toolbar, "PictureDown", qRgb(10, 60, 10), false);
+  setPicture(&toolbar, "MouseIcon", qRgb(0, 0, 255), true);
+  toolbar.setMousePointer(2);
+  toolbar.setEnabled(false);
+  toolbar.setDisabledPictureMode(1);
+  toolbar.setPictureOpacity(128);
+  toolbar.setPictureOpacityOnOver(200);
+  toolbar.setPictureEffectOnOver(2);
+  toolbar.setPictureShadow(true);
+  toolbar.setUseMaskColor(false);
+  toolbar.setMaskColor(0x00FF00);
+  toolbar.setRightToLeft(true);
+  toolbar.setDropDownSymbol(6);
+  toolbar.setDropDownSeparator(true);
+  toolbar.setCaptionAlign(2);
+  toolbar.setTooltipBackColor(0xCCFFFF);
+
+  // States only a stored layout makes: a push button holding Value True, a
+  // style-13 button with its own background under scheme 0, and a value
+  // without a name.
+  PropertyBag bag;
+  buttons[2]->WriteProperties(bag);
+  bag.WriteProperty("Value", true);
+  bag.WriteProperty("BackColor", 0x204060);
+  bag.WriteProperty("ColorScheme", 0);
+  bag.WriteProperty("CaptionEffects", 9);
+  bag.WriteProperty("ShowFocusRect", true);
+  bag.WriteProperty("Caption", QStringLiteral("Obično dugme"));
+  QString error;
+  ASSERT_TRUE(buttons[2]->ReadProperties(bag, &error)) << qPrintable(error);
+
+  QByteArray ui = uiForm(buttons, pictureFiles);
+  QBuffer buffer(&ui);
+  QUiLoader loader;
+  loader.addPluginPath(PluginDir);
+  ASSERT_TRUE(loader.availableWidgets().contains(QStringLiteral("vexabutton")));
+  std::unique_ptr<QWidget> loaded(loader.load(&buffer));
+  ASSERT_NE(loaded, nullptr) << qPrintable(loader.errorString());
+  for (vexabutton* original : buttons) {
+    auto* copy = loaded->findChild<vexabutton*>(original->objectName());
+    ASSERT_NE(copy, nullptr) << qPrintable(original->objectName());
+    expectSameProperties(*original, *copy, original->objectName());
+    EXPECT_TRUE(copy->record().UserMode) << "a loaded form runs";
+    EXPECT_TRUE(copy->record().TrackUser32) << "with hover tracking";
+  }
+}
+
+TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {
+  QDesignerCustomWidgetInterface* factory = plugin();
+  ASSERT_NE(factory, nullptr);
+  EXPECT_EQ(factory->name(), QStringLiteral("vexabutton"));
+  EXPECT_FALSE(factory->group().isEmpty());
+  EXPECT_FALSE(factory->icon().isNull());
+  EXPECT_TRUE(factory->domXml().contains(QStringLiteral("class=\"vexabutton\"")));
+
+  // In Designer a new instance is one a designer just placed, at design time.
+  factory->initialize(nullptr);
+  QWidget form;
+  std::unique_ptr<QWidget> created(factory->createWidget(&form));
+  auto* button = qobject_cast<vexabutton*>(created.get());
+  ASSERT_NE(button, nullptr);
+  vexabutton fresh;
+  fresh.InitProperties();
+  PropertyBag expected = stored(fresh);
+  expected.remove(QStringLiteral("Caption"));
+  PropertyBag actual = stored(*button);
+  EXPECT_TRUE(actual.ReadProperty(QStringLiteral("Caption")).toString().startsWith(QStringLiteral("vexabutton")));
+  actual.remove(QStringLiteral("Caption"));
+  EXPECT_EQ(actual.toJson(), expected.toJson());
+  EXPECT_FALSE(button->record().UserMode);
+}

@@ -1,0 +1,120 @@
+#include "VexaButtonPlugin.h"
+
+#include "../support/ButtonImage.h"
+#include "button/model/vexabutton.h"
+#include "platform/ControlHost.h"
+
+#include <QDesignerFormEditorInterface>
+#include <QDesignerFormWindowInterface>
+#include <QDesignerFormWindowManagerInterface>
+#include <QDesignerPropertySheetExtension>
+#include <QExtensionManager>
+#include <QMetaProperty>
+#include <QPixmap>
+
+namespace {
+
+// The host of a control on a form being designed: design time, and the
+// caption a new instance starts with. It lives as long as its control.
+class DesignHost : public QObject, public platform::StandaloneHost {
+public:
+  explicit DesignHost(const QString& displayName) {
+    setUserMode(false);
+    setDisplayName(displayName);
+  }
+};
+
+// Marks every property of a vexabutton changed in Designer's property
+// sheet, so the form saves all of them: a value that a style change set is
+// then saved like one the designer typed, and the form loads back exactly.
+// Font is the exception: a form keeps point sizes in whole points, so the
+// font is saved only once the designer changes it, and a new instance's
+// 8.25 points stay until then.
+void saveEveryProperty(QDesignerFormEditorInterface* core, QWidget* widget) {
+  if (!qobject_cast<vexabutton*>(widget))
+    return;
+  auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(core->extensionManager(), widget);
+  if (!sheet)
+    return;
+  const QMetaObject& meta = vexabutton::staticMetaObject;
+  for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+    const QMetaProperty property = meta.property(i);
+    if (!property.isDesignable() || !property.isStored() || !property.isWritable() ||
+        qstrcmp(property.name(), "Font") == 0)
+      continue;
+    const int index = sheet->indexOf(QString::fromLatin1(property.name()));
+    if (index >= 0)
+      sheet->setChanged(index, true);
+  }
+}
+
+} // namespace
+
+VexaButtonPlugin::VexaButtonPlugin(QObject* parent) : QObject(parent) {}
+
+QString VexaButtonPlugin::name() const { return QStringLiteral("vexabutton"); }
+
+QString VexaButtonPlugin::group() const { return QStringLiteral("Vexa Button"); }
+
+QString VexaButtonPlugin::toolTip() const { return QStringLiteral("Owner-drawn button with fourteen styles"); }
+
+QString VexaButtonPlugin::whatsThis() const {
+  return QStringLiteral("An owner-drawn push, check or option button with fourteen visual styles, pictures with "
+                        "effects, its own tooltips and an attachable drop-down menu.");
+}
+
+QString VexaButtonPlugin::includeFile() const { return QStringLiteral("button/model/vexabutton.h"); }
+
+QIcon VexaButtonPlugin::icon() const {
+  QIcon icon;
+  for (int size : {16, 22, 32, 48})
+    icon.addPixmap(QPixmap::fromImage(toolsupport::buttonIcon(size, size >= 32 ? QStringLiteral("ab") : QString())));
+  return icon;
+}
+
+QWidget* VexaButtonPlugin::createWidget(QWidget* parent) {
+  ++created_;
+  vexabutton* button = nullptr;
+  if (designTime_) {
+    auto* host = new DesignHost(QStringLiteral("vexabutton%1").arg(created_));
+    button = new vexabutton(parent, host);
+    host->setParent(button);
+    button->InitProperties();
+  } else {
+    button = new vexabutton(parent);
+    button->loadNewInstance();
+  }
+  return button;
+}
+
+void VexaButtonPlugin::initialize(QDesignerFormEditorInterface* core) {
+  if (initialized_)
+    return;
+  initialized_ = true;
+  designTime_ = true;
+  if (!core || !core->formWindowManager())
+    return;
+  connect(core->formWindowManager(), &QDesignerFormWindowManagerInterface::formWindowAdded, this,
+          [core](QDesignerFormWindowInterface* form) {
+            connect(form, &QDesignerFormWindowInterface::widgetManaged, form,
+                    [core](QWidget* widget) { saveEveryProperty(core, widget); });
+          });
+}
+
+QString VexaButtonPlugin::domXml() const {
+  return QStringLiteral(R"(<ui language="c++" displayname="vexabutton">
+ <widget class="vexabutton" name="vexabutton">
+  <property name="geometry">
+   <rect><x>0</x><y>0</y><width>121</width><height>33</height></rect>
+  </property>
+ </widget>
+ <customwidgets>
+  <customwidget>
+   <class>vexabutton</class>
+   <extends>QWidget</extends>
+   <header>button/model/vexabutton.h</header>
+  </customwidget>
+ </customwidgets>
+</ui>
+)");
+}

@@ -1,0 +1,51 @@
+#include "ButtonImage.h"
+
+#include "button/model/vexabutton.h"
+#include "button/render/Redraw.h"
+
+#include <QPainter>
+
+namespace toolsupport {
+
+QImage renderButton(ButtonRecord record, int width, int height) {
+  platform::Surface surface(width, height);
+  if (record.mFont)
+    surface.setFont(record.mFont->toQFont());
+  vexa::Redraw(record, surface);
+
+  const QRegion region = surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, width, height);
+  QImage image(width, height, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  for (const QRect& band : region) {
+    const QRect area = band.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      const QRgb* source = reinterpret_cast<const QRgb*>(surface.image().constScanLine(y));
+      QRgb* target = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = area.left(); x <= area.right(); ++x)
+        target[x] = source[x] | 0xFF000000u;
+    }
+  }
+  return image;
+}
+
+QImage buttonIcon(int size, const QString& caption) {
+  const int height = qMax(vexabutton::MinimumSizePixels, (size * 5 + 4) / 8);
+  vexabutton button;
+  button.InitProperties();
+  button.setButtonStyle(qint32(vexabutton::Style::RoundedGradient));
+  button.setBackColor(0xD08A3C); // a clear blue
+  button.setForeColor(0xFFFFFF);
+  QFont font(QStringLiteral("Tahoma"));
+  font.setPointSizeF(qMax(1.0, height * 0.3));
+  font.setBold(true);
+  button.setFontProperty(font);
+  button.setCaption(caption);
+
+  QImage icon(size, size, QImage::Format_ARGB32);
+  icon.fill(Qt::transparent);
+  QPainter painter(&icon);
+  painter.drawImage(0, (size - height) / 2, renderButton(button.record(), size, height));
+  return icon;
+}
+
+} // namespace toolsupport

@@ -1,0 +1,145 @@
+#include "StudioDocument.h"
+
+#include "platform/PropertyBag.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+const QString ExtentX = QStringLiteral("_ExtentX");
+const QString ExtentY = QStringLiteral("_ExtentY");
+} // namespace
+
+// Design time; the button's change notifications go to the document.
+class StudioDocument::Host : public platform::StandaloneHost {
+public:
+  explicit Host(StudioDocument& document) : document_(document) { setUserMode(false); }
+  void propertyChanged(const QWidget* control, const QString& name) override {
+    platform::StandaloneHost::propertyChanged(control, name);
+    if (document_.loading_)
+      return;
+    document_.setModified(true);
+    emit document_.propertyChanged(name);
+  }
+
+private:
+  StudioDocument& document_;
+};
+
+StudioDocument::StudioDocument() : host_(std::make_unique<Host>(*this)) {
+  host_->setDisplayName(QStringLiteral("vexabutton1"));
+  button_ = std::make_unique<vexabutton>(nullptr, host_.get());
+  newDocument();
+}
+
+StudioDocument::~StudioDocument() = default;
+
+void StudioDocument::newDocument() {
+  loading_ = true;
+  button_->resize(121, 33);
+  button_->InitProperties();
+  loading_ = false;
+  setModified(false);
+  setFilePath(QString());
+  emit documentReset();
+}
+
+QByteArray StudioDocument::presetText() const {
+  platform::PropertyBag bag;
+  bag.WriteProperty(ExtentX, button_->width() * TwipsPerPixel);
+  bag.WriteProperty(ExtentY, button_->height() * TwipsPerPixel);
+  button_->WriteProperties(bag);
+  return bag.toJson();
+}
+
+bool StudioDocument::loadPresetText(const QByteArray& text, QString* error) {
+  QString why;
+  const auto bag = platform::PropertyBag::fromJson(text, &why);
+  if (!bag) {
+    *error = why;
+    return false;
+  }
+  const QStringList unknown = vexabutton::unknownKeys(*bag);
+  if (!unknown.isEmpty()) {
+    *error = QStringLiteral("unknown property \"%1\"").arg(unknown.first());
+    return false;
+  }
+  QSize size(121, 33);
+  for (const auto& [key, extent] : {std::pair{ExtentX, &size.rwidth()}, std::pair{ExtentY, &size.rheight()}}) {
+    if (!bag->contains(key))
+      continue;
+    const QVariant value = bag->ReadProperty(key);
+    const int twips = value.toInt();
+    if (!platform::PropertyBag::isIntegerValue(value) || twips < 0 || twips > 100000) {
+      *error = QStringLiteral("property \"%1\": expected a size in twips from 0 to 100000").arg(key);
+      return false;
+    }
+    *extent = qMax(vexabutton::MinimumSizePixels, twips / TwipsPerPixel);
+  }
+
+  // The load is all or nothing: the button keeps its record when it fails.
+  loading_ = true;
+  const QSize before = button_->size();
+  button_->resize(size);
+  const bool loaded = button_->ReadProperties(*bag, &why);
+  if (!loaded)
+    button_->resize(before);
+  loading_ = false;
+  if (!loaded) {
+    *error = why;
+    return false;
+  }
+  emit documentReset();
+  return true;
+}
+
+bool StudioDocument::open(const QString& path, QString* error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = QStringLiteral("cannot open \"%1\": %2").arg(path, file.errorString());
+    return false;
+  }
+  QString why;
+  if (!loadPresetText(file.readAll(), &why)) {
+    *error = QStringLiteral("\"%1\" is not a usable preset: %2").arg(path, why);
+    return false;
+  }
+  setModified(false);
+  setFilePath(path);
+  return true;
+}
+
+bool StudioDocument::save(const QString& path, QString* error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(presetText()) < 0 || !file.commit()) {
+    *error = QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString());
+    return false;
+  }
+  setModified(false);
+  setFilePath(path);
+  return true;
+}
+
+void StudioDocument::setButtonSize(const QSize& size) {
+  const QSize fitted = size.expandedTo(QSize(vexabutton::MinimumSizePixels, vexabutton::MinimumSizePixels));
+  if (fitted == button_->size())
+    return;
+  button_->resize(fitted);
+  setModified(true);
+  emit propertyChanged(QStringLiteral("Size"));
+}
+
+void StudioDocument::setModified(bool modified) {
+  if (modified_ == modified)
+    return;
+  modified_ = modified;
+  emit modifiedChanged(modified);
+}
+
+void StudioDocument::setFilePath(const QString& path) {
+  if (path_ == path)
+    return;
+  path_ = path;
+  emit filePathChanged(path);
+}

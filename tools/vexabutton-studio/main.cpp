@@ -1,0 +1,22 @@
+// vexabutton-studio: design a vexabutton, see it in each of its looks, try
+// it, and keep it as a preset.
+//
+//   vexabutton-studio [PRESET.json]
+#include "StudioWindow.h"
+
+#include "platform/Fonts.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("vexabutton studio"));
+  app.setDesktopFileName(QStringLiteral("example.belmora.VexaButtonStudio"));
+  platform::registerProgramFonts();
+  StudioWindow window;
+  const QStringList arguments = app.arguments();
+  if (arguments.size() > 1)
+    window.openFile(arguments.at(1));
+  window.show();
+  return app.exec();
+}
