@@ -577,6 +577,22 @@ void Surface::drawFocusRect(const Rect& rect) {
   }
 }
 
+QImage Surface::windowImage() const {
+  const QRegion region = hasRegion_ ? deviceWindowRegion() : QRegion(image_.rect());
+  QImage window(image_.size(), QImage::Format_ARGB32);
+  window.fill(Qt::transparent);
+  for (const QRect& band : region) {
+    const QRect area = band.intersected(window.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      const QRgb* source = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+      QRgb* target = reinterpret_cast<QRgb*>(window.scanLine(y));
+      for (int x = area.left(); x <= area.right(); ++x)
+        target[x] = source[x] | 0xFF000000u;
+    }
+  }
+  return window;
+}
+
 void Surface::setWindowRegion(const QRegion& region) {
   setWindowRegion(region, unit_ ? QRegion() : toDeviceRegion(region));
 }

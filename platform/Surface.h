@@ -175,6 +175,9 @@ public:
   // The device pixels (the image's own device pixel ratio stays 1).
   const QImage& image() const { return image_; }
   QImage& image() { return image_; }
+  // The device pixels as the window shows them: opaque inside the window
+  // region (the whole surface while none is set), transparent outside it.
+  QImage windowImage() const;
 
 private:
   // The part of the image a width x height buffer at (x, y) covers; empty

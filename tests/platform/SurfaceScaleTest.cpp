@@ -101,6 +101,13 @@ TEST(SurfaceScale, RegionsMapTheirEdgesAndTextKeepsItsLogicalMeasure) {
   for (QPoint p : {QPoint(2, 0), QPoint(0, 2), QPoint(77, 1), QPoint(79, 37), QPoint(40, 20)})
     EXPECT_TRUE(device.contains(p)) << p.x() << "," << p.y();
   EXPECT_EQ(device.boundingRect(), QRect(0, 0, 80, 40));
+  // The window's picture: device size, transparent in the cut corner only.
+  s.fillRect({0, 0, 40, 20}, 0x102030);
+  const QImage window = s.windowImage();
+  ASSERT_EQ(window.size(), QSize(80, 40));
+  EXPECT_EQ(window.pixel(1, 1), 0u);
+  EXPECT_EQ(window.pixel(2, 0), s.image().pixel(2, 0) | 0xFF000000u);
+  EXPECT_EQ(qAlpha(window.pixel(79, 37)), 255);
   // A change of ratio maps the region again.
   s.setDevicePixelRatio(1.5);
   EXPECT_EQ(s.deviceWindowRegion().boundingRect(), QRect(0, 0, 60, 30));

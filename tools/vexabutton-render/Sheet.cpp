@@ -74,15 +74,7 @@ QImage renderCell(const ButtonRecord& base, const SheetColumn& column, bool them
   surface.setFont(rec.mFont->toQFont());
   vexa::Redraw(rec, surface);
 
-  const QRegion region = surface.hasWindowRegion() ? surface.deviceWindowRegion()
-                                                   : QRegion(0, 0, surface.deviceWidth(), surface.deviceHeight());
-  QImage cell(surface.deviceWidth(), surface.deviceHeight(), QImage::Format_ARGB32);
-  cell.fill(Qt::transparent);
-  {
-    QPainter painter(&cell);
-    painter.setClipRegion(region);
-    painter.drawImage(0, 0, surface.image());
-  }
+  QImage cell = surface.windowImage();
   cell.setDevicePixelRatio(scale);
   return cell;
 }

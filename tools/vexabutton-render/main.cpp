@@ -86,22 +86,9 @@ int main(int argc, char** argv) {
   surface.setFont(rec.mFont->toQFont());
   vexa::Redraw(rec, surface);
 
-  // Device pixels, transparent outside the window region.
   const QRegion region =
       surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, options->width, options->height);
-  const QRegion deviceRegion = surface.hasWindowRegion() ? surface.deviceWindowRegion()
-                                                         : QRegion(0, 0, surface.deviceWidth(), surface.deviceHeight());
-  QImage image(surface.deviceWidth(), surface.deviceHeight(), QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  for (const QRect& band : deviceRegion) {
-    const QRect area = band.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-      const QRgb* source = reinterpret_cast<const QRgb*>(surface.image().constScanLine(y));
-      QRgb* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-      for (int x = area.left(); x <= area.right(); ++x)
-        target[x] = source[x] | 0xFF000000u;
-    }
-  }
+  const QImage image = surface.windowImage();
   if (!image.save(options->output, "PNG"))
     return fail(QStringLiteral("cannot write \"%1\"").arg(options->output), 1);
 
