@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -300,6 +301,27 @@ const QImage& DevicePixels(const Surface& surface, int x, int y, int width, int 
   return picture.pixelsAt(size.expandedTo(QSize(1, 1)), true);
 }
 
+// An icon over the mask colour at one size, as the 24-bit route reads it.
+// A button paints the same icon over the same colour on every paint, so the
+// last one drawn on this thread is kept; the key is the source image's cache
+// key, which Qt never hands out twice, so a changed or new image misses.
+const PixelBuffer& IconOverMask(const QImage& icon, int width, int height, Colour maskColour) {
+  struct Drawn {
+    qint64 key = 0;
+    Colour mask = 0;
+    std::optional<PixelBuffer> bits;
+  };
+  thread_local Drawn last;
+  if (!last.bits || last.key != icon.cacheKey() || last.mask != maskColour || last.bits->width() != width ||
+      last.bits->height() != height) {
+    last.bits.emplace(width, height, 24);
+    last.bits->drawIcon(icon, maskColour);
+    last.key = icon.cacheKey();
+    last.mask = maskColour;
+  }
+  return *last.bits;
+}
+
 const platform::PicturePtr& emptyPicture() {
   static const platform::PicturePtr empty = std::make_shared<const platform::Picture>();
   return empty;
@@ -364,11 +386,10 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
 
   // B: the picture; an icon over the mask colour, so that its transparent
   // area becomes that colour. A: the surface under it.
-  PixelBuffer pictureBits(width, height, 24);
+  std::optional<PixelBuffer> bitmapBits;
   if (picture.Type == Picture::Bitmap)
-    pictureBits.readFrom(source, 0, 0);
-  else
-    pictureBits.drawIcon(source, maskColour);
+    bitmapBits.emplace(width, height, 24).readFrom(source, 0, 0);
+  const PixelBuffer& pictureBits = bitmapBits ? *bitmapBits : IconOverMask(source, width, height, maskColour);
   PixelBuffer result(width, height, 24);
   surface.readPixels(x, y, result);
 
