@@ -22,6 +22,8 @@ void vexabutton::applyRegionIfChanged() {
 }
 
 void vexabutton::paintEvent(QPaintEvent* event) {
+  if (rec_.Enabled == testAttribute(Qt::WA_ForceDisabled))
+    followEnabled();
   QPainter painter(this);
   // A ratio change no event announced: the surface follows the device it is
   // painted on before it is shown.

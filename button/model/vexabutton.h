@@ -441,6 +441,7 @@ private:
   void mFont_FontChanged(const QString& propertyName);
   void applyRegionIfChanged();
   void followDevicePixelRatio();
+  void followEnabled();
   void applyPointer();
   void resizeStep();
   void applyWindowRegionStep();
