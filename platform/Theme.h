@@ -11,7 +11,7 @@ namespace platform {
 // not Qt's classic "windows" style.
 namespace Theme {
 
-// Part 1 (push button) states, with the classic theme's numbers.
+// The themed push button's state ids, with the classic theme's numbers.
 enum PushButtonState : int { Normal = 1, Hot = 2, Pressed = 3, Disabled = 4, Defaulted = 5 };
 
 // True when a theme service exists at all (always, with Qt's styles).
