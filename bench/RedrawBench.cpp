@@ -1,7 +1,8 @@
 // Redraw of every ButtonStyle at rest, hot and pressed (ButtonStyle 13
 // without visual styles, the program's most used look, is drawn as the
 // rounded gradient style) against Qt's own push button painted by the Fusion
-// style into an image of the same size, in one run.
+// style into an image of the same size, in one run; and the same Redraws on
+// a surface at device pixel ratio 2 against the 1x ones.
 #include "button/model/ButtonRecord.h"
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
@@ -60,7 +61,8 @@ struct Button {
   ButtonRecord rec;
   platform::Surface surface{Width, Height};
 
-  Button(qint32 style, qint32 buttonState) {
+  Button(qint32 style, qint32 buttonState, qreal ratio = 1) {
+    surface.setDevicePixelRatio(ratio);
     rec.ButtonStyle = style;
     rec.ColorScheme = 0;
     rec.BackColor = 0xE7EBEC; // what the styles that keep their background (13) show
@@ -76,28 +78,32 @@ struct Button {
   }
 };
 
-void BM_Redraw(benchmark::State& state, qint32 style, qint32 buttonState) {
-  Button button(style, buttonState);
+void BM_Redraw(benchmark::State& state, qint32 style, qint32 buttonState, qreal ratio) {
+  Button button(style, buttonState, ratio);
   for (auto _ : state) {
     vexa::Redraw(button.rec, button.surface);
     benchmark::DoNotOptimize(button.surface.image().constBits());
   }
 }
 
-// "Redraw/2 RoundedGradient/Hot", style by style, in the order of the table.
+// "Redraw/2 RoundedGradient/Hot", style by style, in the order of the
+// table; the same at ratio 2 is "Redraw@2x/2 RoundedGradient/Hot".
 std::vector<std::string>& redrawNames() {
   static std::vector<std::string> names;
   return names;
 }
+std::string doubled(const std::string& name) { return "Redraw@2x/" + name.substr(name.find('/') + 1); }
 
 void registerRedraws() {
-  for (int style = 0; style <= 13; ++style)
-    for (int state = 0; state <= 2; ++state) {
-      const std::string name =
-          std::string("Redraw/") + std::to_string(style) + " " + StyleNames[style] + "/" + StateNames[state];
-      redrawNames().push_back(name);
-      benchmark::RegisterBenchmark(name.c_str(), BM_Redraw, style, state);
-    }
+  for (qreal ratio : {1.0, 2.0})
+    for (int style = 0; style <= 13; ++style)
+      for (int state = 0; state <= 2; ++state) {
+        const std::string name =
+            std::string("Redraw/") + std::to_string(style) + " " + StyleNames[style] + "/" + StateNames[state];
+        if (ratio == 1)
+          redrawNames().push_back(name);
+        benchmark::RegisterBenchmark((ratio == 1 ? name : doubled(name)).c_str(), BM_Redraw, style, state, ratio);
+      }
 }
 
 void BM_GradientFill(benchmark::State& state) {
@@ -162,6 +168,22 @@ void printRatios(const std::map<std::string, double>& cpu) {
     std::printf("  worst ratio %.2f\n", worst);
 }
 
+void printDoubledRatios(const std::map<std::string, double>& cpu) {
+  std::printf("\nRedraw at device pixel ratio 2 / Redraw at 1, goal <= 4 (the pixel count):\n");
+  double worst = 0;
+  for (const std::string& name : redrawNames()) {
+    const auto single = cpu.find(name);
+    const auto twice = cpu.find(doubled(name));
+    if (single == cpu.end() || twice == cpu.end() || single->second <= 0)
+      continue;
+    const double ratio = twice->second / single->second;
+    worst = std::max(worst, ratio);
+    std::printf("  %-34s %7.0f ns  ratio %.2f\n", doubled(name).c_str(), twice->second, ratio);
+  }
+  if (worst > 0)
+    std::printf("  worst ratio %.2f\n", worst);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -178,5 +200,6 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   printRatios(reporter.cpuNanoseconds);
+  printDoubledRatios(reporter.cpuNanoseconds);
   return 0;
 }

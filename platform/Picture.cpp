@@ -3,6 +3,7 @@
 #include "platform/Geometry.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -142,7 +143,62 @@ std::shared_ptr<const Picture> Picture::fromImage(const QImage& image, int type)
   return picture;
 }
 
+const QImage& Picture::pixelsAt(const QSize& size, bool smooth) const {
+  if (size == image.size())
+    return image;
+  if (size == highResolution.size())
+    return highResolution;
+  if (scaled_.size() == size && scaledSmooth_ == smooth)
+    return scaled_;
+  const bool finer = !highResolution.isNull() && size.width() > image.width();
+  const QImage& source = finer ? highResolution : image;
+  scaled_ = source.scaled(size, Qt::IgnoreAspectRatio, smooth ? Qt::SmoothTransformation : Qt::FastTransformation)
+                .convertToFormat(image.format());
+  scaledSmooth_ = smooth;
+  return scaled_;
+}
+
+namespace {
+
+std::shared_ptr<const Picture> loadFile(const QString& path, QString* error);
+
+// The "@2x" file beside `path`, if any, as the high-resolution variant of `picture`.
+void addHighResolution(Picture& picture, const QString& path) {
+  const QFileInfo info(path);
+  const QString variantPath = info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
+  if (info.completeBaseName().endsWith(QLatin1String("@2x")) || !QFileInfo::exists(variantPath))
+    return;
+  QString why;
+  const auto variant = loadFile(variantPath, &why);
+  if (variant && variant->image.size() != picture.image.size() * 2)
+    why = QStringLiteral("picture \"%1\" is %2 x %3 pixels, not twice the %4 x %5 of \"%6\"")
+              .arg(variantPath)
+              .arg(variant->image.width())
+              .arg(variant->image.height())
+              .arg(picture.image.width())
+              .arg(picture.image.height())
+              .arg(path);
+  if (!why.isEmpty()) {
+    qWarning("high-resolution variant left out: %s", qPrintable(why));
+    return;
+  }
+  picture.highResolution = variant->image.convertToFormat(picture.image.format());
+}
+
+} // namespace
+
 std::shared_ptr<const Picture> Picture::load(const QString& path, QString* error) {
+  auto picture = loadFile(path, error);
+  if (!picture)
+    return nullptr;
+  auto withVariant = std::make_shared<Picture>(*picture);
+  addHighResolution(*withVariant, path);
+  return withVariant;
+}
+
+namespace {
+
+std::shared_ptr<const Picture> loadFile(const QString& path, QString* error) {
   const auto fail = [&](const QString& reason) -> std::shared_ptr<const Picture> {
     if (error)
       *error = QStringLiteral("cannot read picture \"%1\": %2").arg(path, reason);
@@ -158,15 +214,17 @@ std::shared_ptr<const Picture> Picture::load(const QString& path, QString* error
     return fail(file.errorString());
   if (file.size() == 0)
     return fail(QStringLiteral("the file is empty"));
-  if (file.size() > MaxFileBytes)
+  if (file.size() > Picture::MaxFileBytes)
     return fail(QStringLiteral("the file is too large (%1 bytes; pictures of up to %2 bytes are read)")
                     .arg(file.size())
-                    .arg(MaxFileBytes));
+                    .arg(Picture::MaxFileBytes));
   const QByteArray bytes = file.readAll();
   if (bytes.size() != file.size())
     return fail(QStringLiteral("the file could not be read to its end (%1)").arg(file.errorString()));
-  return fromBytes(bytes, path, error);
+  return Picture::fromBytes(bytes, path, error);
 }
+
+} // namespace
 
 std::shared_ptr<const Picture> Picture::fromBytes(const QByteArray& bytes, const QString& name, QString* error) {
   const auto fail = [&](const QString& reason) -> std::shared_ptr<const Picture> {
@@ -202,10 +260,10 @@ std::shared_ptr<const Picture> Picture::fromBytes(const QByteArray& bytes, const
   if (image.isNull())
     return fail(QStringLiteral("the picture data is damaged (%1)").arg(reader.errorString()));
   if (icon)
-    return fromImage(image, Icon);
+    return Picture::fromImage(image, Picture::Icon);
   if (opaqueBitmap)
-    return fromImage(image.convertToFormat(QImage::Format_RGB32), Bitmap);
-  return fromImage(image, Bitmap);
+    return Picture::fromImage(image.convertToFormat(QImage::Format_RGB32), Picture::Bitmap);
+  return Picture::fromImage(image, Picture::Bitmap);
 }
 
 QString Picture::toStored() const {

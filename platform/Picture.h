@@ -18,15 +18,28 @@ struct Picture {
   bool alphaBitmap = false; // a bitmap of 32 bits per pixel
   int Width = 0;            // HIMETRIC
   int Height = 0;           // HIMETRIC
+  // The same picture at twice the resolution (a "@2x" file beside the
+  // picture's own), in the image's format; null when there is none.
+  QImage highResolution;
 
   bool isEmpty() const { return Type == None || image.isNull(); }
+
+  // The pixels that show the image at `size` device pixels: the image itself
+  // or its high-resolution variant when one has that size, else the
+  // variant (when the size is above the image's) or the image scaled to it,
+  // smoothly or to the nearest pixel (where exact colours matter, as mask
+  // colours do), in the image's format. The last scaled result is kept.
+  const QImage& pixelsAt(const QSize& size, bool smooth) const;
 
   // Loads a picture file by its content: PNG or BMP as a bitmap (32 bits per
   // pixel when it has an alpha channel), ICO as an icon, JPEG or GIF as a
   // 24-bit bitmap; Width and Height are the HIMETRIC sizes that convert back
   // to its pixel size. A missing, empty, truncated, damaged or oversized file,
   // or another format, returns nullptr and sets *error to a message that
-  // names the file and the reason.
+  // names the file and the reason. A file "NAME@2x.EXT" beside "NAME.EXT"
+  // becomes the high-resolution variant when it reads as a picture of
+  // exactly twice the size; otherwise it is left out with a warning that
+  // says why.
   static std::shared_ptr<const Picture> load(const QString& path, QString* error = nullptr);
   // The same for the content of a file already read; `name` names it in
   // messages. Pictures over the image readers' allocation limit are refused
@@ -41,6 +54,10 @@ struct Picture {
   // for the image readers, saying so.
   QString toStored() const;
   static std::shared_ptr<const Picture> fromStored(int type, const QString& base64Png, QString* error = nullptr);
+
+private:
+  mutable QImage scaled_;
+  mutable bool scaledSmooth_ = false;
 };
 
 using PicturePtr = std::shared_ptr<const Picture>;

@@ -74,7 +74,8 @@ bool samePicture(const PicturePtr& a, const PicturePtr& b) {
     return true;
   if (!a || !b)
     return false;
-  return a->Type == b->Type && a->Width == b->Width && a->Height == b->Height && a->image == b->image;
+  return a->Type == b->Type && a->Width == b->Width && a->Height == b->Height && a->image == b->image &&
+         a->highResolution == b->highResolution;
 }
 
 } // namespace
@@ -169,7 +170,10 @@ QJsonValue toJsonValue(const QVariant& value) {
     const auto picture = value.value<PicturePtr>();
     if (!picture || picture->isEmpty())
       return QJsonValue(QJsonValue::Null);
-    return QJsonObject{{QStringLiteral("Picture"), picture->Type}, {QStringLiteral("Png"), picture->toStored()}};
+    QJsonObject stored{{QStringLiteral("Picture"), picture->Type}, {QStringLiteral("Png"), picture->toStored()}};
+    if (!picture->highResolution.isNull())
+      stored.insert(QStringLiteral("Png2x"), Picture::fromImage(picture->highResolution, picture->Type)->toStored());
+    return stored;
   }
   switch (value.metaType().id()) {
   case QMetaType::Bool:
@@ -264,12 +268,29 @@ std::optional<QVariant> fromJsonValue(const QString& key, const QJsonValue& valu
     if (object.contains(QStringLiteral("Picture"))) {
       const QJsonValue type = object.value(QStringLiteral("Picture"));
       const QJsonValue png = object.value(QStringLiteral("Png"));
-      if (!type.isDouble() || !png.isString() || object.size() != 2)
-        return fail(QStringLiteral("a picture is stored as {\"Picture\": 1 or 3, \"Png\": \"base64 PNG data\"}"));
+      const QJsonValue png2x = object.value(QStringLiteral("Png2x"));
+      const bool variant = object.contains(QStringLiteral("Png2x"));
+      if (!type.isDouble() || !png.isString() || (variant && !png2x.isString()) || object.size() != 2 + variant)
+        return fail(QStringLiteral("a picture is stored as {\"Picture\": 1 or 3, \"Png\": \"base64 PNG data\"} "
+                                   "with an optional \"Png2x\" of twice the size"));
       QString why;
       auto picture = Picture::fromStored(type.toInt(), png.toString(), &why);
       if (!picture)
         return fail(why);
+      if (variant) {
+        const auto large = Picture::fromStored(type.toInt(), png2x.toString(), &why);
+        if (!large)
+          return fail(QStringLiteral("Png2x: ") + why);
+        if (large->image.size() != picture->image.size() * 2)
+          return fail(QStringLiteral("Png2x: the picture is %1 x %2 pixels, not twice %3 x %4")
+                          .arg(large->image.width())
+                          .arg(large->image.height())
+                          .arg(picture->image.width())
+                          .arg(picture->image.height()));
+        auto both = std::make_shared<Picture>(*picture);
+        both->highResolution = large->image.convertToFormat(picture->image.format());
+        picture = std::move(both);
+      }
       return QVariant::fromValue(PicturePtr(std::move(picture)));
     }
     return fail(QStringLiteral("an object that is neither a font {\"Font\": ...} nor a picture {\"Picture\": ...}"));

@@ -47,12 +47,14 @@ struct Surface::TextCache {
     int lineCount = 0;
     int textWidth = 0;  // widest line, whole pixels
     int textHeight = 0; // lines x line height
-    // Coverage of the laid-out text (alpha 0..255), rasterised on first
-    // draw; each draw blends it in the text colour. It spans the whole layout
-    // box, or for a very large block only the part a draw could show, whose
-    // top-left corner in the box is coverageOrigin.
+    // Coverage of the laid-out text (alpha 0..255) at device resolution,
+    // rasterised on first draw at a device pixel ratio; each draw blends it in
+    // the text colour. It spans the whole layout box, or for a very large
+    // block only the part a draw could show, whose top-left corner in the
+    // box (device pixels) is coverageOrigin.
     QImage coverage;
     QPoint coverageOrigin;
+    qreal coverageRatio = 1;
     // Per coverage row, the columns [first, last) that hold any ink, so a
     // draw blends only those.
     std::vector<std::pair<int, int>> inkSpans;
@@ -152,20 +154,23 @@ struct Surface::TextCache {
     entry.textHeight = int(std::min(qint64(entry.lineCount) * lineHeight, qint64(MaxTextExtent)));
   }
 
-  // The glyphs of the layout as coverage, drawn once with the font's own
-  // antialiasing. Ink that leaves the layout box is clipped by every draw
-  // anyway, so the box (plus a few rows for deep descenders) is enough. A
-  // huge block (a long caption in a very large font) is rasterised only
-  // where `visible` (in box coordinates) asks, so memory follows the surface.
-  static const QImage& coverageOf(Entry& entry, const QRect& visible) {
+  // The glyphs of the layout as coverage, drawn once per device pixel ratio
+  // with the font's own antialiasing: the logical layout scaled by the ratio,
+  // so the lines break and measure as at ratio 1. Ink that leaves the layout
+  // box is clipped by every draw anyway, so the box (plus a few rows for
+  // deep descenders) is enough. A huge block (a long caption in a very large
+  // font) is rasterised only where `visible` (in the box's device
+  // coordinates) asks, so memory follows the surface.
+  static const QImage& coverageOf(Entry& entry, const QRect& visible, qreal ratio) {
     if (entry.lineCount <= 0) {
       entry.coverage = QImage();
       return entry.coverage;
     }
-    const QRect box(0, 0, std::max(entry.width, 1), entry.textHeight + 4);
+    const auto device = [ratio](int length) { return ratio == 1 ? length : int(std::ceil(length * ratio)); };
+    const QRect box(0, 0, device(std::max(entry.width, 1)), device(entry.textHeight + 4));
     const QRect cached(entry.coverageOrigin, entry.coverage.size());
     const QRect needed = visible.intersected(box);
-    if (!entry.coverage.isNull() && (needed.isEmpty() || cached.contains(needed)))
+    if (!entry.coverage.isNull() && entry.coverageRatio == ratio && (needed.isEmpty() || cached.contains(needed)))
       return entry.coverage;
     const bool whole = qint64(box.width()) * box.height() <= WholeCoverageLimit;
     const QRect area = whole ? box : needed;
@@ -182,11 +187,17 @@ struct Surface::TextCache {
       QPainter painter(&canvas);
       painter.setPen(Qt::black);
       painter.translate(-area.topLeft());
+      QRectF clip(area);
+      if (ratio != 1) {
+        painter.scale(ratio, ratio);
+        clip = QRectF(clip.topLeft() / ratio, clip.size() / ratio);
+      }
       // The clip lets the layout skip the lines outside the area.
-      entry.layout.draw(&painter, QPointF(0, 0), {}, QRectF(area));
+      entry.layout.draw(&painter, QPointF(0, 0), {}, clip);
     }
     entry.coverage = canvas.convertToFormat(QImage::Format_Alpha8);
     entry.coverageOrigin = area.topLeft();
+    entry.coverageRatio = ratio;
     entry.inkSpans.assign(entry.coverage.height(), {0, 0});
     for (int y = 0; y < entry.coverage.height(); ++y) {
       const uchar* alpha = entry.coverage.constScanLine(y);
@@ -209,13 +220,75 @@ Surface::Surface(int width, int height)
 }
 
 void Surface::resize(int width, int height) {
-  if (width == image_.width() && height == image_.height() && !image_.isNull())
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == width_ && height == height_ && !image_.isNull())
     return;
-  image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+  width_ = width;
+  height_ = height;
+  allocate();
+}
+
+void Surface::allocate() {
+  image_ = QImage(toDevice(width_), toDevice(height_), QImage::Format_RGB32);
   // 96 dpi, so that text on the image measures as on the screen.
   image_.setDotsPerMeterX(3780);
   image_.setDotsPerMeterY(3780);
   image_.fill(toPixel(background_));
+}
+
+void Surface::setDevicePixelRatio(qreal ratio) {
+  if (!std::isfinite(ratio) || ratio < 1)
+    ratio = 1;
+  ratio = std::min(ratio, MaxDevicePixelRatio);
+  if (ratio == ratio_)
+    return;
+  ratio_ = ratio;
+  unit_ = ratio == 1;
+  allocate();
+  deviceRegion_ = unit_ ? QRegion() : toDeviceRegion(region_);
+}
+
+int Surface::scaledEdge(int x) const {
+  constexpr double limit = double(1 << 30);
+  return int(std::clamp(std::ceil(x * ratio_ - 0.5), -limit, limit));
+}
+
+Rect Surface::scaledRect(const Rect& rect) const {
+  return {scaledEdge(rect.left), scaledEdge(rect.top), scaledEdge(rect.right), scaledEdge(rect.bottom)};
+}
+
+int Surface::toLogical(int x) const {
+  if (unit_)
+    return x;
+  // The estimate from the inverse, corrected against d itself.
+  int logical = int(std::floor((x + 0.5) / ratio_));
+  while (scaledEdge(logical + 1) <= x)
+    ++logical;
+  while (scaledEdge(logical) > x)
+    --logical;
+  return logical;
+}
+
+Rect Surface::deviceArea(const Rect& rect) const {
+  const Rect area = clipped(rect, width_, height_);
+  if (unit_ || area.isEmpty())
+    return area;
+  return scaledRect(area);
+}
+
+QRegion Surface::toDeviceRegion(const QRegion& region) const {
+  if (unit_)
+    return region;
+  std::vector<QRect> rects;
+  rects.reserve(region.rectCount());
+  for (const QRect& r : region) {
+    const Rect device = toDevice(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    rects.emplace_back(device.left, device.top, device.width(), device.height());
+  }
+  QRegion result;
+  result.setRects(rects.data(), int(rects.size()));
+  return result;
 }
 
 void Surface::clear() { image_.fill(toPixel(background_)); }
@@ -223,10 +296,20 @@ void Surface::clear() { image_.fill(toPixel(background_)); }
 Colour Surface::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width() || y >= height())
     return -1;
+  return devicePixel(toDevice(x), toDevice(y));
+}
+
+Colour Surface::devicePixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+    return -1;
   return fromPixel(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
 }
 
 void Surface::setPixel(int x, int y, Colour rgb) {
+  if (!unit_) {
+    fillRect({x, y, x + 1, y + 1}, rgb);
+    return;
+  }
   if (x < 0 || y < 0 || x >= width() || y >= height())
     return;
   reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = toPixel(rgb);
@@ -262,7 +345,9 @@ void Surface::line(int x1, int y1, int x2, int y2, Colour rgb) {
   const int w = width();
   const int h = height();
   for (int i = 0; i < steps; ++i) {
-    if (x >= 0 && y >= 0 && x < w && y < h)
+    if (!unit_)
+      setPixel(x, y, rgb);
+    else if (x >= 0 && y >= 0 && x < w && y < h)
       reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = pixel;
     if (error > 0) {
       if (xMajor)
@@ -313,7 +398,7 @@ void Surface::drawEdge(const Rect& rect, unsigned rings) {
 }
 
 void Surface::fillRect(const Rect& rect, Colour rgb) {
-  const Rect area = clipped(rect, width(), height());
+  const Rect area = deviceArea(rect);
   if (area.isEmpty())
     return;
   const QRgb pixel = toPixel(rgb);
@@ -326,7 +411,7 @@ void Surface::fillRect(const Rect& rect, Colour rgb) {
 Rect Surface::bufferArea(const quint32* pixels, int x, int y, int width, int height) const {
   if (!pixels || width <= 0 || height <= 0)
     return {};
-  return clipped({x, y, x + width, y + height}, this->width(), this->height());
+  return clipped({x, y, x + width, y + height}, image_.width(), image_.height());
 }
 
 void Surface::blitBottomUp32(int x, int y, int width, int height, const quint32* pixels) {
@@ -378,10 +463,10 @@ void Surface::repeatRow(int x, int y, int width, int height, const quint32* pixe
 }
 
 void Surface::blitRow(int x, int y, int count, const quint32* pixels) {
-  if (!pixels || y < 0 || y >= height())
+  if (!pixels || y < 0 || y >= image_.height())
     return;
   const int from = std::max(x, 0);
-  const int to = std::min(x + count, width());
+  const int to = std::min(x + count, image_.width());
   if (from >= to)
     return;
   const quint32* source = pixels + (from - x);
@@ -407,23 +492,25 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
     return;
   const unsigned layoutFlags = flags & (TextCentre | TextWordBreak | TextRtlReading | TextNoPrefix);
   auto& entry = textCache_->get(text, font_, rect.width(), layoutFlags);
-  // What of the layout box can show: the rectangle on the surface, in box coordinates.
-  const Rect onSurface = clipped(rect, width(), height());
+  // What of the layout box can show: the rectangle on the surface, in the
+  // box's device coordinates.
+  const Rect onSurface = deviceArea(rect);
   if (onSurface.isEmpty())
     return;
-  const QRect visible(onSurface.left - rect.left, onSurface.top - rect.top, onSurface.width(), onSurface.height());
-  const QImage& coverage = TextCache::coverageOf(entry, visible);
+  const Rect box = toDevice(rect);
+  const QRect visible(onSurface.left - box.left, onSurface.top - box.top, onSurface.width(), onSurface.height());
+  const QImage& coverage = TextCache::coverageOf(entry, visible, ratio_);
   if (coverage.isNull())
     return;
 
   // Blend the coverage in the text colour, clipped to the rectangle, the
   // surface and the rasterised part of the box.
-  const int originX = rect.left + entry.coverageOrigin.x();
-  const int originY = rect.top + entry.coverageOrigin.y();
+  const int originX = box.left + entry.coverageOrigin.x();
+  const int originY = box.top + entry.coverageOrigin.y();
   const Rect area =
-      clipped({std::max(rect.left, originX), std::max(rect.top, originY),
-               std::min(rect.right, originX + coverage.width()), std::min(rect.bottom, originY + coverage.height())},
-              width(), height());
+      clipped({std::max(box.left, originX), std::max(box.top, originY), std::min(box.right, originX + coverage.width()),
+               std::min(box.bottom, originY + coverage.height())},
+              image_.width(), image_.height());
   if (area.isEmpty())
     return;
   const QRgb ink = toPixel(textColor_);
@@ -455,6 +542,15 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
   }
 }
 
+void Surface::invertPixel(int x, int y) {
+  const Rect area = deviceArea({x, y, x + 1, y + 1});
+  for (int row = area.top; row < area.bottom; ++row) {
+    QRgb* pixels = reinterpret_cast<QRgb*>(image_.scanLine(row));
+    for (int column = area.left; column < area.right; ++column)
+      pixels[column] ^= 0x00FFFFFFu;
+  }
+}
+
 void Surface::drawFocusRect(const Rect& rect) {
   if (rect.isEmpty())
     return;
@@ -463,6 +559,10 @@ void Surface::drawFocusRect(const Rect& rect) {
   auto invert = [&](int x, int y) {
     if (x < 0 || y < 0 || x >= w || y >= h || ((x + y) & 1))
       return;
+    if (!unit_) {
+      invertPixel(x, y);
+      return;
+    }
     QRgb& pixel = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
     pixel ^= 0x00FFFFFFu;
   };
@@ -479,7 +579,29 @@ void Surface::drawFocusRect(const Rect& rect) {
   }
 }
 
+QImage Surface::windowImage() const {
+  const QRegion region = hasRegion_ ? deviceWindowRegion() : QRegion(image_.rect());
+  QImage window(image_.size(), QImage::Format_ARGB32);
+  window.fill(Qt::transparent);
+  for (const QRect& band : region) {
+    const QRect area = band.intersected(window.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      const QRgb* source = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+      QRgb* target = reinterpret_cast<QRgb*>(window.scanLine(y));
+      for (int x = area.left(); x <= area.right(); ++x)
+        target[x] = source[x] | 0xFF000000u;
+    }
+  }
+  return window;
+}
+
 void Surface::setWindowRegion(const QRegion& region) {
+  setWindowRegion(region, unit_ ? QRegion() : toDeviceRegion(region));
+}
+
+void Surface::setWindowRegion(const QRegion& region, const QRegion& deviceRegion) {
+  if (!unit_)
+    deviceRegion_ = deviceRegion;
   if (hasRegion_ && region == region_)
     return;
   region_ = region;

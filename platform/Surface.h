@@ -36,6 +36,29 @@ using Colour = qint32;
 //   |                  | is one "&" unless TextNoPrefix                          |
 // Everything is clipped to the surface; nothing outside it is ever written.
 // Colours with a non-zero high byte (-1 among them) draw black.
+//
+// Device pixel ratio. Callers work in logical pixels (the numbers above);
+// the image holds device pixels, ratio times as many along each axis. Edge
+// x of the logical grid falls on device edge d(x) = ceil(x * ratio - 1/2),
+// so logical pixel x covers the device pixels [d(x), d(x + 1)) whose centres
+// lie in it (as Qt fills a logical rectangle). Every drawing operation maps
+// its logical pixels so:
+//   | operation                 | at device resolution                         |
+//   |---------------------------|----------------------------------------------|
+//   | fillRect, frameRect, line,| the device pixels of each logical pixel: one |
+//   | drawEdge, setPixel        | logical pixel thick, adjacent areas tile     |
+//   | drawFocusRect             | one logical pixel per checker square         |
+//   | pixel                     | the device pixel at the logical pixel's      |
+//   |                           | top-left corner                              |
+//   | drawText                  | laid out in logical pixels (the same lines   |
+//   |                           | and measure), rasterised at device size      |
+//   | window region             | set in logical pixels; deviceWindowRegion    |
+//   |                           | maps its edges through d                     |
+//   | buffer operations (blits, | address device pixels directly; callers map  |
+//   | readPixels, writePixels,  | their logical rectangle with toDevice        |
+//   | fillRows, repeatRow)      |                                              |
+// At ratio 1 device pixels are logical pixels and every operation takes its
+// direct path.
 class Surface {
 public:
   // Text-layout flags, with the classic platform's values.
@@ -49,9 +72,26 @@ public:
 
   explicit Surface(int width = 0, int height = 0);
 
+  // The logical size.
   void resize(int width, int height);
-  int width() const { return image_.width(); }
-  int height() const { return image_.height(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  // Device pixels per logical pixel. Ratios below 1, and NaN or infinite
+  // ones, draw at 1 (the window system scales the result); ratios above
+  // MaxDevicePixelRatio draw at that ratio. A change clears the surface.
+  static constexpr qreal MaxDevicePixelRatio = 8;
+  void setDevicePixelRatio(qreal ratio);
+  qreal devicePixelRatio() const { return ratio_; }
+  // The device edge of logical edge x, d(x) above (results are kept within
+  // +-2^30), and the device rectangle of a logical one.
+  int toDevice(int x) const { return unit_ ? x : scaledEdge(x); }
+  Rect toDevice(const Rect& rect) const { return unit_ ? rect : scaledRect(rect); }
+  // The logical pixel that holds device pixel x (device pixels outside the
+  // image map all the same).
+  int toLogical(int x) const;
+  int deviceWidth() const { return image_.width(); }
+  int deviceHeight() const { return image_.height(); }
 
   // The colour `clear` fills with (the system button-face colour unless set).
   void setBackgroundColor(Colour rgb) { background_ = rgb; }
@@ -61,10 +101,13 @@ public:
   // One pixel. Reading outside the surface gives -1.
   Colour pixel(int x, int y) const;
   void setPixel(int x, int y, Colour rgb);
+  // One device pixel; -1 outside the image.
+  Colour devicePixel(int x, int y) const;
 
   void line(int x1, int y1, int x2, int y2, Colour rgb);
   void frameRect(const Rect& rect, Colour rgb);
   void fillRect(const Rect& rect, Colour rgb);
+  // The buffer operations below address device pixels.
   // Copies a width x height buffer of 32-bit pixels (bytes B, G, R, unused)
   // whose first row is the bottom row, to (x, y) on the surface.
   void blitBottomUp32(int x, int y, int width, int height, const quint32* pixels);
@@ -111,11 +154,18 @@ public:
   static constexpr unsigned EdgeSunken = SunkenOuter | SunkenInner;
   void drawEdge(const Rect& rect, unsigned rings);
 
-  // The window region the surface's window should take. Renderers set it;
-  // the widget applies it as its mask. Empty until first set.
+  // The window region the surface's window should take, in logical pixels.
+  // Renderers set it; the widget applies it as its mask. Empty until first
+  // set. The device region is the logical one with its edges mapped through
+  // toDevice, or, where the shape was traced at device resolution (the
+  // theme's outline), that trace.
   void setWindowRegion(const QRegion& region);
+  void setWindowRegion(const QRegion& region, const QRegion& deviceRegion);
   const QRegion& windowRegion() const { return region_; }
+  const QRegion& deviceWindowRegion() const { return unit_ ? region_ : deviceRegion_; }
   bool hasWindowRegion() const { return hasRegion_; }
+  // A logical region with its edges mapped to device pixels.
+  QRegion toDeviceRegion(const QRegion& region) const;
   // Counts changes of the window region (setting an equal region is not a
   // change), so the widget applies a region only when it changed.
   quint64 regionSerial() const { return regionSerial_; }
@@ -124,19 +174,35 @@ public:
   static QRegion roundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
   static QRegion rectRegion(int left, int top, int right, int bottom);
 
+  // The device pixels (the image's own device pixel ratio stays 1).
   const QImage& image() const { return image_; }
   QImage& image() { return image_; }
+  // The device pixels as the window shows them: opaque inside the window
+  // region (the whole surface while none is set), transparent outside it.
+  QImage windowImage() const;
 
 private:
-  // The part of the surface a width x height buffer at (x, y) covers; empty
+  // The part of the image a width x height buffer at (x, y) covers; empty
   // without a buffer.
   Rect bufferArea(const quint32* pixels, int x, int y, int width, int height) const;
+  // The device pixels of the part of a logical rectangle on the surface.
+  Rect deviceArea(const Rect& rect) const;
+  int scaledEdge(int x) const;
+  Rect scaledRect(const Rect& rect) const;
+  void allocate();
+  // Inverts the RGB of the device pixels of logical pixel (x, y) on the surface.
+  void invertPixel(int x, int y);
 
+  int width_ = 0;
+  int height_ = 0;
+  qreal ratio_ = 1;
+  bool unit_ = true; // ratio_ == 1
   QImage image_;
   QFont font_;
   Colour background_;
   Colour textColor_ = 0;
   QRegion region_;
+  QRegion deviceRegion_; // at ratios other than 1
   bool hasRegion_ = false;
   quint64 regionSerial_ = 0;
   // Laid-out texts by (text, font, width, flags), so repainting an unchanged

@@ -11,7 +11,7 @@ namespace platform {
 // not Qt's classic "windows" style.
 namespace Theme {
 
-// Part 1 (push button) states, with the classic theme's numbers.
+// The themed push button's state ids, with the classic theme's numbers.
 enum PushButtonState : int { Normal = 1, Hot = 2, Pressed = 3, Disabled = 4, Defaulted = 5 };
 
 // True when a theme service exists at all (always, with Qt's styles).
@@ -20,9 +20,12 @@ bool themeLibraryPresent();
 bool appThemed();
 
 // Draws the push button in `state` over `clientRect` on the surface (clipped
-// to it) and returns its outline within `regionRect`: the pixels the style
-// painted. An unknown state draws as Normal.
-QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& regionRect, int state);
+// to it) at the surface's device pixel ratio and returns its outline within
+// `regionRect`: the logical pixels where the style painted any device pixel.
+// *deviceOutline, when given, receives the painted device pixels. An unknown
+// state draws as Normal.
+QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& regionRect, int state,
+                       QRegion* deviceOutline = nullptr);
 
 } // namespace Theme
 } // namespace platform

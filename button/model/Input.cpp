@@ -334,33 +334,44 @@ void vexabutton::focusOutEvent(QFocusEvent* event) {
   }
 }
 
+// Enabled follows the widget's own setting, however it was changed
+// (QWidget::setEnabled, the "enabled" property); a disabled container leaves
+// it as it is. Qt announces no change of the own setting while a container
+// is disabled, so a paint checks it too.
+void vexabutton::followEnabled() {
+  const bool own = !testAttribute(Qt::WA_ForceDisabled);
+  const bool changed = own != rec_.Enabled;
+  rec_.Enabled = own;
+  // A disabled button receives no more input: drop a press in progress.
+  const bool dropPress =
+      !isEnabled() && (rec_.MousePressed || rec_.SpaceDown || rec_.ButtonState != ButtonRecord::Normal);
+  if (!isEnabled()) {
+    releaseSpaceCapture();
+    rec_.MousePressed = false;
+    rec_.SpaceDown = false;
+    rec_.ButtonState = ButtonRecord::Normal;
+    // A disabled button follows the pointer no more (no move or leave
+    // reaches it): the next move after it is enabled again says where it is.
+    rec_.MouseInside = false;
+  }
+  if (changed || dropPress)
+    Redraw();
+  if (changed)
+    propertyChanged(QStringLiteral("Enabled"));
+}
+
 bool vexabutton::event(QEvent* event) {
   switch (event->type()) {
-  case QEvent::EnabledChange: {
-    // Enabled follows the widget's own setting, however it was changed
-    // (QWidget::setEnabled, the "enabled" property); a disabled container
-    // leaves it as it is.
-    const bool own = !testAttribute(Qt::WA_ForceDisabled);
-    const bool changed = own != rec_.Enabled;
-    rec_.Enabled = own;
-    // A disabled button receives no more input: drop a press in progress.
-    const bool dropPress =
-        !isEnabled() && (rec_.MousePressed || rec_.SpaceDown || rec_.ButtonState != ButtonRecord::Normal);
-    if (!isEnabled()) {
-      releaseSpaceCapture();
-      rec_.MousePressed = false;
-      rec_.SpaceDown = false;
-      rec_.ButtonState = ButtonRecord::Normal;
-      // A disabled button follows the pointer no more (no move or leave
-      // reaches it): the next move after it is enabled again says where it is.
-      rec_.MouseInside = false;
-    }
-    if (changed || dropPress)
-      Redraw();
-    if (changed)
-      propertyChanged(QStringLiteral("Enabled"));
+  case QEvent::EnabledChange:
+    followEnabled();
     break;
-  }
+  case QEvent::ScreenChangeInternal: // the window moved to a screen
+  case QEvent::ParentChange:         // the control moved to a window
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  case QEvent::DevicePixelRatioChange:
+#endif
+    followDevicePixelRatio();
+    break;
   default:
     break;
   }

@@ -49,6 +49,7 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   // Until a new-instance or load step runs, the control draws with the
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
   attachFont(std::make_shared<platform::SharedFont>());
+  surface_.setDevicePixelRatio(devicePixelRatioF());
   surface_.resize(width(), height());
 }
 
@@ -76,6 +77,7 @@ platform::ControlHost* vexabutton::liveHost() const { return platform::ControlHo
 // cleared; hidden, the host gets the ToolTip text back.
 void vexabutton::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  followDevicePixelRatio();
   if (auto* host = liveHost())
     host->extender(this).ToolTipText.clear();
 }

@@ -22,8 +22,33 @@ void vexabutton::applyRegionIfChanged() {
 }
 
 void vexabutton::paintEvent(QPaintEvent* event) {
+  if (rec_.Enabled == testAttribute(Qt::WA_ForceDisabled))
+    followEnabled();
   QPainter painter(this);
-  painter.drawImage(event->rect(), surface_.image(), event->rect());
+  // A ratio change no event announced: the surface follows the device it is
+  // painted on before it is shown.
+  const qreal ratio = surface_.devicePixelRatio();
+  surface_.setDevicePixelRatio(painter.device()->devicePixelRatioF());
+  if (surface_.devicePixelRatio() != ratio)
+    vexa::Redraw(rec_, surface_);
+  if (surface_.devicePixelRatio() == 1) {
+    painter.drawImage(event->rect(), surface_.image(), event->rect());
+    return;
+  }
+  // Device pixel for device pixel: the image's device size in logical units.
+  const QImage& image = surface_.image();
+  const qreal scale = surface_.devicePixelRatio();
+  painter.drawImage(QRectF(0, 0, image.width() / scale, image.height() / scale), image);
+}
+
+// The surface draws at the device pixel ratio of the control's window, and
+// the whole button is drawn again when that changes.
+void vexabutton::followDevicePixelRatio() {
+  const qreal ratio = surface_.devicePixelRatio();
+  surface_.setDevicePixelRatio(devicePixelRatioF());
+  if (surface_.devicePixelRatio() == ratio)
+    return;
+  Redraw();
 }
 
 void vexabutton::propertyChanged(const QString& name) { host_->propertyChanged(this, name); }

@@ -440,6 +440,8 @@ private:
   void restorePicture(platform::PicturePtr& field, const QPixmap& pixmap, const QString& name);
   void mFont_FontChanged(const QString& propertyName);
   void applyRegionIfChanged();
+  void followDevicePixelRatio();
+  void followEnabled();
   void applyPointer();
   void resizeStep();
   void applyWindowRegionStep();

@@ -73,6 +73,14 @@ void GradientFill(platform::Surface& surface, int x, int y, int width, int heigh
     surface.fillRect({x, y, x + width, y + height}, 0);
     return;
   }
+  // The ramp runs over the device pixels of the rectangle (its logical
+  // pixels at device pixel ratio 1), so a finer surface gets a smoother
+  // gradient between the same end colours.
+  const platform::Rect device = surface.toDevice({x, y, x + width, y + height});
+  x = device.left;
+  y = device.top;
+  width = device.width();
+  height = device.height();
 
   // The ramp, once per call: entry i = c1 + (i (c2 - c1)) div n per channel,
   // stored as the pixel buffer holds it (bytes blue, green, red, 0).

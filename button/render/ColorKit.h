@@ -22,6 +22,7 @@ void FrameRectangle(platform::Surface& surface, int x, int y, int width, int hei
 void FillRectangle(platform::Surface& surface, Colour colour, const platform::Rect& rect);
 void SetCornerPixels(ButtonRecord& rec, platform::Surface& surface, Colour colour);
 // direction 0 horizontal, 1 vertical, 2 and 3 diagonal, other values black.
+// The ramp is taken over the rectangle's device pixels.
 void GradientFill(platform::Surface& surface, int x, int y, int width, int height, Colour colour1, Colour colour2,
                   int direction);
 

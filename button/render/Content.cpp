@@ -141,7 +141,8 @@ void DrawCaptionAndPicture(ButtonRecord& rec, Surface& surface) {
   if (rec.DropDownSymbol != 0)
     rec.SymbolRect = {W - 15, platform::roundHalfEven(H / 2.0 - 7), W, platform::roundHalfEven(H / 2.0 + 8)};
 
-  // 12. Separator, in shades of the background the renderer painted.
+  // 12. Separator, in shades of the background the renderer painted (on a
+  // finer surface, the device pixel at the corner of logical pixel (7, 7)).
   if (rec.DropDownSeparator && surface.width() - 8 > rec.CaptionRect.right) {
     const Colour background = surface.pixel(7, 7);
     DrawLine(surface, W - 16, 3, W - 16, H - 3, ShiftColor(background, -0.1f));

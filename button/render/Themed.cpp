@@ -36,7 +36,9 @@ void DrawThemedBackground(ButtonRecord& rec, platform::Surface& surface, int sta
   // The theme's outline one pixel beyond the client area at the left, top and
   // right, and two pixels below it.
   const platform::Rect regionRect{client.left - 1, client.top - 1, client.right + 1, client.bottom + 2};
-  surface.setWindowRegion(platform::Theme::drawPushButton(surface, client, regionRect, stateId));
+  QRegion deviceOutline;
+  const QRegion outline = platform::Theme::drawPushButton(surface, client, regionRect, stateId, &deviceOutline);
+  surface.setWindowRegion(outline, deviceOutline);
   Q_UNUSED(rec);
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -258,6 +259,69 @@ inline quint32 PixelWord(Colour colour) {
   return quint32(colour & 0xFF) << 16 | quint32(colour & 0xFF00) | quint32(colour >> 16);
 }
 
+// The device pixels a picture drawn at logical (x, y) at its logical size
+// (width x height) covers: the rectangle itself at device pixel ratio 1.
+Rect DeviceArea(const Surface& surface, int x, int y, int width, int height) {
+  return surface.toDevice({x, y, x + width, y + height});
+}
+
+// The image that fills those device pixels. At ratio 1 the picture's own
+// image; the high-resolution variant where it has the device size.
+// Otherwise, where mask colours must stay exact, the picture's pixels
+// on the device grid: each device pixel takes its logical pixel's, so the
+// picture shows as at ratio 1, cut and left short alike; elsewhere the
+// picture's pixels at the device size (the high-resolution variant, or a
+// smoothly scaled image; a bitmap keeps the proportion of its image to its
+// logical size, an icon is stretched to the area). `made` keeps an image
+// made for this draw.
+const QImage& DevicePixels(const Surface& surface, int x, int y, int width, int height, const Rect& area,
+                           const Picture& picture, bool exactColours, QImage& made) {
+  if (area.width() == width && area.height() == height)
+    return picture.image;
+  if (picture.highResolution.size() == QSize(area.width(), area.height()))
+    return picture.highResolution;
+  if (exactColours) {
+    const QImage& image = picture.image;
+    made = QImage(area.width(), area.height(), image.format());
+    for (int row = 0; row < area.height(); ++row) {
+      const int source = surface.toLogical(area.top + row) - y;
+      const QRgb* in = source < image.height() ? reinterpret_cast<const QRgb*>(image.constScanLine(source)) : nullptr;
+      QRgb* out = reinterpret_cast<QRgb*>(made.scanLine(row));
+      for (int column = 0; column < area.width(); ++column) {
+        const int sourceColumn = surface.toLogical(area.left + column) - x;
+        out[column] = in && sourceColumn < image.width() ? in[sourceColumn] : 0;
+      }
+    }
+    return made;
+  }
+  QSize size(area.width(), area.height());
+  if (picture.Type == Picture::Bitmap)
+    size = QSize(platform::roundHalfEven(double(picture.image.width()) * area.width() / width),
+                 platform::roundHalfEven(double(picture.image.height()) * area.height() / height));
+  return picture.pixelsAt(size.expandedTo(QSize(1, 1)), true);
+}
+
+// An icon over the mask colour at one size, as the 24-bit route reads it.
+// A button paints the same icon over the same colour on every paint, so the
+// last one drawn on this thread is kept; the key is the source image's cache
+// key, which Qt never hands out twice, so a changed or new image misses.
+const PixelBuffer& IconOverMask(const QImage& icon, int width, int height, Colour maskColour) {
+  struct Drawn {
+    qint64 key = 0;
+    Colour mask = 0;
+    std::optional<PixelBuffer> bits;
+  };
+  thread_local Drawn last;
+  if (!last.bits || last.key != icon.cacheKey() || last.mask != maskColour || last.bits->width() != width ||
+      last.bits->height() != height) {
+    last.bits.emplace(width, height, 24);
+    last.bits->drawIcon(icon, maskColour);
+    last.key = icon.cacheKey();
+    last.mask = maskColour;
+  }
+  return *last.bits;
+}
+
 const platform::PicturePtr& emptyPicture() {
   static const platform::PicturePtr empty = std::make_shared<const platform::Picture>();
   return empty;
@@ -310,13 +374,22 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
   if (f == 0) // every pixel would stay background
     return;
 
+  // The work buffers cover the device pixels of the picture rectangle.
+  const Rect area = DeviceArea(surface, x, y, width, height);
+  QImage made;
+  const QImage& source = DevicePixels(surface, x, y, width, height, area, picture,
+                                      rec.UseMaskColor && picture.Type == Picture::Bitmap, made);
+  x = area.left;
+  y = area.top;
+  width = area.width();
+  height = area.height();
+
   // B: the picture; an icon over the mask colour, so that its transparent
   // area becomes that colour. A: the surface under it.
-  PixelBuffer pictureBits(width, height, 24);
+  std::optional<PixelBuffer> bitmapBits;
   if (picture.Type == Picture::Bitmap)
-    pictureBits.readFrom(picture.image, 0, 0);
-  else
-    pictureBits.drawIcon(picture.image, maskColour);
+    bitmapBits.emplace(width, height, 24).readFrom(source, 0, 0);
+  const PixelBuffer& pictureBits = bitmapBits ? *bitmapBits : IconOverMask(source, width, height, maskColour);
   PixelBuffer result(width, height, 24);
   surface.readPixels(x, y, result);
 
@@ -357,8 +430,17 @@ void DrawPictureAlpha(const ButtonRecord& rec, Surface& surface, int x, int y, i
   if (o == 0) // every pixel's opacity would be 0
     return;
 
+  // The work buffers cover the device pixels of the picture rectangle.
+  const Rect area = DeviceArea(surface, x, y, width, height);
+  QImage made;
+  const QImage& source = DevicePixels(surface, x, y, width, height, area, picture, false, made);
+  x = area.left;
+  y = area.top;
+  width = area.width();
+  height = area.height();
+
   PixelBuffer pictureBits(width, height, 32);
-  pictureBits.readFrom(picture.image, 0, 0);
+  pictureBits.readFrom(source, 0, 0);
   PixelBuffer result(width, height, 32);
   surface.readPixels(x, y, result);
 

@@ -25,7 +25,9 @@ void BuildEffectTables(ButtonRecord& rec);
 bool IsAlphaBitmap(const platform::Picture& picture);
 
 // Draws the current picture with its top-left corner at (rect.left, rect.top)
-// at the picture's size (rect's right and bottom are not used), through the
+// at the picture's size (rect's right and bottom are not used), on the
+// surface's device pixels (the background read back, composed and written
+// per device pixel, from the picture's pixels at that size), through the
 // 32-bit route for an alpha bitmap and the 24-bit route otherwise. colour -1
 // draws the picture itself; any other value a silhouette in that colour.
 void DrawPicture(ButtonRecord& rec, platform::Surface& surface, const platform::Rect& rect, platform::Colour colour);

@@ -259,6 +259,17 @@ TEST(InputEnabled, ADisabledContainerLeavesEnabledAsItIs) {
   EXPECT_TRUE(button->Enabled());
   frame.setEnabled(true);
   EXPECT_TRUE(button->isEnabled());
+
+  // The widget disabled on its own inside the disabled container (Qt says
+  // nothing): it shows disabled once the container is enabled again.
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  frame.setEnabled(false);
+  static_cast<QWidget*>(button)->setEnabled(false);
+  frame.setEnabled(true);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !button->Enabled(); }));
+  EXPECT_FALSE(button->isEnabled());
+  EXPECT_FALSE(button->record().Enabled);
 }
 
 // ---- Keys --------------------------------------------------------------------

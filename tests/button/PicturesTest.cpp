@@ -293,6 +293,15 @@ TEST(PictureIconRoute, TransparentAreaIsSilverUnlessTheMaskIsUsed) {
     EXPECT_EQ(canvas.at(2, 2), use ? 0x102030 : 0xC0C0C0) << use;
     EXPECT_EQ(canvas.at(3, 3), 0x00FF00) << use;
   }
+
+  // Icons of one size drawn in turn each show their own pixels.
+  Canvas canvas(0x102030);
+  canvas.b.rec.UseMaskColor = false;
+  for (const auto& [picture, colour] :
+       {std::pair{icon, 0xC0C0C0}, {solid(Route::Icon, 0x0000FF, 255, 2), 0x0000FF}, {icon, 0xC0C0C0}}) {
+    canvas.draw(picture);
+    EXPECT_EQ(canvas.at(2, 2), colour);
+  }
 }
 
 TEST(PictureAlphaRoute, AlphaAloneDecidesTransparency) {

@@ -73,6 +73,21 @@ TEST(RenderTool, DrawsARoundedGradientButtonAndReportsItsLayout) {
   ASSERT_EQ(caption.size(), 4);
   EXPECT_LT(caption[0].toInt(), caption[2].toInt());
   EXPECT_EQ(json["Region"].toArray(), (QJsonArray{rect(1, 0, 74, 1), rect(0, 1, 75, 22), rect(1, 22, 74, 23)}));
+
+  // At 2x: twice the pixels along each side, each corner cut as 2 x 2, the
+  // outline two pixels thick; the report in the same logical pixels.
+  const ToolRun fine =
+      runTool({"--size", "75x23", "--set", "buttonstyle=2", "--set", "BackColor=0xE7EBEC", "--set", "ColorScheme=0",
+               "--set", "Caption=OK", "--set", "DropDownSymbol=6", "--focus", "--json", "--scale", "2", out});
+  ASSERT_EQ(fine.status, 0) << fine.err.toStdString();
+  const QImage doubled(out);
+  ASSERT_EQ(doubled.size(), QSize(150, 46));
+  for (QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(149, 45), QPoint(148, 44)})
+    EXPECT_EQ(qAlpha(doubled.pixel(p)), 0) << p.x() << "," << p.y();
+  EXPECT_EQ(doubled.pixel(20, 0), image.pixel(10, 0));
+  EXPECT_EQ(doubled.pixel(20, 1), image.pixel(10, 0));
+  EXPECT_EQ(doubled.pixel(3, 3), image.pixel(1, 1));
+  EXPECT_EQ(QJsonDocument::fromJson(fine.out).object(), json);
 }
 
 TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
@@ -92,6 +107,9 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
       {{"--set", "Font=Tahoma", out}, "Font"},
       {{"--size", "12by3", out}, "--size"},
       {{"--state", "pressed", out}, "--state"},
+      {{"--scale", "0.5", out}, "--scale"},
+      {{"--scale", "2x", out}, "--scale"},
+      {{"--scale", "8", "--size", "2000x20", out}, "--scale"},
       {{"--bogus", out}, "--bogus"},
       {{"-x", out}, "\"-x\": unknown option"},
       {{"--set", "MaskColor=0x+1", out}, "MaskColor"},
@@ -189,9 +207,10 @@ TEST(RenderTool, SheetDrawsEveryStyleInEveryLook) {
   EXPECT_EQ(silverPixels(17, 0), 0);
   EXPECT_GT(silverPixels(17, 1), 0);
 
-  // With --themed one more row; other options do not go with --sheet.
-  ASSERT_EQ(runTool({"--sheet", out, "--themed"}).status, 0);
-  EXPECT_EQ(QImage(out).height(), 24 + 19 * 36 + 8);
+  // With --themed one more row, with --scale the device size; other options
+  // do not go with --sheet.
+  ASSERT_EQ(runTool({"--sheet", out, "--themed", "--scale", "1.5"}).status, 0);
+  EXPECT_EQ(QImage(out).size(), QSize((132 + 8 * 104 + 8) * 3 / 2, (24 + 19 * 36 + 8) * 3 / 2));
   const ToolRun mixed = runTool({"--sheet", out, "--set", "Caption=OK"});
   EXPECT_EQ(mixed.status, 2);
   EXPECT_TRUE(mixed.err.contains("--sheet")) << mixed.err.toStdString();

@@ -1,7 +1,8 @@
 // The one test main: an offscreen QApplication, the program's fonts and the
 // fixed classic system-colour table, so pixel tests agree on every machine.
 // Tests that need a real window system (grabs, popups, tooltips, window
-// activation) run with QT_QPA_PLATFORM=xcb under xvfb-run instead.
+// activation) run with QT_QPA_PLATFORM=xcb under xvfb-run instead; tests of
+// several screens give the offscreen platform a screen configuration.
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -23,8 +24,12 @@ void offscreenMessages(QtMsgType type, const QMessageLogContext& context, const 
 } // namespace
 
 int main(int argc, char** argv) {
-  if (qgetenv("QT_QPA_PLATFORM") != "xcb") {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless the run asks for xcb; an offscreen platform given with
+  // options (a screen configuration) is kept.
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform != "xcb") {
+    if (!platform.startsWith("offscreen"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(offscreenMessages);
   }
   QApplication app(argc, argv);

@@ -204,3 +204,29 @@ TEST(PictureFile, AStoredPictureOverTheAllocationLimitIsNamedTooLarge) {
   EXPECT_FALSE(Picture::fromStored(Picture::Bitmap, QString::fromLatin1(png.toBase64()), &error));
   EXPECT_TRUE(error.contains("too large (600 x 600 pixels")) << error.toStdString();
 }
+
+TEST(PictureFile, ATwiceAsLargeAtTwoXFileIsTheHighResolutionVariant) {
+  QTemporaryDir dir;
+  QImage big(14, 10, QImage::Format_RGB32);
+  big.fill(qRgb(1, 2, 3));
+  const QString path = writeFile(dir, "face.png", encoded(sample(QImage::Format_RGB32), "PNG"));
+  writeFile(dir, "face@2x.png", encoded(big, "PNG"));
+  const auto picture = Picture::load(path);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->image.size(), QSize(7, 5)); // the size stays the picture's own
+  EXPECT_EQ(picture->highResolution.size(), QSize(14, 10));
+  EXPECT_EQ(picture->highResolution.format(), picture->image.format());
+  // Device sizes: the image, the variant, or a scaled image of the size asked.
+  EXPECT_EQ(&picture->pixelsAt({7, 5}, true), &picture->image);
+  EXPECT_EQ(picture->pixelsAt({14, 10}, true).pixel(13, 9), qRgb(1, 2, 3));
+  EXPECT_EQ(picture->pixelsAt({11, 8}, true).size(), QSize(11, 8));
+  EXPECT_EQ(picture->pixelsAt({11, 8}, true).pixel(10, 7), qRgb(1, 2, 3)); // from the variant
+
+  // A variant of another size, or one that does not read, is left out.
+  for (const QByteArray& wrong : {encoded(sample(QImage::Format_RGB32), "PNG"), QByteArray("not a picture")}) {
+    writeFile(dir, "face@2x.png", wrong);
+    const auto without = Picture::load(path);
+    ASSERT_TRUE(without);
+    EXPECT_TRUE(without->highResolution.isNull());
+  }
+}

@@ -1,6 +1,8 @@
 #include "platform/PropertyBag.h"
 
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +82,9 @@ TEST(PropertyBag, JsonRoundTripKeepsEveryKindOfValueAndTheOrder) {
   bag.WriteProperty("Caption", QStringLiteral("O &Programu \"x\" \\ 1"), QString());
   bag.WriteProperty("PictureNormal", QVariant::fromValue(smallPicture(0x123456, Picture::Icon)), QVariant());
   bag.WriteProperty("MouseIcon", QVariant::fromValue(PicturePtr()), 0);
+  auto withVariant = std::make_shared<Picture>(*smallPicture(0x0000ff));
+  withVariant->highResolution = smallPicture(0x00ff00)->image.scaled(withVariant->image.size() * 2);
+  bag.WriteProperty("PictureHot", QVariant::fromValue(PicturePtr(withVariant)), QVariant());
 
   const QByteArray json = bag.toJson();
   QString error;
@@ -98,7 +103,18 @@ TEST(PropertyBag, JsonRoundTripKeepsEveryKindOfValueAndTheOrder) {
   EXPECT_EQ(picture->Type, Picture::Icon);
   EXPECT_EQ(picture->image.pixel(2, 1), 0xff123456u);
   EXPECT_FALSE(back->ReadProperty("MouseIcon").value<PicturePtr>());
+  const auto hot = back->ReadProperty("PictureHot").value<PicturePtr>();
+  ASSERT_TRUE(hot);
+  EXPECT_EQ(hot->highResolution, withVariant->highResolution);
   EXPECT_EQ(back->toJson(), json);
+
+  // A high-resolution variant that is not twice the size is refused by name.
+  QJsonObject object = QJsonDocument::fromJson(json).object();
+  QJsonObject stored = object["PictureHot"].toObject();
+  stored["Png2x"] = stored["Png"];
+  object["PictureHot"] = stored;
+  EXPECT_FALSE(PropertyBag::fromJson(QJsonDocument(object).toJson(), &error));
+  EXPECT_TRUE(error.contains("PictureHot") && error.contains("Png2x")) << error.toStdString();
 }
 
 TEST(PropertyBag, MalformedJsonAndBrokenEntriesFailWithTheKeyNamed) {

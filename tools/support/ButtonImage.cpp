@@ -13,19 +13,7 @@ QImage renderButton(ButtonRecord record, int width, int height) {
     surface.setFont(record.mFont->toQFont());
   vexa::Redraw(record, surface);
 
-  const QRegion region = surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, width, height);
-  QImage image(width, height, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  for (const QRect& band : region) {
-    const QRect area = band.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-      const QRgb* source = reinterpret_cast<const QRgb*>(surface.image().constScanLine(y));
-      QRgb* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-      for (int x = area.left(); x <= area.right(); ++x)
-        target[x] = source[x] | 0xFF000000u;
-    }
-  }
-  return image;
+  return surface.windowImage();
 }
 
 QImage buttonIcon(int size, const QString& caption) {

@@ -8,12 +8,16 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
 namespace rendertool {
 
 namespace {
+
+constexpr int MaxDeviceSide = 8192;
 
 enum class Kind { Number, Byte, Short, Boolean, Colour, Text, Font, Picture };
 
@@ -144,9 +148,11 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
 
 QString usage() {
   return QStringLiteral("usage: vexabutton-render [options] OUT.png\n"
-                        "       vexabutton-render --sheet OUT.png [--themed]\n"
+                        "       vexabutton-render --sheet OUT.png [--themed] [--scale F]\n"
                         "  OUT.png \"-\" writes the PNG to standard output\n"
                         "  --size WxH            surface size in pixels (default 121x33)\n"
+                        "  --scale F             device pixel ratio from 1 to 8 (default 1): the PNG has\n"
+                        "                        F times the pixels along each side, drawn at that resolution\n"
                         "  --bag FILE            a stored layout (JSON property bag) to start from; the\n"
                         "                        --set values go over it\n"
                         "  --set Key=Value       a stored property by its key (repeatable); colours as\n"
@@ -240,6 +246,16 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
       options.bag = std::move(*bag);
       for (const QString& key : std::as_const(unknown))
         options.warnings << QStringLiteral("--bag \"%1\": unknown key \"%2\" ignored").arg(value, key);
+    } else if (is(argument, "--scale")) {
+      if (!valueOf(i, QStringLiteral("--scale"), &value))
+        return std::nullopt;
+      bool ok = false;
+      const double scale = value.toDouble(&ok);
+      if (!ok || !(scale >= 1 && scale <= 8)) {
+        *error = QStringLiteral("--scale \"%1\": expected a number from 1 to 8").arg(value);
+        return std::nullopt;
+      }
+      options.scale = scale;
     } else if (is(argument, "--sheet")) {
       if (!valueOf(i, QStringLiteral("--sheet"), &value))
         return std::nullopt;
@@ -272,17 +288,28 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
     }
   }
   if (!options.sheet.isEmpty()) {
-    // The sheet draws its own buttons: nothing but --themed goes with it.
+    // The sheet draws its own buttons: nothing but --themed and --scale go with it.
     const Options plain;
     const bool others = sawOutput || sawBag || !options.settings.empty() || options.newInstance || options.json ||
                         options.width != plain.width || options.height != plain.height ||
                         options.state != plain.state || options.hasFocus || options.isDefault ||
                         !options.parentActive || options.mouseInside || options.mousePressed;
     if (others) {
-      *error = QStringLiteral("--sheet \"%1\": only --themed may go with it").arg(options.sheet);
+      *error = QStringLiteral("--sheet \"%1\": only --themed and --scale may go with it").arg(options.sheet);
       return std::nullopt;
     }
     return options;
+  }
+  // At a ratio the PNG is F times larger along each side.
+  const double longest = std::max(options.width, options.height) * options.scale;
+  if (longest > MaxDeviceSide) {
+    *error = QStringLiteral("--scale %1 with --size %2x%3: the PNG would be %4 pixels along a side, at most %5")
+                 .arg(options.scale)
+                 .arg(options.width)
+                 .arg(options.height)
+                 .arg(std::ceil(longest))
+                 .arg(MaxDeviceSide);
+    return std::nullopt;
   }
   if (!sawOutput || options.output.isEmpty()) {
     *error = QStringLiteral("no output file given");

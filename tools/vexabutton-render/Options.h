@@ -24,6 +24,7 @@ struct Setting {
 struct Options {
   int width = 121;
   int height = 33;
+  double scale = 1; // device pixel ratio
   std::vector<Setting> settings;
   bool newInstance = false;
   qint32 state = 0; // 0 normal, 1 hot, 2 down

@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace rendertool {
 
 namespace {
@@ -18,14 +20,10 @@ constexpr int Gap = 8;
 constexpr int LabelWidth = 132;
 constexpr int HeaderHeight = 24;
 
-// What a column changes in the run-time state of a button at rest.
-struct Column {
-  const char* title;
-  std::function<void(ButtonRecord&)> apply;
-};
+} // namespace
 
-const std::vector<Column>& columns() {
-  static const std::vector<Column> table = {
+const std::vector<SheetColumn>& sheetColumns() {
+  static const std::vector<SheetColumn> table = {
       {"Normal", [](ButtonRecord&) {}},
       {"Hot",
        [](ButtonRecord& rec) {
@@ -57,27 +55,27 @@ const std::vector<Column>& columns() {
   return table;
 }
 
+namespace {
+
 const char* const StyleNames[] = {"Classic",       "ClassicThin", "RoundedGradient", "BlueGlass", "Toolbar",
                                   "WarmHighlight", "Silver",      "SoftBlue",        "Gel",       "WhiteGloss",
                                   "Shaded",        "FlatClassic", "FlatThin"};
 
-// One button drawn by Redraw, transparent outside its window region.
-QImage renderCell(const ButtonRecord& base, const Column& column, bool themed) {
+// One button drawn by Redraw at the device pixel ratio, transparent outside
+// its window region.
+QImage renderCell(const ButtonRecord& base, const SheetColumn& column, bool themed, qreal scale) {
   ButtonRecord rec = base;
   rec.ParentActive = true;
   rec.UserMode = true;
   rec.VisualStylesActive = themed;
   column.apply(rec);
   platform::Surface surface(CellWidth, CellHeight);
+  surface.setDevicePixelRatio(scale);
   surface.setFont(rec.mFont->toQFont());
   vexa::Redraw(rec, surface);
 
-  const QRegion region = surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, CellWidth, CellHeight);
-  QImage cell(CellWidth, CellHeight, QImage::Format_ARGB32);
-  cell.fill(Qt::transparent);
-  QPainter painter(&cell);
-  painter.setClipRegion(region);
-  painter.drawImage(0, 0, surface.image());
+  QImage cell = surface.windowImage();
+  cell.setDevicePixelRatio(scale);
   return cell;
 }
 
@@ -142,19 +140,14 @@ std::vector<SheetRow> sheetRows(bool themed) {
   return rows;
 }
 
-std::vector<QString> sheetColumns() {
-  std::vector<QString> titles;
-  for (const Column& column : columns())
-    titles.push_back(QLatin1String(column.title));
-  return titles;
-}
-
-QImage renderSheet(const std::vector<SheetRow>& rows) {
+QImage renderSheet(const std::vector<SheetRow>& rows, qreal scale) {
   const int pitchX = CellWidth + Gap;
   const int pitchY = CellHeight + Gap;
-  const int width = LabelWidth + int(columns().size()) * pitchX + Gap;
+  const int width = LabelWidth + int(sheetColumns().size()) * pitchX + Gap;
   const int height = HeaderHeight + int(rows.size()) * pitchY + Gap;
-  QImage sheet(width, height, QImage::Format_RGB32);
+  // Drawn in logical pixels on an image of scale x as many device pixels.
+  QImage sheet(int(std::ceil(width * scale)), int(std::ceil(height * scale)), QImage::Format_RGB32);
+  sheet.setDevicePixelRatio(scale);
   sheet.setDotsPerMeterX(3780);
   sheet.setDotsPerMeterY(3780);
   const qint32 face = platform::SystemColors::get(platform::SystemColors::ButtonFace);
@@ -163,9 +156,9 @@ QImage renderSheet(const std::vector<SheetRow>& rows) {
   QPainter painter(&sheet);
   painter.setFont(platform::SharedFont(QStringLiteral("Tahoma"), 8.25).toQFont());
   painter.setPen(Qt::black);
-  for (int c = 0; c < int(columns().size()); ++c)
+  for (int c = 0; c < int(sheetColumns().size()); ++c)
     painter.drawText(QRect(LabelWidth + c * pitchX, 0, CellWidth, HeaderHeight), Qt::AlignCenter,
-                     QLatin1String(columns()[c].title));
+                     QLatin1String(sheetColumns()[c].title));
 
   for (int r = 0; r < int(rows.size()); ++r) {
     const SheetRow& row = rows[r];
@@ -181,8 +174,9 @@ QImage renderSheet(const std::vector<SheetRow>& rows) {
     button.setCaption(QStringLiteral("Dugme"));
     if (row.setUp)
       row.setUp(button);
-    for (int c = 0; c < int(columns().size()); ++c)
-      painter.drawImage(LabelWidth + c * pitchX, top, renderCell(button.record(), columns()[c], row.themed));
+    for (int c = 0; c < int(sheetColumns().size()); ++c)
+      painter.drawImage(QPointF(LabelWidth + c * pitchX, top),
+                        renderCell(button.record(), sheetColumns()[c], row.themed, scale));
   }
   return sheet;
 }

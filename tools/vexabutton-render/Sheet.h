@@ -7,6 +7,7 @@
 #include <vector>
 
 class vexabutton;
+struct ButtonRecord;
 
 // The contact sheet: every ButtonStyle in every look, labelled, in one image.
 namespace rendertool {
@@ -25,10 +26,17 @@ struct SheetRow {
 // styles when `themed` is set, then four rows of picture cases.
 std::vector<SheetRow> sheetRows(bool themed);
 
-// The column titles, in order.
-std::vector<QString> sheetColumns();
+// A column of the sheet: its title and what it changes in the run-time
+// state of a button at rest.
+struct SheetColumn {
+  const char* title;
+  std::function<void(ButtonRecord&)> apply;
+};
+const std::vector<SheetColumn>& sheetColumns();
 
 // The sheet of these rows; each cell is a 96 x 28 button captioned "Dugme".
-QImage renderSheet(const std::vector<SheetRow>& rows);
+// At a device pixel ratio the image has scale times the pixels along each
+// side (and that device pixel ratio), every button drawn at that resolution.
+QImage renderSheet(const std::vector<SheetRow>& rows, qreal scale = 1);
 
 } // namespace rendertool

@@ -3,10 +3,14 @@
 //   vexabutton-render [options] OUT.png
 //
 // The properties are loaded from a stored layout made of the --bag file and
-// the --set values, exactly as a window loads its buttons; the run-time state comes from the
-// other options. The PNG holds the surface pixels, transparent outside the
-// window region. Bad arguments print a message naming the argument and exit
-// with status 2 before anything is written.
+// the --set values, exactly as a window loads its buttons; the run-time state
+// comes from the other options. The PNG holds the surface pixels, transparent
+// outside the window region; with --scale F they are the device pixels of a
+// surface at device pixel ratio F, so the PNG is F times larger along each
+// side while the layout (and the --json report) stays in logical pixels.
+// OUT.png "-" writes the PNG to standard output. Bad arguments print a
+// message naming the argument and exit with status 2 before anything is
+// written.
 #include "Options.h"
 #include "Sheet.h"
 
@@ -54,7 +58,8 @@ int main(int argc, char** argv) {
   for (const QString& warning : options->warnings)
     std::fprintf(stderr, "vexabutton-render: warning: %s\n", qPrintable(warning));
   if (!options->sheet.isEmpty()) {
-    if (!rendertool::writePng(rendertool::renderSheet(rendertool::sheetRows(options->themed)), options->sheet))
+    if (!rendertool::writePng(rendertool::renderSheet(rendertool::sheetRows(options->themed), options->scale),
+                              options->sheet))
       return fail(QStringLiteral("cannot write \"%1\"").arg(options->sheet), 1);
     return 0;
   }
@@ -68,23 +73,13 @@ int main(int argc, char** argv) {
   // Run-time state, then one paint on a surface of the requested size.
   ButtonRecord rec = rendertool::paintRecord(*options, button);
   platform::Surface surface(options->width, options->height);
+  surface.setDevicePixelRatio(options->scale);
   surface.setFont(rec.mFont->toQFont());
   vexa::Redraw(rec, surface);
 
-  // Pixels, transparent outside the window region.
   const QRegion region =
       surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, options->width, options->height);
-  QImage image(options->width, options->height, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  for (const QRect& band : region) {
-    const QRect area = band.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-      const QRgb* source = reinterpret_cast<const QRgb*>(surface.image().constScanLine(y));
-      QRgb* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-      for (int x = area.left(); x <= area.right(); ++x)
-        target[x] = source[x] | 0xFF000000u;
-    }
-  }
+  const QImage image = surface.windowImage();
   if (!rendertool::writePng(image, options->output))
     return fail(QStringLiteral("cannot write \"%1\"").arg(options->output), 1);
 
