@@ -481,8 +481,8 @@ private:
       button->setCaption(chance(20) ? QString() : QStringLiteral("&%1 x\ny").arg(QChar('a' + pick(0, 25))));
       break;
     case 2: {
-      note("font");
-      auto font = std::make_shared<platform::SharedFont>(QStringLiteral("Tahoma"), pick(1, 40) * 0.75, 700);
+      note("font"); // sizes from 1.5 to 30 points
+      auto font = std::make_shared<platform::SharedFont>(QStringLiteral("Tahoma"), pick(2, 40) * 0.75, 700);
       button->setFont(font);
       break;
     }
