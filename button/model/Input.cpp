@@ -582,8 +582,10 @@ void vexabutton::handleAccessKeyPress(qint16 keyAscii) {
     return;
   const QPointer<vexabutton> self(this);
   if (rec_.SpaceDown) {
+    // The space bar holds the button down no more.
     rec_.SpaceDown = false;
     rec_.MousePressed = false;
+    storeState(*this, ButtonRecord::Normal);
   }
   const bool defaultOrCancel = keyAscii == KeyEnter || keyAscii == KeyEscape;
   if (rec_.Mode == 1) {

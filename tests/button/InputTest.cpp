@@ -421,6 +421,19 @@ TEST_F(Input, AccessKeyEndsASpacePressAndDoesNothingWhileDisabled) {
   EXPECT_TRUE(log.entries.isEmpty());
 }
 
+// Esc for a check button that is the Cancel button, or any access key of a
+// push button: the button the space bar held down is let go.
+TEST_F(Input, AnAccessKeyThatEndsASpacePressLetsTheButtonGo) {
+  for (const auto& [mode, key] : {std::pair{1, 27}, std::pair{0, int('o')}}) {
+    button->setMode(mode);
+    button->setValue(mode == 1); // the space press unchecks it
+    QTest::keyPress(button, Qt::Key_Space);
+    button->hostAccessKeyPress(key);
+    EXPECT_EQ(rec().ButtonState, Normal) << mode;
+    QTest::keyRelease(button, Qt::Key_Space);
+  }
+}
+
 TEST_F(Input, AltAndTheAccessKeyClickInAnActiveWindow) {
   button->setCaption(QStringLiteral("&OK"));
   button->SetAccessKeys();
