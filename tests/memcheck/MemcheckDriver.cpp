@@ -9,6 +9,7 @@
 #include "app/Form3.h"
 #include "button/model/vexabutton.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "platform/Picture.h"
 #include "platform/SystemColors.h"
 #include "platform/TooltipWindow.h"
@@ -94,6 +95,8 @@ void tooltipAndMenuCycles(int cycles) {
 
 // Each information window opened from the main window and closed again.
 void openInformationWindows(int openings) {
+  // The pause message each opening shows is modal: it is recorded instead.
+  platform::MsgBoxRecorder boxes;
   auto* form = new Form1;
   form->Show();
   form->Timer1->setInterval(24 * 3600 * 1000);
