@@ -173,6 +173,8 @@ bool endLeftPress(const QWidget* widget) {
   return true;
 }
 
+QWidget* leftPressHolder() { return leftPressWatch ? leftPressWatch->receiver.data() : nullptr; }
+
 void claimLeftPress(QWidget* widget) {
   if (leftPressWatch)
     leftPressWatch->receiver = widget;

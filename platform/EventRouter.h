@@ -94,6 +94,8 @@ void notifyMouseCaptured(QWidget* captor);
 // only, however the pointer got there.
 void watchLeftPresses();
 bool endLeftPress(const QWidget* widget);
+// The widget whose left press has not ended yet, if any.
+QWidget* leftPressHolder();
 // A press made without a mouse event (a click asked for by assistive
 // technology) is the widget's own press all the same.
 void claimLeftPress(QWidget* widget);

@@ -501,6 +501,8 @@ void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
   case KeySpace:
     if (shift == AltMask)
       return; // Alt+Space belongs to the window's system menu
+    if (pressHeldByAnotherButton())
+      break; // one press at a time: the bar waits for that button's release
     if (!rec_.MousePressed) {
       rec_.SpaceDown = true;
       if (rec_.Mode == 1) {
@@ -556,6 +558,13 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
 }
 
 void vexabutton::handleKeyPress(qint16 keyAscii) { emit KeyPress(keyAscii); }
+
+// Whether another button holds a left press now: its press has not ended
+// and the button is still down (a focus change on the way does not end it).
+bool vexabutton::pressHeldByAnotherButton() const {
+  const auto* holder = qobject_cast<const vexabutton*>(platform::leftPressHolder());
+  return holder && holder != this && (QGuiApplication::mouseButtons() & Qt::LeftButton);
+}
 
 void vexabutton::captureForSpace() {
   if (QWidget::mouseGrabber() == this)

@@ -422,6 +422,7 @@ private:
   // The mouse capture the space bar holds until its key-up.
   void captureForSpace();
   void releaseSpaceCapture();
+  bool pressHeldByAnotherButton() const;
 
   // Hover tracking and window subclassing (services/Subclass.cpp).
   void startSubclassing(); // load step: routers on the own and the parent window

@@ -105,6 +105,25 @@ TEST_F(Input, AQuickSecondClickOnTheNextButtonIsAPlainClickThere) {
   EXPECT_EQ(nextLog.only(pressEvents), "MouseDown 1 0 1 15, Click, MouseUp 1 0 1 15");
 }
 
+TEST_F(Input, TheSpaceBarPressesNothingWhileAnotherButtonHoldsTheMouse) {
+  auto* next = new vexabutton(&window);
+  next->setGeometry(91, 10, 80, 30);
+  next->show();
+  EventLog nextLog;
+  nextLog.attach(*next);
+  press(20, 10);
+  next->setFocus();
+  QTest::keyPress(next, Qt::Key_Space);
+  EXPECT_EQ(next->record().ButtonState, Normal);
+  release(20, 10);
+  QTest::keyRelease(next, Qt::Key_Space);
+  EXPECT_EQ(log.count("Click"), 1);
+  EXPECT_EQ(nextLog.text(), "KeyDown 32 0, KeyPress 32, KeyUp 32 0");
+  // Once the mouse is up the bar presses again.
+  QTest::keyClick(next, Qt::Key_Space);
+  EXPECT_EQ(nextLog.count("Click"), 1);
+}
+
 TEST_F(Input, RightDoubleClickRaisesOnlyMouseUps) {
   moveTo(5, 5);
   log.clear();
