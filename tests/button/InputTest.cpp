@@ -32,6 +32,14 @@ protected:
     inputtest::mouse(Mouse::Release, button, {x, y}, which, modifiers);
   }
   void click(int x = 5, int y = 5) { inputtest::mouse(Mouse::Click, button, {x, y}); }
+  // A second button right beside the first, its events in `nextLog`.
+  vexabutton* nextButton(EventLog& nextLog) {
+    auto* next = new vexabutton(&window);
+    next->setGeometry(91, 10, 80, 30);
+    next->show();
+    nextLog.attach(*next);
+    return next;
+  }
 
   void key(QEvent::Type type, int code, Qt::KeyboardModifiers modifiers, const char* text) {
     QKeyEvent event(type, code, modifiers, QString::fromLatin1(text));
@@ -89,11 +97,8 @@ TEST_F(Input, DoubleClickOrder) {
 // Two quick clicks a few pixels apart on two buttons side by side: Qt makes
 // the second a double click, but for the second button it is a first press.
 TEST_F(Input, AQuickSecondClickOnTheNextButtonIsAPlainClickThere) {
-  auto* next = new vexabutton(&window);
-  next->setGeometry(91, 10, 80, 30);
-  next->show();
   EventLog nextLog;
-  nextLog.attach(*next);
+  vexabutton* next = nextButton(nextLog);
   moveTo(79, 15);
   log.clear();
   inputtest::mouse(Mouse::Click, button, {79, 15});
@@ -106,11 +111,8 @@ TEST_F(Input, AQuickSecondClickOnTheNextButtonIsAPlainClickThere) {
 }
 
 TEST_F(Input, TheSpaceBarPressesNothingWhileAnotherButtonHoldsTheMouse) {
-  auto* next = new vexabutton(&window);
-  next->setGeometry(91, 10, 80, 30);
-  next->show();
   EventLog nextLog;
-  nextLog.attach(*next);
+  vexabutton* next = nextButton(nextLog);
   press(20, 10);
   next->setFocus();
   QTest::keyPress(next, Qt::Key_Space);
