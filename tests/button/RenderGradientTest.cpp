@@ -8,19 +8,9 @@
 
 using namespace vexa;
 using platform::Surface;
+using namespace styletest;
 
 namespace {
-
-constexpr int W = 75;
-constexpr int H = 23;
-constexpr Colour Face = 0xC8D0D4;
-constexpr Colour White = 0xFFFFFF;
-
-HeadlessButton button(qint32 style, Colour back) {
-  HeadlessButton b(W, H, style);
-  b.rec.BackColor = back;
-  return b;
-}
 
 const QRegion Rounded3 = Surface::roundRectRegion(0, 0, W + 1, H + 1, 3, 3);
 

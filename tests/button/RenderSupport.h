@@ -71,3 +71,19 @@ inline bool anyPixel(const platform::Surface& surface, const platform::Rect& rec
         return true;
   return false;
 }
+
+// The button the gradient, toolbar and gloss style tests draw: 75 x 23 on
+// the classic colour table, whose button face is Face.
+namespace styletest {
+using platform::Colour;
+constexpr int W = 75;
+constexpr int H = 23;
+constexpr Colour Face = 0xC8D0D4;
+constexpr Colour White = 0xFFFFFF;
+
+inline HeadlessButton button(qint32 style, Colour back, int height = H) {
+  HeadlessButton b(W, height, style);
+  b.rec.BackColor = back;
+  return b;
+}
+} // namespace styletest

@@ -9,21 +9,7 @@
 
 using namespace vexa;
 using platform::Surface;
-
-namespace {
-
-constexpr int W = 75;
-constexpr int H = 23;
-constexpr Colour Face = 0xC8D0D4;
-constexpr Colour White = 0xFFFFFF;
-
-HeadlessButton button(qint32 style, Colour back, int height = H) {
-  HeadlessButton b(W, height, style);
-  b.rec.BackColor = back;
-  return b;
-}
-
-} // namespace
+using namespace styletest;
 
 // ---- ButtonStyle 4 -------------------------------------------------------------
 
