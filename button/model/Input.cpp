@@ -430,6 +430,8 @@ void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) 
 void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
   const QPointer<vexabutton> self(this);
   pointerShape(*this);
+  if (button == LeftButton && !rec_.SpaceDown)
+    releaseSpaceCapture(); // kept for this release when the bar came up first
   if (rec_.PopupMenuSet) {
     if (button == LeftButton)
       platform::endLeftPress(this);
@@ -539,7 +541,13 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   if (keyCode != KeySpace)
     return; // only the space bar has a key-up
   const QPointer<vexabutton> self(this);
-  releaseSpaceCapture();
+  // A left press that the bar's capture brought here and that is still held
+  // over the button goes on as a mouse press: the button keeps the mouse for
+  // its release (without the capture Qt would send the release to wherever
+  // the press began).
+  const bool pressGoesOn = rec_.MousePressed && holdsLeftPressUnderPointer();
+  if (!pressGoesOn)
+    releaseSpaceCapture();
   if (rec_.MouseInside && rec_.MousePressed) {
     setState(*this, ButtonRecord::Down);
   } else {
@@ -554,7 +562,7 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   if (!self)
     return;
   rec_.SpaceDown = false;
-  rec_.MousePressed = false;
+  rec_.MousePressed = pressGoesOn;
 }
 
 void vexabutton::handleKeyPress(qint16 keyAscii) { emit KeyPress(keyAscii); }
@@ -564,6 +572,12 @@ void vexabutton::handleKeyPress(qint16 keyAscii) { emit KeyPress(keyAscii); }
 bool vexabutton::pressHeldByAnotherButton() const {
   const auto* holder = qobject_cast<const vexabutton*>(platform::leftPressHolder());
   return holder && holder != this && (QGuiApplication::mouseButtons() & Qt::LeftButton);
+}
+
+// Whether this button holds the left press now, with the pointer over it.
+bool vexabutton::holdsLeftPressUnderPointer() const {
+  return platform::leftPressHolder() == this && (QGuiApplication::mouseButtons() & Qt::LeftButton) &&
+         platform::widgetUnderPointer() == this;
 }
 
 void vexabutton::captureForSpace() {

@@ -243,6 +243,29 @@ TEST_F(Input, AReleaseWhosePressWentElsewhereIsNoClick) {
   EXPECT_EQ(log.only(pressEvents), "MouseUp 1 0 5 5");
 }
 
+// The bar's capture takes a press over this button to the other one; the
+// pointer goes over that one and the bar comes up there while the mouse is
+// still held: the press goes on, and its release ends it over that button.
+TEST_F(Input, TheBarUpOverTheButtonItsCaptureTookThePressToLeavesThePressToTheMouse) {
+  EventLog otherLog;
+  auto* other = new vexabutton(&window);
+  other->setGeometry(10, 60, 80, 30);
+  other->show();
+  otherLog.attach(*other);
+  QTest::keyPress(other, Qt::Key_Space);
+  press(5, 5);
+  inputtest::pointTo(other, {20, 10});
+  QTest::keyRelease(other, Qt::Key_Space);
+  EXPECT_EQ(other->record().ButtonState, Down);
+  log.clear();
+  otherLog.clear();
+  inputtest::mouse(Mouse::Release, other, {20, 10});
+  EXPECT_EQ(otherLog.only(pressEvents), "Click, MouseUp 1 0 20 10");
+  EXPECT_EQ(log.only(pressEvents), "");
+  EXPECT_EQ(other->record().ButtonState, Normal);
+  EXPECT_FALSE(other->record().MousePressed);
+}
+
 // However the widget is disabled, Enabled follows: the record, the getter,
 // the host's change notification and the disabled look.
 TEST(InputEnabled, FollowsTheWidgetsOwnSettingWhicheverWayItChanges) {
