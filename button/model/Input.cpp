@@ -542,11 +542,10 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
     return; // only the space bar has a key-up
   const QPointer<vexabutton> self(this);
   // A left press that the bar's capture brought here and that is still held
-  // over the button goes on as a mouse press: the button keeps the mouse for
-  // its release (without the capture Qt would send the release to wherever
-  // the press began).
-  const bool pressGoesOn = rec_.MousePressed && holdsLeftPressUnderPointer();
-  if (!pressGoesOn)
+  // over the button: its release belongs to the button under the pointer,
+  // this one, so the button keeps the mouse until then (without the capture
+  // Qt would send the release to wherever the press began).
+  if (!(rec_.MousePressed && holdsLeftPressUnderPointer()))
     releaseSpaceCapture();
   if (rec_.MouseInside && rec_.MousePressed) {
     setState(*this, ButtonRecord::Down);
@@ -562,7 +561,7 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   if (!self)
     return;
   rec_.SpaceDown = false;
-  rec_.MousePressed = pressGoesOn;
+  rec_.MousePressed = false;
 }
 
 void vexabutton::handleKeyPress(qint16 keyAscii) { emit KeyPress(keyAscii); }
