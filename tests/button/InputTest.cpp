@@ -245,8 +245,8 @@ TEST_F(Input, AReleaseWhosePressWentElsewhereIsNoClick) {
 
 // The bar's capture takes a press over this button to the other one; the
 // pointer goes over that one and the bar comes up there while the mouse is
-// still held: the press goes on, and its release ends it over that button.
-TEST_F(Input, TheBarUpOverTheButtonItsCaptureTookThePressToLeavesThePressToTheMouse) {
+// still held: the release there is that button's, not this one's.
+TEST_F(Input, AReleaseOverTheButtonTheBarsCaptureTookThePressToIsItsOwn) {
   EventLog otherLog;
   auto* other = new vexabutton(&window);
   other->setGeometry(10, 60, 80, 30);
