@@ -329,7 +329,12 @@ void vexabutton::focusInEvent(QFocusEvent* event) {
 
 void vexabutton::focusOutEvent(QFocusEvent* event) {
   if (event->reason() != Qt::PopupFocusReason) {
-    releaseSpaceCapture(); // the space bar's key-up will not reach this button
+    // The space bar's key-up will not reach this button: its capture ends,
+    // unless it brought a left press here that is still held. The button
+    // keeps the mouse for that press's moves and release (without the
+    // capture Qt would send them to wherever the press began).
+    if (!holdsLeftPress())
+      releaseSpaceCapture();
     handleLostFocus();
   }
 }
@@ -545,7 +550,7 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   // over the button: its release belongs to the button under the pointer,
   // this one, so the button keeps the mouse until then (without the capture
   // Qt would send the release to wherever the press began).
-  if (!(rec_.MousePressed && holdsLeftPressUnderPointer()))
+  if (!(rec_.MousePressed && holdsLeftPress() && platform::widgetUnderPointer() == this))
     releaseSpaceCapture();
   if (rec_.MouseInside && rec_.MousePressed) {
     setState(*this, ButtonRecord::Down);
@@ -573,10 +578,9 @@ bool vexabutton::pressHeldByAnotherButton() const {
   return holder && holder != this && (QGuiApplication::mouseButtons() & Qt::LeftButton);
 }
 
-// Whether this button holds the left press now, with the pointer over it.
-bool vexabutton::holdsLeftPressUnderPointer() const {
-  return platform::leftPressHolder() == this && (QGuiApplication::mouseButtons() & Qt::LeftButton) &&
-         platform::widgetUnderPointer() == this;
+// Whether this button holds the left press now.
+bool vexabutton::holdsLeftPress() const {
+  return platform::leftPressHolder() == this && (QGuiApplication::mouseButtons() & Qt::LeftButton);
 }
 
 void vexabutton::captureForSpace() {

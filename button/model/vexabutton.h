@@ -423,7 +423,7 @@ private:
   void captureForSpace();
   void releaseSpaceCapture();
   bool pressHeldByAnotherButton() const;
-  bool holdsLeftPressUnderPointer() const;
+  bool holdsLeftPress() const;
 
   // Hover tracking and window subclassing (services/Subclass.cpp).
   void startSubclassing(); // load step: routers on the own and the parent window
