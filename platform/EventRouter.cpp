@@ -97,8 +97,8 @@ bool MessageRouter::deliver(qint32 message, qint32 wParam) {
 // Leave, with a pending leave request       -> WM_MOUSELEAVE (request used up), once the
 //                                              pointer is really off the window
 // the mouse captured by another window      -> WM_MOUSELEAVE, when a leave is requested
-// Move or Resize that takes the window away -> WM_MOUSELEAVE, when a leave is requested (the
-// from under the resting pointer               event goes on to the window)
+// Move, Resize or a new shape that takes     -> WM_MOUSELEAVE, when a leave is requested (the
+// the window away from the resting pointer     event goes on to the window)
 // WindowActivate / WindowDeactivate         -> WM_ACTIVATE and WM_NCACTIVATE, wParam 1 / 0
 // StyleChange, ThemeChange                  -> WM_THEMECHANGED
 // the application's palette change          -> WM_SYSCOLORCHANGE (through PaletteWatcher)
@@ -115,6 +115,11 @@ bool MessageRouter::eventFilter(QObject* watched, QEvent* event) {
 namespace {
 
 QEvent::Type mouseCapturedEvent() {
+  static const auto type = QEvent::Type(QEvent::registerEventType());
+  return type;
+}
+
+QEvent::Type shapeChangedEvent() {
   static const auto type = QEvent::Type(QEvent::registerEventType());
   return type;
 }
@@ -190,10 +195,18 @@ void notifyMouseCaptured(QWidget* captor) {
   QCoreApplication::sendEvent(under, &captured);
 }
 
+void notifyShapeChanged(QWidget* window) {
+  // Posted: the shape changes while the window draws, often inside one of
+  // its own handlers, and the leave comes after those have finished.
+  QCoreApplication::postEvent(window, new QEvent(shapeChangedEvent()));
+}
+
 bool MessageRouter::filter(QEvent* event) {
   if (event->type() == mouseCapturedEvent())
     return leaveArmed_ && deliverLeave();
-  switch (event->type()) {
+  // A new shape may take the window away from the pointer as a resize does.
+  const QEvent::Type type = event->type() == shapeChangedEvent() ? QEvent::Resize : event->type();
+  switch (type) {
   case QEvent::Leave:
     if (!leaveArmed_)
       return false;
@@ -214,9 +227,9 @@ bool MessageRouter::filter(QEvent* event) {
     return false;
   case QEvent::Move:
   case QEvent::Resize:
-    // A window that moves or shrinks away from a resting pointer is left
-    // without a Leave from Qt: the departure is seen here. The event itself
-    // goes on to the window.
+    // A window that moves, shrinks or changes its shape away from a resting
+    // pointer is left without a Leave from Qt: the departure is seen here.
+    // The event itself goes on to the window.
     if (leaveArmed_ && !QApplication::activePopupWidget() && widgetUnderPointer() != window_)
       deliverLeave();
     return false;

@@ -86,6 +86,12 @@ private:
 // platform does when another window captures the mouse).
 void notifyMouseCaptured(QWidget* captor);
 
+// Tells `window` that its shape (its mask) has changed. Qt sends no event
+// for that: a shape that no longer holds the resting pointer gives a
+// requested leave once the change is done (the classic platform moves the
+// pointer in place after a region change, which has the same effect).
+void notifyShapeChanged(QWidget* window);
+
 // Which widget each press of the left mouse button went to (the one Qt
 // delivered it to, a capture or an open popup included), watched from the
 // application's event filter once watchLeftPresses has been called.

@@ -2,6 +2,7 @@
 
 #include "button/render/Redraw.h"
 #include "button/services/Subclass.h"
+#include "platform/EventRouter.h"
 #include "platform/WindowRegistry.h"
 
 #include <QPaintEvent>
@@ -19,6 +20,7 @@ void vexabutton::applyRegionIfChanged() {
     return;
   appliedRegionSerial_ = surface_.regionSerial();
   setMask(surface_.windowRegion());
+  platform::notifyShapeChanged(this);
 }
 
 void vexabutton::paintEvent(QPaintEvent* event) {

@@ -243,6 +243,25 @@ TEST_F(Hover, AButtonThatShrinksFromUnderTheRestingPointerIsLeft) {
   EXPECT_EQ(log.count("MouseLeave"), 1);
 }
 
+TEST_F(Hover, AShapeThatNoLongerHoldsTheRestingPointerIsLeft) {
+  button->setButtonStyle(0); // square corners
+  inputtest::pointTo(button, {0, 0});
+  ASSERT_EQ(rec().ButtonState, Hot);
+  log.clear();
+  button->setButtonStyle(2); // rounded: the corner pixel is outside
+  QCoreApplication::processEvents();
+  EXPECT_EQ(log.sequence(), "MouseLeave");
+  EXPECT_FALSE(rec().MouseInside);
+  EXPECT_EQ(rec().ButtonState, Normal);
+  // A shape that still holds it gives no leave.
+  inputtest::pointTo(button, {20, 10});
+  log.clear();
+  button->setButtonStyle(0);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(log.count("MouseLeave"), 0);
+  EXPECT_TRUE(rec().MouseInside);
+}
+
 TEST_F(Hover, DeactivationClearsTheFlagsAndActivationMarksTheParentActive) {
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -158,6 +158,8 @@ private:
     }
   }
   void note(const std::string& what) {
+    if (verboseFrom_ >= 0 && sequences_ >= verboseFrom_)
+      std::printf("soak %ld: %s\n", sequences_, what.c_str());
     trace_ += what;
     trace_ += ' ';
     if (trace_.size() > 600)
@@ -602,7 +604,34 @@ private:
 
   // ---- Invariants ----------------------------------------------------------
 
+  // With VEXA_SOAK_VERBOSE_FROM=N, from sequence N on: where the pointer,
+  // the mouse and the buttons stand after every step.
+  void describe() const {
+    const auto name = [this](const QObject* object) -> std::string {
+      if (!object)
+        return "-";
+      for (std::size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i].button == object)
+          return "slot " + std::to_string(i) + " (style " + std::to_string(slots_[i].button->record().ButtonStyle) +
+                 ")";
+      return object->metaObject()->className();
+    };
+    std::printf("  under %s, grabber %s, popup %s, buttons %d, focus %s\n",
+                name(QApplication::widgetAt(QCursor::pos())).c_str(), name(QWidget::mouseGrabber()).c_str(),
+                name(QApplication::activePopupWidget()).c_str(), int(QGuiApplication::mouseButtons()),
+                name(QApplication::focusWidget()).c_str());
+    for (const Slot& slot : slots_)
+      if (const vexabutton* button = slot.button) {
+        const ButtonRecord& rec = button->record();
+        if (rec.MouseInside || rec.ButtonState != ButtonRecord::Normal || rec.MousePressed || rec.SpaceDown)
+          std::printf("  %s: state %d inside %d pressed %d space %d; %s\n", name(button).c_str(), rec.ButtonState,
+                      rec.MouseInside, rec.MousePressed, rec.SpaceDown, slot.events.c_str());
+      }
+  }
+
   void check() {
+    if (verboseFrom_ >= 0 && sequences_ >= verboseFrom_)
+      describe();
     const QWidget* under = QApplication::widgetAt(QCursor::pos());
     // A tip shown under the pointer hides what is below it from widgetAt.
     const bool tipUnder = under && under->window()->windowType() == Qt::ToolTip;
@@ -642,6 +671,9 @@ private:
   }
 
   std::mt19937 random_;
+  long verboseFrom_ = qEnvironmentVariableIsSet("VEXA_SOAK_VERBOSE_FROM")
+                          ? qEnvironmentVariable("VEXA_SOAK_VERBOSE_FROM").toLong()
+                          : -1;
   platform::Form form_;
   QWidget other_;
   QWidget* frames_[2] = {};
