@@ -6,7 +6,8 @@
 // buttons destroyed from inside their own event handlers. After every step
 // the invariants below must hold. Run by `fuzz/run --soak` (ctest label
 // "soak", not part of ./test); VEXA_SOAK_SEQUENCES and VEXA_SOAK_SEED change
-// the length and the seed.
+// the length and the seed, and VEXA_SOAK_VERBOSE_FROM=N prints every step
+// from sequence N on (to see how a stop came about).
 //
 // Invariants, after every step, for every live button:
 //   - ButtonState is Normal, Hot or Down; Hot only with MouseInside; Down only
