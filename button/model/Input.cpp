@@ -329,12 +329,7 @@ void vexabutton::focusInEvent(QFocusEvent* event) {
 
 void vexabutton::focusOutEvent(QFocusEvent* event) {
   if (event->reason() != Qt::PopupFocusReason) {
-    // The space bar's key-up will not reach this button: its capture ends,
-    // unless it brought a left press here that is still held. The button
-    // keeps the mouse for that press's moves and release (without the
-    // capture Qt would send them to wherever the press began).
-    if (!holdsLeftPress())
-      releaseSpaceCapture();
+    releaseSpaceCaptureUnlessPressHeld(); // the space bar's key-up will not reach this button
     handleLostFocus();
   }
 }
@@ -600,6 +595,15 @@ void vexabutton::captureForSpace() {
 void vexabutton::releaseSpaceCapture() {
   if (QWidget::mouseGrabber() == this)
     releaseMouse();
+}
+
+// A capture that brought a left press here lasts while that press is held:
+// the button keeps the mouse for the press's moves and release (without the
+// capture Qt would send them to wherever the press began). The release ends
+// it.
+void vexabutton::releaseSpaceCaptureUnlessPressHeld() {
+  if (!holdsLeftPress())
+    releaseSpaceCapture();
 }
 
 // The access key, or Enter (13) / Esc (27) as the window's Default / Cancel.

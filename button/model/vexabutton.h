@@ -422,6 +422,7 @@ private:
   // The mouse capture the space bar holds until its key-up.
   void captureForSpace();
   void releaseSpaceCapture();
+  void releaseSpaceCaptureUnlessPressHeld();
   bool pressHeldByAnotherButton() const;
   bool holdsLeftPress() const;
 

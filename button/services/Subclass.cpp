@@ -211,7 +211,7 @@ void vexabutton::Subclass_WndProc(bool, bool&, qint32&, qint32, qint32& uMsg, qi
     if (wParam != 0) {
       rec_.ParentActive = true;
     } else {
-      releaseSpaceCapture();
+      releaseSpaceCaptureUnlessPressHeld();
       rec_.MousePressed = false;
       rec_.SpaceDown = false;
       rec_.HasFocus = false;

@@ -266,28 +266,6 @@ TEST_F(Input, AReleaseOverTheButtonTheBarsCaptureTookThePressToIsItsOwn) {
   EXPECT_FALSE(other->record().MousePressed);
 }
 
-// The bar's capture takes a press over the other button to this one, the
-// pointer comes over this one, and then the focus goes: the pointer leaving
-// it still reaches it, and so does the release.
-TEST_F(Input, AButtonThatLosesTheFocusDuringThePressItsCaptureTookStillFollowsThePointer) {
-  auto* other = new vexabutton(&window);
-  other->setGeometry(10, 60, 80, 30);
-  other->show();
-  button->setFocus();
-  QTest::keyPress(button, Qt::Key_Space);
-  inputtest::mouse(Mouse::Press, other, {20, 10});
-  moveTo(20, 10);
-  ASSERT_TRUE(rec().MouseInside);
-  other->setFocus();
-  moveOff();
-  EXPECT_FALSE(rec().MouseInside);
-  EXPECT_EQ(rec().ButtonState, Normal);
-  log.clear();
-  inputtest::mouse(Mouse::Release, &window, {250, 150});
-  EXPECT_EQ(log.only(pressEvents), "MouseUp 1 0 240 140");
-  EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-}
-
 // However the widget is disabled, Enabled follows: the record, the getter,
 // the host's change notification and the disabled look.
 TEST(InputEnabled, FollowsTheWidgetsOwnSettingWhicheverWayItChanges) {

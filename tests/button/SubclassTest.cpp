@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using inputtest::EventLog;
@@ -260,6 +261,44 @@ TEST_F(Hover, AShapeThatNoLongerHoldsTheRestingPointerIsLeft) {
   QCoreApplication::processEvents();
   EXPECT_EQ(log.count("MouseLeave"), 0);
   EXPECT_TRUE(rec().MouseInside);
+}
+
+// The bar's capture takes a press over the other button to this one and the
+// pointer comes over this one; then the focus goes, or the window: the
+// pointer leaving it still reaches it, and so does the release.
+TEST_F(Hover, AButtonFollowsThePressItsCaptureTookAfterItLosesTheFocusOrTheWindow) {
+  auto* other = new vexabutton(&window);
+  other->setGeometry(10, 60, 80, 30);
+  other->show();
+  QWidget elsewhere;
+  elsewhere.setGeometry(400, 300, 100, 100);
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"focus to the other button", [&] { other->setFocus(); }},
+      {"another window active",
+       [&] {
+         elsewhere.show();
+         elsewhere.activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+       }},
+  };
+  for (const auto& [way, loseIt] : ways) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << way;
+    button->setFocus();
+    QTest::keyPress(button, Qt::Key_Space);
+    inputtest::mouse(inputtest::Mouse::Press, other, {20, 10});
+    moveInside();
+    ASSERT_TRUE(rec().MouseInside) << way;
+    loseIt();
+    moveOff();
+    EXPECT_FALSE(rec().MouseInside) << way;
+    EXPECT_EQ(rec().ButtonState, Normal) << way;
+    log.clear();
+    inputtest::mouse(inputtest::Mouse::Release, &window, {250, 150});
+    EXPECT_EQ(log.only({"MouseUp", "Click"}), "MouseUp 1 0 240 140") << way;
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << way;
+    QTest::keyRelease(button, Qt::Key_Space);
+  }
 }
 
 TEST_F(Hover, DeactivationClearsTheFlagsAndActivationMarksTheParentActive) {
