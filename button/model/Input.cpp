@@ -542,10 +542,11 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
     return; // only the space bar has a key-up
   const QPointer<vexabutton> self(this);
   // A left press that the bar's capture brought here and that is still held
-  // over the button: its release belongs to the button under the pointer,
-  // this one, so the button keeps the mouse until then (without the capture
-  // Qt would send the release to wherever the press began).
-  if (!(rec_.MousePressed && holdsLeftPress() && platform::widgetUnderPointer() == this))
+  // over the button (also after its menu or a lost focus let the button go):
+  // its release belongs to the button under the pointer, this one, so the
+  // button keeps the mouse until then (without the capture Qt would send
+  // the release and the moves before it to wherever the press began).
+  if (!(holdsLeftPress() && platform::widgetUnderPointer() == this))
     releaseSpaceCapture();
   if (rec_.MouseInside && rec_.MousePressed) {
     setState(*this, ButtonRecord::Down);

@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -264,6 +266,27 @@ TEST_F(Input, AReleaseOverTheButtonTheBarsCaptureTookThePressToIsItsOwn) {
   EXPECT_EQ(log.only(pressEvents), "");
   EXPECT_EQ(other->record().ButtonState, Normal);
   EXPECT_FALSE(other->record().MousePressed);
+}
+
+// The same, when the captured press opened the other button's menu and the
+// menu closed away from it: that button still sees the pointer leave.
+TEST_F(Input, AButtonWhoseMenuTheCapturedPressOpenedSeesThePointerLeaveAfterTheBar) {
+  auto* other = new vexabutton(&window);
+  other->setGeometry(10, 60, 80, 30);
+  other->show();
+  QMenu menu;
+  menu.addAction(QStringLiteral("Prva"));
+  QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&menu] { QTimer::singleShot(0, &menu, &QMenu::close); });
+  other->SetPopupMenu(&menu, 0);
+  QTest::keyPress(other, Qt::Key_Space);
+  press(5, 5);
+  ASSERT_FALSE(other->record().PopupMenuShowing);
+  inputtest::pointTo(other, {20, 10});
+  QTest::keyRelease(other, Qt::Key_Space);
+  moveOff();
+  EXPECT_FALSE(other->record().MouseInside);
+  release(200, 100);
+  EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 // However the widget is disabled, Enabled follows: the record, the getter,
