@@ -419,7 +419,8 @@ private:
   void handleAccessKeyPress(qint16 keyAscii);
   void handleGotFocus();
   void handleLostFocus();
-  // The mouse capture the space bar holds until its key-up.
+  // The mouse capture the space bar holds until its key-up; a left press it
+  // brought to the button keeps it until that press's release.
   void captureForSpace();
   void releaseSpaceCapture();
   void releaseSpaceCaptureUnlessPressHeld();
