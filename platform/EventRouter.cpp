@@ -178,7 +178,11 @@ bool endLeftPress(const QWidget* widget) {
   return true;
 }
 
-QWidget* leftPressHolder() { return leftPressWatch ? leftPressWatch->receiver.data() : nullptr; }
+QWidget* leftPressHolder() {
+  if (!leftPressWatch || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+    return nullptr;
+  return leftPressWatch->receiver.data();
+}
 
 void claimLeftPress(QWidget* widget) {
   if (leftPressWatch)

@@ -100,7 +100,8 @@ void notifyShapeChanged(QWidget* window);
 // only, however the pointer got there.
 void watchLeftPresses();
 bool endLeftPress(const QWidget* widget);
-// The widget whose left press has not ended yet, if any.
+// The widget whose left press has not ended yet while the left button is
+// still down, if any.
 QWidget* leftPressHolder();
 // A press made without a mouse event (a click asked for by assistive
 // technology) is the widget's own press all the same.

@@ -567,17 +567,15 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
 
 void vexabutton::handleKeyPress(qint16 keyAscii) { emit KeyPress(keyAscii); }
 
-// Whether another button holds a left press now: its press has not ended
-// and the button is still down (a focus change on the way does not end it).
+// Whether another button holds a left press now (a focus change on the way
+// does not end it).
 bool vexabutton::pressHeldByAnotherButton() const {
   const auto* holder = qobject_cast<const vexabutton*>(platform::leftPressHolder());
-  return holder && holder != this && (QGuiApplication::mouseButtons() & Qt::LeftButton);
+  return holder && holder != this;
 }
 
 // Whether this button holds the left press now.
-bool vexabutton::holdsLeftPress() const {
-  return platform::leftPressHolder() == this && (QGuiApplication::mouseButtons() & Qt::LeftButton);
-}
+bool vexabutton::holdsLeftPress() const { return platform::leftPressHolder() == this; }
 
 void vexabutton::captureForSpace() {
   if (QWidget::mouseGrabber() == this)

@@ -234,9 +234,7 @@ TEST_F(Input, DisabledUnderThePointerItForgetsThePointer) {
 // The space bar's capture sends a press over this button to another one;
 // once the bar is up, the release over this button is not its click.
 TEST_F(Input, AReleaseWhosePressWentElsewhereIsNoClick) {
-  auto* other = new vexabutton(&window);
-  other->setGeometry(10, 60, 80, 30);
-  other->show();
+  vexabutton* other = buttonBelow();
   QTest::keyPress(other, Qt::Key_Space);
   press(5, 5);
   QTest::keyRelease(other, Qt::Key_Space);
@@ -250,9 +248,7 @@ TEST_F(Input, AReleaseWhosePressWentElsewhereIsNoClick) {
 // still held: the release there is that button's, not this one's.
 TEST_F(Input, AReleaseOverTheButtonTheBarsCaptureTookThePressToIsItsOwn) {
   EventLog otherLog;
-  auto* other = new vexabutton(&window);
-  other->setGeometry(10, 60, 80, 30);
-  other->show();
+  vexabutton* other = buttonBelow();
   otherLog.attach(*other);
   QTest::keyPress(other, Qt::Key_Space);
   press(5, 5);
@@ -271,9 +267,7 @@ TEST_F(Input, AReleaseOverTheButtonTheBarsCaptureTookThePressToIsItsOwn) {
 // The same, when the captured press opened the other button's menu and the
 // menu closed away from it: that button still sees the pointer leave.
 TEST_F(Input, AButtonWhoseMenuTheCapturedPressOpenedSeesThePointerLeaveAfterTheBar) {
-  auto* other = new vexabutton(&window);
-  other->setGeometry(10, 60, 80, 30);
-  other->show();
+  vexabutton* other = buttonBelow();
   QMenu menu;
   menu.addAction(QStringLiteral("Prva"));
   QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&menu] { QTimer::singleShot(0, &menu, &QMenu::close); });

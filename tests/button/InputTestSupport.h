@@ -166,6 +166,13 @@ protected:
     moveOff();
     log.attach(*button);
   }
+  // A second button below the first, at (10, 60), 80 x 30.
+  vexabutton* buttonBelow() {
+    auto* below = new vexabutton(&window);
+    below->setGeometry(10, 60, 80, 30);
+    below->show();
+    return below;
+  }
   // The pointer, through the window system (button coordinates).
   void moveTo(int x, int y) { pointTo(button, {x, y}); }
   void moveOff() { pointTo(&window, {250, 150}); }

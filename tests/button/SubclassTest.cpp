@@ -267,9 +267,7 @@ TEST_F(Hover, AShapeThatNoLongerHoldsTheRestingPointerIsLeft) {
 // pointer comes over this one; then the focus goes, or the window: the
 // pointer leaving it still reaches it, and so does the release.
 TEST_F(Hover, AButtonFollowsThePressItsCaptureTookAfterItLosesTheFocusOrTheWindow) {
-  auto* other = new vexabutton(&window);
-  other->setGeometry(10, 60, 80, 30);
-  other->show();
+  vexabutton* other = buttonBelow();
   QWidget elsewhere;
   elsewhere.setGeometry(400, 300, 100, 100);
   const std::pair<const char*, std::function<void()>> ways[] = {

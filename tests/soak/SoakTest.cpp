@@ -159,7 +159,7 @@ private:
     }
   }
   void note(const std::string& what) {
-    if (verboseFrom_ >= 0 && sequences_ >= verboseFrom_)
+    if (verbose())
       std::printf("soak %ld: %s\n", sequences_, what.c_str());
     trace_ += what;
     trace_ += ' ';
@@ -605,6 +605,8 @@ private:
 
   // ---- Invariants ----------------------------------------------------------
 
+  bool verbose() const { return verboseFrom_ >= 0 && sequences_ >= verboseFrom_; }
+
   // With VEXA_SOAK_VERBOSE_FROM=N, from sequence N on: where the pointer,
   // the mouse and the buttons stand after every step.
   void describe() const {
@@ -631,7 +633,7 @@ private:
   }
 
   void check() {
-    if (verboseFrom_ >= 0 && sequences_ >= verboseFrom_)
+    if (verbose())
       describe();
     const QWidget* under = QApplication::widgetAt(QCursor::pos());
     // A tip shown under the pointer hides what is below it from widgetAt.
