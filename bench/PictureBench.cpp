@@ -4,6 +4,7 @@
 // the same surface image. Each row shows the composition's time, the
 // reference's, and their ratio from alternating batches run in the benchmark.
 #include "button/model/ButtonRecord.h"
+#include "button/render/Redraw.h"
 #include "button/services/Pictures.h"
 #include "platform/Picture.h"
 #include "platform/Surface.h"
@@ -41,6 +42,8 @@ struct Case {
   ButtonRecord rec;
   platform::Surface surface{64, 48};
   QImage reference; // the same picture as QPainter draws it
+  vexa::ButtonPaint paint;
+  vexa::ShownPicture shown;
 
   Case(Route route, bool effect, int opacity) {
     vexa::BuildEffectTables(rec);
@@ -67,7 +70,8 @@ struct Case {
     rec.PictureEffectOnOver = effect ? 1 : 0;
     rec.PictureOpacity = quint8(opacity);
     rec.PictureOpacityOnOver = quint8(opacity);
-    vexa::SelectCurrentPicture(rec);
+    paint = vexa::describe(rec);
+    shown = vexa::SelectCurrentPicture(paint);
     surface.fillRect({0, 0, 64, 48}, 0xECEBE7);
   }
 };
@@ -82,7 +86,7 @@ void BM_Picture(benchmark::State& state, Route route, bool effect, int opacity) 
   Case c(route, effect, opacity);
   const platform::Rect at{16, 8, 16 + Size, 8 + Size};
   const auto ours = [&] {
-    vexa::DrawPicture(c.rec, c.surface, at, -1);
+    vexa::DrawPicture(c.paint, c.shown, c.surface, at, -1);
     benchmark::DoNotOptimize(c.surface.image().constBits());
   };
   // The reference: a painter on the surface image per draw, as a paint would.

@@ -70,6 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ButtonRecord rec = rendertool::paintRecord(*options, button);
   platform::Surface surface(std::min(options->width, 160), std::min(options->height, 64));
   surface.setFont(rec.mFont->toQFont());
-  vexa::Redraw(rec, surface);
+  vexa::Redraw(vexa::describe(rec), surface);
   return 0;
 }

@@ -8,8 +8,18 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace {
+
+// One paint of the record: the paint is described from it, and what the
+// paint computed (the state drawn, the size and the layout) is written back.
+void paintRecord(ButtonRecord& rec, platform::Surface& surface) {
+  vexa::apply(vexa::Redraw(vexa::describe(rec), surface), rec);
+}
+
+} // namespace
+
 void vexabutton::Redraw() {
-  vexa::Redraw(rec_, surface_);
+  paintRecord(rec_, surface_);
   applyRegionIfChanged();
   update();
   announceAccessibleChanges();
@@ -32,7 +42,7 @@ void vexabutton::paintEvent(QPaintEvent* event) {
   const qreal ratio = surface_.devicePixelRatio();
   surface_.setDevicePixelRatio(painter.device()->devicePixelRatioF());
   if (surface_.devicePixelRatio() != ratio)
-    vexa::Redraw(rec_, surface_);
+    paintRecord(rec_, surface_);
   if (surface_.devicePixelRatio() == 1) {
     painter.drawImage(event->rect(), surface_.image(), event->rect());
     return;

@@ -1,5 +1,6 @@
 #include "button/render/ColorKit.h"
 
+#include "button/model/ButtonTypes.h"
 #include "platform/SystemColors.h"
 
 #include <algorithm>
@@ -53,11 +54,9 @@ void FillRectangle(platform::Surface& surface, Colour colour, const platform::Re
   surface.fillRect(rect, colour);
 }
 
-void SetCornerPixels(ButtonRecord& rec, platform::Surface& surface, Colour colour) {
-  rec.ClientWidth = surface.width();
-  rec.ClientHeight = surface.height();
-  const int right = rec.ClientWidth - 2;
-  const int bottom = rec.ClientHeight - 2;
+void SetCornerPixels(platform::Surface& surface, Colour colour) {
+  const int right = surface.width() - 2;
+  const int bottom = surface.height() - 2;
   surface.setPixel(1, 1, colour);
   surface.setPixel(1, bottom, colour);
   surface.setPixel(right, 1, colour);
@@ -125,22 +124,22 @@ void GradientFill(platform::Surface& surface, int x, int y, int width, int heigh
 }
 
 void ApplyDefaultColorScheme(ButtonRecord& rec) {
-  switch (rec.ButtonStyle) {
-  case 3:
-  case 9:
-    rec.ColorScheme = 2;
+  switch (Style(rec.ButtonStyle)) {
+  case Style::BlueGlass:
+  case Style::WhiteGloss:
+    rec.ColorScheme = qint32(Scheme::Scheme2);
     break;
-  case 0:
-  case 1:
-  case 2:
-  case 4:
-  case 6:
-  case 7:
-  case 8:
-  case 10:
-    rec.ColorScheme = 0;
+  case Style::Classic:
+  case Style::ClassicThin:
+  case Style::RoundedGradient:
+  case Style::Toolbar:
+  case Style::Silver:
+  case Style::SoftBlue:
+  case Style::Gel:
+  case Style::Shaded:
+    rec.ColorScheme = qint32(Scheme::Scheme0);
     break;
-  default: // 5, 11, 12, 13 and values outside 0..13 keep their scheme
+  default: // the others, and values without a style, keep their scheme
     break;
   }
 }
@@ -148,53 +147,54 @@ void ApplyDefaultColorScheme(ButtonRecord& rec) {
 void ApplyStyleDefaults(ButtonRecord& rec) {
   // Background by style and scheme; scheme 3 (custom) and others keep theirs.
   const auto byScheme = [&](Colour scheme0, Colour scheme1, Colour scheme2) {
-    switch (rec.ColorScheme) {
-    case 0:
+    switch (Scheme(rec.ColorScheme)) {
+    case Scheme::Scheme0:
       rec.BackColor = scheme0;
       break;
-    case 1:
+    case Scheme::Scheme1:
       rec.BackColor = scheme1;
       break;
-    case 2:
+    case Scheme::Scheme2:
       rec.BackColor = scheme2;
       break;
     default:
       break;
     }
   };
-  switch (rec.ButtonStyle) {
-  case 0:
-  case 1:
-  case 4:
-  case 6:
-  case 7:
-  case 11:
-  case 12:
+  switch (Style(rec.ButtonStyle)) {
+  case Style::Classic:
+  case Style::ClassicThin:
+  case Style::Toolbar:
+  case Style::Silver:
+  case Style::SoftBlue:
+  case Style::FlatClassic:
+  case Style::FlatThin:
     rec.BackColor = platform::SystemColors::get(platform::SystemColors::ButtonFace);
     break;
-  case 2:
+  case Style::RoundedGradient:
     byScheme(0xE7EBEC, 0xDBEEF3, 0xFCF1F0);
     break;
-  case 3:
+  case Style::BlueGlass:
     byScheme(0xFDECE0, 0xDEEDE8, ShiftColor(0xD4D4D4, 0.06f));
     break;
-  case 5:
+  case Style::WarmHighlight:
     byScheme(0xFCE1CA, 0xBAD6D4, ShiftColor(0xBA9EA0, 0.15f));
     break;
-  case 8:
-  case 10:
+  case Style::Gel:
+  case Style::Shaded:
     byScheme(0xFFD1AD, 0xBAD6D4, 0xE3DFE0);
     break;
-  case 9:
+  case Style::WhiteGloss:
     byScheme(0xFFD1AD, 0xBAD6D4, 0xE1D6D5);
     break;
-  default: // 13 and values outside 0..12 keep their background
+  default: // System follows the desktop; values without a style keep theirs
     break;
   }
 
   rec.ForeColor = platform::SystemColors::get(platform::SystemColors::ButtonText);
-  rec.ShowFocusRect = rec.ButtonStyle == 0 || rec.ButtonStyle == 1 || rec.ButtonStyle == 9;
-  if (rec.ButtonStyle == 4)
+  rec.ShowFocusRect = is(rec.ButtonStyle, Style::Classic) || is(rec.ButtonStyle, Style::ClassicThin) ||
+                      is(rec.ButtonStyle, Style::WhiteGloss);
+  if (is(rec.ButtonStyle, Style::Toolbar))
     rec.PicturePushOnHover = true;
 }
 

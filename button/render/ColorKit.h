@@ -20,7 +20,8 @@ Colour MixColors(Colour colour1, Colour colour2);
 void DrawLine(platform::Surface& surface, int x1, int y1, int x2, int y2, Colour colour);
 void FrameRectangle(platform::Surface& surface, int x, int y, int width, int height, Colour colour);
 void FillRectangle(platform::Surface& surface, Colour colour, const platform::Rect& rect);
-void SetCornerPixels(ButtonRecord& rec, platform::Surface& surface, Colour colour);
+// The four pixels one in from the corners, where rounded styles soften them.
+void SetCornerPixels(platform::Surface& surface, Colour colour);
 // direction 0 horizontal, 1 vertical, 2 and 3 diagonal, other values black.
 // The ramp is taken over the rectangle's device pixels.
 void GradientFill(platform::Surface& surface, int x, int y, int width, int height, Colour colour1, Colour colour2,

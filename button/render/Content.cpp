@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace vexa {
 
@@ -16,17 +17,17 @@ using platform::Surface;
 
 namespace {
 
-bool hasDropDown(const ButtonRecord& rec) { return rec.DropDownSeparator || rec.DropDownSymbol != 0; }
+bool hasDropDown(const ButtonPaint& paint) { return paint.dropDownSeparator || paint.dropDownSymbol != 0; }
 
 // The caption as the text calls take it: as stored for the wide call, else
 // in the narrow code page (characters it lacks become "?").
-QString captionForText(const ButtonRecord& rec) {
-  if (rec.UnicodeText)
-    return rec.Caption;
-  return QString::fromLatin1(rec.Caption.toLatin1());
+QString captionForText(const ButtonPaint& paint) {
+  if (paint.unicodeText)
+    return paint.caption;
+  return QString::fromLatin1(paint.caption.toLatin1());
 }
 
-unsigned rtlFlag(const ButtonRecord& rec) { return rec.RightToLeft ? Surface::TextRtlReading : 0u; }
+unsigned rtlFlag(const ButtonPaint& paint) { return paint.rightToLeft ? Surface::TextRtlReading : 0u; }
 
 // Only spaces count, as the caption trim of the layout has it.
 bool captionIsBlank(const QString& caption) {
@@ -36,84 +37,212 @@ bool captionIsBlank(const QString& caption) {
   return true;
 }
 
+bool alignedAt(qint32 stored, std::initializer_list<PictureAlignment> places) {
+  for (PictureAlignment place : places)
+    if (is(stored, place))
+      return true;
+  return false;
+}
+
+// Beside the caption on the right, at the edge or next to it.
+bool pictureRight(const ButtonPaint& paint) {
+  return alignedAt(paint.pictureAlign, {PictureAlignment::RightEdge, PictureAlignment::RightOfCaption});
+}
+
+// Above or below the caption, at the edge or next to it.
+bool pictureStacked(const ButtonPaint& paint) {
+  return alignedAt(paint.pictureAlign, {PictureAlignment::TopEdge, PictureAlignment::AboveCaption,
+                                        PictureAlignment::BottomEdge, PictureAlignment::BelowCaption});
+}
+
 Colour disabledTextColour() { return platform::SystemColors::get(platform::SystemColors::GrayText); }
+
+void DrawCaptionText(const ButtonPaint& paint, Surface& surface, const Rect& rect, Colour colour, int dx, int dy) {
+  const Colour previous = surface.textColor();
+  surface.setTextColor(colour);
+  surface.drawText(captionForText(paint), rect.translated(dx, dy),
+                   Surface::TextCentre | Surface::TextWordBreak | rtlFlag(paint));
+  surface.setTextColor(previous);
+}
+
+// The effect's copies of the caption under it, then the caption itself in
+// the caption colour (ForeColor's place even while Hot).
+void DrawCaptionEffects(const ButtonPaint& paint, Surface& surface, const Rect& rect, Colour colour) {
+  const Colour base = TranslateColor(paint.backColor);
+  const auto copy = [&](Colour shade, int dx, int dy) { DrawCaptionText(paint, surface, rect, shade, dx, dy); };
+  const auto fourCopies = [&](Colour shade) {
+    copy(shade, 1, 1);
+    copy(shade, 1, -1);
+    copy(shade, -1, 1);
+    copy(shade, -1, -1);
+  };
+  switch (CaptionEffect(paint.captionEffects)) {
+  case CaptionEffect::Raised:
+    copy(ShiftColor(base, 0.14f), -1, -1);
+    break;
+  case CaptionEffect::Sunken:
+    copy(ShiftColor(base, 0.14f), 1, 1);
+    break;
+  case CaptionEffect::Shadow:
+    copy(TranslateColor(0xC0C0C0), 1, 1);
+    break;
+  case CaptionEffect::LightOutline:
+    fourCopies(ShiftColor(base, 0.1f));
+    break;
+  case CaptionEffect::DarkOutline:
+    fourCopies(ShiftColor(base, -0.1f));
+    break;
+  default:
+    break;
+  }
+  copy(colour, 0, 0);
+}
+
+// The top-left corner of a picture.
+struct Place {
+  int x, y;
+};
+
+// The picture's place by PictureAlign around the laid-out caption; without
+// a caption, or behind it, the picture is centred. Places PictureAlign does
+// not name keep the previous one.
+Place PlacePicture(const ButtonPaint& paint, int W, int H, int pw, int ph, const Rect& c) {
+  int left = paint.previousPictureLeft;
+  int top = paint.previousPictureTop;
+  const bool dropDown = hasDropDown(paint);
+  if (captionIsBlank(paint.caption) || is(paint.pictureAlign, PictureAlignment::BehindCaption)) {
+    left = (W - pw) / 2 - (dropDown ? 8 : 0);
+    return {left, (H - ph) / 2};
+  }
+  const int middle = (H - ph) / 2;
+  const int centre = (W - pw) / 2;
+  switch (PictureAlignment(paint.pictureAlign)) {
+  case PictureAlignment::LeftEdge:
+    left = 3;
+    top = middle;
+    break;
+  case PictureAlignment::LeftOfCaption:
+    left = c.left - pw - 4;
+    top = middle;
+    break;
+  case PictureAlignment::RightEdge:
+  case PictureAlignment::RightOfCaption:
+    left = is(paint.pictureAlign, PictureAlignment::RightEdge) ? W - pw - 3 : c.right + 4;
+    top = middle;
+    if (dropDown)
+      left -= 16;
+    left = std::max(left, c.right + 2);
+    break;
+  case PictureAlignment::TopEdge:
+    left = centre;
+    top = 4;
+    break;
+  case PictureAlignment::AboveCaption:
+    left = centre;
+    top = c.top - ph - 2;
+    break;
+  case PictureAlignment::BottomEdge:
+    left = centre;
+    top = H - ph - 4;
+    break;
+  case PictureAlignment::BelowCaption:
+    left = centre;
+    top = c.bottom + 2;
+    break;
+  default:
+    break;
+  }
+  if (pictureStacked(paint) && dropDown)
+    left -= 8;
+  return {left, top};
+}
+
+void DrawDropDownSymbol(const ButtonPaint& paint, Surface& surface, const Rect& rect) {
+  const QFont previous = surface.font();
+  surface.setFont(CreateSymbolFont(14));
+  // The glyph of the first character of the decimal text.
+  surface.drawText(QString::number(paint.dropDownSymbol).left(1), rect, Surface::TextWordBreak | Surface::TextNoPrefix);
+  surface.setFont(previous);
+}
+
+bool styleIn(qint32 stored, std::initializer_list<Style> styles) {
+  for (Style style : styles)
+    if (is(stored, style))
+      return true;
+  return false;
+}
 
 } // namespace
 
-void DrawCaptionAndPicture(ButtonRecord& rec, Surface& surface) {
-  // 1. Size.
-  rec.ClientWidth = surface.width();
-  rec.ClientHeight = surface.height();
-  const int W = rec.ClientWidth;
-  const int H = rec.ClientHeight;
+void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& surface, PaintResult& result) {
+  const int W = surface.width();
+  const int H = surface.height();
+  const bool dropDown = hasDropDown(paint);
 
-  // 2. Current picture and its size.
-  SelectCurrentPicture(rec);
-  const int pw = rec.PictureWidth;
-  const int ph = rec.PictureHeight;
+  // The picture of the state, and its size.
+  const ShownPicture shown = SelectCurrentPicture(paint);
+  const int pw = shown.width;
+  const int ph = shown.height;
 
-  // 3. Room for the drop-down area.
+  // The caption block, measured in the width left beside the drop-down area.
   int reduction = 8;
-  if (hasDropDown(rec))
-    reduction = (rec.PictureAlign == 2 || rec.PictureAlign == 3) ? 24 : 16;
-  rec.CaptionRect = {0, 0, W - reduction, H};
+  if (dropDown)
+    reduction = pictureRight(paint) ? 24 : 16;
+  const QString caption = captionForText(paint);
+  Rect t = surface.measureText(caption, {0, 0, W - reduction, H},
+                               Surface::TextWordBreak | Surface::TextCalcRect | rtlFlag(paint));
 
-  // 4. Measure the caption block.
-  const QString caption = captionForText(rec);
-  rec.CaptionRect =
-      surface.measureText(caption, rec.CaptionRect, Surface::TextWordBreak | Surface::TextCalcRect | rtlFlag(rec));
-
-  // 5. Place it by CaptionAlign.
-  Rect t = rec.CaptionRect;
+  // Placed by CaptionAlign.
   const int textW = t.right;
   const int textH = t.bottom;
-  switch (rec.CaptionAlign) {
-  case 0:
+  const bool centred = is(paint.captionAlign, CaptionAlignment::Center);
+  switch (CaptionAlignment(paint.captionAlign)) {
+  case CaptionAlignment::Left:
     t.translate(2, (H - textH) / 2);
     break;
-  case 1:
+  case CaptionAlignment::Center:
     t.translate((W - textW + pw) / 2, (H - textH) / 2);
-    if (hasDropDown(rec))
+    if (dropDown)
       t.translate(-8, 0);
-    if (rec.PictureAlign >= 5 && rec.PictureAlign <= 8)
+    if (pictureStacked(paint))
       t.translate(-(pw / 2), 0);
     break;
-  case 2:
+  case CaptionAlignment::Right:
     t.translate(W - textW - 4, (H - textH) / 2);
     break;
   default:
     break;
   }
 
-  // 6. Make room for the picture.
-  if (rec.PictureNormal) {
-    switch (rec.PictureAlign) {
-    case 0:
-    case 1:
-      if (rec.CaptionAlign != 1 && t.left < pw + 4) {
+  // Room for the picture.
+  if (paint.pictureNormal) {
+    switch (PictureAlignment(paint.pictureAlign)) {
+    case PictureAlignment::LeftEdge:
+    case PictureAlignment::LeftOfCaption:
+      if (!centred && t.left < pw + 4) {
         t.right += pw + 4;
         t.left = pw + 4;
       }
       break;
-    case 2:
-    case 3:
+    case PictureAlignment::RightEdge:
+    case PictureAlignment::RightOfCaption:
       if (t.right > W - pw - 4) {
         t.right = W - pw - 4;
         t.left -= pw + 4;
       }
-      if (rec.CaptionAlign == 1)
+      if (centred)
         t.translate(-12, 0);
       break;
-    case 4:
-      if (rec.CaptionAlign == 1)
+    case PictureAlignment::BehindCaption:
+      if (centred)
         t.translate(-16, 0);
       break;
-    case 5:
-    case 6:
+    case PictureAlignment::TopEdge:
+    case PictureAlignment::AboveCaption:
       t.translate(0, ph / 2);
       break;
-    case 7:
-    case 8:
+    case PictureAlignment::BottomEdge:
+    case PictureAlignment::BelowCaption:
       t.translate(0, -(ph / 2));
       break;
     default:
@@ -121,185 +250,86 @@ void DrawCaptionAndPicture(ButtonRecord& rec, Surface& surface) {
     }
   }
 
-  // 7. Right-aligned caption beside the drop-down area.
-  if (rec.CaptionAlign == 2 && hasDropDown(rec))
+  // A right-aligned caption stays clear of the drop-down area.
+  if (is(paint.captionAlign, CaptionAlignment::Right) && dropDown)
     t.translate(-16, 0);
 
-  // 8. The system style keeps the caption 4 pixels inside every edge.
-  if (rec.ButtonStyle == 13) {
+  // The system style keeps the caption 4 pixels inside every edge.
+  if (is(paint.style, Style::System)) {
     t.left = std::max(t.left, 4);
-    t.right = std::min(t.right, surface.width() - 4);
+    t.right = std::min(t.right, W - 4);
     t.top = std::max(t.top, 4);
-    t.bottom = std::min(t.bottom, surface.height() - 4);
+    t.bottom = std::min(t.bottom, H - 4);
   }
 
-  // 9, 10.
-  rec.CaptionRect = t;
-  LayoutPicture(rec, surface);
+  // The picture is laid out only while there is a normal picture; without
+  // one, a state's own picture shows where the last layout put it.
+  Place placed{paint.previousPictureLeft, paint.previousPictureTop};
+  if (paint.pictureNormal)
+    placed = PlacePicture(paint, W, H, pw, ph, t);
+  Rect pictureRect{placed.x, placed.y, placed.x + pw, placed.y + ph};
 
-  // 11. Drop-down symbol area.
-  if (rec.DropDownSymbol != 0)
-    rec.SymbolRect = {W - 15, platform::roundHalfEven(H / 2.0 - 7), W, platform::roundHalfEven(H / 2.0 + 8)};
+  // The drop-down symbol's cell at the right edge.
+  Rect symbolRect;
+  if (paint.dropDownSymbol != 0)
+    symbolRect = {W - 15, platform::roundHalfEven(H / 2.0 - 7), W, platform::roundHalfEven(H / 2.0 + 8)};
 
-  // 12. Separator, in shades of the background the renderer painted (on a
+  // Separator, in shades of the background the renderer painted (on a
   // finer surface, the device pixel at the corner of logical pixel (7, 7)).
-  if (rec.DropDownSeparator && surface.width() - 8 > rec.CaptionRect.right) {
+  if (paint.dropDownSeparator && W - 8 > t.right) {
     const Colour background = surface.pixel(7, 7);
     DrawLine(surface, W - 16, 3, W - 16, H - 3, ShiftColor(background, -0.1f));
     DrawLine(surface, W - 15, 3, W - 15, H - 3, ShiftColor(background, 0.1f));
   }
 
-  // 13. Pressed offset.
-  const bool down = rec.ButtonState == ButtonRecord::Down;
-  const qint32 style = rec.ButtonStyle;
+  // Styles whose pressed look sinks move the content one pixel.
+  const bool down = is(paint.state, State::Down);
   const bool pressedMoves =
-      style == 0 || style == 1 || style == 5 || style == 6 || style == 7 || style == 10 || style == 11 || style == 12;
+      styleIn(paint.style, {Style::Classic, Style::ClassicThin, Style::WarmHighlight, Style::Silver, Style::SoftBlue,
+                            Style::Shaded, Style::FlatClassic, Style::FlatThin});
   if (down && pressedMoves) {
-    rec.CaptionRect.translate(1, 1);
-    rec.PictureRect.translate(1, 1);
-    rec.SymbolRect.translate(1, 1);
+    t.translate(1, 1);
+    pictureRect.translate(1, 1);
+    symbolRect.translate(1, 1);
   }
 
-  // 14, 15. Picture and its shadow.
-  const bool pushOnHover = rec.PicturePushOnHover && rec.ButtonState == ButtonRecord::Hot;
+  // Picture, lifted, or with its shadow under a second copy.
+  const bool pushOnHover = paint.picturePushOnHover && is(paint.state, State::Hot);
   if (pushOnHover)
-    DrawPicturePushOnHover(rec, surface);
+    DrawPicturePushOnHover(paint, shown, surface, pictureRect);
   else
-    DrawPicture(rec, surface, rec.PictureRect, -1);
-  if (rec.PictureShadow && !pushOnHover)
-    DrawPictureShadow(rec, surface);
+    DrawPicture(paint, shown, surface, pictureRect, -1);
+  if (paint.pictureShadow && !pushOnHover)
+    DrawPictureShadow(paint, shown, surface, pictureRect);
 
-  // 16. Caption effects.
-  if (rec.CaptionEffects != 0)
-    DrawCaptionEffects(rec, surface);
+  // Caption, over its effect's copies.
+  const Colour captionColour = paint.enabled
+                                   ? TranslateColor(is(paint.state, State::Hot) ? paint.foreColorHover : foreColor)
+                                   : disabledTextColour();
+  const Colour effectCaptionColour = paint.enabled ? TranslateColor(foreColor) : disabledTextColour();
+  if (!is(paint.captionEffects, CaptionEffect::None))
+    DrawCaptionEffects(paint, surface, t, effectCaptionColour);
+  DrawCaptionText(paint, surface, t, captionColour, 0, 0);
 
-  // 17. Caption.
-  Colour captionColour = disabledTextColour();
-  if (rec.Enabled)
-    captionColour = TranslateColor(rec.ButtonState == ButtonRecord::Hot ? rec.ForeColorHover : rec.ForeColor);
-  DrawCaptionText(rec, surface, rec.CaptionRect, captionColour, 0, 0);
-
-  // 18. Drop-down symbol; some styles push it one pixel further when pressed.
-  if (rec.DropDownSymbol == 0)
-    return;
-  const bool symbolMovesTwice = style == 0 || style == 1 || style == 6 || style == 7 || style == 11 || style == 12;
-  if (down && symbolMovesTwice)
-    rec.SymbolRect.translate(1, 1);
-  surface.setTextColor(rec.Enabled ? TranslateColor(rec.ForeColor) : disabledTextColour());
-  DrawDropDownSymbol(rec, surface, rec.DropDownSymbol);
-}
-
-void LayoutPicture(ButtonRecord& rec, Surface&) {
-  if (!rec.PictureNormal)
-    return;
-  const int W = rec.ClientWidth;
-  const int H = rec.ClientHeight;
-  const int pw = rec.PictureWidth;
-  const int ph = rec.PictureHeight;
-  const Rect& c = rec.CaptionRect;
-  // Placements PictureAlign does not name keep the previous position (as
-  // laid out, without the offset of a pressed paint).
-  int left = rec.PicturePlacedLeft;
-  int top = rec.PicturePlacedTop;
-
-  if (!captionIsBlank(rec.Caption) && rec.PictureAlign != 4) {
-    const int middle = (H - ph) / 2;
-    const int centre = (W - pw) / 2;
-    switch (rec.PictureAlign) {
-    case 0:
-      left = 3;
-      top = middle;
-      break;
-    case 1:
-      left = c.left - pw - 4;
-      top = middle;
-      break;
-    case 2:
-    case 3:
-      left = rec.PictureAlign == 2 ? W - pw - 3 : c.right + 4;
-      top = middle;
-      if (hasDropDown(rec))
-        left -= 16;
-      left = std::max(left, c.right + 2);
-      break;
-    case 5:
-      left = centre;
-      top = 4;
-      break;
-    case 6:
-      left = centre;
-      top = c.top - ph - 2;
-      break;
-    case 7:
-      left = centre;
-      top = H - ph - 4;
-      break;
-    case 8:
-      left = centre;
-      top = c.bottom + 2;
-      break;
-    default:
-      break;
-    }
-    if (rec.PictureAlign >= 5 && rec.PictureAlign <= 8 && hasDropDown(rec))
-      left -= 8;
-  } else {
-    // No caption, or the picture behind it: centred.
-    left = (W - pw) / 2;
-    top = (H - ph) / 2;
-    if (hasDropDown(rec))
-      left -= 8;
+  // Drop-down symbol; some styles push it one pixel further when pressed.
+  if (paint.dropDownSymbol != 0) {
+    const bool symbolMovesTwice = styleIn(paint.style, {Style::Classic, Style::ClassicThin, Style::Silver,
+                                                        Style::SoftBlue, Style::FlatClassic, Style::FlatThin});
+    if (down && symbolMovesTwice)
+      symbolRect.translate(1, 1);
+    surface.setTextColor(effectCaptionColour);
+    DrawDropDownSymbol(paint, surface, symbolRect);
   }
-  rec.PicturePlacedLeft = left;
-  rec.PicturePlacedTop = top;
-  rec.PictureRect = {left, top, left + pw, top + ph};
-}
 
-void DrawCaptionEffects(ButtonRecord& rec, Surface& surface) {
-  const Colour base = TranslateColor(rec.BackColor);
-  const Rect& rect = rec.CaptionRect;
-  const auto fourCopies = [&](Colour colour) {
-    DrawCaptionText(rec, surface, rect, colour, 1, 1);
-    DrawCaptionText(rec, surface, rect, colour, 1, -1);
-    DrawCaptionText(rec, surface, rect, colour, -1, 1);
-    DrawCaptionText(rec, surface, rect, colour, -1, -1);
-  };
-  switch (rec.CaptionEffects) {
-  case 1: // raised
-    DrawCaptionText(rec, surface, rect, ShiftColor(base, 0.14f), -1, -1);
-    break;
-  case 2: // sunken
-    DrawCaptionText(rec, surface, rect, ShiftColor(base, 0.14f), 1, 1);
-    break;
-  case 3: // shadow
-    DrawCaptionText(rec, surface, rect, TranslateColor(0xC0C0C0), 1, 1);
-    break;
-  case 4: // light outline
-    fourCopies(ShiftColor(base, 0.1f));
-    break;
-  case 5: // dark outline
-    fourCopies(ShiftColor(base, -0.1f));
-    break;
-  default:
-    break;
-  }
-  DrawCaptionText(rec, surface, rect, rec.Enabled ? TranslateColor(rec.ForeColor) : disabledTextColour(), 0, 0);
-}
-
-void DrawCaptionText(ButtonRecord& rec, Surface& surface, const Rect& rect, Colour colour, int dx, int dy) {
-  const Colour previous = surface.textColor();
-  surface.setTextColor(colour);
-  surface.drawText(captionForText(rec), rect.translated(dx, dy),
-                   Surface::TextCentre | Surface::TextWordBreak | rtlFlag(rec));
-  surface.setTextColor(previous);
-}
-
-void DrawDropDownSymbol(ButtonRecord& rec, Surface& surface, qint32 symbol) {
-  const QFont previous = surface.font();
-  surface.setFont(CreateSymbolFont(14));
-  // The glyph of the first character of the decimal text.
-  surface.drawText(QString::number(symbol).left(1), rec.SymbolRect, Surface::TextWordBreak | Surface::TextNoPrefix);
-  surface.setFont(previous);
+  result.laidOut = true;
+  result.captionRect = t;
+  result.pictureRect = pictureRect;
+  result.symbolRect = symbolRect;
+  result.pictureLeft = placed.x;
+  result.pictureTop = placed.y;
+  result.pictureWidth = pw;
+  result.pictureHeight = ph;
+  result.currentPicture = shown.picture;
 }
 
 QFont CreateSymbolFont(int height) {

@@ -1,5 +1,4 @@
-// The gradient styles: ButtonStyle 3 (blue glass), 5 (warm highlight),
-// 7 (soft blue) and 10 (shaded). Fractional sizes are evaluated exactly and
+// The gradient styles: BlueGlass, WarmHighlight, SoftBlue and Shaded. Fractional sizes are evaluated exactly and
 // rounded to nearest with ties to even, so H/2 - 2 is R(H / 2.0 - 2), not
 // R(H / 2.0) - 2.
 #include "button/render/StylePaint.h"
@@ -13,10 +12,11 @@ constexpr Colour White = 0xFFFFFF;
 
 } // namespace
 
-// ButtonStyle 3: grey glass with a white inner outline; blue glass when hot,
+// BlueGlass: grey glass with a white inner outline; blue glass when hot,
 // darker glass with shaded sides when pressed; a cyan ring while focused.
-void DrawBlueGlass(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
-  const StylePaint p(rec, surface);
+void DrawBlueGlass(const ButtonPaint& paint, platform::Surface& surface, PaintResult& result) {
+  const StylePaint p(paint, surface, result);
+  qint32 state = paint.state;
   const Colour light = p.S(0.05f);
   const int W = p.W, H = p.H;
   const auto R = StylePaint::R;
@@ -25,7 +25,7 @@ void DrawBlueGlass(ButtonRecord& rec, platform::Surface& surface, qint32 state) 
   const int upperBand = R(H / 2.0 - 2);
   const int lowerBand = R(H - H / 2.0 - 1);
 
-  if (!rec.Enabled) {
+  if (!paint.enabled) {
     p.region();
     p.fill(p.S(0.03f));
     p.content();
@@ -35,8 +35,8 @@ void DrawBlueGlass(ButtonRecord& rec, platform::Surface& surface, qint32 state) 
     return;
   }
 
-  switch (state) {
-  case ButtonRecord::Down:
+  switch (State(state)) {
+  case State::Down:
     p.vgrad(1, 1, W - 1, H, 0xF6E4C2, 0xF6E4C2);
     p.vgrad(1, half, W - 2, H - 2, 0xF0D29A, 0xF0D29A);
     p.outline(0x5C411D);
@@ -54,7 +54,7 @@ void DrawBlueGlass(ButtonRecord& rec, platform::Surface& surface, qint32 state) 
     p.hgrad(W - 6, half, 5, lowerBand, p.S(0xF0D29A, -0.01f), p.S(0xDCAB4E, 0.02f));
     p.content();
     break;
-  case ButtonRecord::Hot:
+  case State::Hot:
     p.vgrad(1, 1, W - 2, half, 0xFFF7E4, 0xFFF3DA);
     p.vgrad(1, half, W - 2, H - 2, 0xFFE9C1, 0xFDE1AE);
     // Side bands, darker towards the edges
@@ -66,7 +66,7 @@ void DrawBlueGlass(ButtonRecord& rec, platform::Surface& surface, qint32 state) 
     p.outline(0xA77532);
     p.frame(1, 1, W - 2, H - 2, White);
     break;
-  case ButtonRecord::Normal:
+  case State::Normal:
     p.region();
     p.vgrad(1, 1, W - 1, H, light, p.B);
     p.vgrad(1, half, W - 2, H - 2, p.S(-0.02f), p.S(-0.15f));
@@ -78,28 +78,29 @@ void DrawBlueGlass(ButtonRecord& rec, platform::Surface& surface, qint32 state) 
     break;
   }
 
-  if (rec.ParentActive) {
+  if (paint.parentActive) {
     // Focus ring at rest: blue outside, cyan inside
-    if (p.marked() && state == ButtonRecord::Normal) {
+    if (p.marked() && is(state, State::Normal)) {
       p.outline(0xA77532);
       p.frame(1, 1, W - 2, H - 2, 0xFBD848);
     }
-    if (rec.ShowFocusRect && rec.HasFocus)
+    if (paint.showFocusRect && paint.hasFocus)
       p.focusRect(2);
   }
   p.corners(0xBE965F);
 }
 
-// ButtonStyle 5: a two-tone body from BackColor; yellow to orange when hot,
+// WarmHighlight: a two-tone body from BackColor; yellow to orange when hot,
 // orange when pressed or checked, with a navy outline. Enabled changes only
 // the caption and picture.
-void DrawWarmHighlight(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
-  const StylePaint p(rec, surface);
+void DrawWarmHighlight(const ButtonPaint& paint, platform::Surface& surface, PaintResult& result) {
+  const StylePaint p(paint, surface, result);
+  qint32 state = paint.state;
   const int W = p.W, H = p.H;
   constexpr Colour Navy = 0x800000;
 
   if (p.checked()) {
-    if (rec.MouseInside)
+    if (paint.mouseInside)
       p.vgrad(0, 0, W, H, 0x4E91FE, 0x8ED3FF);
     else
       p.vgrad(0, 0, W, H, 0x8CD5FF, 0x55ADFF);
@@ -108,14 +109,14 @@ void DrawWarmHighlight(ButtonRecord& rec, platform::Surface& surface, qint32 sta
     return;
   }
 
-  switch (state) {
-  case ButtonRecord::Down:
+  switch (State(state)) {
+  case State::Down:
     p.vgrad(0, 0, W, H, 0x4E91FE, 0x8ED3FF);
     break;
-  case ButtonRecord::Hot:
+  case State::Hot:
     p.vgrad(0, 0, W, H, 0xCCF4FF, 0x91D0FF);
     break;
-  case ButtonRecord::Normal:
+  case State::Normal:
     p.region();
     p.vgrad(0, 0, W, StylePaint::R(H / 2.0), MixColors(White, p.S(0.08f)), p.B);
     p.vgrad(0, StylePaint::R(H / 2.0), W, StylePaint::R(H / 2.0 + 1), p.B, p.S(-0.15f));
@@ -124,35 +125,36 @@ void DrawWarmHighlight(ButtonRecord& rec, platform::Surface& surface, qint32 sta
     break;
   }
   p.content();
-  if (rec.ButtonState != ButtonRecord::Normal)
+  if (!is(paint.state, State::Normal))
     p.outline(Navy);
 }
 
-// ButtonStyle 7: flat BackColor at rest (no outline); a light-blue gradient
+// SoftBlue: flat BackColor at rest (no outline); a light-blue gradient
 // with blue and white outlines when hot or pressed.
-void DrawSoftBlue(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
-  const StylePaint p(rec, surface);
+void DrawSoftBlue(const ButtonPaint& paint, platform::Surface& surface, PaintResult& result) {
+  const StylePaint p(paint, surface, result);
+  qint32 state = paint.state;
   const int W = p.W, H = p.H;
 
-  if (!rec.Enabled) {
+  if (!paint.enabled) {
     p.fill(p.B);
     p.content();
     p.corners(p.B);
     return;
   }
 
-  switch (state) {
-  case ButtonRecord::Normal:
+  switch (State(state)) {
+  case State::Normal:
     p.region();
     p.fill(p.B);
     p.content();
     return;
-  case ButtonRecord::Hot:
+  case State::Hot:
     p.vgrad(1, 1, W - 2, H - 2, 0xFDF9F1, 0xF8ECD0);
     // One colour from 1/1.7 of the height down
     p.vgrad(1, StylePaint::R(H / 1.7), W - 2, H - 2, 0xF8ECD0, 0xF8ECD0);
     break;
-  case ButtonRecord::Down:
+  case State::Down:
     p.vgrad(1, 1, W - 2, H - 2, 0xF1DEB0, 0xF9F1DB);
     break;
   default:
@@ -164,10 +166,11 @@ void DrawSoftBlue(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
   p.corners(p.S(0xCA9E61, 0.3f));
 }
 
-// ButtonStyle 10: a BackColor body with a bright five-pixel top band and a
+// Shaded: a BackColor body with a bright five-pixel top band and a
 // lighter lower gradient inside a darker outline; the shades vary by state.
-void DrawShaded(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
-  const StylePaint p(rec, surface);
+void DrawShaded(const ButtonPaint& paint, platform::Surface& surface, PaintResult& result) {
+  const StylePaint p(paint, surface, result);
+  qint32 state = paint.state;
 
   // Shifts of B by state (a zero shift is B itself). The top band runs from
   // Top(top) to B, the lower gradient from S(lowFrom) to M(lowTo).
@@ -179,11 +182,11 @@ void DrawShaded(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
   constexpr Look Hot{-0.03f, 0.15f, -0.05f, 0.2f, -0.28f, -0.36f};
   constexpr Look Resting{-0.03f, 0.1f, -0.05f, 0.1f, -0.33f, -0.36f};
 
-  const Look* look = !rec.Enabled                    ? &Disabled
-                     : state == ButtonRecord::Down   ? &Pressed
-                     : state == ButtonRecord::Hot    ? &Hot
-                     : state == ButtonRecord::Normal ? &Resting
-                                                     : nullptr;
+  const Look* look = !paint.enabled             ? &Disabled
+                     : is(state, State::Down)   ? &Pressed
+                     : is(state, State::Hot)    ? &Hot
+                     : is(state, State::Normal) ? &Resting
+                                                : nullptr;
   if (!look) {
     p.corners(p.S(-0.36f));
     return;

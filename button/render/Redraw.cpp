@@ -11,70 +11,138 @@ namespace {
 
 // ButtonStyle 13: the themed push button while visual styles are active,
 // else the rounded gradient look of ButtonStyle 2.
-void DrawSystemStyle(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
-  if (rec.VisualStylesActive)
-    DrawThemed(rec, surface, state);
+void DrawSystemStyle(const ButtonPaint& paint, platform::Surface& surface, PaintResult& result) {
+  if (paint.visualStylesActive)
+    DrawThemed(paint, surface, result);
   else
-    DrawRoundedGradient(rec, surface, state);
+    DrawRoundedGradient(paint, surface, result);
 }
 
-// Renderers by ButtonStyle. Values outside 0..13 draw nothing beyond the
-// cleared surface.
+// Renderers by ButtonStyle, in the order of the Style names.
 constexpr std::array<StyleRenderer, 14> Renderers = {
-    DrawClassic,         // 0 Classic
-    DrawClassic,         // 1 ClassicThin
-    DrawRoundedGradient, // 2 RoundedGradient
-    DrawBlueGlass,       // 3 BlueGlass
-    DrawToolbar,         // 4 Toolbar
-    DrawWarmHighlight,   // 5 WarmHighlight
-    DrawSilver,          // 6 Silver
-    DrawSoftBlue,        // 7 SoftBlue
-    DrawGel,             // 8 Gel
-    DrawWhiteGloss,      // 9 WhiteGloss
-    DrawShaded,          // 10 Shaded
-    DrawClassic,         // 11 FlatClassic
-    DrawClassic,         // 12 FlatThin
-    DrawSystemStyle,     // 13 System
+    DrawClassic,         // Classic
+    DrawClassic,         // ClassicThin
+    DrawRoundedGradient, // RoundedGradient
+    DrawBlueGlass,       // BlueGlass
+    DrawToolbar,         // Toolbar
+    DrawWarmHighlight,   // WarmHighlight
+    DrawSilver,          // Silver
+    DrawSoftBlue,        // SoftBlue
+    DrawGel,             // Gel
+    DrawWhiteGloss,      // WhiteGloss
+    DrawShaded,          // Shaded
+    DrawClassic,         // FlatClassic
+    DrawClassic,         // FlatThin
+    DrawSystemStyle,     // System
 };
 
 } // namespace
 
-void Redraw(ButtonRecord& rec, platform::Surface& surface) {
+qint32 ForcedDownState(const ButtonPaint& paint) {
+  if (paint.checked() && !is(paint.style, Style::Classic) && !is(paint.style, Style::Silver))
+    return qint32(State::Down);
+  return paint.state;
+}
+
+ButtonPaint describe(const ButtonRecord& rec) {
+  ButtonPaint paint;
+  paint.style = rec.ButtonStyle;
+  paint.state = rec.ButtonState;
+  paint.mode = rec.Mode;
+  paint.value = rec.Value;
+  paint.enabled = rec.Enabled;
+  paint.hasFocus = rec.HasFocus;
+  paint.isDefault = rec.IsDefault;
+  paint.parentActive = rec.ParentActive;
+  paint.mouseInside = rec.MouseInside;
+  paint.mousePressed = rec.MousePressed;
+  paint.showFocusRect = rec.ShowFocusRect;
+  paint.userMode = rec.UserMode;
+  paint.visualStylesActive = rec.VisualStylesActive;
+  paint.backColor = rec.BackColor;
+  paint.foreColor = rec.ForeColor;
+  paint.foreColorHover = rec.ForeColorHover;
+  paint.colorScheme = rec.ColorScheme;
+  paint.caption = rec.Caption;
+  paint.unicodeText = rec.UnicodeText;
+  paint.rightToLeft = rec.RightToLeft;
+  paint.captionAlign = rec.CaptionAlign;
+  paint.captionEffects = rec.CaptionEffects;
+  paint.dropDownSymbol = rec.DropDownSymbol;
+  paint.dropDownSeparator = rec.DropDownSeparator;
+  paint.pictureNormal = rec.PictureNormal;
+  paint.pictureHot = rec.PictureHot;
+  paint.pictureDown = rec.PictureDown;
+  paint.pictureAlign = rec.PictureAlign;
+  paint.pictureShadow = rec.PictureShadow;
+  paint.picturePushOnHover = rec.PicturePushOnHover;
+  paint.pictureOpacity = rec.PictureOpacity;
+  paint.pictureOpacityOnOver = rec.PictureOpacityOnOver;
+  paint.disabledPictureMode = rec.DisabledPictureMode;
+  paint.pictureEffectOnOver = rec.PictureEffectOnOver;
+  paint.pictureEffectOnDown = rec.PictureEffectOnDown;
+  paint.maskColor = rec.MaskColor;
+  paint.useMaskColor = rec.UseMaskColor;
+  paint.lightenTable = rec.LightenTable.data();
+  paint.darkenTable = rec.DarkenTable.data();
+  paint.previousPictureLeft = rec.PicturePlacedLeft;
+  paint.previousPictureTop = rec.PicturePlacedTop;
+  paint.state = ForcedDownState(paint);
+  return paint;
+}
+
+void apply(const PaintResult& result, ButtonRecord& rec) {
+  rec.ButtonState = result.state;
+  rec.ClientWidth = result.clientWidth;
+  rec.ClientHeight = result.clientHeight;
+  rec.ClientRect = {0, 0, result.clientWidth, result.clientHeight};
+  if (!result.laidOut)
+    return;
+  rec.CaptionRect = result.captionRect;
+  rec.PictureRect = result.pictureRect;
+  rec.SymbolRect = result.symbolRect;
+  rec.PicturePlacedLeft = result.pictureLeft;
+  rec.PicturePlacedTop = result.pictureTop;
+  rec.PictureWidth = result.pictureWidth;
+  rec.PictureHeight = result.pictureHeight;
+  rec.CurrentPicture = result.currentPicture;
+}
+
+PaintResult Redraw(const ButtonPaint& paint, platform::Surface& surface) {
   // The surface's background is the button face as it is now, so a palette
   // change reaches every cleared background.
   surface.setBackgroundColor(platform::SystemColors::get(platform::SystemColors::ButtonFace));
   surface.clear();
-  rec.ClientHeight = surface.height();
-  rec.ClientWidth = surface.width();
-  rec.ClientRect = {0, 0, rec.ClientWidth, rec.ClientHeight};
-
-  // Forced Down: a checked toggle shows pressed, except in the styles that
-  // draw their own checked look.
-  if (rec.Mode != 0 && rec.ButtonStyle != 0 && rec.ButtonStyle != 6 && rec.Value)
-    rec.ButtonState = ButtonRecord::Down;
-
-  if (rec.ButtonStyle >= 0 && rec.ButtonStyle < qint32(Renderers.size()))
-    Renderers[rec.ButtonStyle](rec, surface, rec.ButtonState);
+  PaintResult result;
+  result.state = paint.state;
+  result.clientWidth = surface.width();
+  result.clientHeight = surface.height();
+  if (paint.style >= 0 && paint.style < qint32(Renderers.size()))
+    Renderers[paint.style](paint, surface, result);
+  return result;
 }
 
-void ApplyWindowRegion(ButtonRecord& rec, platform::Surface& surface) {
+void ApplyWindowRegion(qint32 style, int width, int height, platform::Surface& surface) {
   using platform::Surface;
-  switch (rec.ButtonStyle) {
-  case 2:
-  case 3:
-  case 7:
-  case 9:
-    // Rounded styles use the size of the last paint, not a fresh reading.
-    surface.setWindowRegion(Surface::roundRectRegion(0, 0, rec.ClientWidth + 1, rec.ClientHeight + 1, 3, 3));
+  switch (Style(style)) {
+  case Style::RoundedGradient:
+  case Style::BlueGlass:
+  case Style::SoftBlue:
+  case Style::WhiteGloss:
+    surface.setWindowRegion(Surface::roundRectRegion(0, 0, width + 1, height + 1, 3, 3));
     break;
-  case 6:
-  case 10:
-    surface.setWindowRegion(Surface::roundRectRegion(0, 0, rec.ClientWidth + 1, rec.ClientHeight + 1, 4, 4));
+  case Style::Silver:
+  case Style::Shaded:
+    surface.setWindowRegion(Surface::roundRectRegion(0, 0, width + 1, height + 1, 4, 4));
     break;
   default:
     surface.setWindowRegion(Surface::rectRegion(0, 0, surface.width(), surface.height()));
     break;
   }
+}
+
+void ApplyWindowRegion(const ButtonRecord& rec, platform::Surface& surface) {
+  ApplyWindowRegion(rec.ButtonStyle, rec.ClientWidth, rec.ClientHeight, surface);
 }
 
 } // namespace vexa

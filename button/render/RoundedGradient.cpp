@@ -1,4 +1,4 @@
-// ButtonStyle 2 (and 13 without visual styles): a rounded button with a
+// RoundedGradient (and System without visual styles): a rounded button with a
 // soft vertical gradient, a dark outline with softened corners, an orange
 // glow while hot and a coloured inner ring while focused or default.
 #include "button/render/ColorKit.h"
@@ -24,29 +24,30 @@ constexpr RingColours GlossRing = {{0xF6D4BC, 0xFFE7CE, 0xE6AF8E, 0xE6AF8E, 0xFF
 
 } // namespace
 
-void DrawRoundedGradient(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
-  rec.ClientHeight = surface.height();
-  rec.ClientWidth = surface.width();
-  const int W = rec.ClientWidth;
-  const int H = rec.ClientHeight;
-  rec.ClientRect = {0, 0, W, H};
+void DrawRoundedGradient(const ButtonPaint& paint, platform::Surface& surface, PaintResult& result) {
+  const int W = surface.width();
+  const int H = surface.height();
+  const platform::Rect client{0, 0, W, H};
+  const qint32 state = paint.state;
 
-  const Colour B = TranslateColor(rec.BackColor);
+  const Colour B = TranslateColor(paint.backColor);
   const auto S = [B](float fraction) { return ShiftColor(B, fraction); };
   const auto line = [&](int x1, int y1, int x2, int y2, Colour colour) { DrawLine(surface, x1, y1, x2, y2, colour); };
   const auto tc = [](qint32 colour) { return TranslateColor(colour); };
-  const int scheme = rec.ColorScheme;
-  const bool bluePalette = scheme == 0 || scheme == 1 || scheme == 3;
+  const auto content = [&] { DrawCaptionAndPicture(paint, paint.foreColor, surface, result); };
+  const Scheme scheme = Scheme(paint.colorScheme);
+  const bool bluePalette = scheme == Scheme::Scheme0 || scheme == Scheme::Scheme1 || scheme == Scheme::Custom;
+  const bool glossPalette = scheme == Scheme::Scheme2;
   const int halfH = platform::roundHalfEven(H / 2.0);
 
   // Disabled: a faded body and a shaded outline, nothing else.
-  if (!rec.Enabled) {
-    ApplyWindowRegion(rec, surface);
+  if (!paint.enabled) {
+    ApplyWindowRegion(paint.style, W, H, surface);
     const Colour face = tc(0x80000000 | platform::SystemColors::ButtonFace);
-    FillRectangle(surface, MixColors(face, S(0.1f)), rec.ClientRect);
-    DrawCaptionAndPicture(rec, surface);
+    FillRectangle(surface, MixColors(face, S(0.1f)), client);
+    content();
     FrameRectangle(surface, 0, 0, W, H, S(-0.1f));
-    SetCornerPixels(rec, surface, S(-0.1f));
+    SetCornerPixels(surface, S(-0.1f));
     return;
   }
 
@@ -55,37 +56,37 @@ void DrawRoundedGradient(ButtonRecord& rec, platform::Surface& surface, qint32 s
     if (bluePalette) {
       GradientFill(surface, 0, 0, W, H, S(0.07f), B, 1);
       GradientFill(surface, 0, 0, W, 4, S(0.1f), S(0.08f), 1);
-    } else if (scheme == 2) {
+    } else if (glossPalette) {
       GradientFill(surface, 0, 0, W, halfH, S(0.22f), B, 1);
       GradientFill(surface, 0, halfH, W, halfH, S(-0.01f), S(-0.15f), 1);
     }
   };
 
-  switch (state) {
-  case ButtonRecord::Normal:
-    ApplyWindowRegion(rec, surface);
+  switch (State(state)) {
+  case State::Normal:
+    ApplyWindowRegion(paint.style, W, H, surface);
     if (bluePalette) {
       bodyGradients();
-      DrawCaptionAndPicture(rec, surface);
+      content();
       // Shading above the bottom edge and at the sides
       line(1, H - 2, W - 2, H - 2, S(-0.09f));
       line(1, H - 3, W - 2, H - 3, S(-0.05f));
       line(1, H - 4, W - 2, H - 4, S(-0.01f));
       line(W - 2, 2, W - 2, H - 2, S(-0.08f));
       line(1, 1, 1, H - 2, MixColors(tc(0xFFFFFF), B));
-    } else if (scheme == 2) {
+    } else if (glossPalette) {
       bodyGradients();
-      DrawCaptionAndPicture(rec, surface);
+      content();
       // White side lines
       line(W - 2, 2, W - 2, H - 2, tc(0xFFFFFF));
       line(1, 1, 1, H - 2, tc(0xFFFFFF));
     }
     break;
 
-  case ButtonRecord::Hot:
-    if (bluePalette || scheme == 2) {
+  case State::Hot:
+    if (bluePalette || glossPalette) {
       bodyGradients();
-      DrawCaptionAndPicture(rec, surface);
+      content();
     }
     // Hover glow
     line(1, 2, W - 2, 2, tc(0x89D8FD));
@@ -98,10 +99,10 @@ void DrawRoundedGradient(ButtonRecord& rec, platform::Surface& surface, qint32 s
     line(2, H - 2, W - 2, H - 2, tc(0x0097E5));
     break;
 
-  case ButtonRecord::Down:
+  case State::Down:
     if (bluePalette) {
-      FillRectangle(surface, S(-0.05f), rec.ClientRect);
-      DrawCaptionAndPicture(rec, surface);
+      FillRectangle(surface, S(-0.05f), client);
+      content();
       // Pressed shading
       line(1, 1, W - 2, 1, S(-0.16f));
       line(1, 2, W - 2, 2, S(-0.1f));
@@ -109,11 +110,11 @@ void DrawRoundedGradient(ButtonRecord& rec, platform::Surface& surface, qint32 s
       line(1, 1, 1, H - 2, S(-0.16f));
       line(2, 2, 2, H - 2, S(-0.1f));
       line(W - 2, 2, W - 2, H - 2, S(0.04f));
-    } else if (scheme == 2) {
+    } else if (glossPalette) {
       GradientFill(surface, 0, 0, W, H - 6, S(-0.2f), S(0.05f), 1);
       // Only the first six rows of this one fall on the surface.
       GradientFill(surface, 0, H - 6, W, H - 1, S(0.08f), tc(0xFFFFFF), 1);
-      DrawCaptionAndPicture(rec, surface);
+      content();
       FrameRectangle(surface, 1, 1, W - 2, H - 2, tc(0xFFFFFF));
     }
     break;
@@ -122,14 +123,14 @@ void DrawRoundedGradient(ButtonRecord& rec, platform::Surface& surface, qint32 s
     break;
   }
 
-  const bool marked = rec.HasFocus || rec.IsDefault;
+  const bool marked = paint.hasFocus || paint.isDefault;
 
   // Focus ring, at rest only
-  if (rec.ParentActive && marked && state != ButtonRecord::Hot && state != ButtonRecord::Down) {
-    const RingColours* ring = scheme == 0 || scheme == 3 ? &BlueRing
-                              : scheme == 1              ? &GreenRing
-                              : scheme == 2              ? &GlossRing
-                                                         : nullptr;
+  if (paint.parentActive && marked && !is(state, State::Hot) && !is(state, State::Down)) {
+    const RingColours* ring = scheme == Scheme::Scheme0 || scheme == Scheme::Custom ? &BlueRing
+                              : scheme == Scheme::Scheme1                           ? &GreenRing
+                              : scheme == Scheme::Scheme2                           ? &GlossRing
+                                                                                    : nullptr;
     if (ring) {
       const Line lines[8] = {{1, 2, W - 2, 2},         {1, 1, W - 2, 1},        {1, 1, 1, H - 2},
                              {W - 2, 2, W - 2, H - 2}, {2, 2, 2, H - 3},        {W - 3, 3, W - 3, H - 3},
@@ -140,16 +141,16 @@ void DrawRoundedGradient(ButtonRecord& rec, platform::Surface& surface, qint32 s
   }
 
   // Focus rectangle, in every state
-  if (rec.ParentActive && rec.ShowFocusRect && marked)
+  if (paint.parentActive && paint.showFocusRect && marked)
     surface.drawFocusRect({2, 2, W - 2, H - 2});
 
   // Outline and softened corners
-  if (scheme == 0 || scheme == 2 || scheme == 3) {
+  if (scheme == Scheme::Scheme0 || scheme == Scheme::Scheme2 || scheme == Scheme::Custom) {
     FrameRectangle(surface, 0, 0, W, H, tc(0x743C00));
-    SetCornerPixels(rec, surface, ShiftColor(tc(0x743C00), 0.3f));
-  } else if (scheme == 1) {
+    SetCornerPixels(surface, ShiftColor(tc(0x743C00), 0.3f));
+  } else if (scheme == Scheme::Scheme1) {
     FrameRectangle(surface, 0, 0, W, H, tc(0x066237));
-    SetCornerPixels(rec, surface, ShiftColor(tc(0x066237), 0.3f));
+    SetCornerPixels(surface, ShiftColor(tc(0x066237), 0.3f));
   }
 }
 

@@ -3,23 +3,24 @@
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
 
-// The notation the style renderers are written in, bound to one paint:
-// W and H re-read from the surface (height first) into the record, B the
-// translated BackColor, S(x) a shift of B, and the colour kit's primitives
-// on this surface. RGB constants translate to themselves, so renderers pass
-// them as they are; system colours go through TranslateColor.
+// The notation the style renderers are written in, bound to one paint: W and
+// H the surface's size, B the translated BackColor, S(x) a shift of B, and
+// the colour kit's primitives on this surface. RGB constants translate to
+// themselves, so renderers pass them as they are; system colours go through
+// TranslateColor.
 namespace vexa {
 
 struct StylePaint {
-  ButtonRecord& rec;
+  const ButtonPaint& in;
   platform::Surface& surface;
+  PaintResult& out;
   const int W;
   const int H;
   const Colour B;
 
-  StylePaint(ButtonRecord& record, platform::Surface& target)
-      : rec(record), surface(target), W(readSize(record, target)), H(record.ClientHeight),
-        B(TranslateColor(record.BackColor)) {}
+  StylePaint(const ButtonPaint& paint, platform::Surface& target, PaintResult& result)
+      : in(paint), surface(target), out(result), W(target.width()), H(target.height()),
+        B(TranslateColor(paint.backColor)) {}
 
   Colour S(float fraction) const { return ShiftColor(B, fraction); }
   // S'(c, x): the shift of another colour.
@@ -28,6 +29,7 @@ struct StylePaint {
   // A fractional size, rounded to nearest with ties to even: R(H / 2.0 - 2).
   static int R(double value) { return platform::roundHalfEven(value); }
 
+  platform::Rect client() const { return {0, 0, W, H}; }
   void vgrad(int x, int y, int w, int h, Colour from, Colour to) const {
     GradientFill(surface, x, y, w, h, from, to, 1);
   }
@@ -37,26 +39,19 @@ struct StylePaint {
   void frame(int x, int y, int w, int h, Colour colour) const { FrameRectangle(surface, x, y, w, h, colour); }
   // frame (0, 0, W, H)
   void outline(Colour colour) const { frame(0, 0, W, H, colour); }
-  void fill(Colour colour) const { FillRectangle(surface, colour, rec.ClientRect); }
+  void fill(Colour colour) const { FillRectangle(surface, colour, client()); }
   void line(int x1, int y1, int x2, int y2, Colour colour) const { DrawLine(surface, x1, y1, x2, y2, colour); }
-  void corners(Colour colour) const { SetCornerPixels(rec, surface, colour); }
+  void corners(Colour colour) const { SetCornerPixels(surface, colour); }
   void edge(const platform::Rect& rect, unsigned rings) const { surface.drawEdge(rect, rings); }
-  void content() const { DrawCaptionAndPicture(rec, surface); }
-  void region() const { ApplyWindowRegion(rec, surface); }
+  void content() const { content(in.foreColor); }
+  // The content with the caption in another colour than ForeColor.
+  void content(qint32 foreColor) const { DrawCaptionAndPicture(in, foreColor, surface, out); }
+  void region() const { ApplyWindowRegion(in.style, W, H, surface); }
   // The dotted focus rectangle `inset` pixels inside every edge.
   void focusRect(int inset) const { surface.drawFocusRect({inset, inset, W - inset, H - inset}); }
 
-  bool checked() const { return rec.Mode != 0 && rec.Value; }
-  bool marked() const { return rec.HasFocus || rec.IsDefault; }
-
-private:
-  // Height first, then width, as every renderer re-reads them; sets ClientRect.
-  static int readSize(ButtonRecord& record, platform::Surface& target) {
-    record.ClientHeight = target.height();
-    record.ClientWidth = target.width();
-    record.ClientRect = {0, 0, record.ClientWidth, record.ClientHeight};
-    return record.ClientWidth;
-  }
+  bool checked() const { return in.checked(); }
+  bool marked() const { return in.hasFocus || in.isDefault; }
 };
 
 } // namespace vexa

@@ -1,5 +1,5 @@
-// ButtonStyle 13 while visual styles are active: the desktop theme's push
-// button, shaped by the theme, with the content pass on top.
+// System while visual styles are active: the desktop theme's push button,
+// shaped by the theme, with the content pass on top.
 
 #include "button/render/Redraw.h"
 #include "button/render/Styles.h"
@@ -8,44 +8,34 @@
 
 namespace vexa {
 
-int ThemedStateId(const ButtonRecord& rec, qint32 state) {
+int ThemedStateId(const ButtonPaint& paint) {
   using platform::Theme::PushButtonState;
-  if (!rec.Enabled)
+  if (!paint.enabled)
     return PushButtonState::Disabled;
-  int id = 0;
-  switch (state) {
-  case ButtonRecord::Normal:
-    id = PushButtonState::Normal;
-    break;
-  case ButtonRecord::Hot:
-    id = PushButtonState::Hot;
-    break;
-  case ButtonRecord::Down:
-    id = PushButtonState::Pressed;
-    break;
-  default:
-    break;
+  switch (State(paint.state)) {
+  case State::Normal:
+    return paint.parentActive && (paint.hasFocus || paint.isDefault) ? PushButtonState::Defaulted
+                                                                     : PushButtonState::Normal;
+  case State::Hot:
+    return PushButtonState::Hot;
+  case State::Down:
+    return PushButtonState::Pressed;
   }
-  if (rec.ButtonState == ButtonRecord::Normal && rec.ParentActive && (rec.HasFocus || rec.IsDefault))
-    id = PushButtonState::Defaulted;
-  return id;
+  return 0;
 }
 
-void DrawThemedBackground(ButtonRecord& rec, platform::Surface& surface, int stateId) {
-  const platform::Rect client{0, 0, surface.width(), surface.height()};
-  // The theme's outline one pixel beyond the client area at the left, top and
-  // right, and two pixels below it.
-  const platform::Rect regionRect{client.left - 1, client.top - 1, client.right + 1, client.bottom + 2};
-  QRegion deviceOutline;
-  const QRegion outline = platform::Theme::drawPushButton(surface, client, regionRect, stateId, &deviceOutline);
-  surface.setWindowRegion(outline, deviceOutline);
-  Q_UNUSED(rec);
-}
-
-void DrawThemed(ButtonRecord& rec, platform::Surface& surface, qint32 state) {
+void DrawThemed(const ButtonPaint& paint, platform::Surface& surface, PaintResult& result) {
   surface.setBackgroundColor(platform::SystemColors::get(platform::SystemColors::ButtonFace));
-  DrawThemedBackground(rec, surface, ThemedStateId(rec, state));
-  DrawCaptionAndPicture(rec, surface);
+  const platform::Rect client{0, 0, surface.width(), surface.height()};
+  // The window takes the theme's outline of a rectangle one pixel larger
+  // than the client area at the left, top and right and two pixels below
+  // it, so the theme's rounded corners fall outside the control.
+  const platform::Rect outlineRect{client.left - 1, client.top - 1, client.right + 1, client.bottom + 2};
+  QRegion deviceOutline;
+  const QRegion outline =
+      platform::Theme::drawPushButton(surface, client, outlineRect, ThemedStateId(paint), &deviceOutline);
+  surface.setWindowRegion(outline, deviceOutline);
+  DrawCaptionAndPicture(paint, paint.foreColor, surface, result);
 }
 
 } // namespace vexa

@@ -58,40 +58,40 @@ struct Look {
   EffectRule rule = EffectRule::Table;
 };
 
-Look LookOf(const ButtonRecord& rec) {
+Look LookOf(const ButtonPaint& paint) {
   Look look;
   // Effect by state: Hot lightens or darkens by PictureEffectOnOver, Down by
-  // PictureEffectOnDown; 1 lighten, 2 darken, other values none.
-  const qint32 effect = rec.ButtonState == ButtonRecord::Hot    ? rec.PictureEffectOnOver
-                        : rec.ButtonState == ButtonRecord::Down ? rec.PictureEffectOnDown
-                                                                : 0;
-  look.effect = effect == 1 || effect == 2;
-  if (effect == 1) {
-    look.table = rec.LightenTable.data();
+  // PictureEffectOnDown; other values than those two effects do nothing.
+  const bool hot = is(paint.state, State::Hot);
+  const qint32 effect = hot                            ? paint.pictureEffectOnOver
+                        : is(paint.state, State::Down) ? paint.pictureEffectOnDown
+                                                       : qint32(PictureEffect::None);
+  look.effect = is(effect, PictureEffect::Lighten) || is(effect, PictureEffect::Darken);
+  if (is(effect, PictureEffect::Lighten)) {
+    look.table = paint.lightenTable ? paint.lightenTable : StandardTables.lighten;
     if (std::memcmp(look.table, StandardTables.lighten, 256) == 0)
       look.rule = EffectRule::Lighten;
-  } else if (effect == 2) {
-    look.table = rec.DarkenTable.data();
+  } else if (is(effect, PictureEffect::Darken)) {
+    look.table = paint.darkenTable ? paint.darkenTable : StandardTables.darken;
     if (std::memcmp(look.table, StandardTables.darken, 256) == 0)
       look.rule = EffectRule::Darken;
   }
 
-  // Disabled look: mode 0 faded at a fixed 52, mode 1 grayscale at three
-  // quarters of PictureOpacity, other modes invisible.
+  // Disabled look: faded at a fixed 52, grayscale at three quarters of
+  // PictureOpacity, invisible for other modes.
   int disabledOpacity = 0;
-  if (!rec.Enabled) {
-    if (rec.DisabledPictureMode == 0) {
+  if (!paint.enabled) {
+    if (is(paint.disabledPictureMode, DisabledPictureLook::Faded)) {
       disabledOpacity = 52;
-    } else if (rec.DisabledPictureMode == 1) {
-      disabledOpacity = platform::roundHalfEven(rec.PictureOpacity * 0.75);
+    } else if (is(paint.disabledPictureMode, DisabledPictureLook::Grayscale)) {
+      disabledOpacity = platform::roundHalfEven(paint.pictureOpacity * 0.75);
       look.grayscale = true;
     }
   }
   // The 24-bit route lets Hot win over the disabled look, the 32-bit route
   // the other way round.
-  const bool hot = rec.ButtonState == ButtonRecord::Hot;
-  look.opacity24 = hot ? rec.PictureOpacityOnOver : rec.Enabled ? rec.PictureOpacity : disabledOpacity;
-  look.opacity32 = !rec.Enabled ? disabledOpacity : hot ? rec.PictureOpacityOnOver : rec.PictureOpacity;
+  look.opacity24 = hot ? paint.pictureOpacityOnOver : paint.enabled ? paint.pictureOpacity : disabledOpacity;
+  look.opacity32 = !paint.enabled ? disabledOpacity : hot ? paint.pictureOpacityOnOver : paint.pictureOpacity;
   return look;
 }
 
@@ -329,21 +329,18 @@ const platform::PicturePtr& emptyPicture() {
 
 } // namespace
 
-platform::PicturePtr CurrentPicture(const ButtonRecord& rec) {
+ShownPicture SelectCurrentPicture(const ButtonPaint& paint) {
   platform::PicturePtr chosen;
-  if (rec.ButtonState == ButtonRecord::Down || (rec.Mode != 0 && rec.Value))
-    chosen = rec.PictureDown ? rec.PictureDown : rec.PictureHot ? rec.PictureHot : rec.PictureNormal;
-  else if (rec.ButtonState == ButtonRecord::Hot)
-    chosen = rec.PictureHot ? rec.PictureHot : rec.PictureNormal;
+  if (is(paint.state, State::Down) || paint.checked())
+    chosen = paint.pictureDown ? paint.pictureDown : paint.pictureHot ? paint.pictureHot : paint.pictureNormal;
+  else if (is(paint.state, State::Hot))
+    chosen = paint.pictureHot ? paint.pictureHot : paint.pictureNormal;
   else
-    chosen = rec.PictureNormal;
-  return chosen ? chosen : emptyPicture();
-}
-
-void SelectCurrentPicture(ButtonRecord& rec) {
-  rec.CurrentPicture = CurrentPicture(rec);
-  rec.PictureWidth = platform::himetricToPixels(rec.CurrentPicture->Width);
-  rec.PictureHeight = platform::himetricToPixels(rec.CurrentPicture->Height);
+    chosen = paint.pictureNormal;
+  ShownPicture shown{chosen ? chosen : emptyPicture()};
+  shown.width = platform::himetricToPixels(shown.picture->Width);
+  shown.height = platform::himetricToPixels(shown.picture->Height);
+  return shown;
 }
 
 void BuildEffectTables(ButtonRecord& rec) {
@@ -353,23 +350,24 @@ void BuildEffectTables(ButtonRecord& rec) {
 
 bool IsAlphaBitmap(const Picture& picture) { return picture.Type == Picture::Bitmap && picture.alphaBitmap; }
 
-void DrawPicture(ButtonRecord& rec, Surface& surface, const Rect& rect, Colour colour) {
-  if (!rec.CurrentPicture)
+void DrawPicture(const ButtonPaint& paint, const ShownPicture& shown, Surface& surface, const Rect& rect,
+                 Colour colour) {
+  if (!shown.picture)
     return;
-  const Picture& picture = *rec.CurrentPicture;
+  const Picture& picture = *shown.picture;
   // Icons are drawn over silver, which then stands for their transparency.
-  const Colour maskColour = picture.Type == Picture::Icon ? TranslateColor(0xC0C0C0) : rec.MaskColor;
+  const Colour maskColour = picture.Type == Picture::Icon ? TranslateColor(0xC0C0C0) : paint.maskColor;
   if (IsAlphaBitmap(picture))
-    DrawPictureAlpha(rec, surface, rect.left, rect.top, rec.PictureWidth, rec.PictureHeight, picture, colour);
+    DrawPictureAlpha(paint, surface, rect.left, rect.top, shown.width, shown.height, picture, colour);
   else
-    DrawPictureRGB(rec, surface, rect.left, rect.top, rec.PictureWidth, rec.PictureHeight, picture, maskColour, colour);
+    DrawPictureRGB(paint, surface, rect.left, rect.top, shown.width, shown.height, picture, maskColour, colour);
 }
 
-void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int width, int height,
+void DrawPictureRGB(const ButtonPaint& paint, Surface& surface, int x, int y, int width, int height,
                     const Picture& picture, Colour maskColour, Colour colour) {
   if (width <= 0 || height <= 0 || picture.isEmpty())
     return;
-  const Look look = LookOf(rec);
+  const Look look = LookOf(paint);
   const int f = look.opacity24;
   if (f == 0) // every pixel would stay background
     return;
@@ -378,7 +376,7 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
   const Rect area = DeviceArea(surface, x, y, width, height);
   QImage made;
   const QImage& source = DevicePixels(surface, x, y, width, height, area, picture,
-                                      rec.UseMaskColor && picture.Type == Picture::Bitmap, made);
+                                      paint.useMaskColor && picture.Type == Picture::Bitmap, made);
   x = area.left;
   y = area.top;
   width = area.width();
@@ -395,7 +393,7 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
 
   // Pixels whose nearest colour is the comparison colour stay background;
   // -1 (UseMaskColor False) matches none.
-  const quint32 compare = PixelWord(rec.UseMaskColor ? maskColour : -1);
+  const quint32 compare = PixelWord(paint.useMaskColor ? maskColour : -1);
   SourceRows sources(SourceKind(colour >= 0, look), look, colour, width, 3);
   // One opacity for the call: each row is composed as runs of shown pixels
   // between transparent ones.
@@ -421,11 +419,11 @@ void DrawPictureRGB(const ButtonRecord& rec, Surface& surface, int x, int y, int
   surface.writePixels(x, y, result);
 }
 
-void DrawPictureAlpha(const ButtonRecord& rec, Surface& surface, int x, int y, int width, int height,
+void DrawPictureAlpha(const ButtonPaint& paint, Surface& surface, int x, int y, int width, int height,
                       const Picture& picture, Colour colour) {
   if (width <= 0 || height <= 0 || picture.isEmpty())
     return;
-  const Look look = LookOf(rec);
+  const Look look = LookOf(paint);
   const quint32 o = quint32(look.opacity32);
   if (o == 0) // every pixel's opacity would be 0
     return;
@@ -478,17 +476,17 @@ void DrawPictureAlpha(const ButtonRecord& rec, Surface& surface, int x, int y, i
   surface.writePixels(x, y, result);
 }
 
-void DrawPictureShadow(ButtonRecord& rec, Surface& surface) {
-  const Colour base = MixColors(TranslateColor(0x808080), TranslateColor(rec.BackColor));
+void DrawPictureShadow(const ButtonPaint& paint, const ShownPicture& shown, Surface& surface, const Rect& rect) {
+  const Colour base = MixColors(TranslateColor(0x808080), TranslateColor(paint.backColor));
   // Outer, lighter shadow; inner, darker shadow; the picture on top.
-  DrawPicture(rec, surface, rec.PictureRect.translated(2, 2), ShiftColor(base, 0.05f));
-  DrawPicture(rec, surface, rec.PictureRect.translated(1, 1), ShiftColor(base, -0.1f));
-  DrawPicture(rec, surface, rec.PictureRect, -1);
+  DrawPicture(paint, shown, surface, rect.translated(2, 2), ShiftColor(base, 0.05f));
+  DrawPicture(paint, shown, surface, rect.translated(1, 1), ShiftColor(base, -0.1f));
+  DrawPicture(paint, shown, surface, rect, -1);
 }
 
-void DrawPicturePushOnHover(ButtonRecord& rec, Surface& surface) {
-  DrawPicture(rec, surface, rec.PictureRect, TranslateColor(0xC0C0C0));
-  DrawPicture(rec, surface, rec.PictureRect.translated(-2, -2), -1);
+void DrawPicturePushOnHover(const ButtonPaint& paint, const ShownPicture& shown, Surface& surface, const Rect& rect) {
+  DrawPicture(paint, shown, surface, rect, TranslateColor(0xC0C0C0));
+  DrawPicture(paint, shown, surface, rect.translated(-2, -2), -1);
 }
 
 } // namespace vexa

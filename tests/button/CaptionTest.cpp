@@ -51,7 +51,7 @@ TEST(Caption, ColourFollowsHoverAndDisabled) {
     b.rec.Enabled = c.enabled;
     b.rec.Mode = c.mode;
     b.rec.ButtonState = c.state;
-    Redraw(b.rec, b.surface);
+    b.paint();
     SCOPED_TRACE(c.what);
     for (Colour colour : {Fore, Hover, Grey})
       EXPECT_EQ(anyPixel(b.surface, b.rec.CaptionRect, colour), colour == c.shown) << std::hex << colour;
@@ -72,14 +72,14 @@ TEST(Caption, EachEffectDrawsItsCopyAtItsOffset) {
   // Soft blue at rest: a flat BackColor body under the caption.
   HeadlessButton plain = captioned(7, Back);
   plain.rec.ForeColor = Fore;
-  Redraw(plain.rec, plain.surface);
+  plain.paint();
   const platform::Rect area = plain.rec.CaptionRect;
 
   for (const Case& c : cases) {
     HeadlessButton b = captioned(7, Back);
     b.rec.ForeColor = Fore;
     b.rec.CaptionEffects = c.effect;
-    Redraw(b.rec, b.surface);
+    b.paint();
     ASSERT_EQ(b.rec.CaptionRect, area);
     // Beside every whole glyph pixel, where the caption itself leaves the
     // background, the copy shows whole; the glyph pixel keeps the caption colour.

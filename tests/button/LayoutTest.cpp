@@ -40,7 +40,7 @@ bool haveSymbolFont() {
 TEST(LayoutCaption, CentredBlockMeasuredEightPixelsNarrowerThanTheButton) {
   HeadlessButton b(75, 25);
   b.rec.Caption = QStringLiteral("OK");
-  Redraw(b.rec, b.surface);
+  b.paint();
   const Rect text = measured(b, b.rec.Caption, 67);
   ASSERT_GT(text.right, 0);
   EXPECT_EQ(b.rec.CaptionRect, Rect({(75 - text.right) / 2, (25 - text.bottom) / 2, (75 - text.right) / 2 + text.right,
@@ -50,7 +50,7 @@ TEST(LayoutCaption, CentredBlockMeasuredEightPixelsNarrowerThanTheButton) {
   // gets the block measured at 67.
   HeadlessButton wide(75, 60);
   wide.rec.Caption = Words;
-  Redraw(wide.rec, wide.surface);
+  wide.paint();
   EXPECT_EQ(wide.rec.CaptionRect.width(), measured(wide, Words, 67).right);
   EXPECT_EQ(wide.rec.CaptionRect.height(), measured(wide, Words, 67).bottom);
 }
@@ -60,7 +60,7 @@ TEST(LayoutCaption, DropDownSymbolAndSeparator) {
   b.rec.Caption = QStringLiteral("OK");
   b.rec.DropDownSymbol = 6;
   b.rec.DropDownSeparator = true;
-  Redraw(b.rec, b.surface);
+  b.paint();
 
   const Rect text = measured(b, b.rec.Caption, 59);
   EXPECT_EQ(b.rec.CaptionRect.left, (75 - text.right) / 2 - 8);
@@ -83,7 +83,7 @@ TEST(LayoutCaption, DropDownSymbolAndSeparator) {
   HeadlessButton plain(75, 25);
   plain.rec.Caption = QStringLiteral("OK");
   plain.rec.DropDownSeparator = true;
-  Redraw(plain.rec, plain.surface);
+  plain.paint();
   int top = -1, bottom = -1;
   std::vector<int> widths;
   for (int y = 6; y < 20; ++y) {
@@ -104,7 +104,7 @@ TEST(LayoutCaption, DropDownSymbolAndSeparator) {
 TEST(LayoutCaption, SystemStyleKeepsTheCaptionFourPixelsInside) {
   HeadlessButton b(75, 25, 13);
   b.rec.Caption = QStringLiteral("Averyveryverylongcaption thatwrapsandwraps andwraps");
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.CaptionRect.left, 4);
   EXPECT_EQ(b.rec.CaptionRect.right, 71);
   EXPECT_EQ(b.rec.CaptionRect.top, 4);
@@ -113,7 +113,7 @@ TEST(LayoutCaption, SystemStyleKeepsTheCaptionFourPixelsInside) {
   // Style 2 does not clamp.
   HeadlessButton rounded(75, 25, 2);
   rounded.rec.Caption = b.rec.Caption;
-  Redraw(rounded.rec, rounded.surface);
+  rounded.paint();
   EXPECT_LT(rounded.rec.CaptionRect.left, 4);
 }
 
@@ -121,16 +121,16 @@ TEST(LayoutCaption, LeftAndRightAlignment) {
   HeadlessButton b(75, 25);
   b.rec.Caption = QStringLiteral("OK");
   b.rec.CaptionAlign = 0;
-  Redraw(b.rec, b.surface);
+  b.paint();
   const Rect text = measured(b, b.rec.Caption, 67);
   EXPECT_EQ(b.rec.CaptionRect.left, 2);
 
   b.rec.CaptionAlign = 2;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.CaptionRect.left, 75 - text.right - 4);
 
   b.rec.DropDownSymbol = 6; // right-aligned text moves clear of the glyph
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.CaptionRect.left, 75 - measured(b, b.rec.Caption, 59).right - 4 - 16);
 }
 
@@ -139,7 +139,7 @@ TEST(LayoutPicture, CentredBehindTheCaption) {
   b.rec.Caption = QStringLiteral("Provera");
   b.rec.PictureNormal = picture16();
   b.rec.PictureAlign = 4;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.PictureWidth, 16);
   EXPECT_EQ(b.rec.PictureHeight, 16);
   EXPECT_EQ(b.rec.PictureRect, Rect({52, 8, 68, 24}));
@@ -155,25 +155,25 @@ TEST(LayoutPicture, PlacementsBesideAboveAndWithoutCaption) {
 
   b.rec.PictureAlign = 0; // left edge; a left caption moves clear of it
   b.rec.CaptionAlign = 0;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.PictureRect, Rect({3, 12, 19, 28}));
   EXPECT_EQ(b.rec.CaptionRect.left, 20);
   EXPECT_EQ(b.rec.CaptionRect.right, 2 + text.right + 20);
 
   b.rec.PictureAlign = 1; // left of the centred caption
   b.rec.CaptionAlign = 1;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.CaptionRect.left, (121 - text.right + 16) / 2);
   EXPECT_EQ(b.rec.PictureRect.left, b.rec.CaptionRect.left - 16 - 4);
 
   b.rec.PictureAlign = 6; // above the caption
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.CaptionRect.top, (41 - text.bottom) / 2 + 8);
   EXPECT_EQ(b.rec.PictureRect, Rect({52, b.rec.CaptionRect.top - 18, 68, b.rec.CaptionRect.top - 2}));
 
   b.rec.Caption = QStringLiteral("   "); // blank caption: centred
   b.rec.DropDownSymbol = 6;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.PictureRect, Rect({44, 12, 60, 28}));
 }
 
@@ -182,18 +182,18 @@ TEST(LayoutPicture, AnUnnamedAlignmentKeepsTheLaidOutPlaceThroughPressedPaints) 
   b.rec.Caption = QStringLiteral("OK");
   b.rec.PictureNormal = picture16();
   b.rec.PictureAlign = 0;
-  Redraw(b.rec, b.surface);
+  b.paint();
   const Rect placed = b.rec.PictureRect;
   ASSERT_EQ(placed, Rect({3, 8, 19, 24}));
 
   b.rec.PictureAlign = 9;
   b.rec.ButtonState = ButtonRecord::Down;
   for (int paint = 0; paint < 3; ++paint) {
-    Redraw(b.rec, b.surface);
+    b.paint();
     EXPECT_EQ(b.rec.PictureRect, placed.translated(1, 1)) << paint;
   }
   b.rec.ButtonState = ButtonRecord::Normal;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.PictureRect, placed);
 }
 
@@ -204,27 +204,30 @@ TEST(LayoutPicture, CurrentPictureFollowsTheState) {
   b.rec.PictureNormal = normal;
   b.rec.PictureHot = hot;
   b.rec.ButtonState = ButtonRecord::Down; // no PictureDown: PictureHot
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.CurrentPicture, hot);
   EXPECT_EQ(b.rec.PictureWidth, 8);
   EXPECT_EQ(b.rec.PictureHeight, 4);
   b.rec.ButtonState = ButtonRecord::Normal;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.CurrentPicture, normal);
   b.rec.PictureNormal = nullptr;
-  Redraw(b.rec, b.surface);
+  b.paint();
   ASSERT_TRUE(b.rec.CurrentPicture);
   EXPECT_EQ(b.rec.PictureWidth, 0);
 }
 
 TEST(LayoutPressed, OffsetsByStyle) {
   const auto rectsAfter = [](qint32 style, qint32 state) {
-    HeadlessButton b(80, 30, style);
-    b.rec.Caption = QStringLiteral("OK");
-    b.rec.DropDownSymbol = 6;
-    b.rec.ButtonState = state;
-    DrawCaptionAndPicture(b.rec, b.surface);
-    return std::pair{b.rec.CaptionRect, b.rec.SymbolRect};
+    HeadlessButton b(80, 30);
+    ButtonPaint paint;
+    paint.style = style;
+    paint.caption = QStringLiteral("OK");
+    paint.dropDownSymbol = 6;
+    paint.state = state;
+    PaintResult result;
+    DrawCaptionAndPicture(paint, 0, b.surface, result);
+    return std::pair{result.captionRect, result.symbolRect};
   };
   const auto [caption, symbol] = rectsAfter(0, ButtonRecord::Normal);
   EXPECT_EQ(rectsAfter(0, ButtonRecord::Down), std::pair(caption.translated(1, 1), symbol.translated(2, 2)));

@@ -44,23 +44,26 @@ PicturePtr solid(Route route, Colour colour, int alpha = 255, int size = 4) {
 
 Colour gray(int level) { return level | level << 8 | level << 16; }
 
-// A headless button whose surface is filled with one background colour and
-// whose record has a new instance's picture settings.
+// A surface filled with one background colour and a paint with a new
+// instance's picture settings, in a style whose pressed content stays put.
 struct Canvas {
-  HeadlessButton b;
-  explicit Canvas(Colour background, int width = 20, int height = 12) : b(width, height) {
-    BuildEffectTables(b.rec);
-    b.rec.MaskColor = 0xE0E0E0;
-    b.rec.UseMaskColor = true;
-    b.surface.fillRect({0, 0, width, height}, background);
+  platform::Surface surface;
+  ButtonPaint paint;
+  explicit Canvas(Colour background, int width = 20, int height = 12) : surface(width, height) {
+    surface.fillRect({0, 0, width, height}, background);
+    paint.style = qint32(Style::RoundedGradient);
   }
   // Draws `picture` as the current picture at (x, y).
   void draw(const PicturePtr& picture, int x = 2, int y = 2, Colour colour = -1) {
-    b.rec.PictureNormal = picture;
-    SelectCurrentPicture(b.rec);
-    DrawPicture(b.rec, b.surface, {x, y, x, y}, colour);
+    paint.pictureNormal = picture;
+    DrawPicture(paint, SelectCurrentPicture(paint), surface, {x, y, x, y}, colour);
   }
-  Colour at(int x, int y) const { return b.at(x, y); }
+  // The content pass of the paint.
+  void content() {
+    PaintResult result;
+    DrawCaptionAndPicture(paint, paint.foreColor, surface, result);
+  }
+  Colour at(int x, int y) const { return surface.pixel(x, y); }
 };
 
 } // namespace
@@ -80,13 +83,13 @@ TEST(PictureOpacity, ExactAtFullBlendedByDiv256NothingAtZero) {
 
     // 254: white on black gives 253 (255 x 254 div 256).
     Canvas almost(0x000000);
-    almost.b.rec.PictureOpacity = 254;
+    almost.paint.pictureOpacity = 254;
     almost.draw(solid(route, 0xFFFFFF));
     EXPECT_EQ(almost.at(3, 3), gray(253));
 
     // 0: nothing, the silhouette included.
     Canvas none(0x102030);
-    none.b.rec.PictureOpacity = 0;
+    none.paint.pictureOpacity = 0;
     none.draw(solid(route, 0xFFFFFF));
     none.draw(solid(route, 0xFFFFFF), 2, 2, 0x0000FF);
     EXPECT_EQ(none.at(3, 3), 0x102030);
@@ -100,7 +103,7 @@ TEST(PictureOpacity, AlphaBitmapScalesEachPixelsAlpha) {
   const auto colourAt = [](int x, int) { return Colour(0x10 * x | (0xF0 - 0x08 * x) << 8 | 0x80 << 16); };
   for (int opacity : {255, 128}) {
     Canvas canvas(0x203040, 20, 6);
-    canvas.b.rec.PictureOpacity = quint8(opacity);
+    canvas.paint.pictureOpacity = quint8(opacity);
     canvas.draw(makePicture(Route::Alpha, width, 2, colourAt, [&](int x, int) { return alphas[x]; }));
     for (int x = 0; x < width; ++x) {
       const int f = alphas[x] * opacity / 255;
@@ -123,17 +126,17 @@ TEST(PictureEffect, LightenWhileHotDarkenWhileDownNoneWhileNormal) {
     int channel;
     int expected;
   } cases[] = {
-      {ButtonRecord::Hot, 1, 128, 147},    {ButtonRecord::Hot, 1, 222, 255},    {ButtonRecord::Hot, 1, 221, 253},
-      {ButtonRecord::Down, 2, 255, 217},   {ButtonRecord::Down, 2, 128, 108},   {ButtonRecord::Hot, 3, 128, 128},
-      {ButtonRecord::Normal, 1, 128, 128}, {ButtonRecord::Normal, 2, 128, 128},
+      {qint32(State::Hot), 1, 128, 147},    {qint32(State::Hot), 1, 222, 255},    {qint32(State::Hot), 1, 221, 253},
+      {qint32(State::Down), 2, 255, 217},   {qint32(State::Down), 2, 128, 108},   {qint32(State::Hot), 3, 128, 128},
+      {qint32(State::Normal), 1, 128, 128}, {qint32(State::Normal), 2, 128, 128},
   };
   for (Route route : {Route::Rgb, Route::Alpha, Route::Icon})
     for (const auto& c : cases) {
       SCOPED_TRACE(testing::Message() << nameOf(route) << " state " << c.state << " effect " << c.effect);
       Canvas canvas(0x000000);
-      canvas.b.rec.ButtonState = c.state;
-      canvas.b.rec.PictureEffectOnOver = c.effect;
-      canvas.b.rec.PictureEffectOnDown = c.effect;
+      canvas.paint.state = c.state;
+      canvas.paint.pictureEffectOnOver = c.effect;
+      canvas.paint.pictureEffectOnDown = c.effect;
       // Each channel on its own, so red, green and blue all go through the table.
       canvas.draw(solid(route, c.channel));
       canvas.draw(solid(route, c.channel << 8), 8, 2);
@@ -153,12 +156,16 @@ TEST(PictureEffect, EveryChannelValueMapsThroughTheInstanceTable) {
     for (int effect : {1, 2, 0}) {
       SCOPED_TRACE(testing::Message() << nameOf(route) << " effect " << effect);
       Canvas canvas(0x000000, 260, 3);
-      canvas.b.rec.ButtonState = ButtonRecord::Hot;
-      canvas.b.rec.PictureEffectOnOver = effect == 0 ? 1 : effect;
+      canvas.paint.state = qint32(State::Hot);
+      canvas.paint.pictureEffectOnOver = effect == 0 ? 1 : effect;
+      ButtonRecord instance;
+      BuildEffectTables(instance);
       if (effect == 0) // a rewritten lighten table: every value inverted
         for (int i = 0; i < 256; ++i)
-          canvas.b.rec.LightenTable[i] = quint8(255 - i);
-      const auto& table = effect == 2 ? canvas.b.rec.DarkenTable : canvas.b.rec.LightenTable;
+          instance.LightenTable[i] = quint8(255 - i);
+      canvas.paint.lightenTable = instance.LightenTable.data();
+      canvas.paint.darkenTable = instance.DarkenTable.data();
+      const auto& table = effect == 2 ? instance.DarkenTable : instance.LightenTable;
       canvas.draw(makePicture(route, 256, 1, colourAt), 1, 1);
       for (int x = 0; x < 256; ++x) {
         const Colour c = colourAt(x, 0);
@@ -177,30 +184,30 @@ TEST(PictureDisabled, FadedAtFiftyTwoGrayscaleAtThreeQuartersOrNothing) {
     Route route;
     int expected;
   } cases[] = {
-      {0, 255, ButtonRecord::Normal, Route::Rgb, 255 * 52 / 256},
-      {0, 10, ButtonRecord::Normal, Route::Rgb, 255 * 52 / 256},   // PictureOpacity ignored
-      {0, 10, ButtonRecord::Normal, Route::Alpha, 255 * 52 / 256}, //
-      {1, 255, ButtonRecord::Normal, Route::Rgb, 254 * 191 / 256}, // gray 254 at 191
-      {1, 255, ButtonRecord::Normal, Route::Alpha, 254 * 191 / 256},
-      {1, 100, ButtonRecord::Normal, Route::Rgb, 254 * 75 / 256},  // 75 = 100 x 0.75
-      {1, 254, ButtonRecord::Normal, Route::Rgb, 254 * 190 / 256}, // 190.5 rounds to even
-      {2, 255, ButtonRecord::Normal, Route::Rgb, 0},
-      {-1, 255, ButtonRecord::Normal, Route::Alpha, 0},
+      {0, 255, qint32(State::Normal), Route::Rgb, 255 * 52 / 256},
+      {0, 10, qint32(State::Normal), Route::Rgb, 255 * 52 / 256},   // PictureOpacity ignored
+      {0, 10, qint32(State::Normal), Route::Alpha, 255 * 52 / 256}, //
+      {1, 255, qint32(State::Normal), Route::Rgb, 254 * 191 / 256}, // gray 254 at 191
+      {1, 255, qint32(State::Normal), Route::Alpha, 254 * 191 / 256},
+      {1, 100, qint32(State::Normal), Route::Rgb, 254 * 75 / 256},  // 75 = 100 x 0.75
+      {1, 254, qint32(State::Normal), Route::Rgb, 254 * 190 / 256}, // 190.5 rounds to even
+      {2, 255, qint32(State::Normal), Route::Rgb, 0},
+      {-1, 255, qint32(State::Normal), Route::Alpha, 0},
       // Hot: the 24-bit route takes PictureOpacityOnOver (255 here, so the
       // gray value itself shows), the 32-bit route keeps the disabled look.
-      {1, 255, ButtonRecord::Hot, Route::Rgb, 254},
-      {0, 255, ButtonRecord::Hot, Route::Rgb, 255},
-      {0, 255, ButtonRecord::Hot, Route::Alpha, 255 * 52 / 256},
-      {2, 255, ButtonRecord::Hot, Route::Alpha, 0},
+      {1, 255, qint32(State::Hot), Route::Rgb, 254},
+      {0, 255, qint32(State::Hot), Route::Rgb, 255},
+      {0, 255, qint32(State::Hot), Route::Alpha, 255 * 52 / 256},
+      {2, 255, qint32(State::Hot), Route::Alpha, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << nameOf(c.route) << " mode " << c.mode << " opacity " << c.opacity << " state "
                                     << c.state);
     Canvas canvas(0x000000);
-    canvas.b.rec.Enabled = false;
-    canvas.b.rec.DisabledPictureMode = c.mode;
-    canvas.b.rec.PictureOpacity = quint8(c.opacity);
-    canvas.b.rec.ButtonState = c.state;
+    canvas.paint.enabled = false;
+    canvas.paint.disabledPictureMode = c.mode;
+    canvas.paint.pictureOpacity = quint8(c.opacity);
+    canvas.paint.state = c.state;
     canvas.draw(solid(c.route, 0xFFFFFF));
     EXPECT_EQ(canvas.at(3, 3), gray(c.expected));
   }
@@ -222,9 +229,9 @@ TEST(PictureDisabled, GrayscaleRoundsTiesToEvenTwice) {
   };
   for (const auto& c : cases) {
     Canvas canvas(0x000000);
-    canvas.b.rec.Enabled = false;
-    canvas.b.rec.DisabledPictureMode = 1;
-    canvas.b.rec.ButtonState = ButtonRecord::Hot;
+    canvas.paint.enabled = false;
+    canvas.paint.disabledPictureMode = 1;
+    canvas.paint.state = qint32(State::Hot);
     canvas.draw(solid(Route::Rgb, c.colour));
     EXPECT_EQ(canvas.at(3, 3), gray(c.gray)) << std::hex << c.colour;
   }
@@ -241,7 +248,7 @@ TEST(PictureRgbRoute, EveryColumnExactForOddWidths) {
         return x == y ? Colour(0xE0E0E0) : Colour((x * 30 + 5) | (y * 50 + 7) << 8 | (x * 7 + y * 11) << 16);
       };
       Canvas canvas(0x336699);
-      canvas.b.rec.PictureOpacity = quint8(opacity);
+      canvas.paint.pictureOpacity = quint8(opacity);
       canvas.draw(makePicture(Route::Rgb, width, height, colourAt), 3, 1);
       for (int y = -1; y <= height; ++y)
         for (int x = -1; x <= width; ++x) {
@@ -273,8 +280,8 @@ TEST(PictureRgbRoute, MaskColourAsStoredMatchesOnlyWhileUsed) {
   };
   for (const auto& c : cases) {
     Canvas canvas(0x102030);
-    canvas.b.rec.UseMaskColor = c.use;
-    canvas.b.rec.MaskColor = c.mask;
+    canvas.paint.useMaskColor = c.use;
+    canvas.paint.maskColor = c.mask;
     canvas.draw(picture);
     EXPECT_EQ(canvas.at(2, 2), c.first) << c.use << " " << std::hex << c.mask;
     EXPECT_EQ(canvas.at(3, 2), 0x0000FF);
@@ -287,8 +294,8 @@ TEST(PictureIconRoute, TransparentAreaIsSilverUnlessTheMaskIsUsed) {
       Route::Icon, 2, 2, [](int, int) { return 0x00FF00; }, [](int x, int) { return x == 0 ? 0 : 255; });
   for (bool use : {false, true}) {
     Canvas canvas(0x102030);
-    canvas.b.rec.UseMaskColor = use;
-    canvas.b.rec.MaskColor = 0x00FF00; // never consulted for icons
+    canvas.paint.useMaskColor = use;
+    canvas.paint.maskColor = 0x00FF00; // never consulted for icons
     canvas.draw(icon);
     EXPECT_EQ(canvas.at(2, 2), use ? 0x102030 : 0xC0C0C0) << use;
     EXPECT_EQ(canvas.at(3, 3), 0x00FF00) << use;
@@ -296,7 +303,7 @@ TEST(PictureIconRoute, TransparentAreaIsSilverUnlessTheMaskIsUsed) {
 
   // Icons of one size drawn in turn each show their own pixels.
   Canvas canvas(0x102030);
-  canvas.b.rec.UseMaskColor = false;
+  canvas.paint.useMaskColor = false;
   for (const auto& [picture, colour] :
        {std::pair{icon, 0xC0C0C0}, {solid(Route::Icon, 0x0000FF, 255, 2), 0x0000FF}, {icon, 0xC0C0C0}}) {
     canvas.draw(picture);
@@ -348,18 +355,18 @@ TEST(PictureState, FallsBackToThePictureNormalShows) {
     PicturePtr down;
     Colour shown;
   } cases[] = {
-      {ButtonRecord::Hot, nullptr, nullptr, 0x0000FF},  {ButtonRecord::Hot, green, nullptr, 0x00FF00},
-      {ButtonRecord::Down, nullptr, nullptr, 0x0000FF}, {ButtonRecord::Down, green, nullptr, 0x00FF00},
-      {ButtonRecord::Down, green, blue, 0xFF0000},      {ButtonRecord::Normal, green, blue, 0x0000FF},
+      {qint32(State::Hot), nullptr, nullptr, 0x0000FF},  {qint32(State::Hot), green, nullptr, 0x00FF00},
+      {qint32(State::Down), nullptr, nullptr, 0x0000FF}, {qint32(State::Down), green, nullptr, 0x00FF00},
+      {qint32(State::Down), green, blue, 0xFF0000},      {qint32(State::Normal), green, blue, 0x0000FF},
   };
   for (const auto& c : cases) {
     // No caption: the picture is centred, at (8, 4) on a 20 x 12 surface.
     Canvas canvas(0x000000);
-    canvas.b.rec.ButtonState = c.state;
-    canvas.b.rec.PictureNormal = red;
-    canvas.b.rec.PictureHot = c.hot;
-    canvas.b.rec.PictureDown = c.down;
-    DrawCaptionAndPicture(canvas.b.rec, canvas.b.surface);
+    canvas.paint.state = c.state;
+    canvas.paint.pictureNormal = red;
+    canvas.paint.pictureHot = c.hot;
+    canvas.paint.pictureDown = c.down;
+    canvas.content();
     EXPECT_EQ(canvas.at(8, 4), c.shown) << "state " << c.state;
     EXPECT_EQ(canvas.at(11, 7), c.shown) << "state " << c.state;
   }
@@ -373,17 +380,17 @@ TEST(PictureLift, PushOnHoverAndShadowNeverTogether) {
   const Colour inner = ShiftColor(base, -0.1f);
   const auto paint = [&](qint32 state, bool push, bool shadow) {
     auto canvas = std::make_unique<Canvas>(back);
-    canvas->b.rec.BackColor = 0xE7EBEC;
-    canvas->b.rec.ButtonState = state;
-    canvas->b.rec.PicturePushOnHover = push;
-    canvas->b.rec.PictureShadow = shadow;
-    canvas->b.rec.PictureNormal = solid(Route::Rgb, 0x0000FF);
-    DrawCaptionAndPicture(canvas->b.rec, canvas->b.surface);
+    canvas->paint.backColor = 0xE7EBEC;
+    canvas->paint.state = state;
+    canvas->paint.picturePushOnHover = push;
+    canvas->paint.pictureShadow = shadow;
+    canvas->paint.pictureNormal = solid(Route::Rgb, 0x0000FF);
+    canvas->content();
     return canvas;
   };
   // Push-on-hover: a silver silhouette in place, the picture at (-2, -2) over
   // it, and no shadow although PictureShadow is set.
-  const auto pushed = paint(ButtonRecord::Hot, true, true);
+  const auto pushed = paint(qint32(State::Hot), true, true);
   EXPECT_EQ(pushed->at(6, 2), 0x0000FF);
   EXPECT_EQ(pushed->at(9, 5), 0x0000FF);
   EXPECT_EQ(pushed->at(10, 6), 0xC0C0C0);
@@ -394,7 +401,7 @@ TEST(PictureLift, PushOnHoverAndShadowNeverTogether) {
 
   // Shadow: the lighter shade at (+2, +2), the darker at (+1, +1), the
   // picture on top; push-on-hover does not apply outside Hot.
-  for (const auto& shadowed : {paint(ButtonRecord::Normal, false, true), paint(ButtonRecord::Normal, true, true)}) {
+  for (const auto& shadowed : {paint(qint32(State::Normal), false, true), paint(qint32(State::Normal), true, true)}) {
     EXPECT_EQ(shadowed->at(8, 4), 0x0000FF);
     EXPECT_EQ(shadowed->at(11, 7), 0x0000FF);
     EXPECT_EQ(shadowed->at(12, 8), inner);

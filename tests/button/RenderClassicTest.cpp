@@ -74,7 +74,7 @@ TEST_F(RenderClassic, DisabledDrawsTheRestingBorderOnTheClearedFace) {
     HeadlessButton b = classic(c.style, 0x0000FF); // red, never painted
     b.rec.Enabled = false;
     b.rec.ButtonState = ButtonRecord::Hot;
-    Redraw(b.rec, b.surface);
+    b.paint();
     const std::string what = "style " + std::to_string(c.style);
     expectRing(b, 0, c.outer, what);
     expectRing(b, 1, c.inner, what);
@@ -110,7 +110,7 @@ TEST_F(RenderClassic, EachStyleAndStateDrawsItsBorder) {
   for (const Case& c : cases) {
     HeadlessButton b = classic(c.style);
     b.rec.ButtonState = c.state;
-    Redraw(b.rec, b.surface);
+    b.paint();
     const std::string what = "style " + std::to_string(c.style) + " state " + std::to_string(c.state);
     expectRing(b, 0, c.outer, what);
     expectRing(b, 1, c.inner, what);
@@ -136,7 +136,7 @@ TEST_F(RenderClassic, CheckedToggleIsLighterAndSunkenWithAWorkspaceFrameForFocus
     b.rec.Value = true;
     b.rec.HasFocus = c.focused;
     b.rec.ShowFocusRect = c.showFocusRect;
-    Redraw(b.rec, b.surface);
+    b.paint();
     const std::string what = "style " + std::to_string(c.style);
     // Style 0 is not forced Down by Redraw; the others are.
     EXPECT_EQ(b.rec.ButtonState, c.style == 0 ? ButtonRecord::Normal : ButtonRecord::Down) << what;
@@ -175,7 +175,7 @@ TEST_F(RenderClassic, FocusRectangleAndDefaultFrame) {
     b.rec.ShowFocusRect = true;
     b.rec.ParentActive = c.parentActive;
     b.rec.UserMode = c.userMode;
-    Redraw(b.rec, b.surface);
+    b.paint();
     const std::string what = "style " + std::to_string(c.style) + " state " + std::to_string(c.state);
 
     // The dotted rectangle: every other pixel inverted, ending one pixel
@@ -208,8 +208,8 @@ TEST_F(RenderClassic, ClearingTakesTheButtonFaceOfTheMomentNotOfTheSurfacesBirth
   disabled.rec.Enabled = false;
   HeadlessButton unknown = classic(14);
   DistinctSystemColours changed; // the palette changes after the surfaces exist
-  Redraw(disabled.rec, disabled.surface);
-  Redraw(unknown.rec, unknown.surface);
+  disabled.paint();
+  unknown.paint();
   EXPECT_EQ(disabled.at(W / 2, H / 2), Face);
   EXPECT_EQ(disabled.at(0, H / 2), Light);
   for (auto [x, y] : {std::pair{0, 0}, {W - 1, H - 1}, {W / 2, H / 2}})

@@ -21,7 +21,7 @@ const QRegion Rounded3 = Surface::roundRectRegion(0, 0, W + 1, H + 1, 3, 3);
 TEST(RenderBlueGlass, AtRestTheLowerHalfStartsAtTheRoundedMiddle) {
   constexpr Colour B = 0xE3E3E3;
   HeadlessButton b = button(3, B);
-  Redraw(b.rec, b.surface);
+  b.paint();
   // 23 / 2 = 11.5 rounds to 12.
   EXPECT_EQ(b.at(10, 11), rampEntry(ShiftColor(B, 0.05f), B, H - 1, 10));
   EXPECT_EQ(b.at(10, 12), ShiftColor(B, -0.02f));
@@ -41,7 +41,7 @@ TEST(RenderBlueGlass, PressedSideBandsAreTenRowsHighAtHeight23) {
   constexpr Colour B = 0xE3E3E3;
   HeadlessButton b = button(3, B);
   b.rec.ButtonState = ButtonRecord::Down;
-  Redraw(b.rec, b.surface);
+  b.paint();
   const auto s = [](Colour c, float x) { return ShiftColor(c, x); };
   const Colour upperLeft = s(0xE6C891, 0.02f), upperRight = s(0xF6E4C2, -0.01f);
   const Colour lowerLeft = s(0xDCAB4E, 0.02f), lowerRight = s(0xF0D29A, -0.01f);
@@ -89,7 +89,7 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
     b.rec.IsDefault = c.isDefault;
     b.rec.ParentActive = c.active;
     b.rec.ShowFocusRect = c.showFocusRect;
-    Redraw(b.rec, b.surface);
+    b.paint();
     SCOPED_TRACE(c.what);
     EXPECT_EQ(b.at(0, 5), c.outer);
     EXPECT_EQ(b.at(10, H - 1), c.outer);
@@ -99,7 +99,7 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
     // The dotted rectangle (2, 2, W - 2, H - 2): (2, 2) is inverted, (3, 2) not.
     HeadlessButton plain = button(3, 0xE3E3E3);
     plain.rec.ButtonState = c.state;
-    Redraw(plain.rec, plain.surface);
+    plain.paint();
     EXPECT_EQ(b.at(2, 2), c.dotted ? plain.at(2, 2) ^ White : plain.at(2, 2));
     EXPECT_EQ(b.at(3, 2), plain.at(3, 2));
     EXPECT_EQ(b.at(W - 3, H - 3), c.dotted ? plain.at(W - 3, H - 3) ^ White : plain.at(W - 3, H - 3));
@@ -108,7 +108,7 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
   // Hot glass: two halves split at row 12.
   HeadlessButton hot = button(3, 0xE3E3E3);
   hot.rec.ButtonState = ButtonRecord::Hot;
-  Redraw(hot.rec, hot.surface);
+  hot.paint();
   EXPECT_EQ(hot.at(10, 11), rampEntry(0xFFF7E4, 0xFFF3DA, 11, 10));
   EXPECT_EQ(hot.at(10, 12), 0xFFE9C1);
   EXPECT_EQ(hot.at(2, 20), rampEntry(0xFAD68F, ShiftColor(0xFDE1AC, 0.01f), 4, 1));
@@ -121,7 +121,7 @@ TEST(RenderBlueGlass, DisabledIsFlatWithShadedOutlinesAndNoFocus) {
   b.rec.Enabled = false;
   b.rec.HasFocus = true;
   b.rec.ShowFocusRect = true;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.at(10, 10), ShiftColor(B, 0.03f));
   EXPECT_EQ(b.at(2, 2), ShiftColor(B, 0.03f));
   EXPECT_EQ(b.at(0, 5), ShiftColor(B, -0.25f));
@@ -149,7 +149,7 @@ TEST(RenderWarmHighlight, CheckedOptionIsOrangeWhateverTheState) {
     b.rec.Value = true;
     b.rec.MouseInside = c.mouseInside;
     b.rec.ButtonState = c.state;
-    Redraw(b.rec, b.surface);
+    b.paint();
     SCOPED_TRACE(c.mouseInside ? "pointer inside" : "pointer outside");
     EXPECT_EQ(b.at(5, 1), rampEntry(c.from, c.to, H - 1, 1));
     EXPECT_EQ(b.at(5, H - 2), rampEntry(c.from, c.to, H - 1, H - 2));
@@ -161,7 +161,7 @@ TEST(RenderWarmHighlight, CheckedOptionIsOrangeWhateverTheState) {
 TEST(RenderWarmHighlight, TwoToneAtRestNavyOutlineOtherwise) {
   constexpr Colour B = 0xFCE1CA;
   HeadlessButton b = button(5, B);
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.at(0, 0), MixColors(White, ShiftColor(B, 0.08f)));
   EXPECT_EQ(b.at(0, 11), B);
   EXPECT_EQ(b.at(0, 12), B);
@@ -171,7 +171,7 @@ TEST(RenderWarmHighlight, TwoToneAtRestNavyOutlineOtherwise) {
 
   HeadlessButton hot = button(5, B);
   hot.rec.ButtonState = ButtonRecord::Hot;
-  Redraw(hot.rec, hot.surface);
+  hot.paint();
   EXPECT_EQ(hot.at(5, 1), rampEntry(0xCCF4FF, 0x91D0FF, H - 1, 1));
   EXPECT_EQ(hot.at(0, 5), 0x800000);
 }
@@ -181,7 +181,7 @@ TEST(RenderWarmHighlight, TwoToneAtRestNavyOutlineOtherwise) {
 TEST(RenderSoftBlue, AtRestFlatWithoutOutlineButRounded) {
   constexpr Colour B = 0xC8D0D4;
   HeadlessButton b = button(7, B);
-  Redraw(b.rec, b.surface);
+  b.paint();
   for (auto [x, y] : {std::pair{0, 0}, {0, 5}, {W - 1, H - 1}, {1, 1}, {10, 10}})
     EXPECT_EQ(b.at(x, y), B) << x << "," << y;
   EXPECT_EQ(b.surface.windowRegion(), Rounded3);
@@ -191,7 +191,7 @@ TEST(RenderSoftBlue, AtRestFlatWithoutOutlineButRounded) {
 TEST(RenderSoftBlue, HotAndPressedGradientsWithBlueAndWhiteOutlines) {
   HeadlessButton hot = button(7, Face);
   hot.rec.ButtonState = ButtonRecord::Hot;
-  Redraw(hot.rec, hot.surface);
+  hot.paint();
   // One colour from 23 / 1.7 = 13.5 -> row 14 down.
   EXPECT_EQ(hot.at(10, 13), rampEntry(0xFDF9F1, 0xF8ECD0, H - 3, 12));
   EXPECT_EQ(hot.at(10, 14), 0xF8ECD0);
@@ -201,7 +201,7 @@ TEST(RenderSoftBlue, HotAndPressedGradientsWithBlueAndWhiteOutlines) {
 
   HeadlessButton down = button(7, Face);
   down.rec.ButtonState = ButtonRecord::Down;
-  Redraw(down.rec, down.surface);
+  down.paint();
   EXPECT_EQ(down.at(10, 10), rampEntry(0xF1DEB0, 0xF9F1DB, H - 3, 9));
   EXPECT_EQ(down.at(W - 1, 5), 0xCA9E61);
   EXPECT_EQ(down.at(10, H - 2), White);
@@ -210,7 +210,7 @@ TEST(RenderSoftBlue, HotAndPressedGradientsWithBlueAndWhiteOutlines) {
   HeadlessButton disabled = button(7, 0x0000FF);
   disabled.rec.Enabled = false;
   disabled.rec.ButtonState = ButtonRecord::Hot;
-  Redraw(disabled.rec, disabled.surface);
+  disabled.paint();
   for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {W - 2, H - 2}, {10, 10}})
     EXPECT_EQ(disabled.at(x, y), 0x0000FF) << x << "," << y;
 }
@@ -238,7 +238,7 @@ TEST(RenderShaded, ShadesByStateAndDisabled) {
     HeadlessButton b = button(10, B);
     b.rec.Enabled = c.enabled;
     b.rec.ButtonState = c.state;
-    Redraw(b.rec, b.surface);
+    b.paint();
     SCOPED_TRACE(c.what);
     EXPECT_EQ(b.at(10, 1), rampEntry(c.topFrom, B, 4, 1));
     EXPECT_EQ(b.at(10, 4), B);
@@ -254,7 +254,7 @@ TEST(RenderShaded, ShadesByStateAndDisabled) {
   // An unknown state only softens the corners of the cleared surface.
   HeadlessButton odd = button(10, B);
   odd.rec.ButtonState = 7;
-  Redraw(odd.rec, odd.surface);
+  odd.paint();
   EXPECT_EQ(odd.at(10, 10), Face);
   EXPECT_EQ(odd.at(0, 0), Face);
   expectCorners(odd, S(-0.36f));

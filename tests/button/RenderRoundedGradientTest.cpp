@@ -40,7 +40,7 @@ void expectOutline(const HeadlessButton& b, Colour outline, Colour corners) {
 
 TEST(RenderRoundedGradient, NormalPalette0) {
   HeadlessButton b = button();
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.ClientWidth, 75);
   EXPECT_EQ(b.rec.ClientHeight, 23);
   EXPECT_EQ(b.rec.ClientRect, platform::Rect({0, 0, 75, 23}));
@@ -73,7 +73,7 @@ TEST(RenderRoundedGradient, NormalPalette0) {
 
 TEST(RenderRoundedGradient, GlossPaletteSplitsAnOddHeightAtTheRoundedHalf) {
   HeadlessButton b = button(2, 0xFCF1F0);
-  Redraw(b.rec, b.surface);
+  b.paint();
   // 23 / 2 = 11.5 rounds to 12: rows 0..11 above, 12.. below.
   EXPECT_EQ(b.at(10, 11), 0xFCF1F0);
   EXPECT_EQ(b.at(10, 12), ShiftColor(0xFCF1F0, -0.01f));
@@ -88,7 +88,7 @@ TEST(RenderRoundedGradient, HotGlowsWithoutShadingOrRingButKeepsTheFocusRect) {
   b.rec.ButtonState = ButtonRecord::Hot;
   b.rec.HasFocus = true;
   b.rec.ShowFocusRect = true;
-  Redraw(b.rec, b.surface);
+  b.paint();
   // Glow lines (focus-rect pixels with x + y even are inverted on rows and columns 2 and 20 / 72).
   EXPECT_EQ(b.at(11, 2), 0x89D8FD);
   EXPECT_EQ(b.at(10, 2), 0x89D8FD ^ 0xFFFFFF);
@@ -110,7 +110,7 @@ TEST(RenderRoundedGradient, HotGlowsWithoutShadingOrRingButKeepsTheFocusRect) {
 TEST(RenderRoundedGradient, PressedPalette0) {
   HeadlessButton b = button();
   b.rec.ButtonState = ButtonRecord::Down;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.at(10, 10), ShiftColor(Palette0, -0.05f));
   EXPECT_EQ(b.at(10, 1), ShiftColor(Palette0, -0.16f));
   EXPECT_EQ(b.at(10, 2), ShiftColor(Palette0, -0.1f));
@@ -125,7 +125,7 @@ TEST(RenderRoundedGradient, CheckedToggleIsForcedDown) {
   HeadlessButton b = button();
   b.rec.Mode = 1;
   b.rec.Value = true;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.rec.ButtonState, ButtonRecord::Down);
   EXPECT_EQ(b.at(10, 10), ShiftColor(Palette0, -0.05f));
 }
@@ -136,7 +136,7 @@ TEST(RenderRoundedGradient, DisabledHasNoGlowRingOrFocusRect) {
   b.rec.ButtonState = ButtonRecord::Hot;
   b.rec.HasFocus = true;
   b.rec.ShowFocusRect = true;
-  Redraw(b.rec, b.surface);
+  b.paint();
   const Colour fill = 0xE4E8EA; // MixColors(face, S(+0.1))
   EXPECT_EQ(b.at(10, 10), fill);
   EXPECT_EQ(b.at(10, 2), fill);
@@ -148,7 +148,7 @@ TEST(RenderRoundedGradient, DisabledHasNoGlowRingOrFocusRect) {
 TEST(RenderRoundedGradient, UnknownSchemeLeavesOnlyTheClearedSurface) {
   HeadlessButton b = button(5);
   b.rec.Caption = QStringLiteral("OK");
-  Redraw(b.rec, b.surface);
+  b.paint();
   for (int y = 0; y < 23; ++y)
     for (int x = 0; x < 75; ++x)
       ASSERT_EQ(b.at(x, y), Face) << x << "," << y;
@@ -157,7 +157,7 @@ TEST(RenderRoundedGradient, UnknownSchemeLeavesOnlyTheClearedSurface) {
 TEST(RenderRoundedGradient, FocusRingAtRestAndNoneInAnInactiveWindow) {
   HeadlessButton focused = button();
   focused.rec.HasFocus = true;
-  Redraw(focused.rec, focused.surface);
+  focused.paint();
   // The eight ring lines of palette 0 (no focus rectangle without ShowFocusRect).
   EXPECT_EQ(focused.at(10, 2), 0xF6D4BC);
   EXPECT_EQ(focused.at(10, 1), 0xFFE7CE);
@@ -173,16 +173,16 @@ TEST(RenderRoundedGradient, FocusRingAtRestAndNoneInAnInactiveWindow) {
   inactive.rec.IsDefault = true;
   inactive.rec.ShowFocusRect = true;
   inactive.rec.ParentActive = false;
-  Redraw(inactive.rec, inactive.surface);
+  inactive.paint();
   HeadlessButton plain = button();
-  Redraw(plain.rec, plain.surface);
+  plain.paint();
   EXPECT_EQ(inactive.surface.image(), plain.surface.image());
 }
 
 TEST(RenderRoundedGradient, OlivePaletteRingAndOutline) {
   HeadlessButton b = button(1, 0xDBEEF3);
   b.rec.IsDefault = true;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.at(10, 2), 0x8FD1C2);
   EXPECT_EQ(b.at(10, 21), 0x66A7A8);
   expectOutline(b, 0x066237, 0x53AF84);
@@ -190,10 +190,10 @@ TEST(RenderRoundedGradient, OlivePaletteRingAndOutline) {
 
 TEST(RenderRoundedGradient, SystemStyleWithoutVisualStylesLooksTheSameButStaysRectangular) {
   HeadlessButton rounded = button();
-  Redraw(rounded.rec, rounded.surface);
+  rounded.paint();
   HeadlessButton system = button();
   system.rec.ButtonStyle = 13;
-  Redraw(system.rec, system.surface);
+  system.paint();
   EXPECT_EQ(system.surface.image(), rounded.surface.image());
   EXPECT_EQ(system.surface.windowRegion(), QRegion(0, 0, 75, 23));
 
@@ -201,14 +201,14 @@ TEST(RenderRoundedGradient, SystemStyleWithoutVisualStylesLooksTheSameButStaysRe
   HeadlessButton themed = button();
   themed.rec.ButtonStyle = 13;
   themed.rec.VisualStylesActive = true;
-  Redraw(themed.rec, themed.surface);
+  themed.paint();
   EXPECT_NE(themed.surface.image(), rounded.surface.image());
 }
 
 TEST(RenderRoundedGradient, PressedLinesEndWhereTheirEndPointsSay) {
   HeadlessButton b = button();
   b.rec.ButtonState = ButtonRecord::Down;
-  Redraw(b.rec, b.surface);
+  b.paint();
   const int W = 75, H = 23;
   const auto S = [](float x) { return ShiftColor(Palette0, x); };
   // (1, 1)->(W - 2, 1) and (1, 2)->(W - 2, 2): up to W - 3; the right line starts at row 2.
@@ -236,7 +236,7 @@ TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
 
   HeadlessButton down = button(2, B);
   down.rec.ButtonState = ButtonRecord::Down;
-  Redraw(down.rec, down.surface);
+  down.paint();
   EXPECT_EQ(down.at(10, 2), rampEntry(S(-0.2f), S(0.05f), H - 7, 2));
   EXPECT_EQ(down.at(10, H - 7), S(0.05f));
   EXPECT_EQ(down.at(10, H - 6), S(0.08f));
@@ -248,7 +248,7 @@ TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
 
   HeadlessButton hot = button(2, B);
   hot.rec.ButtonState = ButtonRecord::Hot;
-  Redraw(hot.rec, hot.surface);
+  hot.paint();
   EXPECT_EQ(hot.at(10, 11), B);
   EXPECT_EQ(hot.at(10, 12), S(-0.01f));
   EXPECT_EQ(hot.at(1, 10), 0x49BDF9);
@@ -256,7 +256,7 @@ TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
 
   HeadlessButton focused = button(2, B);
   focused.rec.HasFocus = true;
-  Redraw(focused.rec, focused.surface);
+  focused.paint();
   // The blue ring with white inner columns.
   EXPECT_EQ(focused.at(10, 2), 0xF6D4BC);
   EXPECT_EQ(focused.at(1, 10), 0xE6AF8E);
@@ -276,7 +276,7 @@ TEST(RenderRoundedGradient, CustomSchemeIsDrawnAsPalette0) {
         b->rec.ButtonState = state;
         b->rec.HasFocus = focused;
         b->rec.ShowFocusRect = focused;
-        Redraw(b->rec, b->surface);
+        b->paint();
       }
       EXPECT_EQ(custom.surface.image(), blue.surface.image()) << "state " << state << " focused " << focused;
     }

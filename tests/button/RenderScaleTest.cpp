@@ -30,6 +30,12 @@ const StyleCase& caseNamed(const std::vector<StyleCase>& cases, const std::strin
 
 int channel(Colour colour, int shift) { return (colour >> shift) & 0xFF; }
 
+// The record's picture drawn at `at`, as the content pass draws it.
+void drawPicture(HeadlessButton& b, const Rect& at) {
+  const vexa::ButtonPaint paint = vexa::describe(b.rec);
+  vexa::DrawPicture(paint, vexa::SelectCurrentPicture(paint), b.surface, at, -1);
+}
+
 } // namespace
 
 TEST(RenderScale, LayoutStaysInLogicalPixelsAtEveryRatio) {
@@ -166,8 +172,7 @@ TEST(RenderScale, PicturesDrawFromTheirDeviceSizedPixels) {
     b.rec.MaskColor = 0xE0E0E0;
     b.rec.UseMaskColor = true;
     b.rec.PictureNormal = platform::Picture::fromImage(image);
-    vexa::SelectCurrentPicture(b.rec);
-    vexa::DrawPicture(b.rec, b.surface, {2, 2, 2, 2}, -1);
+    drawPicture(b, {2, 2, 2, 2});
     const Surface& s = b.surface;
     for (int y = s.toDevice(1); y < s.toDevice(6); ++y)
       for (int x = s.toDevice(1); x < s.toDevice(7); ++x) {
@@ -180,8 +185,7 @@ TEST(RenderScale, PicturesDrawFromTheirDeviceSizedPixels) {
     // pixels scaled, inside the picture's device rectangle only.
     b.rec.UseMaskColor = ratio == 2;
     b.rec.PictureNormal = withVariant;
-    vexa::SelectCurrentPicture(b.rec);
-    vexa::DrawPicture(b.rec, b.surface, {10, 5, 10, 5}, -1);
+    drawPicture(b, {10, 5, 10, 5});
     const Rect area = s.toDevice(Rect{10, 5, 14, 8});
     for (int y = 0; ratio == 2 && y < 6; ++y)
       for (int x = 0; x < 8; ++x)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "button/model/ButtonRecord.h"
+#include "button/render/Redraw.h"
 #include "platform/SharedFont.h"
 #include "platform/Surface.h"
 #include "platform/SystemColors.h"
@@ -26,6 +27,13 @@ struct HeadlessButton {
   }
 
   platform::Colour at(int x, int y) const { return surface.pixel(x, y); }
+  // One paint of the record, as the control makes it: what it computed is
+  // written back to the record and returned.
+  vexa::PaintResult paint() {
+    const vexa::PaintResult result = vexa::Redraw(vexa::describe(rec), surface);
+    vexa::apply(result, rec);
+    return result;
+  }
 };
 
 // Entry i of an n-step gradient ramp from c1 to c2 (per channel

@@ -2,8 +2,10 @@
 // classic colour table.
 #include "RenderSupport.h"
 
+#include "button/model/vexabutton.h"
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
+#include "platform/PropertyBag.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +46,7 @@ TEST(RenderToolbar, PaletteFillAndOutlineByStateAndCheck) {
     b.rec.Value = c.checked;
     b.rec.MouseInside = c.mouseInside;
     b.rec.Enabled = false; // not consulted
-    Redraw(b.rec, b.surface);
+    b.paint();
     SCOPED_TRACE(c.what);
     EXPECT_EQ(b.at(1, 1), c.fill);
     EXPECT_EQ(b.at(W - 2, H - 2), c.fill);
@@ -59,10 +61,9 @@ TEST(RenderToolbar, PaletteFillAndOutlineByStateAndCheck) {
 TEST(RenderSilver, PressedCaptionIsWhiteAndReleaseRestoresTheButtonText) {
   HeadlessButton b = button(6, Face);
   b.rec.Caption = QStringLiteral("Dugme");
-  b.rec.ForeColor = 0x00FF00; // the designer's colour does not survive a paint
+  b.rec.ForeColor = 0x00FF00; // not the caption's colour in this style
   b.rec.ButtonState = ButtonRecord::Down;
-  Redraw(b.rec, b.surface);
-  EXPECT_EQ(b.rec.ForeColor, White);
+  b.paint();
   EXPECT_EQ(b.at(10, 10), 0xDDE4E5);
   EXPECT_TRUE(anyPixel(b.surface, b.rec.CaptionRect, White));
   // Shading rows end one pixel short of the right column.
@@ -75,11 +76,23 @@ TEST(RenderSilver, PressedCaptionIsWhiteAndReleaseRestoresTheButtonText) {
   expectCorners(b, ShiftColor(0xABB4B5, -0.2f));
 
   b.rec.ButtonState = ButtonRecord::Normal;
-  Redraw(b.rec, b.surface);
-  EXPECT_EQ(b.rec.ForeColor, 0x000000);
+  b.paint();
   EXPECT_FALSE(anyPixel(b.surface, b.rec.CaptionRect, White));
+  EXPECT_FALSE(anyPixel(b.surface, b.rec.CaptionRect, 0x00FF00));
   EXPECT_EQ(b.at(0, 5), Face); // no outline at rest
   EXPECT_EQ(b.surface.windowRegion(), Surface::roundRectRegion(0, 0, W + 1, H + 1, 4, 4));
+}
+
+TEST(RenderSilver, TheDesignersForeColorSurvivesPaintsAndASave) {
+  vexabutton button;
+  button.InitProperties();
+  button.setButtonStyle(qint32(vexa::Style::Silver));
+  button.setForeColor(0x00FF00);
+  button.Redraw();
+  EXPECT_EQ(button.ForeColor(), 0x00FF00);
+  platform::PropertyBag bag;
+  button.WriteProperties(bag);
+  EXPECT_EQ(bag.ReadProperty(QStringLiteral("ForeColor")).toInt(), 0x00FF00);
 }
 
 TEST(RenderSilver, CheckedLookAndTheMousePressedDownLook) {
@@ -89,7 +102,7 @@ TEST(RenderSilver, CheckedLookAndTheMousePressedDownLook) {
     b.rec.Value = true;
     b.rec.ButtonState = state;
     b.rec.MousePressed = pressed;
-    Redraw(b.rec, b.surface);
+    b.paint();
     EXPECT_EQ(b.rec.ButtonState, state); // never forced Down
     return b;
   };
@@ -117,7 +130,7 @@ TEST(RenderSilver, CheckedLookAndTheMousePressedDownLook) {
 TEST(RenderSilver, HotGradientAndShading) {
   HeadlessButton b = button(6, Face);
   b.rec.ButtonState = ButtonRecord::Hot;
-  Redraw(b.rec, b.surface);
+  b.paint();
   EXPECT_EQ(b.at(10, 1), rampEntry(0xFDFEFE, 0xEEF4F4, 11, 1));
   EXPECT_EQ(b.at(10, 17), rampEntry(0xEEF4F4, 0xEAF1F1, 11, 5));
   EXPECT_EQ(b.at(W - 2, 2), 0xE0E7EA);
@@ -155,7 +168,7 @@ TEST(RenderGel, BandsSplitAtHeightOver2Point7) {
     b.rec.Mode = c.checked ? 2 : 0;
     b.rec.Value = c.checked;
     b.rec.MouseInside = c.mouseInside;
-    Redraw(b.rec, b.surface);
+    b.paint();
     SCOPED_TRACE(c.what);
     EXPECT_EQ(b.at(10, 1), rampEntry(c.top1, c.top2, 9, 1));
     EXPECT_EQ(b.at(10, 9), c.top2);
@@ -172,10 +185,10 @@ TEST(RenderWhiteGloss, HotLooksLikeRestAndPressedDiffers) {
   constexpr Colour B = 0xE1D6D5;
   const auto S = [](float x) { return ShiftColor(B, x); };
   HeadlessButton rest = button(9, B);
-  Redraw(rest.rec, rest.surface);
+  rest.paint();
   HeadlessButton hot = button(9, B);
   hot.rec.ButtonState = ButtonRecord::Hot;
-  Redraw(hot.rec, hot.surface);
+  hot.paint();
   EXPECT_EQ(hot.surface.image(), rest.surface.image());
   EXPECT_EQ(rest.surface.windowRegion(), Surface::roundRectRegion(0, 0, W + 1, H + 1, 3, 3));
   EXPECT_FALSE(hot.surface.hasWindowRegion());
@@ -194,7 +207,7 @@ TEST(RenderWhiteGloss, HotLooksLikeRestAndPressedDiffers) {
 
   HeadlessButton down = button(9, B);
   down.rec.ButtonState = ButtonRecord::Down;
-  Redraw(down.rec, down.surface);
+  down.paint();
   EXPECT_EQ(down.at(10, 11), S(-0.1f));
   EXPECT_EQ(down.at(10, H - 2), rampEntry(S(-0.1f), S(-0.05f), H - 1, H - 2 - 12));
   EXPECT_EQ(down.at(0, 10), S(-0.23f));
@@ -209,9 +222,9 @@ TEST(RenderWhiteGloss, DisabledAndFocusedIsDrawnAtRestWithTheFocusRectangle) {
   disabled.rec.ButtonState = ButtonRecord::Down;
   disabled.rec.HasFocus = true;
   disabled.rec.ShowFocusRect = true;
-  Redraw(disabled.rec, disabled.surface);
+  disabled.paint();
   HeadlessButton rest = button(9, B);
-  Redraw(rest.rec, rest.surface);
+  rest.paint();
   EXPECT_EQ(disabled.at(3, 3), rest.at(3, 3) ^ White);
   EXPECT_EQ(disabled.at(4, 3), rest.at(4, 3));
   EXPECT_EQ(disabled.at(W - 4, H - 4), rest.at(W - 4, H - 4) ^ White); // 71 + 19 is even

@@ -151,7 +151,7 @@ PaintedCase paintCase(const StyleCase& styleCase, qreal ratio) {
   PaintedCase painted{styleCase.rec, platform::Surface(styleCase.width, styleCase.height)};
   painted.surface.setDevicePixelRatio(ratio);
   painted.surface.setFont(painted.rec.mFont->toQFont());
-  vexa::Redraw(painted.rec, painted.surface);
+  vexa::apply(vexa::Redraw(vexa::describe(painted.rec), painted.surface), painted.rec);
   return painted;
 }
 

@@ -1,6 +1,7 @@
-// ButtonStyle 13 through the desktop theme: the state ids, the theme's shape
+// The system style through the desktop theme: the state ids, the theme's shape
 // and the once-kept answer of IsThemed.
 
+#include "RenderSupport.h"
 #include "button/model/vexabutton.h"
 #include "button/render/Redraw.h"
 #include "button/render/Styles.h"
@@ -12,73 +13,69 @@
 
 namespace {
 
-ButtonRecord themedRecord() {
-  ButtonRecord rec;
-  rec.ButtonStyle = 13;
-  rec.VisualStylesActive = true;
-  rec.Enabled = true;
-  rec.Caption = QStringLiteral("OK");
-  rec.mFont = std::make_shared<platform::SharedFont>(QStringLiteral("Tahoma"), 8.25);
-  rec.ForeColor = 0;
-  rec.ParentActive = true;
-  return rec;
+using vexa::State;
+
+vexa::ButtonPaint themedPaint() {
+  vexa::ButtonPaint paint;
+  paint.style = qint32(vexa::Style::System);
+  paint.visualStylesActive = true;
+  paint.caption = QStringLiteral("OK");
+  paint.parentActive = true;
+  return paint;
 }
 
 } // namespace
 
 TEST(Themed, StateIdsFollowEnabledStateFocusAndActivation) {
-  ButtonRecord rec = themedRecord();
-  EXPECT_EQ(vexa::ThemedStateId(rec, ButtonRecord::Normal), 1);
-  EXPECT_EQ(vexa::ThemedStateId(rec, ButtonRecord::Hot), 2);
-  EXPECT_EQ(vexa::ThemedStateId(rec, ButtonRecord::Down), 3);
-  EXPECT_EQ(vexa::ThemedStateId(rec, 7), 0);
-
-  rec.HasFocus = true; // focused at rest in an active window: the default-button look
-  EXPECT_EQ(vexa::ThemedStateId(rec, ButtonRecord::Normal), 5);
-  rec.ButtonState = ButtonRecord::Hot; // not at rest: hot wins
-  EXPECT_EQ(vexa::ThemedStateId(rec, ButtonRecord::Hot), 2);
-  rec.ButtonState = ButtonRecord::Normal;
-  rec.ParentActive = false; // inactive window: plain normal
-  EXPECT_EQ(vexa::ThemedStateId(rec, ButtonRecord::Normal), 1);
-  rec.ParentActive = true;
-  rec.HasFocus = false;
-  rec.IsDefault = true;
-  EXPECT_EQ(vexa::ThemedStateId(rec, ButtonRecord::Normal), 5);
-
-  rec.Enabled = false; // disabled whatever the state
-  for (qint32 state : {0, 1, 2})
-    EXPECT_EQ(vexa::ThemedStateId(rec, state), 4);
+  struct Row {
+    qint32 state;
+    bool enabled, focused, isDefault, active;
+    int id;
+  };
+  const qint32 normal = qint32(State::Normal), hot = qint32(State::Hot), down = qint32(State::Down);
+  const Row rows[] = {
+      {normal, true, false, false, true, 1}, {hot, true, false, false, true, 2},
+      {down, true, false, false, true, 3},   {7, true, false, false, true, 0},
+      {normal, true, true, false, true, 5},  {hot, true, true, false, true, 2},
+      {normal, true, true, false, false, 1}, {normal, true, false, true, true, 5},
+      {normal, false, true, false, true, 4}, {hot, false, false, false, true, 4},
+      {down, false, false, false, true, 4},
+  };
+  for (const Row& row : rows) {
+    vexa::ButtonPaint paint = themedPaint();
+    paint.state = row.state;
+    paint.enabled = row.enabled;
+    paint.hasFocus = row.focused;
+    paint.isDefault = row.isDefault;
+    paint.parentActive = row.active;
+    EXPECT_EQ(vexa::ThemedStateId(paint), row.id) << "state " << row.state << " enabled " << row.enabled;
+  }
 }
 
 TEST(Themed, RedrawDrawsTheThemeAndTakesItsShape) {
-  ButtonRecord rec = themedRecord();
-  platform::Surface surface(75, 23);
-  vexa::Redraw(rec, surface);
+  platform::Surface surface(75, 25);
+  const vexa::PaintResult result = vexa::Redraw(themedPaint(), surface);
 
   ASSERT_TRUE(surface.hasWindowRegion());
   const QRegion region = surface.windowRegion();
-  EXPECT_TRUE(region.contains(QPoint(37, 11)));
-  // The outline never reaches beyond one pixel around the client area (two below).
-  EXPECT_TRUE(QRegion(-1, -1, 77, 26).contains(region.boundingRect()));
+  EXPECT_TRUE(region.contains(QPoint(37, 12)));
+  EXPECT_TRUE(QRect(0, 0, 75, 25).contains(region.boundingRect()));
   // Something other than the cleared face was drawn.
-  const qint32 face = platform::SystemColors::get(platform::SystemColors::ButtonFace);
-  bool drawn = false;
-  for (int y = 0; y < 23 && !drawn; ++y)
-    for (int x = 0; x < 75 && !drawn; ++x)
-      drawn = surface.pixel(x, y) != face;
-  EXPECT_TRUE(drawn);
-  // The caption is still laid out inside the 4-pixel margin of style 13.
-  EXPECT_GE(rec.CaptionRect.left, 4);
-  EXPECT_LE(rec.CaptionRect.right, 71);
+  platform::Surface cleared(75, 25);
+  cleared.setBackgroundColor(platform::SystemColors::get(platform::SystemColors::ButtonFace));
+  cleared.clear();
+  EXPECT_NE(surface.image(), cleared.image());
+  // The caption is still laid out inside the 4-pixel margin of the system style.
+  EXPECT_GE(result.captionRect.left, 4);
+  EXPECT_LE(result.captionRect.right, 71);
 }
 
-TEST(Themed, WithoutVisualStylesStyle13IsTheRoundedGradient) {
-  ButtonRecord themed = themedRecord();
-  ButtonRecord plain = themedRecord();
-  plain.VisualStylesActive = false;
-  plain.BackColor = 0xE7EBEC;
+TEST(Themed, WithoutVisualStylesTheSystemStyleIsTheRoundedGradient) {
+  vexa::ButtonPaint plain = themedPaint();
+  plain.visualStylesActive = false;
+  plain.backColor = 0xE7EBEC;
   platform::Surface a(75, 23), b(75, 23);
-  vexa::Redraw(themed, a);
+  vexa::Redraw(themedPaint(), a);
   vexa::Redraw(plain, b);
   EXPECT_EQ(b.pixel(0, 10), 0x743C00); // the gradient style's outline
   EXPECT_NE(a.image(), b.image());

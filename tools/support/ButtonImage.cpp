@@ -11,7 +11,7 @@ QImage renderButton(ButtonRecord record, int width, int height) {
   platform::Surface surface(width, height);
   if (record.mFont)
     surface.setFont(record.mFont->toQFont());
-  vexa::Redraw(record, surface);
+  vexa::Redraw(vexa::describe(record), surface);
 
   return surface.windowImage();
 }

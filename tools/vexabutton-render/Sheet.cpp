@@ -72,7 +72,7 @@ QImage renderCell(const ButtonRecord& base, const SheetColumn& column, bool them
   platform::Surface surface(CellWidth, CellHeight);
   surface.setDevicePixelRatio(scale);
   surface.setFont(rec.mFont->toQFont());
-  vexa::Redraw(rec, surface);
+  vexa::Redraw(vexa::describe(rec), surface);
 
   QImage cell = surface.windowImage();
   cell.setDevicePixelRatio(scale);

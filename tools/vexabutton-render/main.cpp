@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   platform::Surface surface(options->width, options->height);
   surface.setDevicePixelRatio(options->scale);
   surface.setFont(rec.mFont->toQFont());
-  vexa::Redraw(rec, surface);
+  const vexa::PaintResult painted = vexa::Redraw(vexa::describe(rec), surface);
 
   const QRegion region =
       surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, options->width, options->height);
@@ -88,12 +88,12 @@ int main(int argc, char** argv) {
     for (const QRect& band : region)
       rects.append(QJsonArray{band.left(), band.top(), band.right() + 1, band.bottom() + 1});
     const QJsonObject report{
-        {"ClientWidth", rec.ClientWidth},
-        {"ClientHeight", rec.ClientHeight},
-        {"ButtonState", rec.ButtonState},
-        {"CaptionRect", rectJson(rec.CaptionRect)},
-        {"PictureRect", rectJson(rec.PictureRect)},
-        {"SymbolRect", rectJson(rec.SymbolRect)},
+        {"ClientWidth", painted.clientWidth},
+        {"ClientHeight", painted.clientHeight},
+        {"ButtonState", painted.state},
+        {"CaptionRect", rectJson(painted.captionRect)},
+        {"PictureRect", rectJson(painted.pictureRect)},
+        {"SymbolRect", rectJson(painted.symbolRect)},
         {"Region", rects},
     };
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Compact).constData(), stdout);

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "button/model/ButtonTypes.h"
+#include "platform/Geometry.h"
+#include "platform/Picture.h"
+#include "platform/Surface.h"
+
+#include <QString>
+
+// What one paint of a button reads, and what it gives back. The renderers
+// draw from a ButtonPaint without writing to it; whoever owns the button's
+// state (the widget, a tool, a style drawing a plain push button) builds the
+// description, paints, and applies the result as it sees fit.
+namespace vexa {
+
+struct ButtonPaint {
+  qint32 style = 0; // ButtonStyle; values without a renderer draw the cleared surface only
+  // The state to draw. A checked toggle of most styles is drawn Down: the
+  // builder applies that rule (see ForcedDownState), the renderers do not.
+  qint32 state = qint32(State::Normal);
+  qint32 mode = qint32(Mode::PushButton);
+  bool value = false;
+
+  bool enabled = true;
+  bool hasFocus = false;
+  bool isDefault = false;
+  bool parentActive = false;
+  bool mouseInside = false;
+  bool mousePressed = false;
+  bool showFocusRect = false;
+  bool userMode = true;            // running, not being designed: the focus rectangle shows
+  bool visualStylesActive = false; // ButtonStyle 13 draws the desktop theme
+
+  // Colours as stored: RGB or system-colour references.
+  qint32 backColor = 0;
+  qint32 foreColor = 0;
+  qint32 foreColorHover = 0;
+  qint32 colorScheme = 0;
+
+  QString caption;
+  bool unicodeText = true;
+  bool rightToLeft = false;
+  qint32 captionAlign = qint32(CaptionAlignment::Center);
+  qint32 captionEffects = qint32(CaptionEffect::None);
+  qint32 dropDownSymbol = 0;
+  bool dropDownSeparator = false;
+
+  platform::PicturePtr pictureNormal;
+  platform::PicturePtr pictureHot;
+  platform::PicturePtr pictureDown;
+  qint32 pictureAlign = qint32(PictureAlignment::LeftOfCaption);
+  bool pictureShadow = false;
+  bool picturePushOnHover = false;
+  quint8 pictureOpacity = 255;
+  quint8 pictureOpacityOnOver = 255;
+  qint32 disabledPictureMode = qint32(DisabledPictureLook::Faded);
+  qint32 pictureEffectOnOver = qint32(PictureEffect::None);
+  qint32 pictureEffectOnDown = qint32(PictureEffect::None);
+  qint32 maskColor = 0xE0E0E0;
+  bool useMaskColor = true;
+  // The channel maps of the lighten and darken effects, 256 entries each;
+  // null for the standard ones.
+  const quint8* lightenTable = nullptr;
+  const quint8* darkenTable = nullptr;
+
+  // Where the previous layout put the picture (before a pressed offset):
+  // PictureAlign values the layout does not name leave it there.
+  qint32 previousPictureLeft = 0;
+  qint32 previousPictureTop = 0;
+
+  bool checked() const { return mode != qint32(Mode::PushButton) && value; }
+};
+
+// What a paint computed.
+struct PaintResult {
+  qint32 state = 0; // the state drawn
+  qint32 clientWidth = 0;
+  qint32 clientHeight = 0;
+  // The content pass ran: the layout fields below hold its results. A paint
+  // that draws no content leaves the previous layout standing.
+  bool laidOut = false;
+  platform::Rect captionRect;
+  platform::Rect pictureRect;
+  platform::Rect symbolRect;
+  qint32 pictureLeft = 0; // the picture's place before a pressed offset
+  qint32 pictureTop = 0;
+  qint32 pictureWidth = 0;
+  qint32 pictureHeight = 0;
+  platform::PicturePtr currentPicture;
+};
+
+// The state a stored state draws as: a checked toggle shows pressed, except
+// in the styles that draw their own checked look.
+qint32 ForcedDownState(const ButtonPaint& paint);
+
+// Clears the surface and draws the button of `paint` on it, the window
+// region included; returns the layout and the state it drew.
+PaintResult Redraw(const ButtonPaint& paint, platform::Surface& surface);
+
+} // namespace vexa
