@@ -89,46 +89,59 @@ QRegion paintedLogicalOutline(const Surface& surface, const QImage& layer, const
 
 } // namespace
 
-QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& regionRect, int state,
-                       QRegion* deviceOutline) {
-  const QStyle* style = QApplication::style();
-  if (!style || surface.width() <= 0 || surface.height() <= 0)
-    return {};
+namespace {
 
-  // The style draws onto a transparent layer at device resolution, so its
-  // outline can be read back.
-  const qreal ratio = surface.devicePixelRatio();
+// The style's push button over `rect` (logical) on a transparent layer of the
+// surface's device size, clipped to `clip` when it is not null, at device
+// pixel ratio 1 once drawn.
+QImage pushButtonLayer(const Surface& surface, const QRect& rect, const QRect& clip, int state) {
   QImage layer(surface.deviceWidth(), surface.deviceHeight(), QImage::Format_ARGB32_Premultiplied);
   layer.fill(Qt::transparent);
+  const qreal ratio = surface.devicePixelRatio();
   if (ratio != 1)
     layer.setDevicePixelRatio(ratio);
-  const QRect client(clientRect.left, clientRect.top, clientRect.width(), clientRect.height());
   {
     QPainter painter(&layer);
-    painter.setClipRect(client);
-    const QStyleOptionButton option = pushButtonOption(client, state);
-    style->drawControl(QStyle::CE_PushButtonBevel, &option, &painter);
+    if (!clip.isNull())
+      painter.setClipRect(clip);
+    const QStyleOptionButton option = pushButtonOption(rect, state);
+    QApplication::style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter);
   }
-  // Composed pixel for pixel onto the device image.
   layer.setDevicePixelRatio(1);
+  return layer;
+}
+
+} // namespace
+
+QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& outlineRect, int state,
+                       QRegion* deviceOutline) {
+  if (!QApplication::style() || surface.width() <= 0 || surface.height() <= 0)
+    return {};
+
+  // The style draws onto transparent layers at device resolution: the button
+  // over the client rectangle, composed pixel for pixel onto the surface, and
+  // the button over the outline rectangle, whose painted pixels are its shape.
+  const QRect client(clientRect.left, clientRect.top, clientRect.width(), clientRect.height());
+  const QImage layer = pushButtonLayer(surface, client, client, state);
   {
     QPainter painter(&surface.image());
     painter.drawImage(0, 0, layer);
   }
-  const QRect logical = QRect(regionRect.left, regionRect.top, regionRect.width(), regionRect.height())
-                            .intersected(QRect(0, 0, surface.width(), surface.height()));
-  if (ratio == 1) {
-    QRegion outline = paintedOutline(layer, logical);
+  const QRect outline(outlineRect.left, outlineRect.top, outlineRect.width(), outlineRect.height());
+  const QImage shape = pushButtonLayer(surface, outline, QRect(), state);
+  const QRect logical = outline.intersected(QRect(0, 0, surface.width(), surface.height()));
+  if (surface.devicePixelRatio() == 1) {
+    QRegion region = paintedOutline(shape, logical);
     if (deviceOutline)
-      *deviceOutline = outline;
-    return outline;
+      *deviceOutline = region;
+    return region;
   }
   if (deviceOutline) {
     const Rect device =
         surface.toDevice(Rect{logical.left(), logical.top(), logical.right() + 1, logical.bottom() + 1});
-    *deviceOutline = paintedOutline(layer, QRect(device.left, device.top, device.width(), device.height()));
+    *deviceOutline = paintedOutline(shape, QRect(device.left, device.top, device.width(), device.height()));
   }
-  return paintedLogicalOutline(surface, layer, logical);
+  return paintedLogicalOutline(surface, shape, logical);
 }
 
 } // namespace platform::Theme

@@ -20,11 +20,13 @@ bool themeLibraryPresent();
 bool appThemed();
 
 // Draws the push button in `state` over `clientRect` on the surface (clipped
-// to it) at the surface's device pixel ratio and returns its outline within
-// `regionRect`: the logical pixels where the style painted any device pixel.
-// *deviceOutline, when given, receives the painted device pixels. An unknown
-// state draws as Normal.
-QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& regionRect, int state,
+// to it) at the surface's device pixel ratio, and returns the outline the
+// style gives a push button drawn over `outlineRect`, within the surface: the
+// logical pixels any of whose device pixels that button paints. A caller
+// that passes a rectangle larger than the client area keeps the style's
+// rounded corners outside the surface. *deviceOutline, when given, receives
+// the painted device pixels. An unknown state draws as Normal.
+QRegion drawPushButton(Surface& surface, const Rect& clientRect, const Rect& outlineRect, int state,
                        QRegion* deviceOutline = nullptr);
 
 } // namespace Theme
