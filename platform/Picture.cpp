@@ -30,6 +30,11 @@ quint32 be32(const QByteArray& bytes, qsizetype at) {
          quint32(uchar(bytes[at + 3]));
 }
 
+// How a BMP stores its pixels (the header's compression field).
+constexpr quint32 BmpRows = 0;           // uncompressed rows
+constexpr quint32 BmpBitFields = 3;      // uncompressed rows, colours by masks
+constexpr quint32 BmpAlphaBitFields = 6; // the same with an alpha mask
+
 // Why a file of the given format ends before its picture does, or an empty
 // string. The image readers would otherwise return the part they got.
 QString truncation(const QByteArray& format, const QByteArray& bytes) {
@@ -58,7 +63,7 @@ QString truncation(const QByteArray& format, const QByteArray& bytes) {
     const qint64 bitsPerPixel = le16(bytes, core ? 24 : 28);
     const quint32 compression = core ? 0 : le32(bytes, 30);
     // Uncompressed rows are padded to 4 bytes; compressed data has its size.
-    const bool rows = compression == 0 || compression == 3 || compression == 6;
+    const bool rows = compression == BmpRows || compression == BmpBitFields || compression == BmpAlphaBitFields;
     // A row is below 2^48 bytes, but the rows together may pass 2^63.
     const qint64 rowBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4;
     qint64 data = le32(bytes, 34);
@@ -127,6 +132,45 @@ QString overAllocationLimit(QImageReader& reader) {
         .arg(size.height())
         .arg(QImageReader::allocationLimit());
   return {};
+}
+
+// A BMP of 32 bits per pixel is drawn through its alpha channel whatever
+// its header says of that channel: the fourth byte of each pixel is its
+// alpha. The image readers drop that byte from uncompressed files (and
+// from bit-field files without an alpha mask), so it is read here. Many
+// programs write 32-bit files whose fourth byte is simply zero; such a file
+// would draw nothing at all, so one whose alpha bytes are all zero is drawn
+// opaque instead. Other depths come back as they were read.
+QImage withBmpAlpha(const QImage& image, const QByteArray& bytes) {
+  const quint32 headerSize = le32(bytes, 14);
+  if (headerSize == 12 || le16(bytes, 28) != 32)
+    return image;
+  QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  const quint32 compression = le32(bytes, 30);
+  // Bit fields: the masks follow the 40-byte header part, colours first.
+  const bool fourthByteIsColour =
+      compression == BmpBitFields && ((le32(bytes, 54) | le32(bytes, 58) | le32(bytes, 62)) & 0xFF000000u) != 0;
+  if (!image.hasAlphaChannel() && (compression == BmpRows || compression == BmpBitFields) && !fourthByteIsColour) {
+    // Rows are bottom-up for a positive height; the file's size was checked.
+    const qsizetype offset = le32(bytes, 10);
+    const bool bottomUp = qint32(le32(bytes, 22)) > 0;
+    const qsizetype rowBytes = qsizetype(argb.width()) * 4;
+    for (int y = 0; y < argb.height(); ++y) {
+      const qsizetype row = offset + (bottomUp ? argb.height() - 1 - y : y) * rowBytes;
+      auto* pixels = reinterpret_cast<QRgb*>(argb.scanLine(y));
+      for (int x = 0; x < argb.width(); ++x) {
+        const QRgb p = pixels[x];
+        pixels[x] = qRgba(qRed(p), qGreen(p), qBlue(p), uchar(bytes[row + 4 * x + 3]));
+      }
+    }
+  }
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto* pixels = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    for (int x = 0; x < argb.width(); ++x)
+      if (qAlpha(pixels[x]) != 0)
+        return argb;
+  }
+  return image.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
@@ -263,6 +307,8 @@ std::shared_ptr<const Picture> Picture::fromBytes(const QByteArray& bytes, const
     return Picture::fromImage(image, Picture::Icon);
   if (opaqueBitmap)
     return Picture::fromImage(image.convertToFormat(QImage::Format_RGB32), Picture::Bitmap);
+  if (format == "bmp")
+    return Picture::fromImage(withBmpAlpha(image, bytes), Picture::Bitmap);
   return Picture::fromImage(image, Picture::Bitmap);
 }
 

@@ -31,8 +31,9 @@ struct Picture {
   // colours do), in the image's format. The last scaled result is kept.
   const QImage& pixelsAt(const QSize& size, bool smooth) const;
 
-  // Loads a picture file by its content: PNG or BMP as a bitmap (32 bits per
-  // pixel when it has an alpha channel), ICO as an icon, JPEG or GIF as a
+  // Loads a picture file by its content: PNG as a bitmap (of 32 bits per
+  // pixel when it has an alpha channel), BMP as a bitmap of its own depth
+  // (a 32-bit file's fourth bytes its alpha; all zero, opaque), ICO as an icon, JPEG or GIF as a
   // 24-bit bitmap; Width and Height are the HIMETRIC sizes that convert back
   // to its pixel size. A missing, empty, truncated, damaged or oversized file,
   // or another format, returns nullptr and sets *error to a message that

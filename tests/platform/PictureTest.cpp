@@ -43,28 +43,32 @@ TEST(Picture, UnreadableDataFailsWithAReason) {
 
 namespace {
 
-// A 2 x 1 BMP of 32 bits per pixel with an alpha mask (version 4 header).
-QByteArray bmpWithAlpha() {
-  QByteArray bytes(122 + 8, '\0');
+// A 2 x 1 BMP of 32 bits per pixel: with an alpha mask (version 4 header),
+// or uncompressed, where the fourth byte of each pixel is its alpha alone.
+QByteArray bmp32(quint32 left = 0x80102030, quint32 right = 0xFF405060, bool alphaMask = true) {
+  const int offset = alphaMask ? 122 : 54;
+  QByteArray bytes(offset + 8, '\0');
   const auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, bytes.data() + at); };
   const auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, bytes.data() + at); };
   bytes[0] = 'B';
   bytes[1] = 'M';
   put32(2, quint32(bytes.size()));
-  put32(10, 122);
-  put32(14, 108);
+  put32(10, offset);
+  put32(14, offset - 14);
   put32(18, 2);
   put32(22, 1);
   put16(26, 1);
   put16(28, 32);
-  put32(30, 3); // bit fields
   put32(34, 8);
-  put32(54, 0x00FF0000);
-  put32(58, 0x0000FF00);
-  put32(62, 0x000000FF);
-  put32(66, 0xFF000000);
-  put32(122, 0x80102030);
-  put32(126, 0xFF405060);
+  if (alphaMask) {
+    put32(30, 3); // bit fields
+    put32(54, 0x00FF0000);
+    put32(58, 0x0000FF00);
+    put32(62, 0x000000FF);
+    put32(66, 0xFF000000);
+  }
+  put32(offset, left);
+  put32(offset + 4, right);
   return bytes;
 }
 
@@ -112,7 +116,9 @@ TEST(PictureFile, KindFollowsTheContentAndSizeConvertsBackToPixels) {
       {"alpha.png", encoded(sample(QImage::Format_ARGB32), "PNG"), Picture::Bitmap, true, {7, 5}},
       {"opaque.png", encoded(sample(QImage::Format_RGB32), "PNG"), Picture::Bitmap, false, {7, 5}},
       {"opaque.bmp", encoded(sample(QImage::Format_RGB32), "BMP"), Picture::Bitmap, false, {7, 5}},
-      {"alpha.bmp", bmpWithAlpha(), Picture::Bitmap, true, {2, 1}},
+      {"alpha.bmp", bmp32(), Picture::Bitmap, true, {2, 1}},
+      {"uncompressed.bmp", bmp32(0x80102030, 0x00405060, false), Picture::Bitmap, true, {2, 1}},
+      {"zero-alpha.bmp", bmp32(0x00102030, 0x00405060, false), Picture::Bitmap, true, {2, 1}},
       {"icon.ico", encoded(sample(QImage::Format_ARGB32), "ICO"), Picture::Icon, false, {7, 5}},
       {"icon-named.png", encoded(sample(QImage::Format_ARGB32), "ICO"), Picture::Icon, false, {7, 5}},
       {"photo.jpg", encoded(sample(QImage::Format_RGB32), "JPEG"), Picture::Bitmap, false, {7, 5}},
@@ -129,10 +135,15 @@ TEST(PictureFile, KindFollowsTheContentAndSizeConvertsBackToPixels) {
     EXPECT_EQ(platform::himetricToPixels(picture->Width), c.size.width());
     EXPECT_EQ(platform::himetricToPixels(picture->Height), c.size.height());
   }
-  // Alpha survives where the kind keeps it, and a GIF's transparent index
-  // becomes its own colour in a 24-bit bitmap.
-  const auto bmp = Picture::load(dir.filePath("alpha.bmp"));
-  EXPECT_EQ(bmp->image.pixel(0, 0), 0x80102030u);
+  // Alpha survives where the kind keeps it: a 32-bit BMP's fourth bytes,
+  // unless all are zero (opaque); a GIF's transparent index becomes its own
+  // colour in a 24-bit bitmap.
+  for (const char* name : {"alpha.bmp", "uncompressed.bmp"})
+    EXPECT_EQ(Picture::load(dir.filePath(name))->image.pixel(0, 0), 0x80102030u) << name;
+  EXPECT_EQ(Picture::load(dir.filePath("uncompressed.bmp"))->image.pixel(1, 0), 0x00405060u);
+  const auto zero = Picture::load(dir.filePath("zero-alpha.bmp"));
+  EXPECT_EQ(zero->image.pixel(0, 0), 0xFF102030u);
+  EXPECT_EQ(zero->image.pixel(1, 0), 0xFF405060u);
   const auto gif = Picture::load(dir.filePath("transparent.gif"));
   EXPECT_EQ(gif->image.pixel(1, 0), qRgb(0, 0, 255));
 }
@@ -145,7 +156,7 @@ TEST(PictureFile, SizeInHimetricConvertsBackToEveryPixelSize) {
 TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
   QTemporaryDir dir;
   const QByteArray png = encoded(sample(QImage::Format_ARGB32), "PNG");
-  const QByteArray bmp = bmpWithAlpha();
+  const QByteArray bmp = bmp32();
   QByteArray hugeBmp = bmp; // rows whose bytes together pass 2^63
   qToLittleEndian(quint32(0x7FFFFFFF), hugeBmp.data() + 18);
   qToLittleEndian(quint32(0x7FFFFFFF), hugeBmp.data() + 22);
