@@ -93,6 +93,12 @@ TEST(PictureOpacity, ExactAtFullBlendedByDiv256NothingAtZero) {
     none.draw(solid(route, 0xFFFFFF));
     none.draw(solid(route, 0xFFFFFF), 2, 2, 0x0000FF);
     EXPECT_EQ(none.at(3, 3), 0x102030);
+
+    // Hot draws at PictureOpacityOnOver, whatever PictureOpacity holds.
+    none.paint.state = qint32(State::Hot);
+    none.paint.pictureOpacityOnOver = 254;
+    none.draw(solid(route, 0xFFFFFF));
+    EXPECT_EQ(none.at(3, 3), gray(253));
   }
 }
 
@@ -369,6 +375,19 @@ TEST(PictureState, FallsBackToThePictureNormalShows) {
     canvas.content();
     EXPECT_EQ(canvas.at(8, 4), c.shown) << "state " << c.state;
     EXPECT_EQ(canvas.at(11, 7), c.shown) << "state " << c.state;
+  }
+}
+
+TEST(PictureState, ACheckedToggleShowsPictureDownInTheStylesNotForcedDown) {
+  for (Style style : {Style::Classic, Style::Silver}) {
+    Canvas canvas(0x000000);
+    canvas.paint.style = qint32(style);
+    canvas.paint.mode = qint32(Mode::OptionButton);
+    canvas.paint.value = true;
+    canvas.paint.pictureNormal = solid(Route::Rgb, 0x0000FF);
+    canvas.paint.pictureDown = solid(Route::Rgb, 0xFF0000);
+    canvas.content();
+    EXPECT_EQ(canvas.at(8, 4), 0xFF0000) << "style " << qint32(style);
   }
 }
 
