@@ -145,7 +145,7 @@ void ApplyDefaultColorScheme(ButtonRecord& rec) {
 }
 
 void ApplyStyleDefaults(ButtonRecord& rec) {
-  // Background by style and scheme; scheme 3 (custom) and others keep theirs.
+  // Background by style and scheme; the custom scheme and unknown ones keep theirs.
   const auto byScheme = [&](Colour scheme0, Colour scheme1, Colour scheme2) {
     switch (Scheme(rec.ColorScheme)) {
     case Scheme::Scheme0:

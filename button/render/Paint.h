@@ -29,7 +29,7 @@ struct ButtonPaint {
   bool mousePressed = false;
   bool showFocusRect = false;
   bool userMode = true;            // running, not being designed: the focus rectangle shows
-  bool visualStylesActive = false; // ButtonStyle 13 draws the desktop theme
+  bool visualStylesActive = false; // the System style draws the desktop theme
 
   // Colours as stored: RGB or system-colour references.
   qint32 backColor = 0;

@@ -9,8 +9,8 @@ namespace vexa {
 
 namespace {
 
-// ButtonStyle 13: the themed push button while visual styles are active,
-// else the rounded gradient look of ButtonStyle 2.
+// System: the themed push button while visual styles are active, else the
+// RoundedGradient look.
 void DrawSystemStyle(const ButtonPaint& paint, platform::Surface& surface, PaintResult& result) {
   if (paint.visualStylesActive)
     DrawThemed(paint, surface, result);
