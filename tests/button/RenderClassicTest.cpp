@@ -38,12 +38,8 @@ void expectRing(const HeadlessButton& b, int inset, Ring ring, const std::string
   SCOPED_TRACE(what + " ring " + std::to_string(inset));
   EXPECT_EQ(b.at(l, t), ring.light);
   EXPECT_EQ(b.at(r - 1, t), ring.light); // the top row's last light pixel
-  EXPECT_EQ(b.at(l, btm - 1), ring.light);
-  EXPECT_EQ(b.at(r, t), corner);
-  EXPECT_EQ(b.at(l, btm), corner);
-  EXPECT_EQ(b.at(r, btm), ring.dark);
-  EXPECT_EQ(b.at(W / 2, btm), ring.dark);
-  EXPECT_EQ(b.at(r, H / 2), ring.dark);
+  expectPixels(b, {l, btm - 1, ring.light, r, t, corner, l, btm, corner, r, btm, ring.dark, W / 2, btm, ring.dark, r,
+                   H / 2, ring.dark});
 }
 
 HeadlessButton classic(qint32 style, qint32 back = qint32(0x80000000u | 15)) {

@@ -23,16 +23,11 @@ TEST(RenderBlueGlass, AtRestTheLowerHalfStartsAtTheRoundedMiddle) {
   HeadlessButton b = button(3, B);
   b.paint();
   // 23 / 2 = 11.5 rounds to 12.
-  EXPECT_EQ(b.at(10, 11), rampEntry(ShiftColor(B, 0.05f), B, H - 1, 10));
-  EXPECT_EQ(b.at(10, 12), ShiftColor(B, -0.02f));
-  EXPECT_EQ(b.at(10, H - 3), rampEntry(ShiftColor(B, -0.02f), ShiftColor(B, -0.15f), H - 3, 8));
+  expectPixels(b, {10, 11, rampEntry(ShiftColor(B, 0.05f), B, H - 1, 10), 10, 12, ShiftColor(B, -0.02f), 10, H - 3,
+                   rampEntry(ShiftColor(B, -0.02f), ShiftColor(B, -0.15f), H - 3, 8)});
   // Grey outline, white inner outline, warm corners.
-  EXPECT_EQ(b.at(0, 5), 0x707070);
-  EXPECT_EQ(b.at(W - 1, 5), 0x707070);
-  EXPECT_EQ(b.at(10, H - 1), 0x707070);
-  EXPECT_EQ(b.at(1, 5), White);
-  EXPECT_EQ(b.at(W - 2, 5), White);
-  EXPECT_EQ(b.at(10, H - 2), White);
+  expectPixels(
+      b, {0, 5, 0x707070, W - 1, 5, 0x707070, 10, H - 1, 0x707070, 1, 5, White, W - 2, 5, White, 10, H - 2, White});
   expectCorners(b, 0xBE965F);
   EXPECT_EQ(b.surface.windowRegion(), Rounded3);
 }
@@ -47,22 +42,15 @@ TEST(RenderBlueGlass, PressedSideBandsAreTenRowsHighAtHeight23) {
   const Colour lowerLeft = s(0xDCAB4E, 0.02f), lowerRight = s(0xF0D29A, -0.01f);
   // Upper bands from row 3, lower bands from row 12 over rows 12..21; row 22
   // keeps the outline that was drawn before them.
-  EXPECT_EQ(b.at(1, 3), upperLeft);
-  EXPECT_EQ(b.at(2, 11), rampEntry(upperLeft, upperRight, 4, 1));
-  EXPECT_EQ(b.at(5, 11), upperRight);
-  EXPECT_EQ(b.at(2, 12), rampEntry(lowerLeft, lowerRight, 4, 1));
-  EXPECT_EQ(b.at(2, 21), rampEntry(lowerLeft, lowerRight, 4, 1));
-  EXPECT_EQ(b.at(2, 22), 0x5C411D);
+  expectPixels(b, {1, 3, upperLeft, 2, 11, rampEntry(upperLeft, upperRight, 4, 1), 5, 11, upperRight, 2, 12,
+                   rampEntry(lowerLeft, lowerRight, 4, 1), 2, 21, rampEntry(lowerLeft, lowerRight, 4, 1), 2, 22,
+                   0x5C411D});
   EXPECT_EQ(b.at(W - 6, 21), lowerRight); // the right bands mirror the left ones
   EXPECT_EQ(b.at(W - 2, 3), upperLeft);
   EXPECT_EQ(b.at(6, 5), 0xF6E4C2); // the body between the bands
   EXPECT_EQ(b.at(6, 12), 0xF0D29A);
   // Shaded top rows and the top of the left column.
-  EXPECT_EQ(b.at(10, 1), 0xB39C71);
-  EXPECT_EQ(b.at(W - 2, 2), 0xD6C6A9);
-  EXPECT_EQ(b.at(10, 3), 0xECD9B9);
-  EXPECT_EQ(b.at(1, 2), 0xCFB073);
-  EXPECT_EQ(b.at(10, 0), 0x5C411D);
+  expectPixels(b, {10, 1, 0xB39C71, W - 2, 2, 0xD6C6A9, 10, 3, 0xECD9B9, 1, 2, 0xCFB073, 10, 0, 0x5C411D});
   expectCorners(b, 0xBE965F);
   EXPECT_FALSE(b.surface.hasWindowRegion());
 }
@@ -91,27 +79,22 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
     b.rec.ShowFocusRect = c.showFocusRect;
     b.paint();
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(b.at(0, 5), c.outer);
-    EXPECT_EQ(b.at(10, H - 1), c.outer);
-    EXPECT_EQ(b.at(1, 5), c.inner);
-    EXPECT_EQ(b.at(W - 2, H - 3), c.inner);
+    expectPixels(b, {0, 5, c.outer, 10, H - 1, c.outer, 1, 5, c.inner, W - 2, H - 3, c.inner});
     expectCorners(b, 0xBE965F);
     // The dotted rectangle (2, 2, W - 2, H - 2): (2, 2) is inverted, (3, 2) not.
     HeadlessButton plain = button(3, 0xE3E3E3);
     plain.rec.ButtonState = c.state;
     plain.paint();
-    EXPECT_EQ(b.at(2, 2), c.dotted ? plain.at(2, 2) ^ White : plain.at(2, 2));
-    EXPECT_EQ(b.at(3, 2), plain.at(3, 2));
-    EXPECT_EQ(b.at(W - 3, H - 3), c.dotted ? plain.at(W - 3, H - 3) ^ White : plain.at(W - 3, H - 3));
+    expectPixels(b, {2, 2, c.dotted ? plain.at(2, 2) ^ White : plain.at(2, 2), 3, 2, plain.at(3, 2), W - 3, H - 3,
+                     c.dotted ? plain.at(W - 3, H - 3) ^ White : plain.at(W - 3, H - 3)});
   }
 
   // Hot glass: two halves split at row 12.
   HeadlessButton hot = button(3, 0xE3E3E3);
   hot.rec.ButtonState = ButtonRecord::Hot;
   hot.paint();
-  EXPECT_EQ(hot.at(10, 11), rampEntry(0xFFF7E4, 0xFFF3DA, 11, 10));
-  EXPECT_EQ(hot.at(10, 12), 0xFFE9C1);
-  EXPECT_EQ(hot.at(2, 20), rampEntry(0xFAD68F, ShiftColor(0xFDE1AC, 0.01f), 4, 1));
+  expectPixels(hot, {10, 11, rampEntry(0xFFF7E4, 0xFFF3DA, 11, 10), 10, 12, 0xFFE9C1, 2, 20,
+                     rampEntry(0xFAD68F, ShiftColor(0xFDE1AC, 0.01f), 4, 1)});
   EXPECT_EQ(hot.at(2, 21), White); // the white inner outline covers the bands' last row
 }
 
@@ -122,10 +105,8 @@ TEST(RenderBlueGlass, DisabledIsFlatWithShadedOutlinesAndNoFocus) {
   b.rec.HasFocus = true;
   b.rec.ShowFocusRect = true;
   b.paint();
-  EXPECT_EQ(b.at(10, 10), ShiftColor(B, 0.03f));
-  EXPECT_EQ(b.at(2, 2), ShiftColor(B, 0.03f));
-  EXPECT_EQ(b.at(0, 5), ShiftColor(B, -0.25f));
-  EXPECT_EQ(b.at(1, 5), ShiftColor(B, 0.25f));
+  expectPixels(b, {10, 10, ShiftColor(B, 0.03f), 2, 2, ShiftColor(B, 0.03f), 0, 5, ShiftColor(B, -0.25f), 1, 5,
+                   ShiftColor(B, 0.25f)});
   expectCorners(b, ShiftColor(B, -0.03f));
   EXPECT_EQ(b.surface.windowRegion(), Rounded3);
 }
@@ -151,10 +132,8 @@ TEST(RenderWarmHighlight, CheckedOptionIsOrangeWhateverTheState) {
     b.rec.ButtonState = c.state;
     b.paint();
     SCOPED_TRACE(c.mouseInside ? "pointer inside" : "pointer outside");
-    EXPECT_EQ(b.at(5, 1), rampEntry(c.from, c.to, H - 1, 1));
-    EXPECT_EQ(b.at(5, H - 2), rampEntry(c.from, c.to, H - 1, H - 2));
-    EXPECT_EQ(b.at(0, 5), 0x800000);
-    EXPECT_EQ(b.at(W - 1, H - 1), 0x800000);
+    expectPixels(b, {5, 1, rampEntry(c.from, c.to, H - 1, 1), 5, H - 2, rampEntry(c.from, c.to, H - 1, H - 2), 0, 5,
+                     0x800000, W - 1, H - 1, 0x800000});
   }
 }
 
@@ -162,9 +141,7 @@ TEST(RenderWarmHighlight, TwoToneAtRestNavyOutlineOtherwise) {
   constexpr Colour B = 0xFCE1CA;
   HeadlessButton b = button(5, B);
   b.paint();
-  EXPECT_EQ(b.at(0, 0), MixColors(White, ShiftColor(B, 0.08f)));
-  EXPECT_EQ(b.at(0, 11), B);
-  EXPECT_EQ(b.at(0, 12), B);
+  expectPixels(b, {0, 0, MixColors(White, ShiftColor(B, 0.08f)), 0, 11, B, 0, 12, B});
   // The lower gradient is H/2 + 1 = 12.5 -> 12 rows high (11 steps).
   EXPECT_EQ(b.at(W - 1, 22), rampEntry(B, ShiftColor(B, -0.15f), 11, 10));
   EXPECT_TRUE(b.surface.hasWindowRegion());
@@ -193,18 +170,13 @@ TEST(RenderSoftBlue, HotAndPressedGradientsWithBlueAndWhiteOutlines) {
   hot.rec.ButtonState = ButtonRecord::Hot;
   hot.paint();
   // One colour from 23 / 1.7 = 13.5 -> row 14 down.
-  EXPECT_EQ(hot.at(10, 13), rampEntry(0xFDF9F1, 0xF8ECD0, H - 3, 12));
-  EXPECT_EQ(hot.at(10, 14), 0xF8ECD0);
-  EXPECT_EQ(hot.at(0, 5), 0xCA9E61);
-  EXPECT_EQ(hot.at(1, 5), White);
+  expectPixels(hot, {10, 13, rampEntry(0xFDF9F1, 0xF8ECD0, H - 3, 12), 10, 14, 0xF8ECD0, 0, 5, 0xCA9E61, 1, 5, White});
   expectCorners(hot, 0xFFEBAE);
 
   HeadlessButton down = button(7, Face);
   down.rec.ButtonState = ButtonRecord::Down;
   down.paint();
-  EXPECT_EQ(down.at(10, 10), rampEntry(0xF1DEB0, 0xF9F1DB, H - 3, 9));
-  EXPECT_EQ(down.at(W - 1, 5), 0xCA9E61);
-  EXPECT_EQ(down.at(10, H - 2), White);
+  expectPixels(down, {10, 10, rampEntry(0xF1DEB0, 0xF9F1DB, H - 3, 9), W - 1, 5, 0xCA9E61, 10, H - 2, White});
   expectCorners(down, 0xFFEBAE);
 
   HeadlessButton disabled = button(7, 0x0000FF);
@@ -243,10 +215,8 @@ TEST(RenderShaded, ShadesByStateAndDisabled) {
     EXPECT_EQ(b.at(10, 1), rampEntry(c.topFrom, B, 4, 1));
     EXPECT_EQ(b.at(10, 4), B);
     EXPECT_EQ(b.at(10, 5), c.fill); // neither gradient covers row 5
-    EXPECT_EQ(b.at(10, 6), c.lowFrom);
-    EXPECT_EQ(b.at(10, H - 2), rampEntry(c.lowFrom, c.lowTo, H - 2, H - 8));
-    EXPECT_EQ(b.at(0, 5), c.outline);
-    EXPECT_EQ(b.at(W - 1, H - 1), c.outline);
+    expectPixels(b, {10, 6, c.lowFrom, 10, H - 2, rampEntry(c.lowFrom, c.lowTo, H - 2, H - 8), 0, 5, c.outline, W - 1,
+                     H - 1, c.outline});
     expectCorners(b, c.corners);
     EXPECT_EQ(b.surface.hasWindowRegion(), c.state == ButtonRecord::Normal);
   }

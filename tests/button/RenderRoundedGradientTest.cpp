@@ -46,18 +46,12 @@ TEST(RenderRoundedGradient, NormalPalette0) {
   EXPECT_EQ(b.rec.ClientRect, platform::Rect({0, 0, 75, 23}));
 
   // Top four rows: S(+0.1) to S(+0.08) (row 0 lies under the outline).
-  EXPECT_EQ(b.at(10, 1), 0xFEFFFF);
-  EXPECT_EQ(b.at(10, 2), 0xFDFFFF);
-  EXPECT_EQ(b.at(10, 3), ShiftColor(Palette0, 0.08f));
+  expectPixels(b, {10, 1, 0xFEFFFF, 10, 2, 0xFDFFFF, 10, 3, ShiftColor(Palette0, 0.08f)});
   // Body: S(+0.07) at the top to B at the bottom row, integer ramp.
-  EXPECT_EQ(b.at(10, 4), 0xF6FAFB);
-  EXPECT_EQ(b.at(10, 10), 0xF1F5F6);
-  EXPECT_EQ(b.at(40, 18), 0xEBEFF0);
+  expectPixels(b, {10, 4, 0xF6FAFB, 10, 10, 0xF1F5F6, 40, 18, 0xEBEFF0});
   // Three darkening lines above the bottom edge, from x = 1 to W - 3.
-  EXPECT_EQ(b.at(10, 19), ShiftColor(Palette0, -0.01f));
-  EXPECT_EQ(b.at(10, 20), ShiftColor(Palette0, -0.05f));
-  EXPECT_EQ(b.at(10, 21), ShiftColor(Palette0, -0.09f));
-  EXPECT_EQ(b.at(72, 21), 0xD0D4D5);
+  expectPixels(b, {10, 19, ShiftColor(Palette0, -0.01f), 10, 20, ShiftColor(Palette0, -0.05f), 10, 21,
+                   ShiftColor(Palette0, -0.09f), 72, 21, 0xD0D4D5});
   // Right shading column from y = 2, left light column from y = 1.
   EXPECT_EQ(b.at(73, 2), ShiftColor(Palette0, -0.08f));
   EXPECT_EQ(b.at(73, 20), ShiftColor(Palette0, -0.08f));
@@ -90,16 +84,9 @@ TEST(RenderRoundedGradient, HotGlowsWithoutShadingOrRingButKeepsTheFocusRect) {
   b.rec.ShowFocusRect = true;
   b.paint();
   // Glow lines (focus-rect pixels with x + y even are inverted on rows and columns 2 and 20 / 72).
-  EXPECT_EQ(b.at(11, 2), 0x89D8FD);
-  EXPECT_EQ(b.at(10, 2), 0x89D8FD ^ 0xFFFFFF);
-  EXPECT_EQ(b.at(10, 1), 0xCFF0FF);
-  EXPECT_EQ(b.at(1, 10), 0x49BDF9);
-  EXPECT_EQ(b.at(73, 10), 0x49BDF9);
-  EXPECT_EQ(b.at(2, 11), 0x7AD2FC);
-  EXPECT_EQ(b.at(72, 10), 0x7AD2FC ^ 0xFFFFFF);
-  EXPECT_EQ(b.at(72, 11), 0x7AD2FC);
-  EXPECT_EQ(b.at(11, 20), 0x30B3F8);
-  EXPECT_EQ(b.at(10, 21), 0x0097E5);
+  expectPixels(b,
+               {11, 2,  0x89D8FD, 10, 2,  0x89D8FD ^ 0xFFFFFF, 10, 1,  0xCFF0FF, 1,  10, 0x49BDF9, 73, 10, 0x49BDF9,
+                2,  11, 0x7AD2FC, 72, 10, 0x7AD2FC ^ 0xFFFFFF, 72, 11, 0x7AD2FC, 11, 20, 0x30B3F8, 10, 21, 0x0097E5});
   // No shading line: row H - 4 is still the body gradient.
   EXPECT_EQ(b.at(10, 19), 0xEAEEEF);
   expectOutline(b, Outline, Corners);
@@ -111,13 +98,10 @@ TEST(RenderRoundedGradient, PressedPalette0) {
   HeadlessButton b = button();
   b.rec.ButtonState = ButtonRecord::Down;
   b.paint();
-  EXPECT_EQ(b.at(10, 10), ShiftColor(Palette0, -0.05f));
-  EXPECT_EQ(b.at(10, 1), ShiftColor(Palette0, -0.16f));
-  EXPECT_EQ(b.at(10, 2), ShiftColor(Palette0, -0.1f));
-  EXPECT_EQ(b.at(10, 21), ShiftColor(Palette0, 0.01f));
-  EXPECT_EQ(b.at(1, 10), ShiftColor(Palette0, -0.16f));
-  EXPECT_EQ(b.at(2, 10), ShiftColor(Palette0, -0.1f));
-  EXPECT_EQ(b.at(73, 10), ShiftColor(Palette0, 0.04f));
+  expectPixels(b, {10, 10, ShiftColor(Palette0, -0.05f), 10, 1,  ShiftColor(Palette0, -0.16f),
+                   10, 2,  ShiftColor(Palette0, -0.1f),  10, 21, ShiftColor(Palette0, 0.01f),
+                   1,  10, ShiftColor(Palette0, -0.16f), 2,  10, ShiftColor(Palette0, -0.1f),
+                   73, 10, ShiftColor(Palette0, 0.04f)});
   expectOutline(b, Outline, Corners);
 }
 
@@ -138,10 +122,7 @@ TEST(RenderRoundedGradient, DisabledHasNoGlowRingOrFocusRect) {
   b.rec.ShowFocusRect = true;
   b.paint();
   const Colour fill = 0xE4E8EA; // MixColors(face, S(+0.1))
-  EXPECT_EQ(b.at(10, 10), fill);
-  EXPECT_EQ(b.at(10, 2), fill);
-  EXPECT_EQ(b.at(2, 10), fill);
-  EXPECT_EQ(b.at(10, 1), fill);
+  expectPixels(b, {10, 10, fill, 10, 2, fill, 2, 10, fill, 10, 1, fill});
   expectOutline(b, 0xCDD1D2, 0xCDD1D2); // S(-0.1)
 }
 
@@ -159,14 +140,8 @@ TEST(RenderRoundedGradient, FocusRingAtRestAndNoneInAnInactiveWindow) {
   focused.rec.HasFocus = true;
   focused.paint();
   // The eight ring lines of palette 0 (no focus rectangle without ShowFocusRect).
-  EXPECT_EQ(focused.at(10, 2), 0xF6D4BC);
-  EXPECT_EQ(focused.at(10, 1), 0xFFE7CE);
-  EXPECT_EQ(focused.at(1, 10), 0xE6AF8E);
-  EXPECT_EQ(focused.at(73, 10), 0xE6AF8E);
-  EXPECT_EQ(focused.at(2, 10), 0xF4D1B8);
-  EXPECT_EQ(focused.at(72, 10), 0xF4D1B8);
-  EXPECT_EQ(focused.at(10, 20), 0xE4AD89);
-  EXPECT_EQ(focused.at(10, 21), 0xEE8269);
+  expectPixels(focused, {10, 2,  0xF6D4BC, 10, 1,  0xFFE7CE, 1,  10, 0xE6AF8E, 73, 10, 0xE6AF8E,
+                         2,  10, 0xF4D1B8, 72, 10, 0xF4D1B8, 10, 20, 0xE4AD89, 10, 21, 0xEE8269});
 
   // Default button of an inactive window, focus rect wanted: neither ring nor rectangle.
   HeadlessButton inactive = button();
@@ -212,17 +187,12 @@ TEST(RenderRoundedGradient, PressedLinesEndWhereTheirEndPointsSay) {
   const int W = 75, H = 23;
   const auto S = [](float x) { return ShiftColor(Palette0, x); };
   // (1, 1)->(W - 2, 1) and (1, 2)->(W - 2, 2): up to W - 3; the right line starts at row 2.
-  EXPECT_EQ(b.at(W - 3, 1), S(-0.16f));
-  EXPECT_EQ(b.at(W - 2, 1), Corners);
-  EXPECT_EQ(b.at(W - 3, 2), S(-0.1f));
+  expectPixels(b, {W - 3, 1, S(-0.16f), W - 2, 1, Corners, W - 3, 2, S(-0.1f)});
   // (1, H - 2)->(W - 2, H - 2): from x = 1 (under the corner) to W - 3.
   EXPECT_EQ(b.at(2, H - 2), S(0.01f));
   EXPECT_EQ(b.at(W - 3, H - 2), S(0.01f));
   // (1, 1)->(1, H - 2) and (2, 2)->(2, H - 2): down to H - 3.
-  EXPECT_EQ(b.at(1, 2), S(-0.16f));
-  EXPECT_EQ(b.at(1, H - 3), S(-0.16f));
-  EXPECT_EQ(b.at(2, 1), S(-0.16f));
-  EXPECT_EQ(b.at(2, H - 3), S(-0.1f));
+  expectPixels(b, {1, 2, S(-0.16f), 1, H - 3, S(-0.16f), 2, 1, S(-0.16f), 2, H - 3, S(-0.1f)});
   // (W - 2, 2)->(W - 2, H - 2): rows 2 to H - 3.
   EXPECT_EQ(b.at(W - 2, 2), S(0.04f));
   EXPECT_EQ(b.at(W - 2, H - 3), S(0.04f));
@@ -237,10 +207,8 @@ TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
   HeadlessButton down = button(2, B);
   down.rec.ButtonState = ButtonRecord::Down;
   down.paint();
-  EXPECT_EQ(down.at(10, 2), rampEntry(S(-0.2f), S(0.05f), H - 7, 2));
-  EXPECT_EQ(down.at(10, H - 7), S(0.05f));
-  EXPECT_EQ(down.at(10, H - 6), S(0.08f));
-  EXPECT_EQ(down.at(10, H - 3), rampEntry(S(0.08f), 0xFFFFFF, H - 2, 3));
+  expectPixels(down, {10, 2, rampEntry(S(-0.2f), S(0.05f), H - 7, 2), 10, H - 7, S(0.05f), 10, H - 6, S(0.08f), 10,
+                      H - 3, rampEntry(S(0.08f), 0xFFFFFF, H - 2, 3)});
   EXPECT_EQ(down.at(10, H - 2), 0xFFFFFF); // the white inner frame
   EXPECT_EQ(down.at(1, 10), 0xFFFFFF);
   EXPECT_EQ(down.at(W - 2, 10), 0xFFFFFF);
@@ -249,21 +217,14 @@ TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
   HeadlessButton hot = button(2, B);
   hot.rec.ButtonState = ButtonRecord::Hot;
   hot.paint();
-  EXPECT_EQ(hot.at(10, 11), B);
-  EXPECT_EQ(hot.at(10, 12), S(-0.01f));
-  EXPECT_EQ(hot.at(1, 10), 0x49BDF9);
-  EXPECT_EQ(hot.at(10, H - 2), 0x0097E5);
+  expectPixels(hot, {10, 11, B, 10, 12, S(-0.01f), 1, 10, 0x49BDF9, 10, H - 2, 0x0097E5});
 
   HeadlessButton focused = button(2, B);
   focused.rec.HasFocus = true;
   focused.paint();
   // The blue ring with white inner columns.
-  EXPECT_EQ(focused.at(10, 2), 0xF6D4BC);
-  EXPECT_EQ(focused.at(1, 10), 0xE6AF8E);
-  EXPECT_EQ(focused.at(2, 10), 0xFFFFFF);
-  EXPECT_EQ(focused.at(W - 3, 10), 0xFFFFFF);
-  EXPECT_EQ(focused.at(2, H - 3), 0xE4AD89);
-  EXPECT_EQ(focused.at(10, H - 2), 0xEE8269);
+  expectPixels(focused, {10, 2, 0xF6D4BC, 1, 10, 0xE6AF8E, 2, 10, 0xFFFFFF, W - 3, 10, 0xFFFFFF, 2, H - 3, 0xE4AD89, 10,
+                         H - 2, 0xEE8269});
 }
 
 TEST(RenderRoundedGradient, CustomSchemeIsDrawnAsPalette0) {

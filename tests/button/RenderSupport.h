@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <utility>
 
@@ -35,6 +36,12 @@ struct HeadlessButton {
     return result;
   }
 };
+
+// Expected colours at pixels, checked in one go: x, y, colour, x, y, colour...
+template <typename Target> void expectPixels(const Target& target, std::initializer_list<platform::Colour> triples) {
+  for (auto p = triples.begin(); p + 2 < triples.end(); p += 3)
+    EXPECT_EQ(target.at(p[0], p[1]), p[2]) << p[0] << "," << p[1];
+}
 
 // Entry i of an n-step gradient ramp from c1 to c2 (per channel
 // c1 + i (c2 - c1) / n, truncating), for reading gradient rows.

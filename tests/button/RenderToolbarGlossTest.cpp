@@ -48,10 +48,7 @@ TEST(RenderToolbar, PaletteFillAndOutlineByStateAndCheck) {
     b.rec.Enabled = false; // not consulted
     b.paint();
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(b.at(1, 1), c.fill);
-    EXPECT_EQ(b.at(W - 2, H - 2), c.fill);
-    EXPECT_EQ(b.at(0, 0), c.outline);
-    EXPECT_EQ(b.at(W - 1, H - 1), c.outline);
+    expectPixels(b, {1, 1, c.fill, W - 2, H - 2, c.fill, 0, 0, c.outline, W - 1, H - 1, c.outline});
     EXPECT_FALSE(b.surface.hasWindowRegion());
   }
 }
@@ -67,12 +64,9 @@ TEST(RenderSilver, PressedCaptionIsWhiteAndReleaseRestoresTheButtonText) {
   EXPECT_EQ(b.at(10, 10), 0xDDE4E5);
   EXPECT_TRUE(anyPixel(b.surface, b.rec.CaptionRect, White));
   // Shading rows end one pixel short of the right column.
-  EXPECT_EQ(b.at(W - 3, 1), ShiftColor(0xD1DADC, -0.02f));
-  EXPECT_EQ(b.at(W - 3, 2), ShiftColor(0xDAE1E3, -0.02f));
-  EXPECT_EQ(b.at(W - 3, H - 3), ShiftColor(0xDEE5E6, 0.02f));
-  EXPECT_EQ(b.at(2, H - 2), ShiftColor(0xE5EAEB, 0.02f));
-  EXPECT_EQ(b.at(W - 2, 2), 0xDDE4E5);
-  EXPECT_EQ(b.at(0, 5), 0x929D9D);
+  expectPixels(b, {W - 3, 1, ShiftColor(0xD1DADC, -0.02f), W - 3, 2, ShiftColor(0xDAE1E3, -0.02f), W - 3, H - 3,
+                   ShiftColor(0xDEE5E6, 0.02f), 2, H - 2, ShiftColor(0xE5EAEB, 0.02f), W - 2, 2, 0xDDE4E5, 0, 5,
+                   0x929D9D});
   expectCorners(b, ShiftColor(0xABB4B5, -0.2f));
 
   b.rec.ButtonState = ButtonRecord::Normal;
@@ -114,11 +108,8 @@ TEST(RenderSilver, CheckedLookAndTheMousePressedDownLook) {
   EXPECT_EQ(rest.at(W - 2, 5), 0xFEFEFE);
 
   const HeadlessButton hot = checked(ButtonRecord::Hot, false);
-  EXPECT_EQ(hot.at(W - 2, 2), 0xEDF0F2);
-  EXPECT_EQ(hot.at(W - 2, H - 5), 0xEDF0F2);
-  EXPECT_EQ(hot.at(2, H - 2), 0xD8DEE4);
-  EXPECT_EQ(hot.at(1, H - 3), 0xE8ECEF);
-  EXPECT_EQ(hot.at(W - 2, H - 4), 0xF8F9FA);
+  expectPixels(hot, {W - 2, 2, 0xEDF0F2, W - 2, H - 5, 0xEDF0F2, 2, H - 2, 0xD8DEE4, 1, H - 3, 0xE8ECEF, W - 2, H - 4,
+                     0xF8F9FA});
 
   // Held down by the mouse: the pressed look, though the state is not Down.
   const HeadlessButton held = checked(ButtonRecord::Normal, true);
@@ -131,14 +122,10 @@ TEST(RenderSilver, HotGradientAndShading) {
   HeadlessButton b = button(6, Face);
   b.rec.ButtonState = ButtonRecord::Hot;
   b.paint();
-  EXPECT_EQ(b.at(10, 1), rampEntry(0xFDFEFE, 0xEEF4F4, 11, 1));
-  EXPECT_EQ(b.at(10, 17), rampEntry(0xEEF4F4, 0xEAF1F1, 11, 5));
-  EXPECT_EQ(b.at(W - 2, 2), 0xE0E7EA);
-  EXPECT_EQ(b.at(W - 3, H - 5), 0xEAF0F0);
+  expectPixels(b, {10, 1, rampEntry(0xFDFEFE, 0xEEF4F4, 11, 1), 10, 17, rampEntry(0xEEF4F4, 0xEAF1F1, 11, 5), W - 2, 2,
+                   0xE0E7EA, W - 3, H - 5, 0xEAF0F0});
   EXPECT_EQ(b.at(W - 3, H - 4), 0xE5EDEE); // the rows are drawn after the columns
-  EXPECT_EQ(b.at(10, H - 3), 0xD6E1E4);
-  EXPECT_EQ(b.at(10, H - 2), 0xC6D2D7);
-  EXPECT_EQ(b.at(0, 5), 0xC3CECE);
+  expectPixels(b, {10, H - 3, 0xD6E1E4, 10, H - 2, 0xC6D2D7, 0, 5, 0xC3CECE});
   expectCorners(b, ShiftColor(0xC9D4D4, -0.05f));
   EXPECT_FALSE(b.surface.hasWindowRegion());
 }
@@ -170,12 +157,8 @@ TEST(RenderGel, BandsSplitAtHeightOver2Point7) {
     b.rec.MouseInside = c.mouseInside;
     b.paint();
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(b.at(10, 1), rampEntry(c.top1, c.top2, 9, 1));
-    EXPECT_EQ(b.at(10, 9), c.top2);
-    EXPECT_EQ(b.at(10, 10), c.low1);
-    EXPECT_EQ(b.at(10, 25), rampEntry(c.low1, c.low2, 16, 15));
-    EXPECT_EQ(b.at(0, 5), S(-0.34f));
-    EXPECT_EQ(b.at(10, 26), S(-0.34f));
+    expectPixels(b, {10, 1, rampEntry(c.top1, c.top2, 9, 1), 10, 9, c.top2, 10, 10, c.low1, 10, 25,
+                     rampEntry(c.low1, c.low2, 16, 15), 0, 5, S(-0.34f), 10, 26, S(-0.34f)});
   }
 }
 
@@ -194,24 +177,17 @@ TEST(RenderWhiteGloss, HotLooksLikeRestAndPressedDiffers) {
   EXPECT_FALSE(hot.surface.hasWindowRegion());
 
   EXPECT_EQ(rest.at(10, 1), White); // the white highlight's top
-  EXPECT_EQ(rest.at(10, 11), B);
-  EXPECT_EQ(rest.at(1, 10), White);
-  EXPECT_EQ(rest.at(W - 2, 10), White);
+  expectPixels(rest, {10, 11, B, 1, 10, White, W - 2, 10, White});
   EXPECT_EQ(rest.at(10, H - 2), B); // its bottom side lies below the surface
-  EXPECT_EQ(rest.at(0, 10), S(-0.2f));
-  EXPECT_EQ(rest.at(1, H - 1), S(-0.2f));
-  EXPECT_EQ(rest.at(2, H - 1), S(-0.25f));
-  EXPECT_EQ(rest.at(W - 3, H - 1), S(-0.25f));
-  EXPECT_EQ(rest.at(W - 2, H - 1), S(-0.2f));
+  expectPixels(rest, {0, 10, S(-0.2f), 1, H - 1, S(-0.2f), 2, H - 1, S(-0.25f), W - 3, H - 1, S(-0.25f), W - 2, H - 1,
+                      S(-0.2f)});
   expectCorners(rest, S(0.05f));
 
   HeadlessButton down = button(9, B);
   down.rec.ButtonState = ButtonRecord::Down;
   down.paint();
-  EXPECT_EQ(down.at(10, 11), S(-0.1f));
-  EXPECT_EQ(down.at(10, H - 2), rampEntry(S(-0.1f), S(-0.05f), H - 1, H - 2 - 12));
-  EXPECT_EQ(down.at(0, 10), S(-0.23f));
-  EXPECT_EQ(down.at(W - 3, H - 1), S(-0.4f));
+  expectPixels(down, {10, 11, S(-0.1f), 10, H - 2, rampEntry(S(-0.1f), S(-0.05f), H - 1, H - 2 - 12), 0, 10, S(-0.23f),
+                      W - 3, H - 1, S(-0.4f)});
   expectCorners(down, S(0.05f)); // the rest colour replaces the pressed corners
 }
 
