@@ -16,10 +16,9 @@ const QString Caption = QStringLiteral("Dugme");
 // A large bold caption, so that many glyph pixels are covered whole.
 HeadlessButton captioned(qint32 style, Colour back) {
   HeadlessButton b(120, 40, style);
-  b.rec.BackColor = back;
-  b.rec.Caption = Caption;
-  b.rec.mFont = std::make_shared<platform::SharedFont>(QStringLiteral("Tahoma"), 16, 700);
-  b.surface.setFont(b.rec.mFont->toQFont());
+  b.in.backColor = back;
+  b.in.caption = Caption;
+  b.surface.setFont(platform::SharedFont(QStringLiteral("Tahoma"), 16, 700).toQFont());
   return b;
 }
 
@@ -37,24 +36,24 @@ TEST(Caption, ColourFollowsHoverAndDisabled) {
     Colour shown;
   };
   const Case cases[] = {
-      {"at rest", 0, true, 0, ButtonRecord::Normal, Fore},
-      {"hot", 0, true, 0, ButtonRecord::Hot, Hover},
-      {"pressed", 0, true, 0, ButtonRecord::Down, Fore},
-      {"disabled and hot", 0, false, 0, ButtonRecord::Hot, Grey},
-      {"disabled check button", 13, false, 1, ButtonRecord::Normal, Grey},
-      {"hot gradient style", 8, true, 0, ButtonRecord::Hot, Hover},
+      {"at rest", 0, true, 0, Normal, Fore},
+      {"hot", 0, true, 0, Hot, Hover},
+      {"pressed", 0, true, 0, Down, Fore},
+      {"disabled and hot", 0, false, 0, Hot, Grey},
+      {"disabled check button", 13, false, 1, Normal, Grey},
+      {"hot gradient style", 8, true, 0, Hot, Hover},
   };
   for (const Case& c : cases) {
     HeadlessButton b = captioned(c.style, 0xE7EBEC);
-    b.rec.ForeColor = Fore;
-    b.rec.ForeColorHover = Hover;
-    b.rec.Enabled = c.enabled;
-    b.rec.Mode = c.mode;
-    b.rec.ButtonState = c.state;
+    b.in.foreColor = Fore;
+    b.in.foreColorHover = Hover;
+    b.in.enabled = c.enabled;
+    b.in.mode = c.mode;
+    b.in.state = c.state;
     b.paint();
     SCOPED_TRACE(c.what);
     for (Colour colour : {Fore, Hover, Grey})
-      EXPECT_EQ(anyPixel(b.surface, b.rec.CaptionRect, colour), colour == c.shown) << std::hex << colour;
+      EXPECT_EQ(anyPixel(b.surface, b.out.captionRect, colour), colour == c.shown) << std::hex << colour;
   }
 }
 
@@ -71,16 +70,16 @@ TEST(Caption, EachEffectDrawsItsCopyAtItsOffset) {
   };
   // Soft blue at rest: a flat BackColor body under the caption.
   HeadlessButton plain = captioned(7, Back);
-  plain.rec.ForeColor = Fore;
+  plain.in.foreColor = Fore;
   plain.paint();
-  const platform::Rect area = plain.rec.CaptionRect;
+  const platform::Rect area = plain.out.captionRect;
 
   for (const Case& c : cases) {
     HeadlessButton b = captioned(7, Back);
-    b.rec.ForeColor = Fore;
-    b.rec.CaptionEffects = c.effect;
+    b.in.foreColor = Fore;
+    b.in.captionEffects = c.effect;
     b.paint();
-    ASSERT_EQ(b.rec.CaptionRect, area);
+    ASSERT_EQ(b.out.captionRect, area);
     // Beside every whole glyph pixel, where the caption itself leaves the
     // background, the copy shows whole; the glyph pixel keeps the caption colour.
     int seen = 0;

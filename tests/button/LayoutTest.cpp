@@ -39,32 +39,32 @@ bool haveSymbolFont() {
 
 TEST(LayoutCaption, CentredBlockMeasuredEightPixelsNarrowerThanTheButton) {
   HeadlessButton b(75, 25);
-  b.rec.Caption = QStringLiteral("OK");
+  b.in.caption = QStringLiteral("OK");
   b.paint();
-  const Rect text = measured(b, b.rec.Caption, 67);
+  const Rect text = measured(b, b.in.caption, 67);
   ASSERT_GT(text.right, 0);
-  EXPECT_EQ(b.rec.CaptionRect, Rect({(75 - text.right) / 2, (25 - text.bottom) / 2, (75 - text.right) / 2 + text.right,
+  EXPECT_EQ(b.out.captionRect, Rect({(75 - text.right) / 2, (25 - text.bottom) / 2, (75 - text.right) / 2 + text.right,
                                      (25 - text.bottom) / 2 + text.bottom}));
 
   // The measuring width is 67: a caption that wraps differently at 66 and 68
   // gets the block measured at 67.
   HeadlessButton wide(75, 60);
-  wide.rec.Caption = Words;
+  wide.in.caption = Words;
   wide.paint();
-  EXPECT_EQ(wide.rec.CaptionRect.width(), measured(wide, Words, 67).right);
-  EXPECT_EQ(wide.rec.CaptionRect.height(), measured(wide, Words, 67).bottom);
+  EXPECT_EQ(wide.out.captionRect.width(), measured(wide, Words, 67).right);
+  EXPECT_EQ(wide.out.captionRect.height(), measured(wide, Words, 67).bottom);
 }
 
 TEST(LayoutCaption, DropDownSymbolAndSeparator) {
   HeadlessButton b(75, 25);
-  b.rec.Caption = QStringLiteral("OK");
-  b.rec.DropDownSymbol = 6;
-  b.rec.DropDownSeparator = true;
+  b.in.caption = QStringLiteral("OK");
+  b.in.dropDownSymbol = 6;
+  b.in.dropDownSeparator = true;
   b.paint();
 
-  const Rect text = measured(b, b.rec.Caption, 59);
-  EXPECT_EQ(b.rec.CaptionRect.left, (75 - text.right) / 2 - 8);
-  EXPECT_EQ(b.rec.SymbolRect, Rect({60, 6, 75, 20}));
+  const Rect text = measured(b, b.in.caption, 59);
+  EXPECT_EQ(b.out.captionRect.left, (75 - text.right) / 2 - 8);
+  EXPECT_EQ(b.out.symbolRect, Rect({60, 6, 75, 20}));
 
   // Separator lines at x = 59 (darker) and 60 (lighter) from y = 3; the style's
   // own shading lines cover the rows from H - 4 on.
@@ -81,8 +81,8 @@ TEST(LayoutCaption, DropDownSymbolAndSeparator) {
   if (!haveSymbolFont())
     GTEST_SKIP() << "the symbol font is not installed";
   HeadlessButton plain(75, 25);
-  plain.rec.Caption = QStringLiteral("OK");
-  plain.rec.DropDownSeparator = true;
+  plain.in.caption = QStringLiteral("OK");
+  plain.in.dropDownSeparator = true;
   plain.paint();
   int top = -1, bottom = -1;
   std::vector<int> widths;
@@ -103,118 +103,121 @@ TEST(LayoutCaption, DropDownSymbolAndSeparator) {
 
 TEST(LayoutCaption, SystemStyleKeepsTheCaptionFourPixelsInside) {
   HeadlessButton b(75, 25, 13);
-  b.rec.Caption = QStringLiteral("Averyveryverylongcaption thatwrapsandwraps andwraps");
+  b.in.caption = QStringLiteral("Averyveryverylongcaption thatwrapsandwraps andwraps");
   b.paint();
-  EXPECT_EQ(b.rec.CaptionRect.left, 4);
-  EXPECT_EQ(b.rec.CaptionRect.right, 71);
-  EXPECT_EQ(b.rec.CaptionRect.top, 4);
-  EXPECT_EQ(b.rec.CaptionRect.bottom, 21);
+  EXPECT_EQ(b.out.captionRect.left, 4);
+  EXPECT_EQ(b.out.captionRect.right, 71);
+  EXPECT_EQ(b.out.captionRect.top, 4);
+  EXPECT_EQ(b.out.captionRect.bottom, 21);
 
   // Style 2 does not clamp.
   HeadlessButton rounded(75, 25, 2);
-  rounded.rec.Caption = b.rec.Caption;
+  rounded.in.caption = b.in.caption;
   rounded.paint();
-  EXPECT_LT(rounded.rec.CaptionRect.left, 4);
+  EXPECT_LT(rounded.out.captionRect.left, 4);
 }
 
 TEST(LayoutCaption, LeftAndRightAlignment) {
   HeadlessButton b(75, 25);
-  b.rec.Caption = QStringLiteral("OK");
-  b.rec.CaptionAlign = 0;
+  b.in.caption = QStringLiteral("OK");
+  b.in.captionAlign = 0;
   b.paint();
-  const Rect text = measured(b, b.rec.Caption, 67);
-  EXPECT_EQ(b.rec.CaptionRect.left, 2);
+  const Rect text = measured(b, b.in.caption, 67);
+  EXPECT_EQ(b.out.captionRect.left, 2);
 
-  b.rec.CaptionAlign = 2;
+  b.in.captionAlign = 2;
   b.paint();
-  EXPECT_EQ(b.rec.CaptionRect.left, 75 - text.right - 4);
+  EXPECT_EQ(b.out.captionRect.left, 75 - text.right - 4);
 
-  b.rec.DropDownSymbol = 6; // right-aligned text moves clear of the glyph
+  b.in.dropDownSymbol = 6; // right-aligned text moves clear of the glyph
   b.paint();
-  EXPECT_EQ(b.rec.CaptionRect.left, 75 - measured(b, b.rec.Caption, 59).right - 4 - 16);
+  EXPECT_EQ(b.out.captionRect.left, 75 - measured(b, b.in.caption, 59).right - 4 - 16);
 }
 
 TEST(LayoutPicture, CentredBehindTheCaption) {
   HeadlessButton b(121, 33);
-  b.rec.Caption = QStringLiteral("Provera");
-  b.rec.PictureNormal = picture16();
-  b.rec.PictureAlign = 4;
+  b.in.caption = QStringLiteral("Provera");
+  b.in.pictureNormal = picture16();
+  b.in.pictureAlign = 4;
   b.paint();
-  EXPECT_EQ(b.rec.PictureWidth, 16);
-  EXPECT_EQ(b.rec.PictureHeight, 16);
-  EXPECT_EQ(b.rec.PictureRect, Rect({52, 8, 68, 24}));
-  const Rect text = measured(b, b.rec.Caption, 113);
-  EXPECT_EQ(b.rec.CaptionRect.left, (121 - text.right + 16) / 2 - 16);
+  EXPECT_EQ(b.out.pictureWidth, 16);
+  EXPECT_EQ(b.out.pictureHeight, 16);
+  EXPECT_EQ(b.out.pictureRect, Rect({52, 8, 68, 24}));
+  const Rect text = measured(b, b.in.caption, 113);
+  EXPECT_EQ(b.out.captionRect.left, (121 - text.right + 16) / 2 - 16);
 }
 
 TEST(LayoutPicture, PlacementsBesideAboveAndWithoutCaption) {
   HeadlessButton b(121, 41);
-  b.rec.Caption = QStringLiteral("Provera");
-  b.rec.PictureNormal = picture16();
-  const Rect text = measured(b, b.rec.Caption, 113);
+  b.in.caption = QStringLiteral("Provera");
+  b.in.pictureNormal = picture16();
+  const Rect text = measured(b, b.in.caption, 113);
 
-  b.rec.PictureAlign = 0; // left edge; a left caption moves clear of it
-  b.rec.CaptionAlign = 0;
+  b.in.pictureAlign = 0; // left edge; a left caption moves clear of it
+  b.in.captionAlign = 0;
   b.paint();
-  EXPECT_EQ(b.rec.PictureRect, Rect({3, 12, 19, 28}));
-  EXPECT_EQ(b.rec.CaptionRect.left, 20);
-  EXPECT_EQ(b.rec.CaptionRect.right, 2 + text.right + 20);
+  EXPECT_EQ(b.out.pictureRect, Rect({3, 12, 19, 28}));
+  EXPECT_EQ(b.out.captionRect.left, 20);
+  EXPECT_EQ(b.out.captionRect.right, 2 + text.right + 20);
 
-  b.rec.PictureAlign = 1; // left of the centred caption
-  b.rec.CaptionAlign = 1;
+  b.in.pictureAlign = 1; // left of the centred caption
+  b.in.captionAlign = 1;
   b.paint();
-  EXPECT_EQ(b.rec.CaptionRect.left, (121 - text.right + 16) / 2);
-  EXPECT_EQ(b.rec.PictureRect.left, b.rec.CaptionRect.left - 16 - 4);
+  EXPECT_EQ(b.out.captionRect.left, (121 - text.right + 16) / 2);
+  EXPECT_EQ(b.out.pictureRect.left, b.out.captionRect.left - 16 - 4);
 
-  b.rec.PictureAlign = 6; // above the caption
+  b.in.pictureAlign = 6; // above the caption
   b.paint();
-  EXPECT_EQ(b.rec.CaptionRect.top, (41 - text.bottom) / 2 + 8);
-  EXPECT_EQ(b.rec.PictureRect, Rect({52, b.rec.CaptionRect.top - 18, 68, b.rec.CaptionRect.top - 2}));
+  EXPECT_EQ(b.out.captionRect.top, (41 - text.bottom) / 2 + 8);
+  EXPECT_EQ(b.out.pictureRect, Rect({52, b.out.captionRect.top - 18, 68, b.out.captionRect.top - 2}));
 
-  b.rec.Caption = QStringLiteral("   "); // blank caption: centred
-  b.rec.DropDownSymbol = 6;
+  b.in.caption = QStringLiteral("   "); // blank caption: centred
+  b.in.dropDownSymbol = 6;
   b.paint();
-  EXPECT_EQ(b.rec.PictureRect, Rect({44, 12, 60, 28}));
+  EXPECT_EQ(b.out.pictureRect, Rect({44, 12, 60, 28}));
 }
 
 TEST(LayoutPicture, AnUnnamedAlignmentKeepsTheLaidOutPlaceThroughPressedPaints) {
-  HeadlessButton b(121, 33, 0);
-  b.rec.Caption = QStringLiteral("OK");
-  b.rec.PictureNormal = picture16();
-  b.rec.PictureAlign = 0;
-  b.paint();
-  const Rect placed = b.rec.PictureRect;
+  // Through the record, which carries the place from one paint to the next.
+  platform::Surface surface(121, 33);
+  ButtonRecord rec;
+  rec.Caption = QStringLiteral("OK");
+  rec.PictureNormal = picture16();
+  rec.PictureAlign = 0;
+  const auto paint = [&] { apply(Redraw(describe(rec), surface), rec); };
+  paint();
+  const Rect placed = rec.PictureRect;
   ASSERT_EQ(placed, Rect({3, 8, 19, 24}));
 
-  b.rec.PictureAlign = 9;
-  b.rec.ButtonState = ButtonRecord::Down;
-  for (int paint = 0; paint < 3; ++paint) {
-    b.paint();
-    EXPECT_EQ(b.rec.PictureRect, placed.translated(1, 1)) << paint;
+  rec.PictureAlign = 9;
+  rec.ButtonState = Down;
+  for (int i = 0; i < 3; ++i) {
+    paint();
+    EXPECT_EQ(rec.PictureRect, placed.translated(1, 1)) << i;
   }
-  b.rec.ButtonState = ButtonRecord::Normal;
-  b.paint();
-  EXPECT_EQ(b.rec.PictureRect, placed);
+  rec.ButtonState = Normal;
+  paint();
+  EXPECT_EQ(rec.PictureRect, placed);
 }
 
 TEST(LayoutPicture, CurrentPictureFollowsTheState) {
   HeadlessButton b(60, 30);
   const auto normal = picture16();
   const auto hot = platform::Picture::fromImage(QImage(8, 4, QImage::Format_RGB32));
-  b.rec.PictureNormal = normal;
-  b.rec.PictureHot = hot;
-  b.rec.ButtonState = ButtonRecord::Down; // no PictureDown: PictureHot
+  b.in.pictureNormal = normal;
+  b.in.pictureHot = hot;
+  b.in.state = Down; // no PictureDown: PictureHot
   b.paint();
-  EXPECT_EQ(b.rec.CurrentPicture, hot);
-  EXPECT_EQ(b.rec.PictureWidth, 8);
-  EXPECT_EQ(b.rec.PictureHeight, 4);
-  b.rec.ButtonState = ButtonRecord::Normal;
+  EXPECT_EQ(b.out.currentPicture, hot);
+  EXPECT_EQ(b.out.pictureWidth, 8);
+  EXPECT_EQ(b.out.pictureHeight, 4);
+  b.in.state = Normal;
   b.paint();
-  EXPECT_EQ(b.rec.CurrentPicture, normal);
-  b.rec.PictureNormal = nullptr;
+  EXPECT_EQ(b.out.currentPicture, normal);
+  b.in.pictureNormal = nullptr;
   b.paint();
-  ASSERT_TRUE(b.rec.CurrentPicture);
-  EXPECT_EQ(b.rec.PictureWidth, 0);
+  ASSERT_TRUE(b.out.currentPicture);
+  EXPECT_EQ(b.out.pictureWidth, 0);
 }
 
 TEST(LayoutPressed, OffsetsByStyle) {
@@ -229,8 +232,8 @@ TEST(LayoutPressed, OffsetsByStyle) {
     DrawCaptionAndPicture(paint, 0, b.surface, result);
     return std::pair{result.captionRect, result.symbolRect};
   };
-  const auto [caption, symbol] = rectsAfter(0, ButtonRecord::Normal);
-  EXPECT_EQ(rectsAfter(0, ButtonRecord::Down), std::pair(caption.translated(1, 1), symbol.translated(2, 2)));
-  EXPECT_EQ(rectsAfter(5, ButtonRecord::Down), std::pair(caption.translated(1, 1), symbol.translated(1, 1)));
-  EXPECT_EQ(rectsAfter(2, ButtonRecord::Down), std::pair(caption, symbol));
+  const auto [caption, symbol] = rectsAfter(0, Normal);
+  EXPECT_EQ(rectsAfter(0, Down), std::pair(caption.translated(1, 1), symbol.translated(2, 2)));
+  EXPECT_EQ(rectsAfter(5, Down), std::pair(caption.translated(1, 1), symbol.translated(1, 1)));
+  EXPECT_EQ(rectsAfter(2, Down), std::pair(caption, symbol));
 }

@@ -44,7 +44,7 @@ void expectRing(const HeadlessButton& b, int inset, Ring ring, const std::string
 
 HeadlessButton classic(qint32 style, qint32 back = qint32(0x80000000u | 15)) {
   HeadlessButton b(W, H, style);
-  b.rec.BackColor = back;
+  b.in.backColor = back;
   return b;
 }
 
@@ -68,8 +68,8 @@ TEST_F(RenderClassic, DisabledDrawsTheRestingBorderOnTheClearedFace) {
   };
   for (const Case& c : cases) {
     HeadlessButton b = classic(c.style, 0x0000FF); // red, never painted
-    b.rec.Enabled = false;
-    b.rec.ButtonState = ButtonRecord::Hot;
+    b.in.enabled = false;
+    b.in.state = Hot;
     b.paint();
     const std::string what = "style " + std::to_string(c.style);
     expectRing(b, 0, c.outer, what);
@@ -90,29 +90,21 @@ TEST_F(RenderClassic, EachStyleAndStateDrawsItsBorder) {
     Ring outer, inner;
   };
   const Case cases[] = {
-      {0, ButtonRecord::Normal, Raised, RaisedInner},
-      {0, ButtonRecord::Hot, Raised, RaisedInner},
-      {0, ButtonRecord::Down, {Black, Black}, {0x99A8AC, 0x99A8AC}},
-      {1, ButtonRecord::Normal, RaisedInner, None},
-      {1, ButtonRecord::Hot, RaisedInner, None},
-      {1, ButtonRecord::Down, ThinSunken, None},
-      {11, ButtonRecord::Normal, None, None},
-      {11, ButtonRecord::Hot, Raised, RaisedInner},
-      {11, ButtonRecord::Down, SunkenOuter, SunkenInner},
-      {12, ButtonRecord::Normal, None, None},
-      {12, ButtonRecord::Hot, RaisedInner, None},
-      {12, ButtonRecord::Down, ThinSunken, None},
+      {0, Normal, Raised, RaisedInner}, {0, Hot, Raised, RaisedInner},  {0, Down, {Black, Black}, {0x99A8AC, 0x99A8AC}},
+      {1, Normal, RaisedInner, None},   {1, Hot, RaisedInner, None},    {1, Down, ThinSunken, None},
+      {11, Normal, None, None},         {11, Hot, Raised, RaisedInner}, {11, Down, SunkenOuter, SunkenInner},
+      {12, Normal, None, None},         {12, Hot, RaisedInner, None},   {12, Down, ThinSunken, None},
   };
   for (const Case& c : cases) {
     HeadlessButton b = classic(c.style);
-    b.rec.ButtonState = c.state;
+    b.in.state = c.state;
     b.paint();
     const std::string what = "style " + std::to_string(c.style) + " state " + std::to_string(c.state);
     expectRing(b, 0, c.outer, what);
     expectRing(b, 1, c.inner, what);
     EXPECT_EQ(b.at(W / 2, H / 2), Face) << what;
     // Only the resting paint reshapes the window (always a plain rectangle).
-    EXPECT_EQ(b.surface.hasWindowRegion(), c.state == ButtonRecord::Normal) << what;
+    EXPECT_EQ(b.surface.hasWindowRegion(), c.state == Normal) << what;
   }
 }
 
@@ -128,14 +120,14 @@ TEST_F(RenderClassic, CheckedToggleIsLighterAndSunkenWithAWorkspaceFrameForFocus
   };
   for (const Case& c : cases) {
     HeadlessButton b = classic(c.style);
-    b.rec.Mode = 1;
-    b.rec.Value = true;
-    b.rec.HasFocus = c.focused;
-    b.rec.ShowFocusRect = c.showFocusRect;
+    b.in.mode = 1;
+    b.in.value = true;
+    b.in.hasFocus = c.focused;
+    b.in.showFocusRect = c.showFocusRect;
     b.paint();
     const std::string what = "style " + std::to_string(c.style);
     // Style 0 is not forced Down by Redraw; the others are.
-    EXPECT_EQ(b.rec.ButtonState, c.style == 0 ? ButtonRecord::Normal : ButtonRecord::Down) << what;
+    EXPECT_EQ(b.out.state, c.style == 0 ? Normal : Down) << what;
     const Colour body = ShiftColor(Face, 0.02f);
     EXPECT_EQ(b.at(W / 2, H / 2), body) << what;
     expectRing(b, 0, c.sunken ? Ring{Shadow, Highlight} : Ring{body, body}, what);
@@ -157,20 +149,19 @@ TEST_F(RenderClassic, FocusRectangleAndDefaultFrame) {
     bool focusRect, defaultFrame;
   };
   const Case cases[] = {
-      {0, ButtonRecord::Normal, true, true, true, true},   // focused at rest
-      {0, ButtonRecord::Down, true, true, true, false},    // pressed: the frame goes, the rectangle stays
-      {0, ButtonRecord::Normal, false, true, false, true}, // inactive window
-      {0, ButtonRecord::Normal, true, false, false, true}, // design time
-      {1, ButtonRecord::Normal, true, true, true, false},  {11, ButtonRecord::Hot, true, true, true, false},
-      {12, ButtonRecord::Down, true, true, true, false},
+      {0, Normal, true, true, true, true},   // focused at rest
+      {0, Down, true, true, true, false},    // pressed: the frame goes, the rectangle stays
+      {0, Normal, false, true, false, true}, // inactive window
+      {0, Normal, true, false, false, true}, // design time
+      {1, Normal, true, true, true, false},  {11, Hot, true, true, true, false}, {12, Down, true, true, true, false},
   };
   for (const Case& c : cases) {
     HeadlessButton b = classic(c.style);
-    b.rec.ButtonState = c.state;
-    b.rec.HasFocus = true;
-    b.rec.ShowFocusRect = true;
-    b.rec.ParentActive = c.parentActive;
-    b.rec.UserMode = c.userMode;
+    b.in.state = c.state;
+    b.in.hasFocus = true;
+    b.in.showFocusRect = true;
+    b.in.parentActive = c.parentActive;
+    b.in.userMode = c.userMode;
     b.paint();
     const std::string what = "style " + std::to_string(c.style) + " state " + std::to_string(c.state);
 
@@ -201,7 +192,7 @@ TEST_F(RenderClassic, FocusRectangleAndDefaultFrame) {
 TEST_F(RenderClassic, ClearingTakesTheButtonFaceOfTheMomentNotOfTheSurfacesBirth) {
   platform::SystemColors::installClassicTable();
   HeadlessButton disabled = classic(0, 0x0000FF);
-  disabled.rec.Enabled = false;
+  disabled.in.enabled = false;
   HeadlessButton unknown = classic(14);
   DistinctSystemColours changed; // the palette changes after the surfaces exist
   disabled.paint();

@@ -35,7 +35,7 @@ TEST(RenderBlueGlass, AtRestTheLowerHalfStartsAtTheRoundedMiddle) {
 TEST(RenderBlueGlass, PressedSideBandsAreTenRowsHighAtHeight23) {
   constexpr Colour B = 0xE3E3E3;
   HeadlessButton b = button(3, B);
-  b.rec.ButtonState = ButtonRecord::Down;
+  b.in.state = Down;
   b.paint();
   const auto s = [](Colour c, float x) { return ShiftColor(c, x); };
   const Colour upperLeft = s(0xE6C891, 0.02f), upperRight = s(0xF6E4C2, -0.01f);
@@ -64,26 +64,26 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
     bool dotted;
   };
   const Case cases[] = {
-      {"focused at rest", ButtonRecord::Normal, true, false, true, false, 0xA77532, 0xFBD848, false},
-      {"focused, focus rect", ButtonRecord::Normal, true, false, true, true, 0xA77532, 0xFBD848, true},
-      {"default, focus rect", ButtonRecord::Normal, false, true, true, true, 0xA77532, 0xFBD848, false},
-      {"inactive window", ButtonRecord::Normal, true, false, false, true, 0x707070, White, false},
-      {"hot and focused", ButtonRecord::Hot, true, false, true, true, 0xA77532, White, true},
+      {"focused at rest", Normal, true, false, true, false, 0xA77532, 0xFBD848, false},
+      {"focused, focus rect", Normal, true, false, true, true, 0xA77532, 0xFBD848, true},
+      {"default, focus rect", Normal, false, true, true, true, 0xA77532, 0xFBD848, false},
+      {"inactive window", Normal, true, false, false, true, 0x707070, White, false},
+      {"hot and focused", Hot, true, false, true, true, 0xA77532, White, true},
   };
   for (const Case& c : cases) {
     HeadlessButton b = button(3, 0xE3E3E3);
-    b.rec.ButtonState = c.state;
-    b.rec.HasFocus = c.focus;
-    b.rec.IsDefault = c.isDefault;
-    b.rec.ParentActive = c.active;
-    b.rec.ShowFocusRect = c.showFocusRect;
+    b.in.state = c.state;
+    b.in.hasFocus = c.focus;
+    b.in.isDefault = c.isDefault;
+    b.in.parentActive = c.active;
+    b.in.showFocusRect = c.showFocusRect;
     b.paint();
     SCOPED_TRACE(c.what);
     expectPixels(b, {0, 5, c.outer, 10, H - 1, c.outer, 1, 5, c.inner, W - 2, H - 3, c.inner});
     expectCorners(b, 0xBE965F);
     // The dotted rectangle (2, 2, W - 2, H - 2): (2, 2) is inverted, (3, 2) not.
     HeadlessButton plain = button(3, 0xE3E3E3);
-    plain.rec.ButtonState = c.state;
+    plain.in.state = c.state;
     plain.paint();
     expectPixels(b, {2, 2, c.dotted ? plain.at(2, 2) ^ White : plain.at(2, 2), 3, 2, plain.at(3, 2), W - 3, H - 3,
                      c.dotted ? plain.at(W - 3, H - 3) ^ White : plain.at(W - 3, H - 3)});
@@ -91,7 +91,7 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
 
   // Hot glass: two halves split at row 12.
   HeadlessButton hot = button(3, 0xE3E3E3);
-  hot.rec.ButtonState = ButtonRecord::Hot;
+  hot.in.state = Hot;
   hot.paint();
   expectPixels(hot, {10, 11, rampEntry(0xFFF7E4, 0xFFF3DA, 11, 10), 10, 12, 0xFFE9C1, 2, 20,
                      rampEntry(0xFAD68F, ShiftColor(0xFDE1AC, 0.01f), 4, 1)});
@@ -101,9 +101,9 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
 TEST(RenderBlueGlass, DisabledIsFlatWithShadedOutlinesAndNoFocus) {
   constexpr Colour B = 0xE3E3E3;
   HeadlessButton b = button(3, B);
-  b.rec.Enabled = false;
-  b.rec.HasFocus = true;
-  b.rec.ShowFocusRect = true;
+  b.in.enabled = false;
+  b.in.hasFocus = true;
+  b.in.showFocusRect = true;
   b.paint();
   expectPixels(b, {10, 10, ShiftColor(B, 0.03f), 2, 2, ShiftColor(B, 0.03f), 0, 5, ShiftColor(B, -0.25f), 1, 5,
                    ShiftColor(B, 0.25f)});
@@ -120,16 +120,16 @@ TEST(RenderWarmHighlight, CheckedOptionIsOrangeWhateverTheState) {
     Colour from, to;
   };
   const Case cases[] = {
-      {true, ButtonRecord::Hot, 0x4E91FE, 0x8ED3FF},
-      {false, ButtonRecord::Normal, 0x8CD5FF, 0x55ADFF},
-      {false, ButtonRecord::Hot, 0x8CD5FF, 0x55ADFF},
+      {true, Hot, 0x4E91FE, 0x8ED3FF},
+      {false, Normal, 0x8CD5FF, 0x55ADFF},
+      {false, Hot, 0x8CD5FF, 0x55ADFF},
   };
   for (const Case& c : cases) {
     HeadlessButton b = button(5, 0xFCE1CA);
-    b.rec.Mode = 2;
-    b.rec.Value = true;
-    b.rec.MouseInside = c.mouseInside;
-    b.rec.ButtonState = c.state;
+    b.in.mode = 2;
+    b.in.value = true;
+    b.in.mouseInside = c.mouseInside;
+    b.in.state = c.state;
     b.paint();
     SCOPED_TRACE(c.mouseInside ? "pointer inside" : "pointer outside");
     expectPixels(b, {5, 1, rampEntry(c.from, c.to, H - 1, 1), 5, H - 2, rampEntry(c.from, c.to, H - 1, H - 2), 0, 5,
@@ -147,7 +147,7 @@ TEST(RenderWarmHighlight, TwoToneAtRestNavyOutlineOtherwise) {
   EXPECT_TRUE(b.surface.hasWindowRegion());
 
   HeadlessButton hot = button(5, B);
-  hot.rec.ButtonState = ButtonRecord::Hot;
+  hot.in.state = Hot;
   hot.paint();
   EXPECT_EQ(hot.at(5, 1), rampEntry(0xCCF4FF, 0x91D0FF, H - 1, 1));
   EXPECT_EQ(hot.at(0, 5), 0x800000);
@@ -167,21 +167,21 @@ TEST(RenderSoftBlue, AtRestFlatWithoutOutlineButRounded) {
 
 TEST(RenderSoftBlue, HotAndPressedGradientsWithBlueAndWhiteOutlines) {
   HeadlessButton hot = button(7, Face);
-  hot.rec.ButtonState = ButtonRecord::Hot;
+  hot.in.state = Hot;
   hot.paint();
   // One colour from 23 / 1.7 = 13.5 -> row 14 down.
   expectPixels(hot, {10, 13, rampEntry(0xFDF9F1, 0xF8ECD0, H - 3, 12), 10, 14, 0xF8ECD0, 0, 5, 0xCA9E61, 1, 5, White});
   expectCorners(hot, 0xFFEBAE);
 
   HeadlessButton down = button(7, Face);
-  down.rec.ButtonState = ButtonRecord::Down;
+  down.in.state = Down;
   down.paint();
   expectPixels(down, {10, 10, rampEntry(0xF1DEB0, 0xF9F1DB, H - 3, 9), W - 1, 5, 0xCA9E61, 10, H - 2, White});
   expectCorners(down, 0xFFEBAE);
 
   HeadlessButton disabled = button(7, 0x0000FF);
-  disabled.rec.Enabled = false;
-  disabled.rec.ButtonState = ButtonRecord::Hot;
+  disabled.in.enabled = false;
+  disabled.in.state = Hot;
   disabled.paint();
   for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {W - 2, H - 2}, {10, 10}})
     EXPECT_EQ(disabled.at(x, y), 0x0000FF) << x << "," << y;
@@ -201,15 +201,15 @@ TEST(RenderShaded, ShadesByStateAndDisabled) {
     Colour fill, topFrom, lowFrom, lowTo, outline, corners;
   };
   const Case cases[] = {
-      {"normal", true, ButtonRecord::Normal, S(-0.03f), top(0.1f), S(-0.05f), mixed(0.1f), S(-0.33f), S(-0.36f)},
-      {"hot", true, ButtonRecord::Hot, S(-0.03f), top(0.15f), S(-0.05f), mixed(0.2f), S(-0.28f), S(-0.36f)},
-      {"down", true, ButtonRecord::Down, S(-0.03f), top(0.1f), S(-0.08f), mixed(0.05f), S(-0.36f), S(-0.36f)},
-      {"disabled", false, ButtonRecord::Down, B, top(0.05f), S(-0.02f), mixed(0.08f), S(-0.2f), S(-0.23f)},
+      {"normal", true, Normal, S(-0.03f), top(0.1f), S(-0.05f), mixed(0.1f), S(-0.33f), S(-0.36f)},
+      {"hot", true, Hot, S(-0.03f), top(0.15f), S(-0.05f), mixed(0.2f), S(-0.28f), S(-0.36f)},
+      {"down", true, Down, S(-0.03f), top(0.1f), S(-0.08f), mixed(0.05f), S(-0.36f), S(-0.36f)},
+      {"disabled", false, Down, B, top(0.05f), S(-0.02f), mixed(0.08f), S(-0.2f), S(-0.23f)},
   };
   for (const Case& c : cases) {
     HeadlessButton b = button(10, B);
-    b.rec.Enabled = c.enabled;
-    b.rec.ButtonState = c.state;
+    b.in.enabled = c.enabled;
+    b.in.state = c.state;
     b.paint();
     SCOPED_TRACE(c.what);
     EXPECT_EQ(b.at(10, 1), rampEntry(c.topFrom, B, 4, 1));
@@ -218,12 +218,12 @@ TEST(RenderShaded, ShadesByStateAndDisabled) {
     expectPixels(b, {10, 6, c.lowFrom, 10, H - 2, rampEntry(c.lowFrom, c.lowTo, H - 2, H - 8), 0, 5, c.outline, W - 1,
                      H - 1, c.outline});
     expectCorners(b, c.corners);
-    EXPECT_EQ(b.surface.hasWindowRegion(), c.state == ButtonRecord::Normal);
+    EXPECT_EQ(b.surface.hasWindowRegion(), c.state == Normal);
   }
 
   // An unknown state only softens the corners of the cleared surface.
   HeadlessButton odd = button(10, B);
-  odd.rec.ButtonState = 7;
+  odd.in.state = 7;
   odd.paint();
   EXPECT_EQ(odd.at(10, 10), Face);
   EXPECT_EQ(odd.at(0, 0), Face);

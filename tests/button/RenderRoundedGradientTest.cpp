@@ -18,8 +18,8 @@ constexpr Colour Palette0 = 0xE7EBEC; // palette 0 default background
 // A 75 x 23 style-2 button without caption, so every pixel is the style's.
 HeadlessButton button(qint32 scheme = 0, Colour back = Palette0) {
   HeadlessButton b(75, 23, 2);
-  b.rec.ColorScheme = scheme;
-  b.rec.BackColor = back;
+  b.in.colorScheme = scheme;
+  b.in.backColor = back;
   return b;
 }
 
@@ -41,9 +41,8 @@ void expectOutline(const HeadlessButton& b, Colour outline, Colour corners) {
 TEST(RenderRoundedGradient, NormalPalette0) {
   HeadlessButton b = button();
   b.paint();
-  EXPECT_EQ(b.rec.ClientWidth, 75);
-  EXPECT_EQ(b.rec.ClientHeight, 23);
-  EXPECT_EQ(b.rec.ClientRect, platform::Rect({0, 0, 75, 23}));
+  EXPECT_EQ(b.out.clientWidth, 75);
+  EXPECT_EQ(b.out.clientHeight, 23);
 
   // Top four rows: S(+0.1) to S(+0.08) (row 0 lies under the outline).
   expectPixels(b, {10, 1, 0xFEFFFF, 10, 2, 0xFDFFFF, 10, 3, ShiftColor(Palette0, 0.08f)});
@@ -79,9 +78,9 @@ TEST(RenderRoundedGradient, GlossPaletteSplitsAnOddHeightAtTheRoundedHalf) {
 
 TEST(RenderRoundedGradient, HotGlowsWithoutShadingOrRingButKeepsTheFocusRect) {
   HeadlessButton b = button();
-  b.rec.ButtonState = ButtonRecord::Hot;
-  b.rec.HasFocus = true;
-  b.rec.ShowFocusRect = true;
+  b.in.state = Hot;
+  b.in.hasFocus = true;
+  b.in.showFocusRect = true;
   b.paint();
   // Glow lines (focus-rect pixels with x + y even are inverted on rows and columns 2 and 20 / 72).
   expectPixels(b,
@@ -96,7 +95,7 @@ TEST(RenderRoundedGradient, HotGlowsWithoutShadingOrRingButKeepsTheFocusRect) {
 
 TEST(RenderRoundedGradient, PressedPalette0) {
   HeadlessButton b = button();
-  b.rec.ButtonState = ButtonRecord::Down;
+  b.in.state = Down;
   b.paint();
   expectPixels(b, {10, 10, ShiftColor(Palette0, -0.05f), 10, 1,  ShiftColor(Palette0, -0.16f),
                    10, 2,  ShiftColor(Palette0, -0.1f),  10, 21, ShiftColor(Palette0, 0.01f),
@@ -107,19 +106,19 @@ TEST(RenderRoundedGradient, PressedPalette0) {
 
 TEST(RenderRoundedGradient, CheckedToggleIsForcedDown) {
   HeadlessButton b = button();
-  b.rec.Mode = 1;
-  b.rec.Value = true;
+  b.in.mode = 1;
+  b.in.value = true;
   b.paint();
-  EXPECT_EQ(b.rec.ButtonState, ButtonRecord::Down);
+  EXPECT_EQ(b.out.state, Down);
   EXPECT_EQ(b.at(10, 10), ShiftColor(Palette0, -0.05f));
 }
 
 TEST(RenderRoundedGradient, DisabledHasNoGlowRingOrFocusRect) {
   HeadlessButton b = button();
-  b.rec.Enabled = false;
-  b.rec.ButtonState = ButtonRecord::Hot;
-  b.rec.HasFocus = true;
-  b.rec.ShowFocusRect = true;
+  b.in.enabled = false;
+  b.in.state = Hot;
+  b.in.hasFocus = true;
+  b.in.showFocusRect = true;
   b.paint();
   const Colour fill = 0xE4E8EA; // MixColors(face, S(+0.1))
   expectPixels(b, {10, 10, fill, 10, 2, fill, 2, 10, fill, 10, 1, fill});
@@ -128,7 +127,7 @@ TEST(RenderRoundedGradient, DisabledHasNoGlowRingOrFocusRect) {
 
 TEST(RenderRoundedGradient, UnknownSchemeLeavesOnlyTheClearedSurface) {
   HeadlessButton b = button(5);
-  b.rec.Caption = QStringLiteral("OK");
+  b.in.caption = QStringLiteral("OK");
   b.paint();
   for (int y = 0; y < 23; ++y)
     for (int x = 0; x < 75; ++x)
@@ -137,7 +136,7 @@ TEST(RenderRoundedGradient, UnknownSchemeLeavesOnlyTheClearedSurface) {
 
 TEST(RenderRoundedGradient, FocusRingAtRestAndNoneInAnInactiveWindow) {
   HeadlessButton focused = button();
-  focused.rec.HasFocus = true;
+  focused.in.hasFocus = true;
   focused.paint();
   // The eight ring lines of palette 0 (no focus rectangle without ShowFocusRect).
   expectPixels(focused, {10, 2,  0xF6D4BC, 10, 1,  0xFFE7CE, 1,  10, 0xE6AF8E, 73, 10, 0xE6AF8E,
@@ -145,9 +144,9 @@ TEST(RenderRoundedGradient, FocusRingAtRestAndNoneInAnInactiveWindow) {
 
   // Default button of an inactive window, focus rect wanted: neither ring nor rectangle.
   HeadlessButton inactive = button();
-  inactive.rec.IsDefault = true;
-  inactive.rec.ShowFocusRect = true;
-  inactive.rec.ParentActive = false;
+  inactive.in.isDefault = true;
+  inactive.in.showFocusRect = true;
+  inactive.in.parentActive = false;
   inactive.paint();
   HeadlessButton plain = button();
   plain.paint();
@@ -156,7 +155,7 @@ TEST(RenderRoundedGradient, FocusRingAtRestAndNoneInAnInactiveWindow) {
 
 TEST(RenderRoundedGradient, OlivePaletteRingAndOutline) {
   HeadlessButton b = button(1, 0xDBEEF3);
-  b.rec.IsDefault = true;
+  b.in.isDefault = true;
   b.paint();
   EXPECT_EQ(b.at(10, 2), 0x8FD1C2);
   EXPECT_EQ(b.at(10, 21), 0x66A7A8);
@@ -167,22 +166,22 @@ TEST(RenderRoundedGradient, SystemStyleWithoutVisualStylesLooksTheSameButStaysRe
   HeadlessButton rounded = button();
   rounded.paint();
   HeadlessButton system = button();
-  system.rec.ButtonStyle = 13;
+  system.in.style = 13;
   system.paint();
   EXPECT_EQ(system.surface.image(), rounded.surface.image());
   EXPECT_EQ(system.surface.windowRegion(), QRegion(0, 0, 75, 23));
 
   // With visual styles active the themed renderer takes over.
   HeadlessButton themed = button();
-  themed.rec.ButtonStyle = 13;
-  themed.rec.VisualStylesActive = true;
+  themed.in.style = 13;
+  themed.in.visualStylesActive = true;
   themed.paint();
   EXPECT_NE(themed.surface.image(), rounded.surface.image());
 }
 
 TEST(RenderRoundedGradient, PressedLinesEndWhereTheirEndPointsSay) {
   HeadlessButton b = button();
-  b.rec.ButtonState = ButtonRecord::Down;
+  b.in.state = Down;
   b.paint();
   const int W = 75, H = 23;
   const auto S = [](float x) { return ShiftColor(Palette0, x); };
@@ -205,7 +204,7 @@ TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
   const auto S = [](float x) { return ShiftColor(B, x); };
 
   HeadlessButton down = button(2, B);
-  down.rec.ButtonState = ButtonRecord::Down;
+  down.in.state = Down;
   down.paint();
   expectPixels(down, {10, 2, rampEntry(S(-0.2f), S(0.05f), H - 7, 2), 10, H - 7, S(0.05f), 10, H - 6, S(0.08f), 10,
                       H - 3, rampEntry(S(0.08f), 0xFFFFFF, H - 2, 3)});
@@ -215,12 +214,12 @@ TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
   expectOutline(down, Outline, Corners);
 
   HeadlessButton hot = button(2, B);
-  hot.rec.ButtonState = ButtonRecord::Hot;
+  hot.in.state = Hot;
   hot.paint();
   expectPixels(hot, {10, 11, B, 10, 12, S(-0.01f), 1, 10, 0x49BDF9, 10, H - 2, 0x0097E5});
 
   HeadlessButton focused = button(2, B);
-  focused.rec.HasFocus = true;
+  focused.in.hasFocus = true;
   focused.paint();
   // The blue ring with white inner columns.
   expectPixels(focused, {10, 2, 0xF6D4BC, 1, 10, 0xE6AF8E, 2, 10, 0xFFFFFF, W - 3, 10, 0xFFFFFF, 2, H - 3, 0xE4AD89, 10,
@@ -229,14 +228,14 @@ TEST(RenderRoundedGradient, GlossPalettePressedHotAndFocusRing) {
 
 TEST(RenderRoundedGradient, CustomSchemeIsDrawnAsPalette0) {
   constexpr Colour Custom = 0x3060C0;
-  for (qint32 state : {ButtonRecord::Normal, ButtonRecord::Hot, ButtonRecord::Down})
+  for (qint32 state : {Normal, Hot, Down})
     for (bool focused : {false, true}) {
       HeadlessButton custom = button(3, Custom);
       HeadlessButton blue = button(0, Custom);
       for (HeadlessButton* b : {&custom, &blue}) {
-        b->rec.ButtonState = state;
-        b->rec.HasFocus = focused;
-        b->rec.ShowFocusRect = focused;
+        b->in.state = state;
+        b->in.hasFocus = focused;
+        b->in.showFocusRect = focused;
         b->paint();
       }
       EXPECT_EQ(custom.surface.image(), blue.surface.image()) << "state " << state << " focused " << focused;

@@ -32,8 +32,7 @@ int channel(Colour colour, int shift) { return (colour >> shift) & 0xFF; }
 
 // The record's picture drawn at `at`, as the content pass draws it.
 void drawPicture(HeadlessButton& b, const Rect& at) {
-  const vexa::ButtonPaint paint = vexa::describe(b.rec);
-  vexa::DrawPicture(paint, vexa::SelectCurrentPicture(paint), b.surface, at, -1);
+  vexa::DrawPicture(b.in, vexa::SelectCurrentPicture(b.in), b.surface, at, -1);
 }
 
 } // namespace
@@ -164,14 +163,11 @@ TEST(RenderScale, PicturesDrawFromTheirDeviceSizedPixels) {
   for (qreal ratio : {1.5, 2.0}) {
     SCOPED_TRACE(ratio);
     HeadlessButton b(20, 12);
-    vexa::BuildEffectTables(b.rec);
     b.surface.setDevicePixelRatio(ratio);
     b.surface.fillRect({0, 0, 20, 12}, 0x00FF00);
     // Without a variant: each device pixel from its logical pixel, the mask
     // colour transparent to the pixel.
-    b.rec.MaskColor = 0xE0E0E0;
-    b.rec.UseMaskColor = true;
-    b.rec.PictureNormal = platform::Picture::fromImage(image);
+    b.in.pictureNormal = platform::Picture::fromImage(image);
     drawPicture(b, {2, 2, 2, 2});
     const Surface& s = b.surface;
     for (int y = s.toDevice(1); y < s.toDevice(6); ++y)
@@ -183,8 +179,8 @@ TEST(RenderScale, PicturesDrawFromTheirDeviceSizedPixels) {
 
     // With the variant: at 2x its pixels exactly; at 1.5, unmasked, its
     // pixels scaled, inside the picture's device rectangle only.
-    b.rec.UseMaskColor = ratio == 2;
-    b.rec.PictureNormal = withVariant;
+    b.in.useMaskColor = ratio == 2;
+    b.in.pictureNormal = withVariant;
     drawPicture(b, {10, 5, 10, 5});
     const Rect area = s.toDevice(Rect{10, 5, 14, 8});
     for (int y = 0; ratio == 2 && y < 6; ++y)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "button/model/ButtonRecord.h"
 #include "button/render/Redraw.h"
 #include "platform/SharedFont.h"
 #include "platform/Surface.h"
@@ -12,30 +11,33 @@
 #include <memory>
 #include <utility>
 
-// A headless button for renderer tests: a record with the run-time defaults
-// of a shown control and a surface of the given size in the control's font.
+// A headless button for renderer tests: a paint description with the
+// run-time facts of a shown control, a surface of the given size in the
+// control's font, and what the last paint computed.
 struct HeadlessButton {
-  ButtonRecord rec;
+  vexa::ButtonPaint in;
   platform::Surface surface;
+  vexa::PaintResult out;
 
   HeadlessButton(int width, int height, qint32 style = 2) : surface(width, height) {
-    rec.ButtonStyle = style;
-    rec.mFont = std::make_shared<platform::SharedFont>(QStringLiteral("Tahoma"), 8.25);
-    surface.setFont(rec.mFont->toQFont());
-    rec.ForeColor = 0x000000;
-    rec.ForeColorHover = 0x000000;
-    rec.ParentActive = true;
+    in.style = style;
+    in.parentActive = true;
+    surface.setFont(platform::SharedFont(QStringLiteral("Tahoma"), 8.25).toQFont());
   }
 
   platform::Colour at(int x, int y) const { return surface.pixel(x, y); }
-  // One paint of the record, as the control makes it: what it computed is
-  // written back to the record and returned.
-  vexa::PaintResult paint() {
-    const vexa::PaintResult result = vexa::Redraw(vexa::describe(rec), surface);
-    vexa::apply(result, rec);
-    return result;
+  // One paint as the control makes it, a checked toggle forced Down.
+  const vexa::PaintResult& paint() {
+    in.state = vexa::ForcedDownState(in);
+    out = vexa::Redraw(in, surface);
+    return out;
   }
 };
+
+// The states as a paint description holds them.
+constexpr qint32 Normal = qint32(vexa::State::Normal);
+constexpr qint32 Hot = qint32(vexa::State::Hot);
+constexpr qint32 Down = qint32(vexa::State::Down);
 
 // Expected colours at pixels, checked in one go: x, y, colour, x, y, colour...
 template <typename Target> void expectPixels(const Target& target, std::initializer_list<platform::Colour> triples) {
@@ -98,7 +100,7 @@ constexpr Colour White = 0xFFFFFF;
 
 inline HeadlessButton button(qint32 style, Colour back, int height = H) {
   HeadlessButton b(W, height, style);
-  b.rec.BackColor = back;
+  b.in.backColor = back;
   return b;
 }
 } // namespace styletest
