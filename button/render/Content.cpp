@@ -37,22 +37,23 @@ bool captionIsBlank(const QString& caption) {
   return true;
 }
 
-bool alignedAt(qint32 stored, std::initializer_list<PictureAlignment> places) {
-  for (PictureAlignment place : places)
-    if (is(stored, place))
+// Whether a stored number is one of the named values.
+template <typename Enum> bool isAny(qint32 stored, std::initializer_list<Enum> values) {
+  for (Enum value : values)
+    if (is(stored, value))
       return true;
   return false;
 }
 
 // Beside the caption on the right, at the edge or next to it.
 bool pictureRight(const ButtonPaint& paint) {
-  return alignedAt(paint.pictureAlign, {PictureAlignment::RightEdge, PictureAlignment::RightOfCaption});
+  return isAny(paint.pictureAlign, {PictureAlignment::RightEdge, PictureAlignment::RightOfCaption});
 }
 
 // Above or below the caption, at the edge or next to it.
 bool pictureStacked(const ButtonPaint& paint) {
-  return alignedAt(paint.pictureAlign, {PictureAlignment::TopEdge, PictureAlignment::AboveCaption,
-                                        PictureAlignment::BottomEdge, PictureAlignment::BelowCaption});
+  return isAny(paint.pictureAlign, {PictureAlignment::TopEdge, PictureAlignment::AboveCaption,
+                                    PictureAlignment::BottomEdge, PictureAlignment::BelowCaption});
 }
 
 Colour disabledTextColour() { return platform::SystemColors::get(platform::SystemColors::GrayText); }
@@ -163,13 +164,6 @@ void DrawDropDownSymbol(const ButtonPaint& paint, Surface& surface, const Rect& 
   // The glyph of the first character of the decimal text.
   surface.drawText(QString::number(paint.dropDownSymbol).left(1), rect, Surface::TextWordBreak | Surface::TextNoPrefix);
   surface.setFont(previous);
-}
-
-bool styleIn(qint32 stored, std::initializer_list<Style> styles) {
-  for (Style style : styles)
-    if (is(stored, style))
-      return true;
-  return false;
 }
 
 } // namespace
@@ -284,9 +278,8 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& 
 
   // Styles whose pressed look sinks move the content one pixel.
   const bool down = is(paint.state, State::Down);
-  const bool pressedMoves =
-      styleIn(paint.style, {Style::Classic, Style::ClassicThin, Style::WarmHighlight, Style::Silver, Style::SoftBlue,
-                            Style::Shaded, Style::FlatClassic, Style::FlatThin});
+  const bool pressedMoves = isAny(paint.style, {Style::Classic, Style::ClassicThin, Style::WarmHighlight, Style::Silver,
+                                                Style::SoftBlue, Style::Shaded, Style::FlatClassic, Style::FlatThin});
   if (down && pressedMoves) {
     t.translate(1, 1);
     pictureRect.translate(1, 1);
@@ -313,8 +306,8 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& 
 
   // Drop-down symbol; some styles push it one pixel further when pressed.
   if (paint.dropDownSymbol != 0) {
-    const bool symbolMovesTwice = styleIn(paint.style, {Style::Classic, Style::ClassicThin, Style::Silver,
-                                                        Style::SoftBlue, Style::FlatClassic, Style::FlatThin});
+    const bool symbolMovesTwice = isAny(paint.style, {Style::Classic, Style::ClassicThin, Style::Silver,
+                                                      Style::SoftBlue, Style::FlatClassic, Style::FlatThin});
     if (down && symbolMovesTwice)
       symbolRect.translate(1, 1);
     surface.setTextColor(effectCaptionColour);
