@@ -85,16 +85,19 @@ TEST(Themed, WithoutVisualStylesTheSystemStyleIsTheRoundedGradient) {
 }
 
 TEST(Themed, TheAnswerIsKeptOncePerProcess) {
+  // A new button of the System style shows the answer it kept: the rounded
+  // style's outline without visual styles.
+  const auto roundedOutline = [] {
+    vexabutton button;
+    button.InitProperties();
+    button.resize(75, 23);
+    button.setButtonStyle(qint32(vexa::Style::System));
+    return button.grab().toImage().pixel(0, 10) == qRgb(0x00, 0x3C, 0x74);
+  };
   vexa::setVisualStylesForTesting(false);
-  {
-    vexabutton button;
-    EXPECT_FALSE(button.record().VisualStylesActive);
-  }
+  EXPECT_TRUE(roundedOutline());
   vexa::setVisualStylesForTesting(true);
-  {
-    vexabutton button;
-    EXPECT_TRUE(button.record().VisualStylesActive);
-  }
+  EXPECT_FALSE(roundedOutline());
   vexa::resetVisualStyles();
   EXPECT_EQ(vexa::IsThemed(), platform::Theme::appThemed());
   vexa::resetVisualStyles();
