@@ -81,8 +81,9 @@ private:
   bool hideForPause();
   void timeOut();
   void packStatusLine();
-  // Label3 carries the whole status line to assistive technology; a change
-  // (a new minute, an end of the test) is announced as a change of its name.
+  // Label3 carries the whole status line to assistive technology as its
+  // name; a change (a new minute, an end of the test) is also announced.
+  QString statusLineText() const;
   void announceStatusLine();
 
   // True while an information window holds a countdown that was running.

@@ -151,14 +151,20 @@ void Form1::packStatusLine() {
     Label5->setLeft(label5Left);
 }
 
-void Form1::announceStatusLine() {
+QString Form1::statusLineText() const {
   QStringList parts;
   for (const platform::Label* label : {Label3, Label4, Label5})
     if (label->Visible() && !label->Caption().isEmpty())
       parts << label->Caption();
-  const QString line = parts.join(QLatin1Char(' '));
-  if (Label3->accessibleName() != line)
-    Label3->setAccessibleName(line);
+  return parts.join(QLatin1Char(' '));
+}
+
+void Form1::announceStatusLine() {
+  const QString line = statusLineText();
+  if (Label3->accessibleName() == line)
+    return;
+  Label3->setAccessibleName(line);
+  Label3->announce(line);
 }
 
 // ---- Pause -------------------------------------------------------------------------

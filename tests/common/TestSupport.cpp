@@ -25,7 +25,10 @@ void record(QAccessibleEvent* event) {
   static const QHash<int, QString> names{{QAccessible::NameChanged, QStringLiteral("NameChanged")},
                                          {QAccessible::DescriptionChanged, QStringLiteral("DescriptionChanged")},
                                          {QAccessible::ValueChanged, QStringLiteral("ValueChanged")},
-                                         {QAccessible::StateChanged, QStringLiteral("StateChanged")}};
+                                         {QAccessible::StateChanged, QStringLiteral("StateChanged")},
+                                         {QAccessible::TextInserted, QStringLiteral("TextInserted")},
+                                         {QAccessible::ObjectShow, QStringLiteral("ObjectShow")},
+                                         {QAccessible::Focus, QStringLiteral("Focus")}};
   QString text = names.value(event->type());
   if (event->type() == QAccessible::StateChanged) {
     const QAccessible::State s = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
@@ -36,6 +39,10 @@ void record(QAccessibleEvent* event) {
       if (on)
         text += QLatin1Char(' ') + QLatin1String(name);
   }
+  // An event for a child names the child.
+  if (!text.isEmpty() && event->child() >= 0)
+    if (QAccessibleInterface* child = event->accessibleInterface())
+      text += QLatin1Char(' ') + child->text(QAccessible::Name);
   if (!text.isEmpty())
     listening->seen << text;
 }
