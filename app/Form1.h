@@ -30,6 +30,9 @@ public:
   // only then (Form1Flow.cpp).
   void pauseCountdown();
   void resumeCountdown();
+  // The focus goes back to the control that had it before the pause, when
+  // that control can still take it.
+  void restoreFocusAfterPause();
 
   // The five lists of a category (kuca, vlasnik, pice, sport, ljubimac).
   ControlArray<platform::ComboBox, 5>& lists(puzzle::Category category);
@@ -88,4 +91,5 @@ private:
 
   // True while an information window holds a countdown that was running.
   bool countdownPaused_ = false;
+  QPointer<QWidget> focusBeforePause_;
 };

@@ -192,6 +192,7 @@ void Form1::vexabutton3_Click() {
 // False when the window went away meanwhile.
 bool Form1::hideForPause() {
   QPointer<Form1> self(this);
+  focusBeforePause_ = focusWidget();
   Hide();
   if (Timer1->Enabled())
     platform::msgBox(QStringLiteral("Ovim ce vreme za resavanje testa biti pauzirano."),
@@ -203,6 +204,14 @@ void Form1::pauseCountdown() {
   // A second pause while one is held keeps the first record.
   countdownPaused_ = countdownPaused_ || Timer1->Enabled();
   Timer1->setEnabled(false);
+}
+
+void Form1::restoreFocusAfterPause() {
+  QWidget* control = focusBeforePause_;
+  focusBeforePause_ = nullptr;
+  activateWindow();
+  if (control && control->isVisible() && control->isEnabled() && control->focusPolicy() != Qt::NoFocus)
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::resumeCountdown() {
