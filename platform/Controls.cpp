@@ -202,15 +202,24 @@ void Label::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-// The focus comes to the list as it comes to its current line.
+// The focus comes to the list as it comes to its current line: announced
+// from the event loop, after the widget's own focus announcement, which
+// would otherwise take the last word.
 void Label::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   update();
-  if (!linesAsList_ || Lines().isEmpty())
+  if (!linesAsList_)
     return;
-  QAccessibleEvent focus(this, QAccessible::Focus);
-  focus.setChild(currentLine_);
-  QAccessible::updateAccessibility(&focus);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!hasFocus() || Lines().isEmpty())
+          return;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(currentLine_);
+        QAccessible::updateAccessibility(&focus);
+      },
+      Qt::QueuedConnection);
 }
 
 void Label::focusOutEvent(QFocusEvent* event) {
