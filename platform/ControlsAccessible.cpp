@@ -10,11 +10,10 @@ namespace platform {
 
 namespace {
 
-// What a label last announced: a notification inside it, with no extent of
-// its own, so that reading the label's area does not repeat it.
-class AnnouncementAccessible : public QAccessibleInterface {
+// A part of a label with no widget of its own and no children.
+class LabelPartAccessible : public QAccessibleInterface {
 public:
-  explicit AnnouncementAccessible(Label* label) : label_(label) {}
+  explicit LabelPartAccessible(Label* label) : label_(label) {}
   bool isValid() const override { return !label_.isNull(); }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return label_ ? label_->window()->windowHandle() : nullptr; }
@@ -23,10 +22,20 @@ public:
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+  QPointer<Label> label_;
+};
+
+// What a label last announced: a notification inside it, with no extent of
+// its own, so that reading the label's area does not repeat it.
+class AnnouncementAccessible : public LabelPartAccessible {
+public:
+  using LabelPartAccessible::LabelPartAccessible;
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name && label_ ? label_->Announcement() : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override { return {}; }
   QAccessible::Role role() const override { return QAccessible::Notification; }
   QAccessible::State state() const override {
@@ -34,27 +43,16 @@ public:
     state.invisible = !label_ || label_->Announcement().isEmpty();
     return state;
   }
-
-private:
-  QPointer<Label> label_;
 };
 
 // One line of a label that reads as a list.
-class LineAccessible : public QAccessibleInterface {
+class LineAccessible : public LabelPartAccessible {
 public:
-  LineAccessible(Label* label, int line) : label_(label), line_(line) {}
+  LineAccessible(Label* label, int line) : LabelPartAccessible(label), line_(line) {}
   bool isValid() const override { return label_ && line_ < label_->Lines().size(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return label_ ? label_->window()->windowHandle() : nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(label_.data()); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name && isValid() ? label_->Lines().at(line_) : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid())
       return {};
@@ -77,7 +75,6 @@ public:
   }
 
 private:
-  QPointer<Label> label_;
   int line_;
 };
 

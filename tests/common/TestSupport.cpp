@@ -29,6 +29,10 @@ void record(QAccessibleEvent* event) {
                                          {QAccessible::TextInserted, QStringLiteral("TextInserted")},
                                          {QAccessible::ObjectShow, QStringLiteral("ObjectShow")},
                                          {QAccessible::Focus, QStringLiteral("Focus")}};
+  // A widget's own focus changes are its state's business; the focus moving
+  // among the parts of one widget is an announcement of its own.
+  if (event->type() == QAccessible::Focus && event->child() < 0)
+    return;
   QString text = names.value(event->type());
   if (event->type() == QAccessible::StateChanged) {
     const QAccessible::State s = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
