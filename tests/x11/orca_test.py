@@ -167,8 +167,6 @@ def play(s, program):
     s.hear_text(TITLE, WAIT * 2)
     s.hear_text("Tesmir Vokrant")
 
-    if os.environ.get("ORCA_TEST_ONLY_END"):
-        return end(s)
     # The clues, one at a time, after the portrait.
     s.keys("Tab")
     first = s.hear("the first clue alone", lambda said: said.startswith("1.") and "2." not in said)
@@ -193,9 +191,9 @@ def play(s, program):
     s.keys("shift+Tab")
     s.hear_text("Izlaz")
     s.keys("Tab")
-    s.hear("the list's name with its entry",
-           lambda said: "Kuca 1, Boja kuce combo box" in said or said == chosen)
-    s.hear("the list's name with its entry", lambda said: chosen in said, 5)
+    named = s.hear_text("Kuca 1, Boja kuce combo box")
+    if chosen not in named:
+        s.hear("the entry right after the list's name", lambda said: chosen in said, 5)
     # So is a choice by its first letter.
     s.keys("z")
     s.hear("an entry chosen by its letter", lambda said: re.search(r"\bZ(elena|uta)\b", said))
@@ -217,10 +215,6 @@ def play(s, program):
     s.keys("alt+F4")
     s.hear_text("Kuca 1, Boja kuce combo box")
 
-    end(s)
-
-
-def end(s):
     # Three wrong checks with Enter end the test, and the end is spoken.
     for _ in range(3):
         s.keys("Return")
@@ -235,8 +229,8 @@ def main():
     s = Session()
     try:
         play(s, program)
-        print("ok: clues one by one, a list's name and entry, Up/Down spoken, a minute, "
-              "the status bar, the focus back after a pause, the end of the test")
+        print("ok: clues one by one, a list's name and entry, choices by Up, Down and a letter spoken, "
+              "a minute, the status bar, the focus back after a pause, the end of the test")
     except (Failure, subprocess.SubprocessError) as failure:
         sys.exit("FAIL: %s" % failure)
     finally:
