@@ -144,6 +144,9 @@ Form1::Form1(QWidget* parent) : platform::Form(parent) {
   Label2 = makeLabel(this, "Label2", label2Layout, QLatin1String(puzzle::cluesHeading));
   Label2->setAccessibleRole(QAccessible::Heading);
   Label2->setLabelFor(Label1);
+  // A screen reader reads the clues one by one, as a list that joins the Tab
+  // order after the portrait (the clues' own place in it) only while it runs.
+  Label1->setLinesAsList(true);
 
   // The buttons, loaded from their stored properties
   vexabutton** buttons[4] = {&vexabutton1, &vexabutton2, &vexabutton3, &vexabutton4};
@@ -173,7 +176,7 @@ Form1::Form1(QWidget* parent) : platform::Form(parent) {
   Label3->setAccessibleRole(QAccessible::StatusBar);
   Label4->setAccessibleHidden(true);
   Label5->setAccessibleHidden(true);
-  announceStatusLine();
+  Label3->setAccessibleName(statusLineText());
 
   // The frames with their lists
   platform::Frame** frames[5] = {&Frame1, &Frame2, &Frame3, &Frame4, &Frame5};
@@ -223,6 +226,7 @@ Form1::Form1(QWidget* parent) : platform::Form(parent) {
     setTabOrder(previous, next);
     previous = next;
   };
+  chain(Label1);
   chain(vexabutton1);
   chain(vexabutton2);
   chain(vexabutton3);

@@ -30,6 +30,9 @@ public:
   // only then (Form1Flow.cpp).
   void pauseCountdown();
   void resumeCountdown();
+  // The focus goes back to the control that had it before the pause, when
+  // that control can still take it.
+  void restoreFocusAfterPause();
 
   // The five lists of a category (kuca, vlasnik, pice, sport, ljubimac).
   ControlArray<platform::ComboBox, 5>& lists(puzzle::Category category);
@@ -81,10 +84,12 @@ private:
   bool hideForPause();
   void timeOut();
   void packStatusLine();
-  // Label3 carries the whole status line to assistive technology; a change
-  // (a new minute, an end of the test) is announced as a change of its name.
+  // Label3 carries the whole status line to assistive technology as its
+  // name; a change (a new minute, an end of the test) is also announced.
+  QString statusLineText() const;
   void announceStatusLine();
 
   // True while an information window holds a countdown that was running.
   bool countdownPaused_ = false;
+  QPointer<QWidget> focusBeforePause_;
 };

@@ -151,14 +151,20 @@ void Form1::packStatusLine() {
     Label5->setLeft(label5Left);
 }
 
-void Form1::announceStatusLine() {
+QString Form1::statusLineText() const {
   QStringList parts;
   for (const platform::Label* label : {Label3, Label4, Label5})
     if (label->Visible() && !label->Caption().isEmpty())
       parts << label->Caption();
-  const QString line = parts.join(QLatin1Char(' '));
-  if (Label3->accessibleName() != line)
-    Label3->setAccessibleName(line);
+  return parts.join(QLatin1Char(' '));
+}
+
+void Form1::announceStatusLine() {
+  const QString line = statusLineText();
+  if (Label3->accessibleName() == line)
+    return;
+  Label3->setAccessibleName(line);
+  Label3->announce(line);
 }
 
 // ---- Pause -------------------------------------------------------------------------
@@ -186,6 +192,7 @@ void Form1::vexabutton3_Click() {
 // False when the window went away meanwhile.
 bool Form1::hideForPause() {
   QPointer<Form1> self(this);
+  focusBeforePause_ = focusWidget();
   Hide();
   if (Timer1->Enabled())
     platform::msgBox(QStringLiteral("Ovim ce vreme za resavanje testa biti pauzirano."),
@@ -197,6 +204,14 @@ void Form1::pauseCountdown() {
   // A second pause while one is held keeps the first record.
   countdownPaused_ = countdownPaused_ || Timer1->Enabled();
   Timer1->setEnabled(false);
+}
+
+void Form1::restoreFocusAfterPause() {
+  QWidget* control = focusBeforePause_;
+  focusBeforePause_ = nullptr;
+  activateWindow();
+  if (control && control->isVisible() && control->isEnabled() && control->focusPolicy() != Qt::NoFocus)
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::resumeCountdown() {

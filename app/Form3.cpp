@@ -13,6 +13,8 @@ Form3::Form3(Form1* main) : main_(main) {
   setClientSizeTwips(7875, 6810);
   infowindow::setToolWindowFrame(this);
   setBackColor(0x00E6E6E6);
+  // The window has no button and Esc leaves it open: say how it closes.
+  setAccessibleDescription(QStringLiteral("Prozor se zatvara tasterima Alt+F4."));
 
   // In tab order.
   Picture1 = new platform::PictureBox(this);

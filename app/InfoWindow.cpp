@@ -40,6 +40,7 @@ void resumeMain(Form1* main) {
     return;
   main->setEnabled(true);
   main->show();
+  main->restoreFocusAfterPause();
   main->resumeCountdown();
 }
 

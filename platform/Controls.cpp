@@ -3,9 +3,12 @@
 #include "platform/Geometry.h"
 #include "platform/SystemColors.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTextLayout>
 
@@ -82,6 +85,12 @@ Label::Label(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
   QWidget::setFont(font_.toQFont());
 }
 
+struct Label::TextBlock {
+  std::vector<std::unique_ptr<QTextLayout>> paragraphs;
+  int width = 0;  // widest line, whole pixels
+  int height = 0; // lines x line height
+};
+
 void Label::setCaption(const QString& caption) {
   if (caption == caption_)
     return;
@@ -93,6 +102,129 @@ void Label::setCaption(const QString& caption) {
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
   }
+}
+
+void Label::announce(const QString& text) {
+  announcement_ = text;
+  // The notification is the label's one accessible child.
+  QAccessibleEvent event(this, QAccessible::ObjectShow);
+  event.setChild(0);
+  QAccessible::updateAccessibility(&event);
+}
+
+namespace {
+
+// Keeps the labels that read as lists in the Tab order exactly while
+// assistive technology is active.
+class LineListActivation : public QAccessible::ActivationObserver {
+public:
+  static void follow() {
+    static LineListActivation observer;
+    static const bool installed = (QAccessible::installActivationObserver(&observer), true);
+    Q_UNUSED(installed);
+  }
+  void accessibilityActiveChanged(bool active) override {
+    for (QWidget* widget : QApplication::allWidgets())
+      if (auto* label = qobject_cast<Label*>(widget); label && label->LinesAsList())
+        label->setFocusPolicy(active ? Qt::TabFocus : Qt::NoFocus);
+  }
+};
+
+} // namespace
+
+void Label::setLinesAsList(bool on) {
+  if (linesAsList_ == on)
+    return;
+  linesAsList_ = on;
+  LineListActivation::follow();
+  setFocusPolicy(on && QAccessible::isActive() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+QStringList Label::Lines() const {
+  QString text = caption_;
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void Label::setCurrentLine(int line) {
+  const int count = int(Lines().size());
+  line = std::clamp(line, 0, std::max(0, count - 1));
+  if (line == currentLine_)
+    return;
+  currentLine_ = line;
+  update();
+  if (!hasFocus() || count == 0)
+    return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(line);
+  QAccessible::updateAccessibility(&focus);
+}
+
+QRect Label::lineRect(int line) const {
+  const TextBlock block = layoutText(width(), wraps());
+  if (line < 0 || line >= int(block.paragraphs.size()))
+    return {};
+  const QTextLayout& paragraph = *block.paragraphs[size_t(line)];
+  if (paragraph.lineCount() == 0)
+    return {};
+  const QTextLine first = paragraph.lineAt(0);
+  const QTextLine last = paragraph.lineAt(paragraph.lineCount() - 1);
+  const int top = int(first.y());
+  const int bottom = int(std::ceil(last.y() + QFontMetrics(font_.toQFont()).height()));
+  return QRect(0, top, width(), bottom - top);
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+  if (!linesAsList_ || event->modifiers() & ~Qt::KeypadModifier) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  switch (event->key()) {
+  case Qt::Key_Up:
+    setCurrentLine(currentLine_ - 1);
+    break;
+  case Qt::Key_Down:
+    setCurrentLine(currentLine_ + 1);
+    break;
+  case Qt::Key_Home:
+  case Qt::Key_PageUp:
+    setCurrentLine(0);
+    break;
+  case Qt::Key_End:
+  case Qt::Key_PageDown:
+    setCurrentLine(int(Lines().size()) - 1);
+    break;
+  default:
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+}
+
+// The focus comes to the list as it comes to its current line: announced
+// from the event loop, after the widget's own focus announcement, which
+// would otherwise take the last word.
+void Label::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+  if (!linesAsList_)
+    return;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!hasFocus() || Lines().isEmpty())
+          return;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(currentLine_);
+        QAccessible::updateAccessibility(&focus);
+      },
+      Qt::QueuedConnection);
+}
+
+void Label::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void Label::setAutoSize(bool on) {
@@ -131,12 +263,6 @@ void Label::setFont(const SharedFont& font) {
   autoSize();
   update();
 }
-
-struct Label::TextBlock {
-  std::vector<std::unique_ptr<QTextLayout>> paragraphs;
-  int width = 0;  // widest line, whole pixels
-  int height = 0; // lines x line height
-};
 
 Label::TextBlock Label::layoutText(int boxWidth, bool wrap) const {
   TextBlock block;
@@ -199,6 +325,13 @@ void Label::paintEvent(QPaintEvent*) {
   const TextBlock block = layoutText(width(), wraps());
   for (const auto& paragraph : block.paragraphs)
     paragraph->draw(&painter, QPointF(0, 0));
+  // Focus rectangle around the current line
+  if (linesAsList_ && hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = lineRect(currentLine_);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
 }
 
 // ---- Frame -----------------------------------------------------------------------
@@ -265,11 +398,29 @@ void Frame::paintEvent(QPaintEvent*) {
 // ---- ComboBox --------------------------------------------------------------------
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), TwipsGeometry(this) {
+  installAccessibleFactory();
   setEditable(false);
   setFocusPolicy(Qt::StrongFocus);
   setCurrentIndex(-1);
   // The whole selected entry, however narrow the list.
-  connect(this, &QComboBox::currentIndexChanged, this, [this] { setToolTip(Text()); });
+  connect(this, &QComboBox::currentIndexChanged, this, [this] {
+    setToolTip(Text());
+    announceEntry();
+  });
+}
+
+// Only the insertion of the new entry is announced: a screen reader speaks
+// inserted text that is selected, but calls the removal of the old, selected
+// entry a deleted selection, which would tell the player something wrong.
+void ComboBox::announceEntry() {
+  const QString entry = Text();
+  if (entry == announcedEntry_)
+    return;
+  announcedEntry_ = entry;
+  if (entry.isEmpty())
+    return;
+  QAccessibleTextInsertEvent event(this, 0, entry);
+  QAccessible::updateAccessibility(&event);
 }
 
 void ComboBox::AddItem(const QString& item) {

@@ -83,8 +83,31 @@ public:
   bool AccessibleHidden() const { return accessibleHidden_; }
   void setAccessibleHidden(bool hidden) { accessibleHidden_ = hidden; }
 
+  // Says `text` to assistive technology without moving the focus: a screen
+  // reader speaks a notification that shows inside the label (a status line
+  // announces its changes this way; its own name is what the reader's
+  // status-bar command reads).
+  void announce(const QString& text);
+  QString Announcement() const { return announcement_; }
+
+  // Lines as a list: while assistive technology is active, the label joins
+  // the Tab order and reads as a list with one item per line of its caption
+  // (Up, Down, Home and End move through them), named by the heading that
+  // labels it. Otherwise the focus passes it by, as any label.
+  bool LinesAsList() const { return linesAsList_; }
+  void setLinesAsList(bool on);
+  QStringList Lines() const;
+  int CurrentLine() const { return currentLine_; }
+  void setCurrentLine(int line);
+  // Where line `line` stands in the label, in pixels; empty when it is
+  // not a line of the caption.
+  QRect lineRect(int line) const;
+
 protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
 private:
   void autoSize();
@@ -103,6 +126,9 @@ private:
   QAccessible::Role accessibleRole_ = QAccessible::StaticText;
   QPointer<QWidget> labelFor_;
   bool accessibleHidden_ = false;
+  QString announcement_;
+  bool linesAsList_ = false;
+  int currentLine_ = 0;
 };
 
 // A group box with a caption and back colour; its children are placed in
@@ -161,7 +187,12 @@ protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
+  // A new entry reaches assistive technology as the list's text, replaced
+  // whole while it is selected: a screen reader speaks it even though the
+  // list's name stays its own.
+  void announceEntry();
   bool sorted_ = false;
+  QString announcedEntry_;
 };
 
 // A timer with Interval, Enabled and a Tag; its tick is the Timer signal.
@@ -214,10 +245,12 @@ private:
   bool autoSize_ = false;
 };
 
-// Makes the label, the frame and the picture box known to Qt's accessibility
-// (once per process; their constructors call it): a label is read by its
-// caption, a frame is a group named by its caption, a picture box a graphic
-// with the accessible name and description the window gives it.
+// Makes the label, the frame, the list, the picture box and the window known
+// to Qt's accessibility (once per process; their constructors call it): a
+// label is read by its caption, a frame is a group named by its caption, a
+// list keeps the name the window gives it and offers its entry as value and
+// text, a picture box is a graphic with the accessible name and description
+// the window gives it, and a window is a frame named by its caption.
 void installAccessibleFactory();
 
 } // namespace platform

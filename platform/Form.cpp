@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/Controls.h"
 #include "platform/Geometry.h"
 #include "platform/SystemColors.h"
 
@@ -18,7 +19,10 @@ bool isFixedBorder(int style) { return style != 2 && style != 5; }
 
 } // namespace
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) { applyWindowFlags(); }
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
+  installAccessibleFactory();
+  applyWindowFlags();
+}
 
 // The controls go first, while the form can still answer them as their host
 // (a control may hide itself or ask for its extender on the way out).

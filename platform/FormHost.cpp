@@ -111,12 +111,16 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 
   auto* key = static_cast<QKeyEvent*>(event);
   const int code = key->key();
+  const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
   const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
   const bool escape = code == Qt::Key_Escape;
-  if (!enter && !escape)
+  // Alt+F4 closes the window as its close box does. A window manager keeps
+  // the keystroke for itself; without one (a kiosk, a virtual display) the
+  // window still closes with it.
+  const bool closeKey = code == Qt::Key_F4 && modifiers == Qt::AltModifier;
+  if (!enter && !escape && !closeKey)
     return false;
-  const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-  if (modifiers != Qt::NoModifier)
+  if (modifiers != Qt::NoModifier && !closeKey)
     return false;
   // An open drop-down list (or any popup) keeps its own Enter and Esc.
   if (QApplication::activePopupWidget())
@@ -126,6 +130,10 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
   QWidget* focus = focusWidget();
   if (widget != (focus ? focus : this))
     return false;
+  if (closeKey) {
+    close();
+    return true;
+  }
   if (enter && takesEnter(focus))
     return false;
 

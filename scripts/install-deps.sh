@@ -14,6 +14,7 @@ PACKAGES=(
   fonts-crosextra-carlito fonts-wine
   xvfb xauth clang-format
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus-daemon
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4 xdotool
   desktop-file-utils appstream
 )
 for group in "$@"; do

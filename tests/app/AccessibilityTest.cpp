@@ -17,8 +17,9 @@ protected:
   QString statusLine() const { return iface(form->Label3)->text(QAccessible::Name); }
 };
 
-// Each list says its house and category, announces a new selection, shows
-// the whole entry in its tooltip and a cut one with an ellipsis.
+// Each list keeps its house and category as its name whatever is chosen,
+// offers the entry as value and text, announces a new one, shows the whole
+// entry in its tooltip and a cut one with an ellipsis.
 TEST_F(Accessibility, ListsNameTheirHouseAndCategoryAndShowTheWholeEntry) {
   int cut = 0;
   for (int c = 0; c < 5; ++c)
@@ -30,8 +31,14 @@ TEST_F(Accessibility, ListsNameTheirHouseAndCategoryAndShowTheWholeEntry) {
         testsupport::Announcements heard(box);
         box->setListIndex(i);
         const QString entry = box->List(i), shown = box->shownText();
-        EXPECT_EQ(heard.seen, QStringList{QStringLiteral("ValueChanged")});
+        EXPECT_EQ(heard.seen, (QStringList{QStringLiteral("TextInserted"), QStringLiteral("ValueChanged")}));
         EXPECT_EQ(box->toolTip(), entry);
+        QAccessibleInterface* read = iface(box);
+        EXPECT_TRUE(read->text(QAccessible::Name).startsWith(QStringLiteral("Kuca %1, ").arg(house)));
+        EXPECT_EQ(read->text(QAccessible::Value), entry);
+        int start = -1, end = -1;
+        read->textInterface()->selection(0, &start, &end);
+        EXPECT_EQ(read->textInterface()->text(start, end), entry);
         if (shown == entry)
           continue;
         ++cut;
@@ -64,8 +71,45 @@ TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd)
     testsupport::Announcements heard(form->Label3);
     end.reach(*form);
     EXPECT_EQ(statusLine(), QLatin1String(end.line)) << end.end;
-    EXPECT_EQ(heard.seen.count(), end.announced) << end.end;
+    // Spoken through the notification inside the line, the focus where it was.
+    EXPECT_EQ(heard.seen.filter(QStringLiteral("ObjectShow")).count(), end.announced) << end.end;
+    EXPECT_EQ(heard.seen.last(), QStringLiteral("ObjectShow ") + QLatin1String(end.line)) << end.end;
   }
+}
+
+// The clues are a Tab stop after the portrait only while assistive
+// technology is active; there Up, Down, Home and End read them one by one.
+TEST_F(Accessibility, TheCluesJoinTheTabOrderAsAListOnlyWhileAScreenReaderRuns) {
+  form->activateWindow();
+  QApplication::processEvents();
+  form->tesmir->setFocus();
+  QTest::keyClick(form->tesmir, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form->vexabutton1);
+  {
+    testsupport::Announcements heard(form->Label1);
+    form->tesmir->setFocus();
+    QTest::keyClick(form->tesmir, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form->Label1);
+    const QStringList& clues = puzzle::clueLines();
+    const struct {
+      Qt::Key key;
+      int line;
+    } moves[] = {{Qt::Key_Up, 0}, {Qt::Key_Down, 1}, {Qt::Key_End, 14}, {Qt::Key_Down, 14}, {Qt::Key_Home, 0}};
+    for (const auto& move : moves) {
+      QTest::keyClick(form->Label1, move.key);
+      EXPECT_EQ(form->Label1->CurrentLine(), move.line) << move.key;
+      EXPECT_TRUE(iface(form->Label1)->child(move.line)->state().focused);
+    }
+    QApplication::processEvents(); // the list's focus reaches its first clue from the event loop
+    const QString focus = QStringLiteral("Focus ");
+    EXPECT_EQ(heard.seen.filter(focus),
+              (QStringList{focus + clues[1], focus + clues[14], focus + clues[0], focus + clues[0]}));
+    QTest::keyClick(form->Label1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->vexabutton1);
+  }
+  form->tesmir->setFocus();
+  QTest::keyClick(form->tesmir, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form->vexabutton1);
 }
 
 TEST_F(Accessibility, HeadingPicturesAndInformationWindowsSayWhatTheyAre) {
@@ -73,7 +117,20 @@ TEST_F(Accessibility, HeadingPicturesAndInformationWindowsSayWhatTheyAre) {
   EXPECT_EQ(iface(form->Label2)->role(), QAccessible::Heading);
   ASSERT_EQ(labelled.size(), 1);
   EXPECT_EQ(labelled.first().first->object(), form->Label1);
-  EXPECT_EQ(iface(form->Label1)->text(QAccessible::Name), puzzle::clueLines().join(QLatin1Char('\n')));
+  // The clues: a list named by its heading, one item per clue.
+  QAccessibleInterface* clues = iface(form->Label1);
+  EXPECT_EQ(clues->role(), QAccessible::List);
+  EXPECT_EQ(clues->text(QAccessible::Name), form->Label2->Caption());
+  ASSERT_EQ(clues->childCount(), puzzle::clueLines().size());
+  for (int i = 0; i < clues->childCount(); ++i) {
+    EXPECT_EQ(clues->child(i)->text(QAccessible::Name), puzzle::clueLines().at(i));
+    EXPECT_EQ(clues->indexOfChild(clues->child(i)), i);
+  }
+  // Lines follow each other down the label, inside it.
+  EXPECT_TRUE(form->Label1->rect().contains(form->Label1->lineRect(14)));
+  EXPECT_GT(form->Label1->lineRect(1).top(), form->Label1->lineRect(0).top());
+  EXPECT_EQ(form->Label1->lineRect(1).top(), form->Label1->lineRect(0).bottom() + 1);
+  EXPECT_EQ(iface(form)->role(), QAccessible::Window);
 
   Form2 about(form);
   Form3 program(form);

@@ -3,6 +3,7 @@
 #include "FlowSupport.h"
 
 #include "app/Form2.h"
+#include "app/Form3.h"
 
 #include <QSignalSpy>
 
@@ -75,6 +76,30 @@ TEST_F(EndToEnd, PauseWithTheMouseAndResumeWithEsc) {
   EXPECT_EQ(form->Label4->Caption(), QStringLiteral("27"));
   tick(*form, 61);
   EXPECT_EQ(form->Label4->Caption(), QStringLiteral("26"));
+}
+
+// Paused by an access key from a list, resumed by the window's own key: the
+// focus is back on the list. The window about the program says how it closes.
+TEST_F(EndToEnd, TheFocusReturnsToTheListAfterEitherInformationWindow) {
+  const struct {
+    Qt::Key open;
+    QKeyCombination close;
+  } pauses[] = {{Qt::Key_T, QKeyCombination(Qt::Key_Escape)}, {Qt::Key_P, Qt::AltModifier | Qt::Key_F4}};
+  for (const auto& pause : pauses) {
+    platform::ComboBox* box = form->pice(3);
+    box->setFocus();
+    QTest::keyClick(form->windowHandle(), pause.open, Qt::AltModifier);
+    QWidget* window = form->form2 ? static_cast<QWidget*>(form->form2) : form->form3;
+    ASSERT_TRUE(window);
+    if (form->form3) {
+      EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("Alt+F4")));
+    }
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, pause.close.key(),
+                    pause.close.keyboardModifiers());
+    flushDeletes();
+    ASSERT_TRUE(form->form2.isNull() && form->form3.isNull());
+    EXPECT_EQ(form->focusWidget(), box);
+  }
 }
 
 TEST_F(EndToEnd, EscEndsTheProgram) {

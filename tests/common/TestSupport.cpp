@@ -25,7 +25,14 @@ void record(QAccessibleEvent* event) {
   static const QHash<int, QString> names{{QAccessible::NameChanged, QStringLiteral("NameChanged")},
                                          {QAccessible::DescriptionChanged, QStringLiteral("DescriptionChanged")},
                                          {QAccessible::ValueChanged, QStringLiteral("ValueChanged")},
-                                         {QAccessible::StateChanged, QStringLiteral("StateChanged")}};
+                                         {QAccessible::StateChanged, QStringLiteral("StateChanged")},
+                                         {QAccessible::TextInserted, QStringLiteral("TextInserted")},
+                                         {QAccessible::ObjectShow, QStringLiteral("ObjectShow")},
+                                         {QAccessible::Focus, QStringLiteral("Focus")}};
+  // A widget's own focus changes are its state's business; the focus moving
+  // among the parts of one widget is an announcement of its own.
+  if (event->type() == QAccessible::Focus && event->child() < 0)
+    return;
   QString text = names.value(event->type());
   if (event->type() == QAccessible::StateChanged) {
     const QAccessible::State s = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
@@ -36,6 +43,10 @@ void record(QAccessibleEvent* event) {
       if (on)
         text += QLatin1Char(' ') + QLatin1String(name);
   }
+  // An event for a child names the child.
+  if (!text.isEmpty() && event->child() >= 0)
+    if (QAccessibleInterface* child = event->accessibleInterface())
+      text += QLatin1Char(' ') + child->text(QAccessible::Name);
   if (!text.isEmpty())
     listening->seen << text;
 }
