@@ -3,10 +3,16 @@
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 
+#include <QFile>
 #include <QHash>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <sys/mount.h>
 
 namespace testsupport {
 
@@ -52,6 +58,34 @@ Announcements::~Announcements() {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
   QAccessible::installUpdateHandler(nullptr);
   listening = nullptr;
+}
+
+Watchdog::Watchdog(int seconds, const char* what)
+    : thread_([this, seconds, what] {
+        std::unique_lock lock(mutex_);
+        if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return finished_; })) {
+          std::fprintf(stderr, "watchdog: %s did not finish in %d seconds\n", what, seconds);
+          std::_Exit(1);
+        }
+      }) {}
+
+Watchdog::~Watchdog() {
+  {
+    std::lock_guard lock(mutex_);
+    finished_ = true;
+  }
+  done_.notify_all();
+  thread_.join();
+}
+
+SmallDisk::SmallDisk() {
+  mounted_ =
+      dir_.isValid() && ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+}
+
+SmallDisk::~SmallDisk() {
+  if (mounted_)
+    ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
 }
 
 } // namespace testsupport

@@ -3,6 +3,11 @@
 #include <QAccessible>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 // Shared helpers of the test executables.
 namespace testsupport {
@@ -21,6 +26,36 @@ struct Announcements {
   ~Announcements();
   QStringList seen;
   const QObject* of;
+};
+
+// Ends the process with a message when it is still alive `seconds` from
+// now: a test of something that must not block cannot wait for ctest's
+// timeout.
+class Watchdog {
+public:
+  Watchdog(int seconds, const char* what);
+  ~Watchdog();
+
+private:
+  std::mutex mutex_;
+  std::condition_variable done_;
+  bool finished_ = false;
+  std::thread thread_;
+};
+
+// A folder on a file system of 64 KiB, to fill up: a tmpfs mounted for the
+// test (we run as root), unmounted when it goes. mounted() is false where
+// mounting is not permitted; tests then skip.
+class SmallDisk {
+public:
+  SmallDisk();
+  ~SmallDisk();
+  bool mounted() const { return mounted_; }
+  QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+private:
+  QTemporaryDir dir_;
+  bool mounted_ = false;
 };
 
 } // namespace testsupport
