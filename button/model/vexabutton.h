@@ -336,6 +336,11 @@ public:
   // pixels, rounded up to whole pixels.
   static constexpr int MinimumSizeTwips = 220;
   static constexpr int MinimumSizePixels = 15;
+  // The largest size the resize step allows along each side, and the
+  // longest caption the control takes: far beyond any real button, and
+  // small enough that drawing it stays as cheap as a plain widget's.
+  static constexpr int MaximumSizePixels = 4096;
+  static constexpr int MaxCaptionLength = 4096;
   // Test hook: whether the platform offers a system hand pointer (it always
   // does; tests switch it off to see HandPointer fall back to False).
   static void setSystemHandPointerAvailable(bool available);

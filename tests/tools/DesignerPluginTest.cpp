@@ -204,6 +204,49 @@ TEST(DesignerPlugin, AFormOfConfiguredButtonsLoadsBackThroughQUiLoaderWithEveryP
   }
 }
 
+namespace {
+
+// The messages of the control's logging category while alive.
+struct ControlWarnings {
+  ControlWarnings() { previous = qInstallMessageHandler(&collect); }
+  ~ControlWarnings() { qInstallMessageHandler(previous); }
+  static void collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && qstrcmp(context.category, "vexabutton") == 0)
+      seen << text;
+  }
+  static inline QStringList seen;
+  QtMessageHandler previous;
+};
+
+} // namespace
+
+TEST(DesignerPlugin, AFormsOversizedButtonAndOverlongCaptionAreBoundedWithAWarning) {
+  const QByteArray ui = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
+    <widget class="vexabutton" name="big">
+     <property name="geometry"><rect><x>0</x><y>0</y><width>16000</width><height>300</height></rect></property>
+     <property name="Caption"><string>)" +
+                        QByteArray(vexabutton::MaxCaptionLength + 1, 'x') +
+                        R"(</string></property>
+    </widget></widget>
+    <customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>
+    <header>button/model/vexabutton.h</header></customwidget></customwidgets></ui>)";
+  QByteArray copy = ui;
+  QBuffer buffer(&copy);
+  QUiLoader loader;
+  loader.addPluginPath(PluginDir);
+  ControlWarnings warnings;
+  std::unique_ptr<QWidget> loaded(loader.load(&buffer));
+  ASSERT_NE(loaded, nullptr) << qPrintable(loader.errorString());
+  loaded->show();
+  auto* button = loaded->findChild<vexabutton*>(QStringLiteral("big"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->size(), QSize(vexabutton::MaximumSizePixels, 300));
+  EXPECT_TRUE(button->Caption().startsWith(QLatin1String("vexabutton"))) << "the caption a new instance has";
+  const QString all = warnings.seen.join(QLatin1Char('\n'));
+  EXPECT_TRUE(all.contains(QLatin1String("16000 x 300 pixels is larger than the 4096"))) << qPrintable(all);
+  EXPECT_TRUE(all.contains(QLatin1String("4097 characters is longer than the 4096"))) << qPrintable(all);
+}
+
 TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {
   QDesignerCustomWidgetInterface* factory = plugin();
   ASSERT_NE(factory, nullptr);
