@@ -445,6 +445,7 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
     rec_.HandPointer = loadHandCursor();
   // 8.
   resizeStep();
+  warnOfUnlistedValues();
   // 9.
   rec_.UserMode = host_->ambientUserMode();
   if (rec_.UserMode) {

@@ -208,7 +208,10 @@ namespace {
 
 // The messages of the control's logging category while alive.
 struct ControlWarnings {
-  ControlWarnings() { previous = qInstallMessageHandler(&collect); }
+  ControlWarnings() {
+    seen.clear();
+    previous = qInstallMessageHandler(&collect);
+  }
   ~ControlWarnings() { qInstallMessageHandler(previous); }
   static void collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtWarningMsg && qstrcmp(context.category, "vexabutton") == 0)
@@ -245,6 +248,31 @@ TEST(DesignerPlugin, AFormsOversizedButtonAndOverlongCaptionAreBoundedWithAWarni
   const QString all = warnings.seen.join(QLatin1Char('\n'));
   EXPECT_TRUE(all.contains(QLatin1String("16000 x 300 pixels is larger than the 4096"))) << qPrintable(all);
   EXPECT_TRUE(all.contains(QLatin1String("4097 characters is longer than the 4096"))) << qPrintable(all);
+}
+
+TEST(DesignerPlugin, AFormsBadValuesAreNamedInWarningsWithTheFallback) {
+  const QByteArray ui = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
+    <widget class="vexabutton" name="style"><property name="ButtonStyle"><number>99</number></property></widget>
+    <widget class="vexabutton" name="named"><property name="Mode"><enum>vexabutton::Sideways</enum></property></widget>
+    <widget class="vexabutton" name="opacity"><property name="PictureOpacity"><number>300</number></property></widget>
+    </widget>
+    <customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>
+    <header>button/model/vexabutton.h</header></customwidget></customwidgets></ui>)";
+  QByteArray copy = ui;
+  QBuffer buffer(&copy);
+  QUiLoader loader;
+  loader.addPluginPath(PluginDir);
+  ControlWarnings warnings;
+  std::unique_ptr<QWidget> loaded(loader.load(&buffer));
+  ASSERT_NE(loaded, nullptr) << qPrintable(loader.errorString());
+  QCoreApplication::processEvents();
+  const QString all = warnings.seen.join(QLatin1Char('\n'));
+  // An unknown name reaches the button as -1.
+  for (const char* named :
+       {"\"style\": ButtonStyle 99 is none of its values (0 Classic,", "\"named\": Mode -1 is none of its values",
+        "kept as given", "\"opacity\": PictureOpacity 300 refused", "it stays 255"})
+    EXPECT_TRUE(all.contains(QLatin1String(named))) << named << "\n" << qPrintable(all);
+  EXPECT_EQ(warnings.seen.size(), 3) << qPrintable(all);
 }
 
 TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {
