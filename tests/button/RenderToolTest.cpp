@@ -157,10 +157,7 @@ TEST(RenderTool, AFailedWriteExitsWithTheReasonAndKeepsWhatWasThere) {
   QFile kept(keep);
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   const QByteArray old = kept.readAll();
-  QFile filler(disk.filePath("filler"));
-  ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-  while (filler.write(QByteArray(4096, 'f')) == 4096) {
-  }
+  disk.fill();
   const ToolRun full = runTool({"--size", "2000x1000", "--set", "ButtonStyle=8", keep});
   EXPECT_EQ(full.status, 1);
   EXPECT_TRUE(full.err.contains("No space left")) << full.err.toStdString();

@@ -83,6 +83,13 @@ SmallDisk::SmallDisk() {
       dir_.isValid() && ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, "size=64k") == 0;
 }
 
+void SmallDisk::fill() const {
+  QFile filler(filePath(QStringLiteral("filler")));
+  if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
+    }
+}
+
 SmallDisk::~SmallDisk() {
   if (mounted_)
     ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);

@@ -52,6 +52,8 @@ public:
   ~SmallDisk();
   bool mounted() const { return mounted_; }
   QString filePath(const QString& name) const { return dir_.filePath(name); }
+  // Takes up the room left, in a file called "filler".
+  void fill() const;
 
 private:
   QTemporaryDir dir_;

@@ -87,10 +87,7 @@ TEST(Files, AFailedReplacementLeavesTheOldFileAndNoTraces) {
   struct stat status;
   ASSERT_EQ(::stat(QFile::encodeName(keep).constData(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
-  QFile filler(disk.filePath("filler"));
-  ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-  while (filler.write(QByteArray(4096, 'f')) == 4096) {
-  }
+  disk.fill();
   EXPECT_FALSE(writeFileReplacing(keep, QByteArray(16384, 'x'), &why));
   EXPECT_TRUE(why.contains(QLatin1String("space"))) << why.toStdString();
   EXPECT_EQ(contentOf(keep), QByteArray("the new preset"));

@@ -221,58 +221,61 @@ struct ControlWarnings {
   QtMessageHandler previous;
 };
 
+// A form of the vexabuttons in `widgets` (the .ui text of their elements),
+// loaded through QUiLoader and the plugin; the warnings of the load, and the
+// queued ones of the plugin, in *warnings.
+std::unique_ptr<QWidget> loadForm(const QByteArray& widgets, QStringList* warnings) {
+  QByteArray ui = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">)" + widgets +
+                  R"(</widget><customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>
+    <header>button/model/vexabutton.h</header></customwidget></customwidgets></ui>)";
+  QBuffer buffer(&ui);
+  QUiLoader loader;
+  loader.addPluginPath(PluginDir);
+  ControlWarnings collected;
+  std::unique_ptr<QWidget> loaded(loader.load(&buffer));
+  EXPECT_NE(loaded, nullptr) << qPrintable(loader.errorString());
+  if (loaded)
+    loaded->show();
+  QCoreApplication::processEvents();
+  *warnings = ControlWarnings::seen;
+  return loaded;
+}
+
 } // namespace
 
 TEST(DesignerPlugin, AFormsOversizedButtonAndOverlongCaptionAreBoundedWithAWarning) {
-  const QByteArray ui = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
-    <widget class="vexabutton" name="big">
+  QStringList warnings;
+  const auto loaded =
+      loadForm(R"(<widget class="vexabutton" name="big">
      <property name="geometry"><rect><x>0</x><y>0</y><width>16000</width><height>300</height></rect></property>
      <property name="Caption"><string>)" +
-                        QByteArray(vexabutton::MaxCaptionLength + 1, 'x') +
-                        R"(</string></property>
-    </widget></widget>
-    <customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>
-    <header>button/model/vexabutton.h</header></customwidget></customwidgets></ui>)";
-  QByteArray copy = ui;
-  QBuffer buffer(&copy);
-  QUiLoader loader;
-  loader.addPluginPath(PluginDir);
-  ControlWarnings warnings;
-  std::unique_ptr<QWidget> loaded(loader.load(&buffer));
-  ASSERT_NE(loaded, nullptr) << qPrintable(loader.errorString());
-  loaded->show();
+                   QByteArray(vexabutton::MaxCaptionLength + 1, 'x') + R"(</string></property></widget>)",
+               &warnings);
+  ASSERT_NE(loaded, nullptr);
   auto* button = loaded->findChild<vexabutton*>(QStringLiteral("big"));
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->size(), QSize(vexabutton::MaximumSizePixels, 300));
   EXPECT_TRUE(button->Caption().startsWith(QLatin1String("vexabutton"))) << "the caption a new instance has";
-  const QString all = warnings.seen.join(QLatin1Char('\n'));
+  const QString all = warnings.join(QLatin1Char('\n'));
   EXPECT_TRUE(all.contains(QLatin1String("16000 x 300 pixels is larger than the 4096"))) << qPrintable(all);
   EXPECT_TRUE(all.contains(QLatin1String("4097 characters is longer than the 4096"))) << qPrintable(all);
 }
 
 TEST(DesignerPlugin, AFormsBadValuesAreNamedInWarningsWithTheFallback) {
-  const QByteArray ui = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
+  QStringList warnings;
+  const auto loaded = loadForm(R"(
     <widget class="vexabutton" name="style"><property name="ButtonStyle"><number>99</number></property></widget>
     <widget class="vexabutton" name="named"><property name="Mode"><enum>vexabutton::Sideways</enum></property></widget>
-    <widget class="vexabutton" name="opacity"><property name="PictureOpacity"><number>300</number></property></widget>
-    </widget>
-    <customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>
-    <header>button/model/vexabutton.h</header></customwidget></customwidgets></ui>)";
-  QByteArray copy = ui;
-  QBuffer buffer(&copy);
-  QUiLoader loader;
-  loader.addPluginPath(PluginDir);
-  ControlWarnings warnings;
-  std::unique_ptr<QWidget> loaded(loader.load(&buffer));
-  ASSERT_NE(loaded, nullptr) << qPrintable(loader.errorString());
-  QCoreApplication::processEvents();
-  const QString all = warnings.seen.join(QLatin1Char('\n'));
+    <widget class="vexabutton" name="opacity"><property name="PictureOpacity"><number>300</number></property></widget>)",
+                               &warnings);
+  ASSERT_NE(loaded, nullptr);
+  const QString all = warnings.join(QLatin1Char('\n'));
   // An unknown name reaches the button as -1.
   for (const char* named :
        {"\"style\": ButtonStyle 99 is none of its values (0 Classic,", "\"named\": Mode -1 is none of its values",
         "kept as given", "\"opacity\": PictureOpacity 300 refused", "it stays 255"})
     EXPECT_TRUE(all.contains(QLatin1String(named))) << named << "\n" << qPrintable(all);
-  EXPECT_EQ(warnings.seen.size(), 3) << qPrintable(all);
+  EXPECT_EQ(warnings.size(), 3) << qPrintable(all);
 }
 
 TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {

@@ -210,10 +210,7 @@ TEST(StudioWindow, AFailedSaveKeepsTheFileShowsWhyAndLeavesTheDocumentModified) 
   QFile kept(keep);
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   const QByteArray before = kept.readAll();
-  QFile filler(disk.filePath("filler"));
-  ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-  while (filler.write(QByteArray(4096, 'f')) == 4096) {
-  }
+  disk.fill();
   // A picture makes the preset larger than the room left.
   QImage noise(64, 64, QImage::Format_RGB32);
   for (int y = 0; y < 64; ++y)
