@@ -9,9 +9,6 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 #include <sys/mount.h>
 
 namespace testsupport {
@@ -58,24 +55,6 @@ Announcements::~Announcements() {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
   QAccessible::installUpdateHandler(nullptr);
   listening = nullptr;
-}
-
-Watchdog::Watchdog(int seconds, const char* what)
-    : thread_([this, seconds, what] {
-        std::unique_lock lock(mutex_);
-        if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return finished_; })) {
-          std::fprintf(stderr, "watchdog: %s did not finish in %d seconds\n", what, seconds);
-          std::_Exit(1);
-        }
-      }) {}
-
-Watchdog::~Watchdog() {
-  {
-    std::lock_guard lock(mutex_);
-    finished_ = true;
-  }
-  done_.notify_all();
-  thread_.join();
 }
 
 SmallDisk::SmallDisk() {

@@ -5,9 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include <unistd.h>
 
 // Shared helpers of the test executables.
 namespace testsupport {
@@ -28,19 +26,11 @@ struct Announcements {
   const QObject* of;
 };
 
-// Ends the process with a message when it is still alive `seconds` from
-// now: a test of something that must not block cannot wait for ctest's
-// timeout.
-class Watchdog {
-public:
-  Watchdog(int seconds, const char* what);
-  ~Watchdog();
-
-private:
-  std::mutex mutex_;
-  std::condition_variable done_;
-  bool finished_ = false;
-  std::thread thread_;
+// Ends the process (SIGALRM) when it is still alive `seconds` from now: a
+// test of something that must not block cannot wait for ctest's timeout.
+struct Watchdog {
+  explicit Watchdog(unsigned seconds) { ::alarm(seconds); }
+  ~Watchdog() { ::alarm(0); }
 };
 
 // A folder on a file system of 64 KiB, to fill up: a tmpfs mounted for the

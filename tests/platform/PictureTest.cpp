@@ -242,7 +242,7 @@ TEST(PictureFile, ATwiceAsLargeAtTwoXFileIsTheHighResolutionVariant) {
 
   // A named pipe in the variant's place is left out at once.
   {
-    testsupport::Watchdog watchdog(20, "a named pipe as the @2x variant");
+    testsupport::Watchdog watchdog(20);
     QFile::remove(dir.filePath("face@2x.png"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("face@2x.png")).constData(), 0600), 0);
     const auto withPipe = Picture::load(path);

@@ -243,39 +243,30 @@ std::unique_ptr<QWidget> loadForm(const QByteArray& widgets, QStringList* warnin
 
 } // namespace
 
-TEST(DesignerPlugin, AFormsOversizedButtonAndOverlongCaptionAreBoundedWithAWarning) {
+TEST(DesignerPlugin, AFormsOversizedOrBadValuesAreBoundedAndNamedInWarnings) {
   QStringList warnings;
-  const auto loaded =
-      loadForm(R"(<widget class="vexabutton" name="big">
+  const auto loaded = loadForm(R"(<widget class="vexabutton" name="big">
      <property name="geometry"><rect><x>0</x><y>0</y><width>16000</width><height>300</height></rect></property>
      <property name="Caption"><string>)" +
-                   QByteArray(vexabutton::MaxCaptionLength + 1, 'x') + R"(</string></property></widget>)",
-               &warnings);
-  ASSERT_NE(loaded, nullptr);
-  auto* button = loaded->findChild<vexabutton*>(QStringLiteral("big"));
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->size(), QSize(vexabutton::MaximumSizePixels, 300));
-  EXPECT_TRUE(button->Caption().startsWith(QLatin1String("vexabutton"))) << "the caption a new instance has";
-  const QString all = warnings.join(QLatin1Char('\n'));
-  EXPECT_TRUE(all.contains(QLatin1String("16000 x 300 pixels is larger than the 4096"))) << qPrintable(all);
-  EXPECT_TRUE(all.contains(QLatin1String("4097 characters is longer than the 4096"))) << qPrintable(all);
-}
-
-TEST(DesignerPlugin, AFormsBadValuesAreNamedInWarningsWithTheFallback) {
-  QStringList warnings;
-  const auto loaded = loadForm(R"(
+                                   QByteArray(vexabutton::MaxCaptionLength + 1, 'x') +
+                                   R"(</string></property></widget>
     <widget class="vexabutton" name="style"><property name="ButtonStyle"><number>99</number></property></widget>
     <widget class="vexabutton" name="named"><property name="Mode"><enum>vexabutton::Sideways</enum></property></widget>
     <widget class="vexabutton" name="opacity"><property name="PictureOpacity"><number>300</number></property></widget>)",
                                &warnings);
   ASSERT_NE(loaded, nullptr);
+  auto* big = loaded->findChild<vexabutton*>(QStringLiteral("big"));
+  ASSERT_NE(big, nullptr);
+  EXPECT_EQ(big->size(), QSize(vexabutton::MaximumSizePixels, 300));
+  EXPECT_TRUE(big->Caption().startsWith(QLatin1String("vexabutton"))) << "the caption a new instance has";
   const QString all = warnings.join(QLatin1Char('\n'));
   // An unknown name reaches the button as -1.
   for (const char* named :
-       {"\"style\": ButtonStyle 99 is none of its values (0 Classic,", "\"named\": Mode -1 is none of its values",
+       {"\"big\": 16000 x 300 pixels is larger than the 4096", "4097 characters is longer than the 4096",
+        "\"style\": ButtonStyle 99 is none of its values (0 Classic,", "\"named\": Mode -1 is none of its values",
         "kept as given", "\"opacity\": PictureOpacity 300 refused", "it stays 255"})
     EXPECT_TRUE(all.contains(QLatin1String(named))) << named << "\n" << qPrintable(all);
-  EXPECT_EQ(warnings.size(), 3) << qPrintable(all);
+  EXPECT_EQ(warnings.size(), 5) << qPrintable(all);
 }
 
 TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -157,7 +158,7 @@ TEST(StudioDocument, APresetThatCannotBeUsedIsNamedAndChangesNothing) {
                                        &error));
   EXPECT_TRUE(error.contains(QLatin1String("longer than the 4096"))) << qPrintable(error);
   // Special files are refused without being read.
-  testsupport::Watchdog watchdog(20, "opening special files as presets");
+  testsupport::Watchdog watchdog(20);
   const QString pipe = dir.filePath("pipe.json");
   ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
   for (const QString& path : {pipe, QStringLiteral("/dev/zero")}) {
@@ -202,7 +203,7 @@ TEST(StudioWindow, AFailedSaveKeepsTheFileShowsWhyAndLeavesTheDocumentModified) 
   testsupport::SmallDisk disk;
   if (!disk.mounted())
     GTEST_SKIP() << "no small file system can be mounted here (needs root)";
-  testsupport::Watchdog watchdog(60, "a failed save");
+  testsupport::Watchdog watchdog(60);
   StudioWindow window;
   const QString keep = disk.filePath("keep.json");
   window.document().button().setCaption(QStringLiteral("Prvi"));
@@ -234,10 +235,12 @@ TEST(StudioWindow, AFailedSaveKeepsTheFileShowsWhyAndLeavesTheDocumentModified) 
   QFile after(keep);
   ASSERT_TRUE(after.open(QIODevice::ReadOnly));
   EXPECT_EQ(after.readAll(), before);
+  EXPECT_EQ(QDir(disk.filePath(".")).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "keep.json"}))
+      << "no half-written file is left";
 }
 
 TEST(StudioWindow, SaveAsAsksBeforeReplacingTheFileItsSuffixNames) {
-  testsupport::Watchdog watchdog(60, "Save As");
+  testsupport::Watchdog watchdog(60);
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   QTemporaryDir dir;
   QFile victim(dir.filePath("victim.json"));
