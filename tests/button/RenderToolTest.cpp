@@ -208,6 +208,10 @@ TEST(RenderTool, StartsFromAStoredLayoutWarnsOfUnknownKeysAndWritesToStandardOut
   const ToolRun run = runTool({"--size", "75x23", "--bag", layout, "--set", "ButtonStyle=0", "-"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains("unknown key \"Shade\"")) << run.err.toStdString();
+  // A value outside its list is named once, from the load that draws.
+  const ToolRun unlisted = runTool({"--bag", writeFile(dir, "style.json", R"({"ButtonStyle": 99})"), "-"});
+  EXPECT_EQ(unlisted.status, 0);
+  EXPECT_EQ(unlisted.err.count("ButtonStyle 99 is none of its values"), 1) << unlisted.err.toStdString();
   const QImage image = QImage::fromData(run.out, "PNG");
   ASSERT_EQ(image.size(), QSize(75, 23));
   // --set wins over the layout: the classic raised edge, not the rounded outline.

@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "button/model/Diagnostics.h"
 #include "button/model/vexabutton.h"
 #include "platform/Files.h"
 #include "platform/Picture.h"
@@ -332,9 +333,17 @@ std::optional<platform::PropertyBag> readBagFile(const QString& path, QStringLis
   auto bag = platform::PropertyBag::fromJson(*text, error);
   if (!bag)
     return std::nullopt;
-  // A trial load, so that a wrongly typed value is named here.
+  // A trial load, so that a wrongly typed value is named here. What it
+  // would warn of, the real load says once the --set values are over it.
+  static QtMessageHandler passOn = nullptr;
+  passOn = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (qstrcmp(context.category, vexaLog().categoryName()) != 0)
+      passOn(type, context, text);
+  });
   vexabutton probe;
-  if (!probe.ReadProperties(*bag, error))
+  const bool loads = probe.ReadProperties(*bag, error);
+  qInstallMessageHandler(passOn);
+  if (!loads)
     return std::nullopt;
   *warnings = vexabutton::unknownKeys(*bag);
   return bag;
