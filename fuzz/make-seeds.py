@@ -167,6 +167,18 @@ for style in range(14):
                                                    ("DropDownSymbol", style % 7)]))
 
 
+# ---- Studio presets -----------------------------------------------------------
+# A stored layout with the button's size in twips, as the studio saves it.
+
+write("preset", "saved.json", layout([("_ExtentX", 1815), ("_ExtentY", 495), ("ButtonStyle", 2), ("Caption", "Dalje"),
+                                      ("DropDownSymbol", 6)]))
+write("preset", "largest.json", layout([("_ExtentX", 61440), ("_ExtentY", 225), ("Caption", "W" * 4096)]))
+write("preset", "too-large.json", layout([("_ExtentX", 100000), ("_ExtentY", 100000), ("Caption", "big")]))
+write("preset", "unlisted-values.json", layout([("ButtonStyle", 99), ("Mode", -1), ("CaptionEffects", 9)]))
+write("preset", "unknown-key.json", layout([("_ExtentX", 1815), ("Shade", 3)]))
+write("preset", "fraction-extent.json", '{"_ExtentX": 1815.5, "_extenty": "495"}\n')
+
+
 # ---- Render tool command lines ------------------------------------------------
 # One argument per line; the harness has a.png, b.bmp, i.ico and l.json at hand.
 

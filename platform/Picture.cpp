@@ -1,11 +1,9 @@
 #include "platform/Picture.h"
 
+#include "platform/Files.h"
 #include "platform/Geometry.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QtNumeric>
 
@@ -173,6 +171,46 @@ QImage withBmpAlpha(const QImage& image, const QByteArray& bytes) {
   return image.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32);
 }
 
+// A TGA file, which has no signature: the readers take its header for an
+// icon directory of cursors. Its header (uncompressed or run-length
+// colour-mapped, true-colour or grey, a known depth) or its closing
+// signature tells it apart.
+bool looksLikeTga(const QByteArray& bytes) {
+  if (bytes.endsWith(QByteArrayView("TRUEVISION-XFILE.\0", 18)))
+    return true;
+  if (bytes.size() < 18)
+    return false;
+  const uint mapType = uchar(bytes[1]);
+  const uint imageType = uchar(bytes[2]);
+  const uint depth = uchar(bytes[16]);
+  const bool knownType =
+      imageType == 1 || imageType == 2 || imageType == 3 || imageType == 9 || imageType == 10 || imageType == 11;
+  const bool knownDepth = depth == 8 || depth == 15 || depth == 16 || depth == 24 || depth == 32;
+  return mapType <= 1 && knownType && knownDepth && le16(bytes, 12) > 0 && le16(bytes, 14) > 0;
+}
+
+// Why the icon's largest image is over the readers' allocation limit, or
+// an empty string. An icon image may be a whole PNG file, whose own header
+// holds its size (the directory has one byte for each side).
+QString iconOverAllocationLimit(const QByteArray& bytes) {
+  const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+  const qint64 count = le16(bytes, 4);
+  for (qint64 i = 0; i < count && limit > 0; ++i) {
+    const qint64 offset = le32(bytes, 6 + 16 * i + 12);
+    if (bytes.mid(offset, 8) != QByteArrayView("\x89PNG\r\n\x1A\n", 8))
+      continue;
+    const qint64 width = be32(bytes, offset + 16);
+    const qint64 height = be32(bytes, offset + 20);
+    if (width * height * 4 > limit)
+      return QStringLiteral("too large (icon image %1 is %2 x %3 pixels; the image readers hold up to %4 MB)")
+          .arg(i + 1)
+          .arg(width)
+          .arg(height)
+          .arg(QImageReader::allocationLimit());
+  }
+  return {};
+}
+
 } // namespace
 
 std::shared_ptr<const Picture> Picture::fromImage(const QImage& image, int type) {
@@ -208,9 +246,13 @@ std::shared_ptr<const Picture> loadFile(const QString& path, QString* error);
 
 // The "@2x" file beside `path`, if any, as the high-resolution variant of `picture`.
 void addHighResolution(Picture& picture, const QString& path) {
-  const QFileInfo info(path);
-  const QString variantPath = info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
-  if (info.completeBaseName().endsWith(QLatin1String("@2x")) || !QFileInfo::exists(variantPath))
+  // By the name's text alone: it may hold bytes that are not UTF-8.
+  const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+  const qsizetype end = dot > slash + 1 ? dot : path.size();
+  const QString base = path.left(end);
+  const QString variantPath = base + QStringLiteral("@2x") + path.mid(end);
+  if (base.endsWith(QLatin1String("@2x")) || !fileExists(variantPath))
     return;
   QString why;
   const auto variant = loadFile(variantPath, &why);
@@ -243,29 +285,14 @@ std::shared_ptr<const Picture> Picture::load(const QString& path, QString* error
 namespace {
 
 std::shared_ptr<const Picture> loadFile(const QString& path, QString* error) {
-  const auto fail = [&](const QString& reason) -> std::shared_ptr<const Picture> {
+  QString why;
+  const std::optional<QByteArray> bytes = readRegularFile(path, Picture::MaxFileBytes, &why);
+  if (!bytes) {
     if (error)
-      *error = QStringLiteral("cannot read picture \"%1\": %2").arg(path, reason);
+      *error = QStringLiteral("cannot read picture \"%1\": %2").arg(path, why);
     return nullptr;
-  };
-  const QFileInfo info(path);
-  if (!info.exists())
-    return fail(QStringLiteral("the file does not exist"));
-  if (info.isDir())
-    return fail(QStringLiteral("it is a folder, not a file"));
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return fail(file.errorString());
-  if (file.size() == 0)
-    return fail(QStringLiteral("the file is empty"));
-  if (file.size() > Picture::MaxFileBytes)
-    return fail(QStringLiteral("the file is too large (%1 bytes; pictures of up to %2 bytes are read)")
-                    .arg(file.size())
-                    .arg(Picture::MaxFileBytes));
-  const QByteArray bytes = file.readAll();
-  if (bytes.size() != file.size())
-    return fail(QStringLiteral("the file could not be read to its end (%1)").arg(file.errorString()));
-  return Picture::fromBytes(bytes, path, error);
+  }
+  return Picture::fromBytes(*bytes, path, error);
 }
 
 } // namespace
@@ -287,6 +314,9 @@ std::shared_ptr<const Picture> Picture::fromBytes(const QByteArray& bytes, const
   QByteArray format = reader.format().toLower();
   if (format.isEmpty())
     format = formatBySignature(bytes);
+  // An icon file's type field is 1; a cursor's is 2, which TGA headers share.
+  if (format == "ico" && le16(bytes, 2) != 1 && looksLikeTga(bytes))
+    format = "tga";
   const bool bitmapByAlpha = format == "png" || format == "bmp";
   const bool opaqueBitmap = format == "jpeg" || format == "jpg" || format == "gif";
   const bool icon = format == "ico";
@@ -298,7 +328,8 @@ std::shared_ptr<const Picture> Picture::fromBytes(const QByteArray& bytes, const
   const QString truncated = truncation(format, bytes);
   if (!truncated.isEmpty())
     return fail(QStringLiteral("the file is truncated (%1)").arg(truncated));
-  if (const QString tooLarge = overAllocationLimit(reader); !tooLarge.isEmpty())
+  const QString tooLarge = icon ? iconOverAllocationLimit(bytes) : overAllocationLimit(reader);
+  if (!tooLarge.isEmpty())
     return fail(QStringLiteral("the picture is ") + tooLarge);
   const QImage image = reader.read();
   if (image.isNull())

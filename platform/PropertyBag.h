@@ -50,6 +50,9 @@ public:
   // picture entry or a value of no known kind returns nothing and sets
   // *error, naming the key where there is one.
   static std::optional<PropertyBag> fromJson(const QByteArray& json, QString* error = nullptr);
+  // The largest stored layout file the tools read: room for four large
+  // pictures, far beyond any real button's.
+  static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
 
   // A whole number written as text, as stored layouts and tools give them:
   // decimal with an optional sign, or with allowHex also "0x" or "&H" (with

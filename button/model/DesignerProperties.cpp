@@ -10,7 +10,12 @@
 
 #include "button/model/vexabutton.h"
 
+#include "button/model/Diagnostics.h"
+
 #include "button/render/ColorKit.h"
+
+#include <QMetaEnum>
+#include <QMetaProperty>
 
 #include <optional>
 
@@ -61,6 +66,40 @@ QColor vexabutton::toColor(qint32 oleColour) {
   if (rgb == -1)
     return QColor();
   return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+void vexabutton::warnOfUnlistedValues() const {
+  const QMetaObject& meta = staticMetaObject;
+  for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+    const QMetaProperty property = meta.property(i);
+    if (!property.isEnumType())
+      continue;
+    const QMetaEnum choices = property.enumerator();
+    const int value = property.read(this).toInt();
+    if (choices.valueToKey(value))
+      continue;
+    QStringList listed;
+    for (int k = 0; k < choices.keyCount(); ++k)
+      listed << QStringLiteral("%1 %2").arg(choices.value(k)).arg(QLatin1String(choices.key(k)));
+    qCWarning(vexaLog,
+              "vexabutton \"%s\": %s %d is none of its values (%s); it is kept as given and "
+              "taken as no listed value",
+              qPrintable(objectName()), property.name(), value, qPrintable(listed.join(QStringLiteral(", "))));
+  }
+}
+
+void vexabutton::setPictureOpacityProperty(int value) {
+  QString why;
+  if (!setPictureOpacity(value, &why))
+    qCWarning(vexaLog, "vexabutton \"%s\": PictureOpacity %d refused (%s); it stays %d", qPrintable(objectName()),
+              value, qPrintable(why), int(rec_.PictureOpacity));
+}
+
+void vexabutton::setPictureOpacityOnOverProperty(int value) {
+  QString why;
+  if (!setPictureOpacityOnOver(value, &why))
+    qCWarning(vexaLog, "vexabutton \"%s\": PictureOpacityOnOver %d refused (%s); it stays %d", qPrintable(objectName()),
+              value, qPrintable(why), int(rec_.PictureOpacityOnOver));
 }
 
 void vexabutton::setButtonStyleProperty(Style value) { setButtonStyle(qint32(value)); }

@@ -4,6 +4,8 @@
 
 #include "button/model/vexabutton.h"
 
+#include "button/model/Diagnostics.h"
+
 #include "platform/EventRouter.h"
 
 #include "button/render/Redraw.h"
@@ -114,6 +116,15 @@ void vexabutton::resizeStep() {
     resize(width(), MinimumSizePixels);
   if (width() < MinimumSizePixels)
     resize(MinimumSizePixels, height());
+  // A form may ask for any size; the surface is never larger than the limit.
+  if (width() > MaximumSizePixels || height() > MaximumSizePixels) {
+    qCWarning(vexaLog,
+              "vexabutton \"%s\": %d x %d pixels is larger than the %d pixels a side the control takes; "
+              "it is made %d x %d",
+              qPrintable(objectName()), width(), height(), MaximumSizePixels, qMin(width(), MaximumSizePixels),
+              qMin(height(), MaximumSizePixels));
+    resize(qMin(width(), MaximumSizePixels), qMin(height(), MaximumSizePixels));
+  }
   surface_.resize(width(), height());
   // 2.
   applyWindowRegionStep();

@@ -222,6 +222,15 @@ public:
       fail(key, QStringLiteral("text"), *v);
   }
 
+  // A text longer than the control takes fails the load, naming the limit.
+  void textLength(const char* key, const QString& text, qsizetype limit) {
+    if (!failed() && text.size() > limit)
+      error_ = QStringLiteral("property \"%1\": a text of %2 characters, longer than the %3 it takes")
+                   .arg(QLatin1String(key))
+                   .arg(text.size())
+                   .arg(limit);
+  }
+
   // The font read is a copy of the bag's (or of the fallback), so a stored
   // layout never shares a live font object with a control.
   void font(const char* key, const SharedFontPtr& fallback, SharedFontPtr& out) {
@@ -375,6 +384,7 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   in.colour("BackColor", vexa::TranslateColor(ButtonFaceRef), r.BackColor);
   in.boolean("Enabled", true, r.Enabled);
   in.text("Caption", DefaultCaption, r.Caption);
+  in.textLength("Caption", r.Caption, MaxCaptionLength);
   in.boolean("Value", false, r.Value);
   in.int16("MousePointer", 0, pointer);
   in.boolean("HandPointer", false, r.HandPointer);
@@ -435,6 +445,7 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
     rec_.HandPointer = loadHandCursor();
   // 8.
   resizeStep();
+  warnOfUnlistedValues();
   // 9.
   rec_.UserMode = host_->ambientUserMode();
   if (rec_.UserMode) {

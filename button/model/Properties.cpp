@@ -6,6 +6,8 @@
 
 #include "button/model/vexabutton.h"
 
+#include "button/model/Diagnostics.h"
+
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
 
@@ -92,6 +94,13 @@ void vexabutton::setButtonStyle(qint32 value) {
 }
 
 void vexabutton::setCaption(const QString& value) {
+  if (value.size() > MaxCaptionLength) {
+    qCWarning(vexaLog,
+              "vexabutton \"%s\": a caption of %lld characters is longer than the %d the control takes; "
+              "the caption stays as it was",
+              qPrintable(objectName()), qlonglong(value.size()), MaxCaptionLength);
+    return;
+  }
   rec_.Caption = value;
   SetAccessKeys();
   Redraw();

@@ -165,6 +165,11 @@ public:
   // The colour a stored colour shows (a system colour as it is now);
   // invalid when it cannot be translated.
   static QColor toColor(qint32 oleColour);
+  // Warns (logging category "vexabutton") of every enumerated property
+  // whose value is none of its enumeration's: a form or a layout may hold
+  // one. Such a value is kept as given. Run by the load pass, and for a
+  // form by the Designer plugin once the form has set its properties.
+  void warnOfUnlistedValues() const;
   Style buttonStyleProperty() const { return Style(rec_.ButtonStyle); }
   void setButtonStyleProperty(Style value);
   Scheme colorSchemeProperty() const { return Scheme(rec_.ColorScheme); }
@@ -202,8 +207,8 @@ public:
   PictureEffect pictureEffectOnDownProperty() const { return PictureEffect(rec_.PictureEffectOnDown); }
   void setPictureEffectOnDownProperty(PictureEffect value) { setPictureEffectOnDown(qint32(value)); }
   // Values outside 0..255 are refused (the property keeps its value).
-  void setPictureOpacityProperty(int value) { setPictureOpacity(value); }
-  void setPictureOpacityOnOverProperty(int value) { setPictureOpacityOnOver(value); }
+  void setPictureOpacityProperty(int value);
+  void setPictureOpacityOnOverProperty(int value);
   DisabledPictureLook disabledPictureModeProperty() const { return DisabledPictureLook(rec_.DisabledPictureMode); }
   void setDisabledPictureModeProperty(DisabledPictureLook value) { setDisabledPictureMode(qint32(value)); }
   CaptionEffect captionEffectsProperty() const { return CaptionEffect(rec_.CaptionEffects); }
@@ -336,6 +341,11 @@ public:
   // pixels, rounded up to whole pixels.
   static constexpr int MinimumSizeTwips = 220;
   static constexpr int MinimumSizePixels = 15;
+  // The largest size the resize step allows along each side, and the
+  // longest caption the control takes: far beyond any real button, and
+  // small enough that drawing it stays as cheap as a plain widget's.
+  static constexpr int MaximumSizePixels = 4096;
+  static constexpr int MaxCaptionLength = 4096;
   // Test hook: whether the platform offers a system hand pointer (it always
   // does; tests switch it off to see HandPointer fall back to False).
   static void setSystemHandPointerAvailable(bool available);

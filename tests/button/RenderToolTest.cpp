@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "common/TestSupport.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QString toolPath() {
@@ -127,6 +132,73 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
   }
 }
 
+TEST(RenderTool, AFailedWriteExitsWithTheReasonAndKeepsWhatWasThere) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  const ToolRun device = runTool({"/dev/full"});
+  EXPECT_EQ(device.status, 1);
+  EXPECT_TRUE(device.err.contains("No space left")) << device.err.toStdString();
+  for (const QStringList& arguments : {QStringList{"-"}, QStringList{"--json", "x.png"}}) {
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(toolPath(), arguments);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(process.readAllStandardError().contains("standard output")) << arguments.join(' ').toStdString();
+  }
+
+  testsupport::SmallDisk disk;
+  if (!disk.mounted())
+    GTEST_SKIP() << "no small file system can be mounted here (needs root)";
+  const QString keep = disk.filePath("keep.png");
+  ASSERT_EQ(runTool({"--size", "60x20", keep}).status, 0);
+  QFile kept(keep);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  const QByteArray old = kept.readAll();
+  disk.fill();
+  const ToolRun full = runTool({"--size", "2000x1000", "--set", "ButtonStyle=8", keep});
+  EXPECT_EQ(full.status, 1);
+  EXPECT_TRUE(full.err.contains("No space left")) << full.err.toStdString();
+  QFile again(keep);
+  ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+  EXPECT_EQ(again.readAll(), old);
+}
+
+TEST(RenderTool, SpecialFilesAreRefusedAtOnceAndNamesNeedNotBeUtf8) {
+  if (toolPath().isEmpty() || !QFile::exists(toolPath()))
+    GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
+  QTemporaryDir dir;
+  const QString pipe = dir.filePath("pipe.png");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const QString out = dir.filePath("never.png");
+  for (const QStringList& arguments : {QStringList{"--set", "PictureNormal=" + pipe, out},
+                                       QStringList{"--bag", pipe, out}, QStringList{"--bag", "/dev/zero", out}}) {
+    const ToolRun run = runTool(arguments); // a blocked read would end in its time-out (status -1)
+    EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains("not a regular file")) << run.err.toStdString();
+  }
+
+  // Both names with a byte that is not UTF-8, given as bytes by the shell.
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(dir.filePath("plain.png")));
+  QProcess shell;
+  shell.setWorkingDirectory(dir.path());
+  shell.start(
+      QStringLiteral("/bin/sh"),
+      {"-c",
+       R"sh(mv plain.png "$(printf 'p\377.png')" && "$0" --set "PictureNormal=$(printf 'p\377.png')" "$(printf 'out\377.png')")sh",
+       toolPath()});
+  ASSERT_TRUE(shell.waitForFinished(60000));
+  EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+  struct stat status;
+  EXPECT_EQ(::stat((QFile::encodeName(dir.path()) + "/out\xFF.png").constData(), &status), 0);
+  for (const char* name : {"/out\xFF.png", "/p\xFF.png"})
+    ::unlink((QFile::encodeName(dir.path()) + name).constData());
+}
+
 TEST(RenderTool, StartsFromAStoredLayoutWarnsOfUnknownKeysAndWritesToStandardOutput) {
   if (toolPath().isEmpty() || !QFile::exists(toolPath()))
     GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
@@ -136,6 +208,10 @@ TEST(RenderTool, StartsFromAStoredLayoutWarnsOfUnknownKeysAndWritesToStandardOut
   const ToolRun run = runTool({"--size", "75x23", "--bag", layout, "--set", "ButtonStyle=0", "-"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains("unknown key \"Shade\"")) << run.err.toStdString();
+  // A value outside its list is named once, from the load that draws.
+  const ToolRun unlisted = runTool({"--bag", writeFile(dir, "style.json", R"({"ButtonStyle": 99})"), "-"});
+  EXPECT_EQ(unlisted.status, 0);
+  EXPECT_EQ(unlisted.err.count("ButtonStyle 99 is none of its values"), 1) << unlisted.err.toStdString();
   const QImage image = QImage::fromData(run.out, "PNG");
   ASSERT_EQ(image.size(), QSize(75, 23));
   // --set wins over the layout: the classic raised edge, not the rounded outline.

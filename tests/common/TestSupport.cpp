@@ -3,10 +3,13 @@
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 
+#include <QFile>
 #include <QHash>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+
+#include <sys/mount.h>
 
 namespace testsupport {
 
@@ -63,6 +66,23 @@ Announcements::~Announcements() {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
   QAccessible::installUpdateHandler(nullptr);
   listening = nullptr;
+}
+
+SmallDisk::SmallDisk() {
+  mounted_ =
+      dir_.isValid() && ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+}
+
+void SmallDisk::fill() const {
+  QFile filler(filePath(QStringLiteral("filler")));
+  if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
+    }
+}
+
+SmallDisk::~SmallDisk() {
+  if (mounted_)
+    ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
 }
 
 } // namespace testsupport

@@ -3,6 +3,9 @@
 #include <QAccessible>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <unistd.h>
 
 // Shared helpers of the test executables.
 namespace testsupport {
@@ -21,6 +24,30 @@ struct Announcements {
   ~Announcements();
   QStringList seen;
   const QObject* of;
+};
+
+// Ends the process (SIGALRM) when it is still alive `seconds` from now: a
+// test of something that must not block cannot wait for ctest's timeout.
+struct Watchdog {
+  explicit Watchdog(unsigned seconds) { ::alarm(seconds); }
+  ~Watchdog() { ::alarm(0); }
+};
+
+// A folder on a file system of 64 KiB, to fill up: a tmpfs mounted for the
+// test (we run as root), unmounted when it goes. mounted() is false where
+// mounting is not permitted; tests then skip.
+class SmallDisk {
+public:
+  SmallDisk();
+  ~SmallDisk();
+  bool mounted() const { return mounted_; }
+  QString filePath(const QString& name) const { return dir_.filePath(name); }
+  // Takes up the room left, in a file called "filler".
+  void fill() const;
+
+private:
+  QTemporaryDir dir_;
+  bool mounted_ = false;
 };
 
 } // namespace testsupport

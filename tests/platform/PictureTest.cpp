@@ -1,6 +1,8 @@
 #include "platform/Picture.h"
 #include "platform/Geometry.h"
 
+#include "common/TestSupport.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,8 @@
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using platform::Picture;
 
@@ -165,6 +169,18 @@ TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
   const QByteArray ico = encoded(sample(QImage::Format_ARGB32), "ICO");
   const QByteArray xpm = encoded(sample(QImage::Format_RGB32), "XPM");
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder.png"));
+  // Uncompressed true-colour TGA of 2 x 2 pixels: a header the icon reader
+  // would take for a cursor directory.
+  const QByteArray tga = QByteArray("\0\0\2\0\0\0\0\0\0\0\0\0\2\0\2\0\x18\0", 18) + QByteArray(12, '\x7F');
+  // An icon whose one image is a PNG that claims 60000 x 60000 pixels.
+  QByteArray hugePng = png;
+  qToBigEndian(quint32(60000), hugePng.data() + 16);
+  qToBigEndian(quint32(60000), hugePng.data() + 20);
+  QByteArray icoOfPng("\0\0\1\0\1\0\0\0\0\0\1\0\x20\0", 14);
+  icoOfPng.resize(22);
+  qToLittleEndian(quint32(hugePng.size()), icoOfPng.data() + 14);
+  qToLittleEndian(quint32(22), icoOfPng.data() + 18);
+  icoOfPng += hugePng;
   const struct {
     const char* name;
     QByteArray bytes; // written unless the name is "missing.png" or the folder
@@ -189,6 +205,8 @@ TEST(PictureFile, UnreadableEmptyAndTruncatedFilesNameTheFileAndTheReason) {
       {"half.ico", ico.left(ico.size() / 2), "truncated"},
       {"damaged.png", png.left(33) + QByteArray(png.size() - 33, 'x'), "truncated"},
       {"large.png", encoded(QImage(600, 600, QImage::Format_RGB32), "PNG"), "too large (600 x 600 pixels"},
+      {"picture.tga", tga, "a TGA picture;"},
+      {"large.ico", icoOfPng, "too large (icon image 1 is 60000 x 60000 pixels"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -233,6 +251,16 @@ TEST(PictureFile, ATwiceAsLargeAtTwoXFileIsTheHighResolutionVariant) {
   EXPECT_EQ(picture->pixelsAt({11, 8}, true).size(), QSize(11, 8));
   EXPECT_EQ(picture->pixelsAt({11, 8}, true).pixel(10, 7), qRgb(1, 2, 3)); // from the variant
 
+  // A named pipe in the variant's place is left out at once.
+  {
+    testsupport::Watchdog watchdog(20);
+    QFile::remove(dir.filePath("face@2x.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("face@2x.png")).constData(), 0600), 0);
+    const auto withPipe = Picture::load(path);
+    ASSERT_TRUE(withPipe);
+    EXPECT_TRUE(withPipe->highResolution.isNull());
+    QFile::remove(dir.filePath("face@2x.png"));
+  }
   // A variant of another size, or one that does not read, is left out.
   for (const QByteArray& wrong : {encoded(sample(QImage::Format_RGB32), "PNG"), QByteArray("not a picture")}) {
     writeFile(dir, "face@2x.png", wrong);

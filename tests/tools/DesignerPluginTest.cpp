@@ -204,6 +204,71 @@ TEST(DesignerPlugin, AFormOfConfiguredButtonsLoadsBackThroughQUiLoaderWithEveryP
   }
 }
 
+namespace {
+
+// The messages of the control's logging category while alive.
+struct ControlWarnings {
+  ControlWarnings() {
+    seen.clear();
+    previous = qInstallMessageHandler(&collect);
+  }
+  ~ControlWarnings() { qInstallMessageHandler(previous); }
+  static void collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && qstrcmp(context.category, "vexabutton") == 0)
+      seen << text;
+  }
+  static inline QStringList seen;
+  QtMessageHandler previous;
+};
+
+// A form of the vexabuttons in `widgets` (the .ui text of their elements),
+// loaded through QUiLoader and the plugin; the warnings of the load, and the
+// queued ones of the plugin, in *warnings.
+std::unique_ptr<QWidget> loadForm(const QByteArray& widgets, QStringList* warnings) {
+  QByteArray ui = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">)" + widgets +
+                  R"(</widget><customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>
+    <header>button/model/vexabutton.h</header></customwidget></customwidgets></ui>)";
+  QBuffer buffer(&ui);
+  QUiLoader loader;
+  loader.addPluginPath(PluginDir);
+  ControlWarnings collected;
+  std::unique_ptr<QWidget> loaded(loader.load(&buffer));
+  EXPECT_NE(loaded, nullptr) << qPrintable(loader.errorString());
+  if (loaded)
+    loaded->show();
+  QCoreApplication::processEvents();
+  *warnings = ControlWarnings::seen;
+  return loaded;
+}
+
+} // namespace
+
+TEST(DesignerPlugin, AFormsOversizedOrBadValuesAreBoundedAndNamedInWarnings) {
+  QStringList warnings;
+  const auto loaded = loadForm(R"(<widget class="vexabutton" name="big">
+     <property name="geometry"><rect><x>0</x><y>0</y><width>16000</width><height>300</height></rect></property>
+     <property name="Caption"><string>)" +
+                                   QByteArray(vexabutton::MaxCaptionLength + 1, 'x') +
+                                   R"(</string></property></widget>
+    <widget class="vexabutton" name="style"><property name="ButtonStyle"><number>99</number></property></widget>
+    <widget class="vexabutton" name="named"><property name="Mode"><enum>vexabutton::Sideways</enum></property></widget>
+    <widget class="vexabutton" name="opacity"><property name="PictureOpacity"><number>300</number></property></widget>)",
+                               &warnings);
+  ASSERT_NE(loaded, nullptr);
+  auto* big = loaded->findChild<vexabutton*>(QStringLiteral("big"));
+  ASSERT_NE(big, nullptr);
+  EXPECT_EQ(big->size(), QSize(vexabutton::MaximumSizePixels, 300));
+  EXPECT_TRUE(big->Caption().startsWith(QLatin1String("vexabutton"))) << "the caption a new instance has";
+  const QString all = warnings.join(QLatin1Char('\n'));
+  // An unknown name reaches the button as -1.
+  for (const char* named :
+       {"\"big\": 16000 x 300 pixels is larger than the 4096", "4097 characters is longer than the 4096",
+        "\"style\": ButtonStyle 99 is none of its values (0 Classic,", "\"named\": Mode -1 is none of its values",
+        "kept as given", "\"opacity\": PictureOpacity 300 refused", "it stays 255"})
+    EXPECT_TRUE(all.contains(QLatin1String(named))) << named << "\n" << qPrintable(all);
+  EXPECT_EQ(warnings.size(), 5) << qPrintable(all);
+}
+
 TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {
   QDesignerCustomWidgetInterface* factory = plugin();
   ASSERT_NE(factory, nullptr);

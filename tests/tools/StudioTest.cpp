@@ -3,15 +3,29 @@
 #include "StudioDocument.h"
 #include "StudioWindow.h"
 
+#include "common/TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 using platform::PropertyBag;
 
@@ -117,6 +131,7 @@ TEST(StudioDocument, APresetThatCannotBeUsedIsNamedAndChangesNothing) {
       {R"({"ButtonStile": 2})", "ButtonStile"},
       {R"({"PictureNormal": {"Picture": 1, "Png": "not a picture"}})", "PictureNormal"},
       {R"({"_ExtentX": -15})", "_ExtentX"},
+      {R"({"_ExtentX": 100000, "_ExtentY": 100000, "Caption": "big"})", "from 0 to 61440 (4096 pixels)"},
       {R"([1, 2])", "preset.json"},
   };
   StudioDocument document;
@@ -138,6 +153,135 @@ TEST(StudioDocument, APresetThatCannotBeUsedIsNamedAndChangesNothing) {
   QString error;
   EXPECT_FALSE(document.open(dir.filePath("missing.json"), &error));
   EXPECT_TRUE(error.contains(QLatin1String("missing.json")));
+  // A caption longer than the control takes is refused, naming the limit.
+  EXPECT_FALSE(document.loadPresetText(R"({"Caption": ")" + QByteArray(vexabutton::MaxCaptionLength + 1, 'x') + R"("})",
+                                       &error));
+  EXPECT_TRUE(error.contains(QLatin1String("longer than the 4096"))) << qPrintable(error);
+  // Special files are refused without being read.
+  testsupport::Watchdog watchdog(20);
+  const QString pipe = dir.filePath("pipe.json");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  for (const QString& path : {pipe, QStringLiteral("/dev/zero")}) {
+    EXPECT_FALSE(document.open(path, &error));
+    EXPECT_TRUE(error.contains(QLatin1String("not a regular file"))) << qPrintable(error);
+  }
+}
+
+namespace {
+
+// Acts on each modal window as it opens, in turn: every step takes the
+// active modal widget and returns whether it acted on it.
+class ModalSteps : public QObject {
+public:
+  explicit ModalSteps(std::vector<std::function<bool(QWidget*)>> steps) : steps_(std::move(steps)) {
+    timer_.setInterval(20);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal && next_ < steps_.size() && steps_[next_](modal))
+        ++next_;
+    });
+    timer_.start();
+  }
+  bool finished() const { return next_ == steps_.size(); }
+
+private:
+  std::vector<std::function<bool(QWidget*)>> steps_;
+  std::size_t next_ = 0;
+  QTimer timer_;
+};
+
+QAction* menuAction(QMainWindow& window, const QString& text) {
+  for (QAction* action : window.findChildren<QAction*>())
+    if (action->text() == text)
+      return action;
+  return nullptr;
+}
+
+} // namespace
+
+TEST(StudioWindow, AFailedSaveKeepsTheFileShowsWhyAndLeavesTheDocumentModified) {
+  testsupport::SmallDisk disk;
+  if (!disk.mounted())
+    GTEST_SKIP() << "no small file system can be mounted here (needs root)";
+  testsupport::Watchdog watchdog(60);
+  StudioWindow window;
+  const QString keep = disk.filePath("keep.json");
+  window.document().button().setCaption(QStringLiteral("Prvi"));
+  ASSERT_TRUE(window.saveFile(keep));
+  QFile kept(keep);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  const QByteArray before = kept.readAll();
+  disk.fill(); // not a byte left
+  window.document().button().setCaption(QStringLiteral("Drugi"));
+
+  QString shown;
+  ModalSteps steps({[&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box)
+      return false;
+    shown = box->text();
+    box->accept();
+    return true;
+  }});
+  EXPECT_FALSE(window.saveFile(keep));
+  EXPECT_TRUE(shown.contains(QLatin1String("No space left"))) << qPrintable(shown);
+  EXPECT_TRUE(window.document().isModified());
+  EXPECT_TRUE(window.isWindowModified()) << "the title keeps its mark";
+  QFile after(keep);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), before);
+  EXPECT_EQ(QDir(disk.filePath(".")).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "keep.json"}))
+      << "no half-written file is left";
+}
+
+TEST(StudioWindow, SaveAsAsksBeforeReplacingTheFileItsSuffixNames) {
+  testsupport::Watchdog watchdog(60);
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+  QTemporaryDir dir;
+  QFile victim(dir.filePath("victim.json"));
+  ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+  victim.write("someone else's");
+  victim.close();
+  StudioWindow window;
+  window.document().button().setCaption(QStringLiteral("Novi"));
+  QString question;
+  ModalSteps steps({
+      [&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (!name)
+          return false;
+        dialog->setDirectory(dir.path());
+        name->setText(QStringLiteral("victim"));
+        // Later, from the dialog's own loop: the question it asks runs a
+        // loop of its own, in which this timer must go on.
+        QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+        return true;
+      },
+      [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box)
+          return false;
+        question = box->text();
+        box->button(QMessageBox::No)->click();
+        return true;
+      },
+      [&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog)
+          dialog->reject();
+        return dialog != nullptr;
+      },
+  });
+  QAction* saveAs = menuAction(window, QStringLiteral("Save &As..."));
+  ASSERT_NE(saveAs, nullptr);
+  saveAs->trigger();
+  EXPECT_TRUE(steps.finished());
+  EXPECT_TRUE(question.contains(QLatin1String("victim.json"))) << qPrintable(question);
+  QFile after(victim.fileName());
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), QByteArray("someone else's"));
+  EXPECT_TRUE(window.document().isModified());
 }
 
 TEST(StudioWindow, TheBrowserEditsEveryStoredPropertyAndTheTryButtonRunsIt) {

@@ -83,6 +83,9 @@ QWidget* VexaButtonPlugin::createWidget(QWidget* parent) {
   } else {
     button = new vexabutton(parent);
     button->loadNewInstance();
+    // The form sets its properties once the button exists; its values are
+    // looked at when that is done.
+    QMetaObject::invokeMethod(button, &vexabutton::warnOfUnlistedValues, Qt::QueuedConnection);
   }
   return button;
 }

@@ -1,17 +1,20 @@
 #include "Options.h"
 
+#include "button/model/Diagnostics.h"
 #include "button/model/vexabutton.h"
+#include "platform/Files.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
 #include "platform/SharedFont.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+
+#include <unistd.h>
 
 namespace rendertool {
 
@@ -323,37 +326,24 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
 }
 
 std::optional<platform::PropertyBag> readBagFile(const QString& path, QStringList* warnings, QString* error) {
-  const auto fail = [&](const QString& why) -> std::optional<platform::PropertyBag> {
-    *error = why;
+  // A named pipe or a device is no layout, nor is anything larger than the limit.
+  const std::optional<QByteArray> text = platform::readRegularFile(path, platform::PropertyBag::MaxFileBytes, error);
+  if (!text)
     return std::nullopt;
-  };
-  // Stored layouts are small; a device or a huge file is no layout.
-  constexpr qint64 MaxBagBytes = 256 * 1024 * 1024;
-  const QFileInfo info(path);
-  if (!info.exists())
-    return fail(QStringLiteral("the file does not exist"));
-  if (!info.isFile())
-    return fail(QStringLiteral("not a regular file"));
-  if (info.size() > MaxBagBytes)
-    return fail(QStringLiteral("the file is too large (%1 bytes; layouts of up to %2 bytes are read)")
-                    .arg(info.size())
-                    .arg(MaxBagBytes));
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return fail(file.errorString());
-  // In pieces: a single read of the largest size would take that much
-  // memory for the smallest file.
-  QByteArray text;
-  for (QByteArray piece; text.size() <= MaxBagBytes && !(piece = file.read(64 * 1024)).isEmpty();)
-    text += piece;
-  if (text.size() > MaxBagBytes)
-    return fail(QStringLiteral("the file is too large (layouts of up to %1 bytes are read)").arg(MaxBagBytes));
-  auto bag = platform::PropertyBag::fromJson(text, error);
+  auto bag = platform::PropertyBag::fromJson(*text, error);
   if (!bag)
     return std::nullopt;
-  // A trial load, so that a wrongly typed value is named here.
+  // A trial load, so that a wrongly typed value is named here. What it
+  // would warn of, the real load says once the --set values are over it.
+  static QtMessageHandler passOn = nullptr;
+  passOn = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (qstrcmp(context.category, vexaLog().categoryName()) != 0)
+      passOn(type, context, text);
+  });
   vexabutton probe;
-  if (!probe.ReadProperties(*bag, error))
+  const bool loads = probe.ReadProperties(*bag, error);
+  qInstallMessageHandler(passOn);
+  if (!loads)
     return std::nullopt;
   *warnings = vexabutton::unknownKeys(*bag);
   return bag;
@@ -384,15 +374,19 @@ ButtonRecord paintRecord(const Options& options, const vexabutton& button) {
   return rec;
 }
 
-bool writePng(const QImage& image, const QString& target) {
-  if (target != QLatin1String("-"))
-    return image.save(target, "PNG");
-  QFile out;
-  if (!out.open(stdout, QIODevice::WriteOnly))
+bool writePng(const QImage& image, const QString& target, QString* why) {
+  // Encoded whole first: nothing reaches the target unless the PNG is complete.
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    *why = QStringLiteral("the PNG could not be made");
     return false;
-  const bool written = image.save(&out, "PNG");
-  out.close();
-  return written && std::fflush(stdout) == 0;
+  }
+  if (target == QLatin1String("-")) {
+    std::fflush(stdout);
+    return platform::writeAll(STDOUT_FILENO, png, why);
+  }
+  return platform::writeFileReplacing(target, png, why);
 }
 
 } // namespace rendertool

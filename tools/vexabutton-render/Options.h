@@ -63,7 +63,9 @@ bool loadProperties(const Options& options, vexabutton& button, QString* error);
 // options give.
 ButtonRecord paintRecord(const Options& options, const vexabutton& button);
 
-// Writes `image` as PNG to `target`, "-" meaning standard output.
-bool writePng(const QImage& image, const QString& target);
+// Writes `image` as PNG to `target`, "-" meaning standard output. A file is
+// replaced only once the whole PNG is written; on any failure returns false
+// with *why saying what went wrong, and a file that was there stays as it was.
+bool writePng(const QImage& image, const QString& target, QString* why);
 
 } // namespace rendertool

@@ -10,12 +10,15 @@
 // side while the layout (and the --json report) stays in logical pixels.
 // OUT.png "-" writes the PNG to standard output. Bad arguments print a
 // message naming the argument and exit with status 2 before anything is
-// written.
+// written. A write that fails (a full disk, a full standard output) exits
+// with status 1 and the reason; an output file is replaced only once the
+// whole PNG is written, so on failure it stays as it was.
 #include "Options.h"
 #include "Sheet.h"
 
 #include "button/model/vexabutton.h"
 #include "button/render/Redraw.h"
+#include "platform/Files.h"
 #include "platform/Fonts.h"
 #include "platform/PropertyBag.h"
 #include "platform/SystemColors.h"
@@ -25,13 +28,20 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 int fail(const QString& message, int status) {
   std::fprintf(stderr, "vexabutton-render: %s\n", qPrintable(message));
   return status;
+}
+
+// An output as messages name it.
+QString shown(const QString& output) {
+  return output == QLatin1String("-") ? QStringLiteral("to standard output") : QStringLiteral("\"%1\"").arg(output);
 }
 
 QJsonArray rectJson(const platform::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -45,8 +55,10 @@ int main(int argc, char** argv) {
   platform::registerProgramFonts();
   platform::SystemColors::installClassicTable();
 
-  QStringList arguments = app.arguments();
-  arguments.removeFirst();
+  // From the bytes: file names need not be UTF-8 (see fileNameText).
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i)
+    arguments << platform::fileNameText(QByteArray(argv[i]));
   if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
     std::fputs(qPrintable(rendertool::usage()), stdout);
     return 0;
@@ -59,8 +71,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vexabutton-render: warning: %s\n", qPrintable(warning));
   if (!options->sheet.isEmpty()) {
     if (!rendertool::writePng(rendertool::renderSheet(rendertool::sheetRows(options->themed), options->scale),
-                              options->sheet))
-      return fail(QStringLiteral("cannot write \"%1\"").arg(options->sheet), 1);
+                              options->sheet, &error))
+      return fail(QStringLiteral("cannot write %1: %2").arg(shown(options->sheet), error), 1);
     return 0;
   }
 
@@ -80,8 +92,8 @@ int main(int argc, char** argv) {
   const QRegion region =
       surface.hasWindowRegion() ? surface.windowRegion() : QRegion(0, 0, options->width, options->height);
   const QImage image = surface.windowImage();
-  if (!rendertool::writePng(image, options->output))
-    return fail(QStringLiteral("cannot write \"%1\"").arg(options->output), 1);
+  if (!rendertool::writePng(image, options->output, &error))
+    return fail(QStringLiteral("cannot write %1: %2").arg(shown(options->output), error), 1);
 
   if (options->json) {
     QJsonArray rects;
@@ -99,5 +111,9 @@ int main(int argc, char** argv) {
     std::fputs(QJsonDocument(report).toJson(QJsonDocument::Compact).constData(), stdout);
     std::fputs("\n", stdout);
   }
+  // The report too must reach its reader whole.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout))
+    return fail(QStringLiteral("cannot write to standard output: %1").arg(QString::fromLocal8Bit(std::strerror(errno))),
+                1);
   return 0;
 }

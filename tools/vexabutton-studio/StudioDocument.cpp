@@ -1,12 +1,12 @@
 #include "StudioDocument.h"
 
+#include "platform/Files.h"
 #include "platform/PropertyBag.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 constexpr int TwipsPerPixel = 15;
+// The largest button the control takes, as stored.
+constexpr int MaxExtentTwips = vexabutton::MaximumSizePixels * TwipsPerPixel;
 const QString ExtentX = QStringLiteral("_ExtentX");
 const QString ExtentY = QStringLiteral("_ExtentY");
 } // namespace
@@ -70,12 +70,15 @@ bool StudioDocument::loadPresetText(const QByteArray& text, QString* error) {
     if (!bag->contains(key))
       continue;
     const QVariant value = bag->ReadProperty(key);
-    const int twips = value.toInt();
-    if (!platform::PropertyBag::isIntegerValue(value) || twips < 0 || twips > 100000) {
-      *error = QStringLiteral("property \"%1\": expected a size in twips from 0 to 100000").arg(key);
+    const qlonglong twips = value.toLongLong();
+    if (!platform::PropertyBag::isIntegerValue(value) || twips < 0 || twips > MaxExtentTwips) {
+      *error = QStringLiteral("property \"%1\": expected a size in twips from 0 to %2 (%3 pixels)")
+                   .arg(key)
+                   .arg(MaxExtentTwips)
+                   .arg(vexabutton::MaximumSizePixels);
       return false;
     }
-    *extent = qMax(vexabutton::MinimumSizePixels, twips / TwipsPerPixel);
+    *extent = qMax(vexabutton::MinimumSizePixels, int(twips / TwipsPerPixel));
   }
 
   // The load is all or nothing: the button keeps its record when it fails.
@@ -95,13 +98,13 @@ bool StudioDocument::loadPresetText(const QByteArray& text, QString* error) {
 }
 
 bool StudioDocument::open(const QString& path, QString* error) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    *error = QStringLiteral("cannot open \"%1\": %2").arg(path, file.errorString());
+  QString why;
+  const std::optional<QByteArray> text = platform::readRegularFile(path, platform::PropertyBag::MaxFileBytes, &why);
+  if (!text) {
+    *error = QStringLiteral("cannot open \"%1\": %2").arg(path, why);
     return false;
   }
-  QString why;
-  if (!loadPresetText(file.readAll(), &why)) {
+  if (!loadPresetText(*text, &why)) {
     *error = QStringLiteral("\"%1\" is not a usable preset: %2").arg(path, why);
     return false;
   }
@@ -111,9 +114,9 @@ bool StudioDocument::open(const QString& path, QString* error) {
 }
 
 bool StudioDocument::save(const QString& path, QString* error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(presetText()) < 0 || !file.commit()) {
-    *error = QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString());
+  QString why;
+  if (!platform::writeFileReplacing(path, presetText(), &why)) {
+    *error = QStringLiteral("cannot write \"%1\": %2; the file was left as it was").arg(path, why);
     return false;
   }
   setModified(false);

@@ -13,7 +13,9 @@
 // PropertyChanged it raises marks the document modified. A preset is the
 // button's stored properties as property-bag JSON, the text the other tools
 // read and write, with the button's size as "_ExtentX" and "_ExtentY" in
-// twips. Opening a preset that cannot be used changes nothing.
+// twips, at most the control's largest size. Only a regular file of at most
+// the layout limit opens as a preset; opening one that cannot be used
+// changes nothing.
 class StudioDocument : public QObject {
   Q_OBJECT
 public:
@@ -31,7 +33,9 @@ public:
   // On failure returns false with *error naming the file and what was wrong
   // (the parse error, the key, the value); the document stays as it was.
   bool open(const QString& path, QString* error);
-  // Writes the preset (replacing the file only once it is written whole).
+  // Writes the preset, replacing the file only once it is written whole;
+  // on failure (a full disk among them) the file stays as it was, *error
+  // says why and the document stays modified.
   bool save(const QString& path, QString* error);
 
   QByteArray presetText() const;

@@ -479,13 +479,25 @@ bool StudioWindow::saveFile(const QString& path) {
 
 bool StudioWindow::save() { return document_.filePath().isEmpty() ? saveAs() : saveFile(document_.filePath()); }
 
+// The dialog adds ".json" to a name without a suffix before it asks about
+// replacing a file, so the question is about the file that is written. A
+// dialog of the system that leaves the suffix out gets it here, and the
+// question with it.
 bool StudioWindow::saveAs() {
-  QString path = QFileDialog::getSaveFileName(this, tr("Save preset"), document_.filePath(),
-                                              tr("Button presets (*.json);;All files (*)"));
-  if (path.isEmpty())
+  QFileDialog dialog(this, tr("Save preset"), document_.filePath(), tr("Button presets (*.json);;All files (*)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("json"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return false;
-  if (QFileInfo(path).suffix().isEmpty())
+  QString path = dialog.selectedFiles().constFirst();
+  if (QFileInfo(path).suffix().isEmpty()) {
     path += QStringLiteral(".json");
+    if (QFileInfo::exists(path) &&
+        QMessageBox::question(this, tr("Save preset"),
+                              tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+      return false;
+  }
   return saveFile(path);
 }
 

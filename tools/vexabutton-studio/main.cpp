@@ -4,6 +4,7 @@
 //   vexabutton-studio [PRESET.json]
 #include "StudioWindow.h"
 
+#include "platform/Files.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
@@ -14,9 +15,9 @@ int main(int argc, char** argv) {
   app.setDesktopFileName(QStringLiteral("example.belmora.VexaButtonStudio"));
   platform::registerProgramFonts();
   StudioWindow window;
-  const QStringList arguments = app.arguments();
-  if (arguments.size() > 1)
-    window.openFile(arguments.at(1));
+  // From the bytes: a preset's name need not be UTF-8 (see fileNameText).
+  if (argc > 1)
+    window.openFile(platform::fileNameText(QByteArray(argv[1])));
   window.show();
   return app.exec();
 }

@@ -1,0 +1,3 @@
+#include "button/model/Diagnostics.h"
+
+Q_LOGGING_CATEGORY(vexaLog, "vexabutton")

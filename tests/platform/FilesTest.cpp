@@ -1,0 +1,52 @@
+// Reading what users hand over and replacing files without harming them.
+#include "platform/Files.h"
+
+#include "common/TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using platform::readRegularFile;
+
+TEST(Files, OnlyRegularFilesAreReadAtOnceAndUpToTheLimit) {
+  testsupport::Watchdog watchdog(20);
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath("pipe");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  QFile ten(dir.filePath("ten"));
+  ASSERT_TRUE(ten.open(QIODevice::WriteOnly));
+  ten.write("0123456789");
+  ten.close();
+  const struct {
+    QString path;
+    qint64 limit;
+    const char* reason; // empty: read
+  } cases[] = {
+      {fifo, 100, "not a regular file (a named pipe)"},
+      {QStringLiteral("/dev/zero"), 100, "not a regular file (a character device)"},
+      {dir.path(), 100, "folder"},
+      {dir.filePath("missing"), 100, "does not exist"},
+      {ten.fileName(), 9, "too large (10 bytes; files of up to 9 bytes"},
+      {ten.fileName(), 10, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    QString why;
+    const auto bytes = readRegularFile(c.path, c.limit, &why);
+    EXPECT_EQ(bytes.has_value(), !*c.reason);
+    EXPECT_TRUE(why.contains(QLatin1String(c.reason))) << why.toStdString();
+  }
+}
+
+TEST(Files, ANameThatIsNotUtf8KeepsItsBytes) {
+  const QByteArray raw = "ko\xC4\x87"
+                         "a-\xFF\xC3"
+                         ".png"; // "kuća"'s ć, then two stray bytes
+  const QString text = platform::fileNameText(raw);
+  EXPECT_TRUE(text.startsWith(QStringLiteral("ko\u0107a-")));
+  EXPECT_EQ(platform::fileNameBytes(text), raw);
+}
