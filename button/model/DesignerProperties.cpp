@@ -8,7 +8,7 @@
 // that a designer sees the style's colours; they come first in the
 // declaration order, which is the order Designer saves properties in.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/render/ColorKit.h"
 
@@ -71,19 +71,19 @@ void vexabutton::setColorSchemeProperty(Scheme value) { setColorScheme(qint32(va
 
 QFont vexabutton::fontProperty() const {
   QFont font;
-  if (!rec_.mFont)
+  if (!d_->rec.mFont)
     return font;
-  font.setFamily(rec_.mFont->Name());
-  font.setPointSizeF(rec_.mFont->Size());
-  font.setWeight(QFont::Weight(rec_.mFont->Weight() == 0 ? 400 : qBound(1, rec_.mFont->Weight(), 1000)));
-  font.setItalic(rec_.mFont->Italic());
-  font.setUnderline(rec_.mFont->Underline());
-  font.setStrikeOut(rec_.mFont->Strikethrough());
+  font.setFamily(d_->rec.mFont->Name());
+  font.setPointSizeF(d_->rec.mFont->Size());
+  font.setWeight(QFont::Weight(d_->rec.mFont->Weight() == 0 ? 400 : qBound(1, d_->rec.mFont->Weight(), 1000)));
+  font.setItalic(d_->rec.mFont->Italic());
+  font.setUnderline(d_->rec.mFont->Underline());
+  font.setStrikeOut(d_->rec.mFont->Strikethrough());
   return font;
 }
 
 void vexabutton::setFontProperty(const QFont& font) {
-  auto next = rec_.mFont ? rec_.mFont->clone() : std::make_shared<platform::SharedFont>();
+  auto next = d_->rec.mFont ? d_->rec.mFont->clone() : std::make_shared<platform::SharedFont>();
   const uint set = font.resolveMask();
   if ((set & QFont::FamilyResolved) || (set & QFont::FamiliesResolved))
     next->setName(font.family());
@@ -98,45 +98,45 @@ void vexabutton::setFontProperty(const QFont& font) {
     next->setUnderline(font.underline());
   if (set & QFont::StrikeOutResolved)
     next->setStrikethrough(font.strikeOut());
-  if (rec_.mFont && next->sameAs(*rec_.mFont))
+  if (d_->rec.mFont && next->sameAs(*d_->rec.mFont))
     return;
   setFont(std::move(next));
 }
 
 // ---- Colours -------------------------------------------------------------------
 
-QColor vexabutton::backColorProperty() const { return toColor(rec_.BackColor); }
-QColor vexabutton::foreColorProperty() const { return toColor(rec_.ForeColor); }
-QColor vexabutton::foreColorHoverProperty() const { return toColor(rec_.ForeColorHover); }
-QColor vexabutton::maskColorProperty() const { return toColor(rec_.MaskColor); }
-QColor vexabutton::tooltipBackColorProperty() const { return toColor(rec_.TooltipBackColor); }
+QColor vexabutton::backColorProperty() const { return toColor(d_->rec.BackColor); }
+QColor vexabutton::foreColorProperty() const { return toColor(d_->rec.ForeColor); }
+QColor vexabutton::foreColorHoverProperty() const { return toColor(d_->rec.ForeColorHover); }
+QColor vexabutton::maskColorProperty() const { return toColor(d_->rec.MaskColor); }
+QColor vexabutton::tooltipBackColorProperty() const { return toColor(d_->rec.TooltipBackColor); }
 
 // Stored as given: ColorScheme stays what it is.
 void vexabutton::setBackColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.BackColor)) {
-    rec_.BackColor = *rgb;
+  if (const auto rgb = changedColour(colour, d_->rec.BackColor)) {
+    d_->rec.BackColor = *rgb;
     Redraw();
     propertyChanged(QStringLiteral("BackColor"));
   }
 }
 
 void vexabutton::setForeColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.ForeColor))
+  if (const auto rgb = changedColour(colour, d_->rec.ForeColor))
     setForeColor(*rgb);
 }
 
 void vexabutton::setForeColorHoverProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.ForeColorHover))
+  if (const auto rgb = changedColour(colour, d_->rec.ForeColorHover))
     setForeColorHover(*rgb);
 }
 
 void vexabutton::setMaskColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.MaskColor))
+  if (const auto rgb = changedColour(colour, d_->rec.MaskColor))
     setMaskColor(*rgb);
 }
 
 void vexabutton::setTooltipBackColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.TooltipBackColor))
+  if (const auto rgb = changedColour(colour, d_->rec.TooltipBackColor))
     setTooltipBackColor(*rgb);
 }
 
@@ -146,33 +146,33 @@ void vexabutton::setModeProperty(ButtonMode value) { setMode(qint32(value)); }
 
 // A push button keeps the value too (it shows only once Mode changes).
 void vexabutton::setValueProperty(bool value) {
-  if (rec_.Mode != 0) {
+  if (d_->rec.Mode != 0) {
     setValue(value);
     return;
   }
-  rec_.Value = value;
+  d_->rec.Value = value;
   propertyChanged(QStringLiteral("Value"));
 }
 
 // ---- Pointer -------------------------------------------------------------------
 
-QPixmap vexabutton::mouseIconProperty() const { return toPixmap(mouseIcon_); }
+QPixmap vexabutton::mouseIconProperty() const { return toPixmap(d_->mouseIcon); }
 
 // Stored as given: HandPointer and MousePointer stay what they are.
 void vexabutton::setMouseIconProperty(const QPixmap& pixmap) {
-  platform::PicturePtr picture = toPicture(pixmap, mouseIcon_);
-  if (picture == mouseIcon_)
+  platform::PicturePtr picture = toPicture(pixmap, d_->mouseIcon);
+  if (picture == d_->mouseIcon)
     return;
-  mouseIcon_ = std::move(picture);
+  d_->mouseIcon = std::move(picture);
   applyPointer();
   propertyChanged(QStringLiteral("MouseIcon"));
 }
 
 // Stored as given: MousePointer stays what it is.
 void vexabutton::setHandPointerProperty(bool value) {
-  rec_.HandPointer = value;
-  if (value && !rec_.HandCursor)
-    rec_.HandPointer = loadHandCursor();
+  d_->rec.HandPointer = value;
+  if (value && !d_->rec.HandCursor)
+    d_->rec.HandPointer = loadHandCursor();
   Redraw();
   propertyChanged(QStringLiteral("HandPointer"));
 }
@@ -181,19 +181,19 @@ void vexabutton::setMousePointerProperty(Pointer value) { setMousePointer(qint32
 
 // ---- Pictures ------------------------------------------------------------------
 
-QPixmap vexabutton::pictureNormalProperty() const { return toPixmap(rec_.PictureNormal); }
-QPixmap vexabutton::pictureHotProperty() const { return toPixmap(rec_.PictureHot); }
-QPixmap vexabutton::pictureDownProperty() const { return toPixmap(rec_.PictureDown); }
+QPixmap vexabutton::pictureNormalProperty() const { return toPixmap(d_->rec.PictureNormal); }
+QPixmap vexabutton::pictureHotProperty() const { return toPixmap(d_->rec.PictureHot); }
+QPixmap vexabutton::pictureDownProperty() const { return toPixmap(d_->rec.PictureDown); }
 
 // Each picture is stored as given: none of them fills or clears the others.
 void vexabutton::setPictureNormalProperty(const QPixmap& pixmap) {
-  restorePicture(rec_.PictureNormal, pixmap, QStringLiteral("PictureNormal"));
+  restorePicture(d_->rec.PictureNormal, pixmap, QStringLiteral("PictureNormal"));
 }
 void vexabutton::setPictureHotProperty(const QPixmap& pixmap) {
-  restorePicture(rec_.PictureHot, pixmap, QStringLiteral("PictureHot"));
+  restorePicture(d_->rec.PictureHot, pixmap, QStringLiteral("PictureHot"));
 }
 void vexabutton::setPictureDownProperty(const QPixmap& pixmap) {
-  restorePicture(rec_.PictureDown, pixmap, QStringLiteral("PictureDown"));
+  restorePicture(d_->rec.PictureDown, pixmap, QStringLiteral("PictureDown"));
 }
 
 void vexabutton::restorePicture(platform::PicturePtr& field, const QPixmap& pixmap, const QString& name) {

@@ -2,7 +2,7 @@
 // resize, destruction. The new-instance, load and save steps live in
 // Persistence.cpp; painting only copies the surface (vexabutton.cpp).
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "platform/EventRouter.h"
 
@@ -21,18 +21,20 @@ namespace {
 bool systemHandPointerAvailable = true;
 } // namespace
 
-void vexabutton::setSystemHandPointerAvailable(bool available) { systemHandPointerAvailable = available; }
+void vexabuttonPrivate::setSystemHandPointerAvailable(bool available) { systemHandPointerAvailable = available; }
 
 // ---- Creation ------------------------------------------------------------------
 
-vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(parent), host_(host) {
-  if (!host_) {
-    for (QWidget* w = parent; w && !host_; w = w->parentWidget())
-      host_ = dynamic_cast<platform::ControlHost*>(w);
+vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
+    : QWidget(parent), d_(std::make_unique<vexabuttonPrivate>(this)) {
+  d_->host = host;
+  if (!d_->host) {
+    for (QWidget* w = parent; w && !d_->host; w = w->parentWidget())
+      d_->host = dynamic_cast<platform::ControlHost*>(w);
   }
-  if (!host_) {
-    ownHost_ = std::make_unique<platform::StandaloneHost>();
-    host_ = ownHost_.get();
+  if (!d_->host) {
+    d_->ownHost = std::make_unique<platform::StandaloneHost>();
+    d_->host = d_->ownHost.get();
   }
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -40,36 +42,41 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(p
   platform::watchLeftPresses(); // a release clicks only the button its press went to
 
   // 1. The picture-effect tables.
-  vexa::BuildEffectTables(rec_);
+  vexa::BuildEffectTables(d_->rec);
   // 2. Nothing to load for opening web addresses. 3. Text is always wide.
-  rec_.UnicodeText = true;
+  d_->rec.UnicodeText = true;
   // Whether ButtonStyle 13 follows the desktop theme (asked once per process).
-  rec_.VisualStylesActive = vexa::IsThemed();
+  d_->rec.VisualStylesActive = vexa::IsThemed();
 
   // Until a new-instance or load step runs, the control draws with the
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
   attachFont(std::make_shared<platform::SharedFont>());
-  surface_.setDevicePixelRatio(devicePixelRatioF());
-  surface_.resize(width(), height());
+  d_->surface.setDevicePixelRatio(devicePixelRatioF());
+  d_->surface.resize(width(), height());
 }
 
 // ---- Destruction ---------------------------------------------------------------
 
+vexabuttonPrivate::vexabuttonPrivate(vexabutton* owner) : q(owner) {}
+vexabuttonPrivate::~vexabuttonPrivate() = default;
+
 vexabutton::~vexabutton() {
   // 1. Let go of the shared font (and of its change notifications).
-  QObject::disconnect(fontConnection_);
-  rec_.mFont = nullptr;
+  QObject::disconnect(d_->fontConnection);
+  d_->rec.mFont = nullptr;
   // 2. Nothing was loaded at creation. 3.
   UnsetPopupMenu();
   // 4. Only a load in a running host installed routers. (The host itself may
   // already be half destroyed: a form deletes its controls from its QWidget
   // base, so it is not asked for its UserMode again.)
-  if (subclassingStarted_)
+  if (d_->subclassingStarted)
     stopSubclassing();
 }
 
 // The host, or nullptr once its destruction has begun.
-platform::ControlHost* vexabutton::liveHost() const { return platform::ControlHost::isLive(host_) ? host_ : nullptr; }
+platform::ControlHost* vexabutton::liveHost() const {
+  return platform::ControlHost::isLive(d_->host) ? d_->host : nullptr;
+}
 
 // ---- Show and hide -------------------------------------------------------------
 
@@ -86,7 +93,7 @@ void vexabutton::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   releaseSpaceCapture();
   if (auto* host = liveHost())
-    host->extender(this).ToolTipText = rec_.ToolTip;
+    host->extender(this).ToolTipText = d_->rec.ToolTip;
 }
 
 // ---- Resize --------------------------------------------------------------------
@@ -96,7 +103,7 @@ void vexabutton::hideEvent(QHideEvent* event) {
 // the resize step), so only a size the step has not seen runs it.
 void vexabutton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (event->size() == steppedSize_)
+  if (event->size() == d_->steppedSize)
     return;
   resizeStep();
 }
@@ -106,24 +113,24 @@ void vexabutton::resizeEvent(QResizeEvent* event) {
 // own (at once when visible, later otherwise); the guard keeps that nested
 // call from running the step a second time.
 void vexabutton::resizeStep() {
-  if (inResizeStep_)
+  if (d_->inResizeStep)
     return;
-  QScopedValueRollback<bool> guard(inResizeStep_, true);
+  QScopedValueRollback<bool> guard(d_->inResizeStep, true);
   // 1. Height first, then width: at least 220 twips, i.e. 15 whole pixels.
   if (height() < MinimumSizePixels)
     resize(width(), MinimumSizePixels);
   if (width() < MinimumSizePixels)
     resize(MinimumSizePixels, height());
-  surface_.resize(width(), height());
+  d_->surface.resize(width(), height());
   // 2.
   applyWindowRegionStep();
   // 3.
   Redraw();
-  steppedSize_ = size();
+  d_->steppedSize = size();
 }
 
 void vexabutton::applyWindowRegionStep() {
-  vexa::ApplyWindowRegion(rec_, surface_);
+  vexa::ApplyWindowRegion(d_->rec, d_->surface);
   applyRegionIfChanged();
 }
 
@@ -131,14 +138,14 @@ void vexabutton::applyWindowRegionStep() {
 
 // The system hand pointer. Qt always has one; the test hook can take it away.
 bool vexabutton::loadHandCursor() {
-  rec_.HandCursor = systemHandPointerAvailable;
-  return rec_.HandCursor;
+  d_->rec.HandCursor = systemHandPointerAvailable;
+  return d_->rec.HandCursor;
 }
 
 // The widget's pointer from MousePointer (the classic pointer shape codes)
 // and MouseIcon. The hand pointer of HandPointer is set by the mouse handlers.
 void vexabutton::applyPointer() {
-  switch (mousePointer_) {
+  switch (d_->mousePointer) {
   case 1:
     setCursor(Qt::ArrowCursor);
     break;
@@ -180,8 +187,8 @@ void vexabutton::applyPointer() {
     setCursor(Qt::WhatsThisCursor);
     break;
   case 99:
-    if (mouseIcon_ && !mouseIcon_->isEmpty()) {
-      setCursor(QCursor(QPixmap::fromImage(mouseIcon_->image)));
+    if (d_->mouseIcon && !d_->mouseIcon->isEmpty()) {
+      setCursor(QCursor(QPixmap::fromImage(d_->mouseIcon->image)));
       break;
     }
     unsetCursor();

@@ -22,7 +22,7 @@
 //   | picture           | a PicturePtr, null meaning none                        |
 // Anything else fails the whole load with an error naming the key.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/render/ColorKit.h"
 #include "platform/WindowRegistry.h"
@@ -297,57 +297,57 @@ QStringList vexabutton::unknownKeys(const PropertyBag& bag) {
 
 void vexabutton::InitProperties() {
   // Every property starts from its zero value; the steps below set the rest.
-  rec_.BackColor = 0;
-  rec_.Value = false;
-  rec_.HandPointer = false;
-  rec_.PictureNormal = rec_.PictureHot = rec_.PictureDown = nullptr;
-  rec_.PictureShadow = false;
-  rec_.DisabledPictureMode = 0;
-  rec_.PicturePushOnHover = false;
-  rec_.PictureEffectOnOver = 0;
-  rec_.PictureEffectOnDown = 0;
-  rec_.CaptionEffects = 0;
-  rec_.Mode = 0;
-  rec_.ForeColor = 0;
-  rec_.ForeColorHover = 0;
-  rec_.DropDownSeparator = false;
-  rec_.TooltipTitle.clear();
-  rec_.ToolTip.clear();
-  rec_.ToolTipIcon = 0;
-  rec_.ToolTipType = 0;
-  rec_.TooltipBackColor = 0;
-  rec_.RightToLeft = rec_.Tooltip.rightToLeft = false;
-  rec_.DropDownSymbol = 0;
-  rec_.ColorScheme = 0;
-  mousePointer_ = 0;
-  mouseIcon_ = nullptr;
+  d_->rec.BackColor = 0;
+  d_->rec.Value = false;
+  d_->rec.HandPointer = false;
+  d_->rec.PictureNormal = d_->rec.PictureHot = d_->rec.PictureDown = nullptr;
+  d_->rec.PictureShadow = false;
+  d_->rec.DisabledPictureMode = 0;
+  d_->rec.PicturePushOnHover = false;
+  d_->rec.PictureEffectOnOver = 0;
+  d_->rec.PictureEffectOnDown = 0;
+  d_->rec.CaptionEffects = 0;
+  d_->rec.Mode = 0;
+  d_->rec.ForeColor = 0;
+  d_->rec.ForeColorHover = 0;
+  d_->rec.DropDownSeparator = false;
+  d_->rec.TooltipTitle.clear();
+  d_->rec.ToolTip.clear();
+  d_->rec.ToolTipIcon = 0;
+  d_->rec.ToolTipType = 0;
+  d_->rec.TooltipBackColor = 0;
+  d_->rec.RightToLeft = d_->rec.Tooltip.rightToLeft = false;
+  d_->rec.DropDownSymbol = 0;
+  d_->rec.ColorScheme = 0;
+  d_->mousePointer = 0;
+  d_->mouseIcon = nullptr;
   applyPointer();
-  rec_.UserMode = host_->ambientUserMode();
+  d_->rec.UserMode = d_->host->ambientUserMode();
 
   // 1.
-  rec_.ShowFocusRect = true;
-  rec_.Enabled = true;
+  d_->rec.ShowFocusRect = true;
+  d_->rec.Enabled = true;
   QWidget::setEnabled(true);
-  rec_.ButtonStyle = 13;
+  d_->rec.ButtonStyle = 13;
   // 2.
-  rec_.Caption = host_->ambientDisplayName(this);
+  d_->rec.Caption = d_->host->ambientDisplayName(this);
   // 3. The surface's font with the face "Tahoma", shared as mFont.
   attachFont(std::make_shared<SharedFont>(QStringLiteral("Tahoma"), 8.25));
   mFont_FontChanged(QString());
   // 4.
-  rec_.PictureOpacity = 255;
-  rec_.PictureOpacityOnOver = 255;
-  rec_.PictureAlign = 1;
-  rec_.CaptionAlign = 1;
-  rec_.UseMaskColor = true;
-  rec_.MaskColor = 0xE0E0E0;
+  d_->rec.PictureOpacity = 255;
+  d_->rec.PictureOpacityOnOver = 255;
+  d_->rec.PictureAlign = 1;
+  d_->rec.CaptionAlign = 1;
+  d_->rec.UseMaskColor = true;
+  d_->rec.MaskColor = 0xE0E0E0;
   // 5.
-  rec_.ClientHeight = surface_.height();
-  rec_.ClientWidth = surface_.width();
+  d_->rec.ClientHeight = d_->surface.height();
+  d_->rec.ClientWidth = d_->surface.width();
   // 6.
-  vexa::ApplyDefaultColorScheme(rec_);
-  vexa::ApplyStyleDefaults(rec_);
-  surface_.setTextColor(vexa::TranslateColor(rec_.ForeColor));
+  vexa::ApplyDefaultColorScheme(d_->rec);
+  vexa::ApplyStyleDefaults(d_->rec);
+  d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
   // 7.
   update();
 }
@@ -363,10 +363,10 @@ void vexabutton::loadNewInstance() {
 
 bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   // Read into a copy and commit only when every key converted.
-  ButtonRecord r = rec_;
+  ButtonRecord r = d_->rec;
   qint16 pointer = 0;
   PicturePtr icon;
-  const SharedFontPtr ambientFont = host_->ambientFont();
+  const SharedFontPtr ambientFont = d_->host->ambientFont();
 
   BagReader in(bag);
   in.int32("ButtonStyle", 1, r.ButtonStyle);
@@ -414,31 +414,31 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   }
 
   // 1. Commit, with what the surface takes from the values read.
-  rec_ = std::move(r);
-  attachFont(rec_.mFont);
-  mousePointer_ = pointer;
-  mouseIcon_ = std::move(icon);
+  d_->rec = std::move(r);
+  attachFont(d_->rec.mFont);
+  d_->mousePointer = pointer;
+  d_->mouseIcon = std::move(icon);
   applyPointer();
-  surface_.setTextColor(vexa::TranslateColor(rec_.ForeColor));
+  d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
   // 2.
-  QWidget::setEnabled(rec_.Enabled);
+  QWidget::setEnabled(d_->rec.Enabled);
   // 3.
   SetAccessKeys();
   // 4.
-  rec_.ClientHeight = surface_.height();
-  rec_.ClientWidth = surface_.width();
+  d_->rec.ClientHeight = d_->surface.height();
+  d_->rec.ClientWidth = d_->surface.width();
   // 5.
   const QWidget* parent = parentWidget();
-  rec_.ParentHwnd = parent ? quintptr(platform::WindowRegistry::handleOf(parent->window())) : 0;
+  d_->rec.ParentHwnd = parent ? quintptr(platform::WindowRegistry::handleOf(parent->window())) : 0;
   // 7. (6, releasing the bag, is the caller's.)
-  if (rec_.HandPointer)
-    rec_.HandPointer = loadHandCursor();
+  if (d_->rec.HandPointer)
+    d_->rec.HandPointer = loadHandCursor();
   // 8.
   resizeStep();
   // 9.
-  rec_.UserMode = host_->ambientUserMode();
-  if (rec_.UserMode) {
-    subclassingStarted_ = true;
+  d_->rec.UserMode = d_->host->ambientUserMode();
+  if (d_->rec.UserMode) {
+    d_->subclassingStarted = true;
     startSubclassing();
   }
   return true;
@@ -454,43 +454,44 @@ void vexabutton::WriteProperties(PropertyBag& bag) const {
   const qint32 buttonText = vexa::TranslateColor(ButtonTextRef);
   const QVariant none = picture(nullptr);
 
-  bag.WriteProperty(QStringLiteral("ButtonStyle"), rec_.ButtonStyle, 1);
-  bag.WriteProperty(QStringLiteral("ShowFocusRect"), rec_.ShowFocusRect, false);
-  bag.WriteProperty(QStringLiteral("Enabled"), rec_.Enabled, true);
-  bag.WriteProperty(QStringLiteral("Font"), font(rec_.mFont), font(host_->ambientFont()));
-  bag.WriteProperty(QStringLiteral("BackColor"), rec_.BackColor, buttonFace);
-  bag.WriteProperty(QStringLiteral("Caption"), rec_.Caption, DefaultCaption);
-  bag.WriteProperty(QStringLiteral("ForeColor"), rec_.ForeColor, buttonText);
-  bag.WriteProperty(QStringLiteral("ForeColorHover"), rec_.ForeColorHover, buttonText);
-  bag.WriteProperty(QStringLiteral("Mode"), rec_.Mode, 0);
-  bag.WriteProperty(QStringLiteral("Value"), rec_.Value, false);
-  bag.WriteProperty(QStringLiteral("MousePointer"), int(mousePointer_), 0);
-  bag.WriteProperty(QStringLiteral("HandPointer"), rec_.HandPointer, false);
-  bag.WriteProperty(QStringLiteral("MouseIcon"), picture(mouseIcon_), none);
-  bag.WriteProperty(QStringLiteral("PictureNormal"), picture(rec_.PictureNormal), none);
-  bag.WriteProperty(QStringLiteral("PictureHot"), picture(rec_.PictureHot), none);
-  bag.WriteProperty(QStringLiteral("PictureDown"), picture(rec_.PictureDown), none);
-  bag.WriteProperty(QStringLiteral("PictureAlign"), rec_.PictureAlign, 1);
-  bag.WriteProperty(QStringLiteral("PictureEffectOnOver"), rec_.PictureEffectOnOver, 1);
-  bag.WriteProperty(QStringLiteral("PictureEffectOnDown"), rec_.PictureEffectOnDown, 2);
-  bag.WriteProperty(QStringLiteral("PicturePushOnHover"), rec_.PicturePushOnHover, false);
-  bag.WriteProperty(QStringLiteral("PictureShadow"), rec_.PictureShadow, false);
-  bag.WriteProperty(QStringLiteral("PictureOpacity"), int(rec_.PictureOpacity), 255);
-  bag.WriteProperty(QStringLiteral("PictureOpacityOnOver"), int(rec_.PictureOpacityOnOver), 255);
-  bag.WriteProperty(QStringLiteral("DisabledPictureMode"), rec_.DisabledPictureMode, 0);
-  bag.WriteProperty(QStringLiteral("CaptionEffects"), rec_.CaptionEffects, 0);
-  bag.WriteProperty(QStringLiteral("UseMaskColor"), rec_.UseMaskColor, true);
-  bag.WriteProperty(QStringLiteral("MaskColor"), rec_.MaskColor, 0xE0E0E0);
-  bag.WriteProperty(QStringLiteral("CaptionAlign"), rec_.CaptionAlign, 1);
-  bag.WriteProperty(QStringLiteral("ToolTip"), rec_.ToolTip, QString());
-  bag.WriteProperty(QStringLiteral("TooltipType"), rec_.ToolTipType, 0);
-  bag.WriteProperty(QStringLiteral("TooltipIcon"), rec_.ToolTipIcon, 0);
-  bag.WriteProperty(QStringLiteral("TooltipTitle"), rec_.TooltipTitle, QString());
-  bag.WriteProperty(QStringLiteral("TooltipBackColor"), rec_.TooltipBackColor, vexa::TranslateColor(InfoBackgroundRef));
-  bag.WriteProperty(QStringLiteral("RightToLeft"), rec_.RightToLeft, false);
-  bag.WriteProperty(QStringLiteral("DropDownSymbol"), rec_.DropDownSymbol, 0);
-  bag.WriteProperty(QStringLiteral("DropDownSeparator"), rec_.DropDownSeparator, false);
-  bag.WriteProperty(QStringLiteral("ColorScheme"), rec_.ColorScheme, 0);
+  bag.WriteProperty(QStringLiteral("ButtonStyle"), d_->rec.ButtonStyle, 1);
+  bag.WriteProperty(QStringLiteral("ShowFocusRect"), d_->rec.ShowFocusRect, false);
+  bag.WriteProperty(QStringLiteral("Enabled"), d_->rec.Enabled, true);
+  bag.WriteProperty(QStringLiteral("Font"), font(d_->rec.mFont), font(d_->host->ambientFont()));
+  bag.WriteProperty(QStringLiteral("BackColor"), d_->rec.BackColor, buttonFace);
+  bag.WriteProperty(QStringLiteral("Caption"), d_->rec.Caption, DefaultCaption);
+  bag.WriteProperty(QStringLiteral("ForeColor"), d_->rec.ForeColor, buttonText);
+  bag.WriteProperty(QStringLiteral("ForeColorHover"), d_->rec.ForeColorHover, buttonText);
+  bag.WriteProperty(QStringLiteral("Mode"), d_->rec.Mode, 0);
+  bag.WriteProperty(QStringLiteral("Value"), d_->rec.Value, false);
+  bag.WriteProperty(QStringLiteral("MousePointer"), int(d_->mousePointer), 0);
+  bag.WriteProperty(QStringLiteral("HandPointer"), d_->rec.HandPointer, false);
+  bag.WriteProperty(QStringLiteral("MouseIcon"), picture(d_->mouseIcon), none);
+  bag.WriteProperty(QStringLiteral("PictureNormal"), picture(d_->rec.PictureNormal), none);
+  bag.WriteProperty(QStringLiteral("PictureHot"), picture(d_->rec.PictureHot), none);
+  bag.WriteProperty(QStringLiteral("PictureDown"), picture(d_->rec.PictureDown), none);
+  bag.WriteProperty(QStringLiteral("PictureAlign"), d_->rec.PictureAlign, 1);
+  bag.WriteProperty(QStringLiteral("PictureEffectOnOver"), d_->rec.PictureEffectOnOver, 1);
+  bag.WriteProperty(QStringLiteral("PictureEffectOnDown"), d_->rec.PictureEffectOnDown, 2);
+  bag.WriteProperty(QStringLiteral("PicturePushOnHover"), d_->rec.PicturePushOnHover, false);
+  bag.WriteProperty(QStringLiteral("PictureShadow"), d_->rec.PictureShadow, false);
+  bag.WriteProperty(QStringLiteral("PictureOpacity"), int(d_->rec.PictureOpacity), 255);
+  bag.WriteProperty(QStringLiteral("PictureOpacityOnOver"), int(d_->rec.PictureOpacityOnOver), 255);
+  bag.WriteProperty(QStringLiteral("DisabledPictureMode"), d_->rec.DisabledPictureMode, 0);
+  bag.WriteProperty(QStringLiteral("CaptionEffects"), d_->rec.CaptionEffects, 0);
+  bag.WriteProperty(QStringLiteral("UseMaskColor"), d_->rec.UseMaskColor, true);
+  bag.WriteProperty(QStringLiteral("MaskColor"), d_->rec.MaskColor, 0xE0E0E0);
+  bag.WriteProperty(QStringLiteral("CaptionAlign"), d_->rec.CaptionAlign, 1);
+  bag.WriteProperty(QStringLiteral("ToolTip"), d_->rec.ToolTip, QString());
+  bag.WriteProperty(QStringLiteral("TooltipType"), d_->rec.ToolTipType, 0);
+  bag.WriteProperty(QStringLiteral("TooltipIcon"), d_->rec.ToolTipIcon, 0);
+  bag.WriteProperty(QStringLiteral("TooltipTitle"), d_->rec.TooltipTitle, QString());
+  bag.WriteProperty(QStringLiteral("TooltipBackColor"), d_->rec.TooltipBackColor,
+                    vexa::TranslateColor(InfoBackgroundRef));
+  bag.WriteProperty(QStringLiteral("RightToLeft"), d_->rec.RightToLeft, false);
+  bag.WriteProperty(QStringLiteral("DropDownSymbol"), d_->rec.DropDownSymbol, 0);
+  bag.WriteProperty(QStringLiteral("DropDownSeparator"), d_->rec.DropDownSeparator, false);
+  bag.WriteProperty(QStringLiteral("ColorScheme"), d_->rec.ColorScheme, 0);
 }
 
 // ---- Help texts ----------------------------------------------------------------

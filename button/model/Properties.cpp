@@ -4,7 +4,7 @@
 // cannot hold the value (MousePointer to 16 bits, the opacities to a byte),
 // which fail and change nothing.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
@@ -13,7 +13,7 @@
 
 #define VEXA_COMMON_SETTER(Name, type, field)                                                                          \
   void vexabutton::set##Name(type value) {                                                                             \
-    rec_.field = value;                                                                                                \
+    d_->rec.field = value;                                                                                             \
     Redraw();                                                                                                          \
     propertyChanged(QStringLiteral(#Name));                                                                            \
   }
@@ -34,13 +34,13 @@ VEXA_COMMON_SETTER(ToolTipType, qint32, ToolTipType)
 #undef VEXA_COMMON_SETTER
 
 void vexabutton::setTooltipBackColor(qint32 value) {
-  rec_.TooltipBackColor = value;
+  d_->rec.TooltipBackColor = value;
   Redraw();
   propertyChanged(QStringLiteral("TooltipBackcolor"));
 }
 
 void vexabutton::setToolTipIcon(qint32 value) {
-  rec_.ToolTipIcon = value;
+  d_->rec.ToolTipIcon = value;
   Redraw();
   propertyChanged(QStringLiteral("TooltipIcon"));
 }
@@ -58,7 +58,7 @@ bool fitsByte(int value, const char* name, QString* error) {
 bool vexabutton::setPictureOpacity(int value, QString* error) {
   if (!fitsByte(value, "PictureOpacity", error))
     return false;
-  rec_.PictureOpacity = quint8(value);
+  d_->rec.PictureOpacity = quint8(value);
   Redraw();
   propertyChanged(QStringLiteral("PictureOpacity"));
   return true;
@@ -67,133 +67,133 @@ bool vexabutton::setPictureOpacity(int value, QString* error) {
 bool vexabutton::setPictureOpacityOnOver(int value, QString* error) {
   if (!fitsByte(value, "PictureOpacityOnOver", error))
     return false;
-  rec_.PictureOpacityOnOver = quint8(value);
+  d_->rec.PictureOpacityOnOver = quint8(value);
   Redraw();
   propertyChanged(QStringLiteral("PictureOpacityOnOver"));
   return true;
 }
 
 void vexabutton::setBackColor(qint32 value) {
-  rec_.BackColor = value;
+  d_->rec.BackColor = value;
   // Any colour but the toolbar style's makes the scheme custom (no notification for it).
-  if (rec_.ButtonStyle != 4)
-    rec_.ColorScheme = 3;
+  if (d_->rec.ButtonStyle != 4)
+    d_->rec.ColorScheme = 3;
   Redraw();
   propertyChanged(QStringLiteral("BackColor"));
 }
 
 void vexabutton::setButtonStyle(qint32 value) {
-  rec_.ButtonStyle = value;
-  vexa::ApplyDefaultColorScheme(rec_);
-  vexa::ApplyStyleDefaults(rec_);
+  d_->rec.ButtonStyle = value;
+  vexa::ApplyDefaultColorScheme(d_->rec);
+  vexa::ApplyStyleDefaults(d_->rec);
   applyWindowRegionStep();
   Redraw();
   propertyChanged(QStringLiteral("ButtonStyle"));
 }
 
 void vexabutton::setCaption(const QString& value) {
-  rec_.Caption = value;
+  d_->rec.Caption = value;
   SetAccessKeys();
   Redraw();
   propertyChanged(QStringLiteral("Caption"));
 }
 
 void vexabutton::setColorScheme(qint32 value) {
-  rec_.ColorScheme = value;
-  vexa::ApplyStyleDefaults(rec_);
+  d_->rec.ColorScheme = value;
+  vexa::ApplyStyleDefaults(d_->rec);
   Redraw();
   propertyChanged(QStringLiteral("ColorScheme"));
 }
 
 void vexabutton::setRightToLeft(bool value) {
-  rec_.RightToLeft = value;
-  rec_.Tooltip.rightToLeft = value;
+  d_->rec.RightToLeft = value;
+  d_->rec.Tooltip.rightToLeft = value;
   Redraw();
   propertyChanged(QStringLiteral("RightToLeft"));
 }
 
 void vexabutton::setEnabled(bool value) {
-  rec_.Enabled = value;
+  d_->rec.Enabled = value;
   QWidget::setEnabled(value); // a disabled surface receives no input
   Redraw();
   propertyChanged(QStringLiteral("Enabled"));
 }
 
 void vexabutton::setForeColor(qint32 value) {
-  rec_.ForeColor = value;
-  surface_.setTextColor(vexa::TranslateColor(value));
+  d_->rec.ForeColor = value;
+  d_->surface.setTextColor(vexa::TranslateColor(value));
   Redraw();
   propertyChanged(QStringLiteral("ForeColor"));
 }
 
 void vexabutton::setForeColorHover(qint32 value) {
-  rec_.ForeColorHover = value;
-  surface_.setTextColor(vexa::TranslateColor(value));
+  d_->rec.ForeColorHover = value;
+  d_->surface.setTextColor(vexa::TranslateColor(value));
   Redraw();
   propertyChanged(QStringLiteral("ForeColorHover"));
 }
 
 void vexabutton::setHandPointer(bool value) {
-  rec_.HandPointer = value;
+  d_->rec.HandPointer = value;
   if (value) {
-    mousePointer_ = 0;
+    d_->mousePointer = 0;
     applyPointer();
-    if (!rec_.HandCursor)
-      rec_.HandPointer = loadHandCursor();
+    if (!d_->rec.HandCursor)
+      d_->rec.HandPointer = loadHandCursor();
   }
   Redraw();
   propertyChanged(QStringLiteral("HandPointer"));
 }
 
 void vexabutton::setMode(qint32 value) {
-  rec_.Mode = value;
+  d_->rec.Mode = value;
   if (value == 0)
-    rec_.ButtonState = ButtonRecord::Normal;
+    d_->rec.ButtonState = ButtonRecord::Normal;
   Redraw();
   propertyChanged(QStringLiteral("Value"));
   propertyChanged(QStringLiteral("Mode"));
 }
 
 void vexabutton::setValue(bool value) {
-  if (rec_.Mode == 0) {
+  if (d_->rec.Mode == 0) {
     // A push button has no value: it only shows itself released.
-    rec_.ButtonState = ButtonRecord::Normal;
+    d_->rec.ButtonState = ButtonRecord::Normal;
     Redraw();
     return;
   }
-  rec_.Value = value;
+  d_->rec.Value = value;
   if (!value)
-    rec_.ButtonState = ButtonRecord::Normal;
+    d_->rec.ButtonState = ButtonRecord::Normal;
   Redraw();
   propertyChanged(QStringLiteral("Value"));
 }
 
 void vexabutton::setShowFocusRect(bool value) {
-  rec_.ShowFocusRect = value;
+  d_->rec.ShowFocusRect = value;
   propertyChanged(QStringLiteral("ShowFocusRect"));
 }
 
 void vexabutton::setPictureAlign(qint32 value) {
-  rec_.PictureAlign = value;
-  if (rec_.PictureNormal)
+  d_->rec.PictureAlign = value;
+  if (d_->rec.PictureNormal)
     Redraw();
   propertyChanged(QStringLiteral("PictureAlign"));
 }
 
 void vexabutton::setUseMaskColor(bool value) {
-  rec_.UseMaskColor = value;
-  if (rec_.PictureNormal)
+  d_->rec.UseMaskColor = value;
+  if (d_->rec.PictureNormal)
     Redraw();
   propertyChanged(QStringLiteral("UseMaskColor"));
 }
 
 // Picture assignment keeps PictureNormal filled first.
 void vexabutton::setPictureNormal(platform::PicturePtr picture) {
-  rec_.PictureNormal = std::move(picture);
-  if (!rec_.PictureNormal) {
+  d_->rec.PictureNormal = std::move(picture);
+  if (!d_->rec.PictureNormal) {
     resizeStep();
-    rec_.PictureHot = nullptr;
-    rec_.PictureDown = nullptr;
+    d_->rec.PictureHot = nullptr;
+    d_->rec.PictureDown = nullptr;
     propertyChanged(QStringLiteral("PictureHot"));
     propertyChanged(QStringLiteral("PictureDown"));
     return;
@@ -203,23 +203,23 @@ void vexabutton::setPictureNormal(platform::PicturePtr picture) {
 }
 
 void vexabutton::setPictureHot(platform::PicturePtr picture) {
-  if (!rec_.PictureNormal) {
-    rec_.PictureNormal = std::move(picture);
+  if (!d_->rec.PictureNormal) {
+    d_->rec.PictureNormal = std::move(picture);
     propertyChanged(QStringLiteral("PictureNormal"));
     return;
   }
-  rec_.PictureHot = std::move(picture);
+  d_->rec.PictureHot = std::move(picture);
   propertyChanged(QStringLiteral("PictureHot"));
   Redraw();
 }
 
 void vexabutton::setPictureDown(platform::PicturePtr picture) {
-  if (!rec_.PictureNormal) {
-    rec_.PictureNormal = std::move(picture);
+  if (!d_->rec.PictureNormal) {
+    d_->rec.PictureNormal = std::move(picture);
     propertyChanged(QStringLiteral("PictureNormal"));
     return;
   }
-  rec_.PictureDown = std::move(picture);
+  d_->rec.PictureDown = std::move(picture);
   propertyChanged(QStringLiteral("PictureDown"));
   Redraw();
 }
@@ -241,20 +241,20 @@ bool vexabutton::setMousePointer(qint32 value, QString* error) {
                    .arg(value);
     return false;
   }
-  mousePointer_ = value;
+  d_->mousePointer = value;
   applyPointer();
   propertyChanged(QStringLiteral("MousePointer"));
   return true;
 }
 
 void vexabutton::setMouseIcon(platform::PicturePtr picture) {
-  mouseIcon_ = std::move(picture);
-  if (!mouseIcon_) {
-    mousePointer_ = 0;
+  d_->mouseIcon = std::move(picture);
+  if (!d_->mouseIcon) {
+    d_->mousePointer = 0;
   } else {
-    rec_.HandPointer = false;
+    d_->rec.HandPointer = false;
     propertyChanged(QStringLiteral("HandPointer"));
-    mousePointer_ = 99;
+    d_->mousePointer = 99;
   }
   applyPointer();
   propertyChanged(QStringLiteral("MouseIcon"));
@@ -262,8 +262,8 @@ void vexabutton::setMouseIcon(platform::PicturePtr picture) {
 
 // The shared font object changed one of its attributes (or was replaced).
 void vexabutton::mFont_FontChanged(const QString&) {
-  if (rec_.mFont)
-    surface_.setFont(rec_.mFont->toQFont());
+  if (d_->rec.mFont)
+    d_->surface.setFont(d_->rec.mFont->toQFont());
   update();
   Redraw();
   propertyChanged(QStringLiteral("Font"));
@@ -271,11 +271,80 @@ void vexabutton::mFont_FontChanged(const QString&) {
 
 // Holds `font` as mFont and follows its changes.
 void vexabutton::attachFont(platform::SharedFontPtr font) {
-  QObject::disconnect(fontConnection_);
-  rec_.mFont = std::move(font);
-  if (!rec_.mFont)
+  QObject::disconnect(d_->fontConnection);
+  d_->rec.mFont = std::move(font);
+  if (!d_->rec.mFont)
     return;
-  surface_.setFont(rec_.mFont->toQFont());
-  fontConnection_ = connect(rec_.mFont.get(), &platform::SharedFont::FontChanged, this,
-                            [this](const QString& name) { mFont_FontChanged(name); });
+  d_->surface.setFont(d_->rec.mFont->toQFont());
+  d_->fontConnection = connect(d_->rec.mFont.get(), &platform::SharedFont::FontChanged, this,
+                               [this](const QString& name) { mFont_FontChanged(name); });
 }
+
+// ---- Getters -------------------------------------------------------------------
+
+vexabutton::Style vexabutton::buttonStyleProperty() const { return Style(d_->rec.ButtonStyle); }
+vexabutton::Scheme vexabutton::colorSchemeProperty() const { return Scheme(d_->rec.ColorScheme); }
+vexabutton::ButtonMode vexabutton::modeProperty() const { return ButtonMode(d_->rec.Mode); }
+vexabutton::Pointer vexabutton::mousePointerProperty() const { return Pointer(d_->mousePointer); }
+vexabutton::PictureAlignment vexabutton::pictureAlignProperty() const { return PictureAlignment(d_->rec.PictureAlign); }
+void vexabutton::setPictureAlignProperty(PictureAlignment value) { setPictureAlign(qint32(value)); }
+vexabutton::PictureEffect vexabutton::pictureEffectOnOverProperty() const {
+  return PictureEffect(d_->rec.PictureEffectOnOver);
+}
+void vexabutton::setPictureEffectOnOverProperty(PictureEffect value) { setPictureEffectOnOver(qint32(value)); }
+vexabutton::PictureEffect vexabutton::pictureEffectOnDownProperty() const {
+  return PictureEffect(d_->rec.PictureEffectOnDown);
+}
+void vexabutton::setPictureEffectOnDownProperty(PictureEffect value) { setPictureEffectOnDown(qint32(value)); }
+void vexabutton::setPictureOpacityProperty(int value) { setPictureOpacity(value); }
+void vexabutton::setPictureOpacityOnOverProperty(int value) { setPictureOpacityOnOver(value); }
+vexabutton::DisabledPictureLook vexabutton::disabledPictureModeProperty() const {
+  return DisabledPictureLook(d_->rec.DisabledPictureMode);
+}
+void vexabutton::setDisabledPictureModeProperty(DisabledPictureLook value) { setDisabledPictureMode(qint32(value)); }
+vexabutton::CaptionEffect vexabutton::captionEffectsProperty() const { return CaptionEffect(d_->rec.CaptionEffects); }
+void vexabutton::setCaptionEffectsProperty(CaptionEffect value) { setCaptionEffects(qint32(value)); }
+vexabutton::CaptionAlignment vexabutton::captionAlignProperty() const { return CaptionAlignment(d_->rec.CaptionAlign); }
+void vexabutton::setCaptionAlignProperty(CaptionAlignment value) { setCaptionAlign(qint32(value)); }
+vexabutton::TooltipStyle vexabutton::toolTipTypeProperty() const { return TooltipStyle(d_->rec.ToolTipType); }
+void vexabutton::setToolTipTypeProperty(TooltipStyle value) { setToolTipType(qint32(value)); }
+vexabutton::TooltipIcon vexabutton::toolTipIconProperty() const { return TooltipIcon(d_->rec.ToolTipIcon); }
+void vexabutton::setToolTipIconProperty(TooltipIcon value) { setToolTipIcon(qint32(value)); }
+qint32 vexabutton::ButtonStyle() const { return d_->rec.ButtonStyle; }
+bool vexabutton::ShowFocusRect() const { return d_->rec.ShowFocusRect; }
+platform::SharedFontPtr vexabutton::Font() const { return d_->rec.mFont; }
+qint32 vexabutton::BackColor() const { return d_->rec.BackColor; }
+bool vexabutton::Enabled() const { return d_->rec.Enabled; }
+QString vexabutton::Caption() const { return d_->rec.Caption; }
+bool vexabutton::Value() const { return d_->rec.Value; }
+qint32 vexabutton::MousePointer() const { return d_->mousePointer; }
+bool vexabutton::HandPointer() const { return d_->rec.HandPointer; }
+platform::PicturePtr vexabutton::MouseIcon() const { return d_->mouseIcon; }
+platform::PicturePtr vexabutton::PictureNormal() const { return d_->rec.PictureNormal; }
+platform::PicturePtr vexabutton::PictureHot() const { return d_->rec.PictureHot; }
+platform::PicturePtr vexabutton::PictureDown() const { return d_->rec.PictureDown; }
+bool vexabutton::PictureShadow() const { return d_->rec.PictureShadow; }
+int vexabutton::PictureOpacity() const { return d_->rec.PictureOpacity; }
+int vexabutton::PictureOpacityOnOver() const { return d_->rec.PictureOpacityOnOver; }
+qint32 vexabutton::DisabledPictureMode() const { return d_->rec.DisabledPictureMode; }
+bool vexabutton::PicturePushOnHover() const { return d_->rec.PicturePushOnHover; }
+qint32 vexabutton::PictureEffectOnOver() const { return d_->rec.PictureEffectOnOver; }
+qint32 vexabutton::PictureEffectOnDown() const { return d_->rec.PictureEffectOnDown; }
+qint32 vexabutton::MaskColor() const { return d_->rec.MaskColor; }
+bool vexabutton::UseMaskColor() const { return d_->rec.UseMaskColor; }
+qint32 vexabutton::CaptionEffects() const { return d_->rec.CaptionEffects; }
+qint32 vexabutton::Mode() const { return d_->rec.Mode; }
+qint32 vexabutton::PictureAlign() const { return d_->rec.PictureAlign; }
+qint32 vexabutton::CaptionAlign() const { return d_->rec.CaptionAlign; }
+qint32 vexabutton::ForeColor() const { return d_->rec.ForeColor; }
+qint32 vexabutton::ForeColorHover() const { return d_->rec.ForeColorHover; }
+bool vexabutton::DropDownSeparator() const { return d_->rec.DropDownSeparator; }
+QString vexabutton::TooltipTitle() const { return d_->rec.TooltipTitle; }
+QString vexabutton::ToolTip() const { return d_->rec.ToolTip; }
+qint32 vexabutton::ToolTipIcon() const { return d_->rec.ToolTipIcon; }
+qint32 vexabutton::ToolTipType() const { return d_->rec.ToolTipType; }
+qint32 vexabutton::TooltipBackColor() const { return d_->rec.TooltipBackColor; }
+bool vexabutton::RightToLeft() const { return d_->rec.RightToLeft; }
+qint32 vexabutton::DropDownSymbol() const { return d_->rec.DropDownSymbol; }
+qint32 vexabutton::ColorScheme() const { return d_->rec.ColorScheme; }
+QString vexabutton::AccessKeys() const { return d_->accessKeys; }

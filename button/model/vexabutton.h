@@ -1,26 +1,20 @@
 #pragma once
 
-#include "button/model/ButtonRecord.h"
 #include "platform/ControlHost.h"
+#include "platform/Picture.h"
 #include "platform/PropertyBag.h"
-#include "platform/Surface.h"
+#include "platform/SharedFont.h"
 
-#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
-class SubclassTable;
-namespace platform {
-class TooltipWindow;
-}
-class QMenu;
 class QAction;
 class vexabuttonAccessible;
+class vexabuttonPrivate;
 
 // The owner-drawn button control. It owns one ButtonRecord and one drawing
 // Surface; Redraw renders into the surface synchronously and the paint event
@@ -165,9 +159,9 @@ public:
   // The colour a stored colour shows (a system colour as it is now);
   // invalid when it cannot be translated.
   static QColor toColor(qint32 oleColour);
-  Style buttonStyleProperty() const { return Style(rec_.ButtonStyle); }
+  Style buttonStyleProperty() const;
   void setButtonStyleProperty(Style value);
-  Scheme colorSchemeProperty() const { return Scheme(rec_.ColorScheme); }
+  Scheme colorSchemeProperty() const;
   void setColorSchemeProperty(Scheme value);
   QFont fontProperty() const;
   void setFontProperty(const QFont& font);
@@ -181,13 +175,13 @@ public:
   void setMaskColorProperty(const QColor& colour);
   QColor tooltipBackColorProperty() const;
   void setTooltipBackColorProperty(const QColor& colour);
-  ButtonMode modeProperty() const { return ButtonMode(rec_.Mode); }
+  ButtonMode modeProperty() const;
   void setModeProperty(ButtonMode value);
   void setValueProperty(bool value);
   QPixmap mouseIconProperty() const;
   void setMouseIconProperty(const QPixmap& pixmap);
   void setHandPointerProperty(bool value);
-  Pointer mousePointerProperty() const { return Pointer(mousePointer_); }
+  Pointer mousePointerProperty() const;
   void setMousePointerProperty(Pointer value);
   QPixmap pictureNormalProperty() const;
   void setPictureNormalProperty(const QPixmap& pixmap);
@@ -195,25 +189,25 @@ public:
   void setPictureHotProperty(const QPixmap& pixmap);
   QPixmap pictureDownProperty() const;
   void setPictureDownProperty(const QPixmap& pixmap);
-  PictureAlignment pictureAlignProperty() const { return PictureAlignment(rec_.PictureAlign); }
-  void setPictureAlignProperty(PictureAlignment value) { setPictureAlign(qint32(value)); }
-  PictureEffect pictureEffectOnOverProperty() const { return PictureEffect(rec_.PictureEffectOnOver); }
-  void setPictureEffectOnOverProperty(PictureEffect value) { setPictureEffectOnOver(qint32(value)); }
-  PictureEffect pictureEffectOnDownProperty() const { return PictureEffect(rec_.PictureEffectOnDown); }
-  void setPictureEffectOnDownProperty(PictureEffect value) { setPictureEffectOnDown(qint32(value)); }
+  PictureAlignment pictureAlignProperty() const;
+  void setPictureAlignProperty(PictureAlignment value);
+  PictureEffect pictureEffectOnOverProperty() const;
+  void setPictureEffectOnOverProperty(PictureEffect value);
+  PictureEffect pictureEffectOnDownProperty() const;
+  void setPictureEffectOnDownProperty(PictureEffect value);
   // Values outside 0..255 are refused (the property keeps its value).
-  void setPictureOpacityProperty(int value) { setPictureOpacity(value); }
-  void setPictureOpacityOnOverProperty(int value) { setPictureOpacityOnOver(value); }
-  DisabledPictureLook disabledPictureModeProperty() const { return DisabledPictureLook(rec_.DisabledPictureMode); }
-  void setDisabledPictureModeProperty(DisabledPictureLook value) { setDisabledPictureMode(qint32(value)); }
-  CaptionEffect captionEffectsProperty() const { return CaptionEffect(rec_.CaptionEffects); }
-  void setCaptionEffectsProperty(CaptionEffect value) { setCaptionEffects(qint32(value)); }
-  CaptionAlignment captionAlignProperty() const { return CaptionAlignment(rec_.CaptionAlign); }
-  void setCaptionAlignProperty(CaptionAlignment value) { setCaptionAlign(qint32(value)); }
-  TooltipStyle toolTipTypeProperty() const { return TooltipStyle(rec_.ToolTipType); }
-  void setToolTipTypeProperty(TooltipStyle value) { setToolTipType(qint32(value)); }
-  TooltipIcon toolTipIconProperty() const { return TooltipIcon(rec_.ToolTipIcon); }
-  void setToolTipIconProperty(TooltipIcon value) { setToolTipIcon(qint32(value)); }
+  void setPictureOpacityProperty(int value);
+  void setPictureOpacityOnOverProperty(int value);
+  DisabledPictureLook disabledPictureModeProperty() const;
+  void setDisabledPictureModeProperty(DisabledPictureLook value);
+  CaptionEffect captionEffectsProperty() const;
+  void setCaptionEffectsProperty(CaptionEffect value);
+  CaptionAlignment captionAlignProperty() const;
+  void setCaptionAlignProperty(CaptionAlignment value);
+  TooltipStyle toolTipTypeProperty() const;
+  void setToolTipTypeProperty(TooltipStyle value);
+  TooltipIcon toolTipIconProperty() const;
+  void setToolTipIconProperty(TooltipIcon value);
 
   // The class identifier stored layouts name the control by.
   static constexpr const char* ClassId = "ZVTK.vexabutton";
@@ -224,83 +218,83 @@ public:
   ~vexabutton() override;
 
   // ---- Properties ----------------------------------------------------------
-  qint32 ButtonStyle() const { return rec_.ButtonStyle; }
+  qint32 ButtonStyle() const;
   void setButtonStyle(qint32 value);
-  bool ShowFocusRect() const { return rec_.ShowFocusRect; }
+  bool ShowFocusRect() const;
   void setShowFocusRect(bool value);
-  platform::SharedFontPtr Font() const { return rec_.mFont; }
+  platform::SharedFontPtr Font() const;
   // A null font is refused: the control keeps the font it has.
   void setFont(platform::SharedFontPtr font);
-  qint32 BackColor() const { return rec_.BackColor; }
+  qint32 BackColor() const;
   void setBackColor(qint32 value);
-  bool Enabled() const { return rec_.Enabled; }
+  bool Enabled() const;
   void setEnabled(bool value);
-  QString Caption() const { return rec_.Caption; }
+  QString Caption() const;
   void setCaption(const QString& value);
-  bool Value() const { return rec_.Value; }
+  bool Value() const;
   void setValue(bool value);
-  qint32 MousePointer() const { return mousePointer_; }
+  qint32 MousePointer() const;
   // Fails (returns false, *error says why) for values outside 16 bits.
   bool setMousePointer(qint32 value, QString* error = nullptr);
-  bool HandPointer() const { return rec_.HandPointer; }
+  bool HandPointer() const;
   void setHandPointer(bool value);
-  platform::PicturePtr MouseIcon() const { return mouseIcon_; }
+  platform::PicturePtr MouseIcon() const;
   void setMouseIcon(platform::PicturePtr picture);
-  platform::PicturePtr PictureNormal() const { return rec_.PictureNormal; }
+  platform::PicturePtr PictureNormal() const;
   void setPictureNormal(platform::PicturePtr picture);
-  platform::PicturePtr PictureHot() const { return rec_.PictureHot; }
+  platform::PicturePtr PictureHot() const;
   void setPictureHot(platform::PicturePtr picture);
-  platform::PicturePtr PictureDown() const { return rec_.PictureDown; }
+  platform::PicturePtr PictureDown() const;
   void setPictureDown(platform::PicturePtr picture);
-  bool PictureShadow() const { return rec_.PictureShadow; }
+  bool PictureShadow() const;
   void setPictureShadow(bool value);
-  int PictureOpacity() const { return rec_.PictureOpacity; }
+  int PictureOpacity() const;
   // Byte properties: values outside 0..255 fail (false, *error says why) and
   // change nothing.
   bool setPictureOpacity(int value, QString* error = nullptr);
-  int PictureOpacityOnOver() const { return rec_.PictureOpacityOnOver; }
+  int PictureOpacityOnOver() const;
   bool setPictureOpacityOnOver(int value, QString* error = nullptr);
-  qint32 DisabledPictureMode() const { return rec_.DisabledPictureMode; }
+  qint32 DisabledPictureMode() const;
   void setDisabledPictureMode(qint32 value);
-  bool PicturePushOnHover() const { return rec_.PicturePushOnHover; }
+  bool PicturePushOnHover() const;
   void setPicturePushOnHover(bool value);
-  qint32 PictureEffectOnOver() const { return rec_.PictureEffectOnOver; }
+  qint32 PictureEffectOnOver() const;
   void setPictureEffectOnOver(qint32 value);
-  qint32 PictureEffectOnDown() const { return rec_.PictureEffectOnDown; }
+  qint32 PictureEffectOnDown() const;
   void setPictureEffectOnDown(qint32 value);
-  qint32 MaskColor() const { return rec_.MaskColor; }
+  qint32 MaskColor() const;
   void setMaskColor(qint32 value);
-  bool UseMaskColor() const { return rec_.UseMaskColor; }
+  bool UseMaskColor() const;
   void setUseMaskColor(bool value);
-  qint32 CaptionEffects() const { return rec_.CaptionEffects; }
+  qint32 CaptionEffects() const;
   void setCaptionEffects(qint32 value);
-  qint32 Mode() const { return rec_.Mode; }
+  qint32 Mode() const;
   void setMode(qint32 value);
-  qint32 PictureAlign() const { return rec_.PictureAlign; }
+  qint32 PictureAlign() const;
   void setPictureAlign(qint32 value);
-  qint32 CaptionAlign() const { return rec_.CaptionAlign; }
+  qint32 CaptionAlign() const;
   void setCaptionAlign(qint32 value);
-  qint32 ForeColor() const { return rec_.ForeColor; }
+  qint32 ForeColor() const;
   void setForeColor(qint32 value);
-  qint32 ForeColorHover() const { return rec_.ForeColorHover; }
+  qint32 ForeColorHover() const;
   void setForeColorHover(qint32 value);
-  bool DropDownSeparator() const { return rec_.DropDownSeparator; }
+  bool DropDownSeparator() const;
   void setDropDownSeparator(bool value);
-  QString TooltipTitle() const { return rec_.TooltipTitle; }
+  QString TooltipTitle() const;
   void setTooltipTitle(const QString& value);
-  QString ToolTip() const { return rec_.ToolTip; }
+  QString ToolTip() const;
   void setToolTip(const QString& value);
-  qint32 ToolTipIcon() const { return rec_.ToolTipIcon; }
+  qint32 ToolTipIcon() const;
   void setToolTipIcon(qint32 value);
-  qint32 ToolTipType() const { return rec_.ToolTipType; }
+  qint32 ToolTipType() const;
   void setToolTipType(qint32 value);
-  qint32 TooltipBackColor() const { return rec_.TooltipBackColor; }
+  qint32 TooltipBackColor() const;
   void setTooltipBackColor(qint32 value);
-  bool RightToLeft() const { return rec_.RightToLeft; }
+  bool RightToLeft() const;
   void setRightToLeft(bool value);
-  qint32 DropDownSymbol() const { return rec_.DropDownSymbol; }
+  qint32 DropDownSymbol() const;
   void setDropDownSymbol(qint32 value);
-  qint32 ColorScheme() const { return rec_.ColorScheme; }
+  qint32 ColorScheme() const;
   void setColorScheme(qint32 value);
   // The window handle of the control surface (an opaque id, see platform::WindowRegistry).
   qint32 hWnd() const;
@@ -336,17 +330,10 @@ public:
   // pixels, rounded up to whole pixels.
   static constexpr int MinimumSizeTwips = 220;
   static constexpr int MinimumSizePixels = 15;
-  // Test hook: whether the platform offers a system hand pointer (it always
-  // does; tests switch it off to see HandPointer fall back to False).
-  static void setSystemHandPointerAvailable(bool available);
 
   // ---- Painting --------------------------------------------------------------
   // Renders the whole button into the surface, then asks for a repaint.
   void Redraw();
-  const platform::Surface& surface() const { return surface_; }
-  const ButtonRecord& record() const { return rec_; }
-  ButtonRecord& record() { return rec_; }
-  platform::ControlHost& host() const { return *host_; }
 
   // ---- Methods ---------------------------------------------------------------
   // Attaches a drop-down menu: a press opens it at Align 0..7 around the
@@ -362,10 +349,6 @@ public:
   // The text About shows.
   static QString aboutText();
 
-  // Called by the subclass routers with routed messages.
-  void Subclass_WndProc(bool bBefore, bool& bHandled, qint32& lReturn, qint32 lHwnd, qint32& uMsg, qint32& wParam,
-                        qint32 lParam);
-
   // ---- Host notifications (platform::HostedControl) ------------------------
   void hostAmbientChanged(const QString& name) override;
   void hostAccessKeyPress(int keyAscii) override;
@@ -375,7 +358,7 @@ public:
   void UncheckOtherOptions();
   void SetAccessKeys();
   // The access key derived from Caption ("" for none), lower case.
-  QString AccessKeys() const { return accessKeys_; }
+  QString AccessKeys() const;
 
 signals:
   void Click();
@@ -453,27 +436,6 @@ private:
   void attachFont(platform::SharedFontPtr font);
   platform::ControlHost* liveHost() const;
 
-  ButtonRecord rec_;
-  platform::Surface surface_;
-  platform::ControlHost* host_ = nullptr;
-  std::unique_ptr<platform::StandaloneHost> ownHost_;
-  QMetaObject::Connection fontConnection_;
-  qint32 mousePointer_ = 0;
-  platform::PicturePtr mouseIcon_;
-  QString accessKeys_;
-  quint64 appliedRegionSerial_ = 0;
-  std::unique_ptr<SubclassTable> subclass_;
-  QPointer<platform::TooltipWindow> tooltip_;
-  QPointer<QMenu> popupMenu_;
-  QMetaObject::Connection menuConnection_;
-  QPointer<QAction> defaultMenu_;
-  qint32 popupAlign_ = 0;
-  qint32 popupFlags_ = 0;
-  bool inResizeStep_ = false;
-  QSize steppedSize_;               // the size the last resize step laid out and drew
-  bool subclassingStarted_ = false; // a load with UserMode True installed the routers
-  // What assistive technology was last told.
-  QString announcedCaption_;
-  QString announcedToolTip_;
-  QAccessible::State announcedState_;
+  friend class vexabuttonPrivate;
+  std::unique_ptr<vexabuttonPrivate> d_;
 };

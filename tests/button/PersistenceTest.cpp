@@ -1,4 +1,4 @@
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "platform/SystemColors.h"
 
@@ -60,7 +60,7 @@ PropertyBag checkButtonBag() {
 TEST(Persistence, AnEmptyBagYieldsTheReadDefaults) {
   Fixture f;
   ASSERT_TRUE(f.button->ReadProperties(PropertyBag()));
-  const ButtonRecord& r = f.button->record();
+  const ButtonRecord& r = recordOf(*f.button);
   EXPECT_EQ(r.ButtonStyle, 1);
   EXPECT_TRUE(r.Enabled);
   EXPECT_TRUE(r.UseMaskColor);
@@ -101,7 +101,7 @@ TEST(Persistence, TheFormsLowerCaseBagLoadsTheCheckButton) {
   Fixture f;
   QString error;
   ASSERT_TRUE(f.button->ReadProperties(checkButtonBag(), &error)) << error.toStdString();
-  const ButtonRecord& r = f.button->record();
+  const ButtonRecord& r = recordOf(*f.button);
   EXPECT_EQ(r.ButtonStyle, 13);
   EXPECT_EQ(r.BackColor, 0);
   EXPECT_EQ(r.Caption, "Provera (3)");
@@ -109,8 +109,8 @@ TEST(Persistence, TheFormsLowerCaseBagLoadsTheCheckButton) {
   EXPECT_EQ(r.PictureEffectOnDown, 0);
   EXPECT_EQ(r.TooltipBackColor, 0);
   EXPECT_TRUE(r.mFont->sameAs(SharedFont("Tahoma", 9.75, 700, 0)));
-  EXPECT_EQ(f.button->surface().font().pixelSize(), 13);
-  EXPECT_EQ(f.button->surface().font().weight(), QFont::Bold);
+  EXPECT_EQ(surfaceOf(*f.button).font().pixelSize(), 13);
+  EXPECT_EQ(surfaceOf(*f.button).font().weight(), QFont::Bold);
   EXPECT_EQ(r.ClientWidth, 121);
   EXPECT_EQ(r.ClientHeight, 33);
   EXPECT_TRUE(vexabutton::unknownKeys(checkButtonBag()).isEmpty());
@@ -128,14 +128,14 @@ TEST(Persistence, TheFontReadIsACopyThatTheControlFollows) {
   f.host.changedNames.clear();
   f.button->Font()->setSize(12); // e.g. through the host's font dialog
   EXPECT_EQ(f.host.changedNames, QStringList{"Font"});
-  EXPECT_EQ(f.button->surface().font().pixelSize(), 16);
+  EXPECT_EQ(surfaceOf(*f.button).font().pixelSize(), 16);
 }
 
 TEST(Persistence, ANewInstanceSavesItsNonDefaultKeysAndLoadsBackTheSame) {
   Fixture f;
   f.host.setDisplayName("vexabutton1");
   f.button->InitProperties();
-  const ButtonRecord& r = f.button->record();
+  const ButtonRecord& r = recordOf(*f.button);
   EXPECT_EQ(r.ButtonStyle, 13);
   EXPECT_EQ(r.BackColor, 0);
   EXPECT_EQ(r.Caption, "vexabutton1");
@@ -225,8 +225,8 @@ TEST(Persistence, EveryPropertySurvivesASaveAndALoadThroughJson) {
   g.button->WriteProperties(again);
   EXPECT_EQ(again.toJson(), saved.toJson());
 
-  const ButtonRecord& a = f.button->record();
-  const ButtonRecord& b = g.button->record();
+  const ButtonRecord& a = recordOf(*f.button);
+  const ButtonRecord& b = recordOf(*g.button);
   EXPECT_EQ(b.ButtonStyle, 7);
   EXPECT_TRUE(b.ShowFocusRect);
   EXPECT_FALSE(b.Enabled);
@@ -295,18 +295,18 @@ TEST(Persistence, StoredRightToLeftSetsBothFlagsAndHandPointerLoadsTheHandPointe
   bag.WriteProperty("righttoleft", true);
   bag.WriteProperty("handpointer", true);
   ASSERT_TRUE(f.button->ReadProperties(bag));
-  EXPECT_TRUE(f.button->record().RightToLeft);
-  EXPECT_TRUE(f.button->record().Tooltip.rightToLeft);
+  EXPECT_TRUE(recordOf(*f.button).RightToLeft);
+  EXPECT_TRUE(recordOf(*f.button).Tooltip.rightToLeft);
   EXPECT_TRUE(f.button->HandPointer());
-  EXPECT_TRUE(f.button->record().HandCursor);
+  EXPECT_TRUE(recordOf(*f.button).HandCursor);
 
-  vexabutton::setSystemHandPointerAvailable(false);
+  vexabuttonPrivate::setSystemHandPointerAvailable(false);
   Fixture g;
   const bool ok = g.button->ReadProperties(bag);
-  vexabutton::setSystemHandPointerAvailable(true);
+  vexabuttonPrivate::setSystemHandPointerAvailable(true);
   ASSERT_TRUE(ok);
   EXPECT_FALSE(g.button->HandPointer()) << "no hand pointer to load";
-  EXPECT_FALSE(g.button->record().HandCursor);
+  EXPECT_FALSE(recordOf(*g.button).HandCursor);
 }
 
 TEST(Persistence, AValueOfTheWrongTypeFailsTheLoadNamingTheKeyAndKeepsTheRecord) {

@@ -1,7 +1,7 @@
 // ButtonStyle 13 through the desktop theme: the state ids, the theme's shape
 // and the once-kept answer of IsThemed.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "button/render/Redraw.h"
 #include "button/render/Styles.h"
 #include "button/services/VisualStyles.h"
@@ -88,12 +88,12 @@ TEST(Themed, TheAnswerIsKeptOncePerProcess) {
   vexa::setVisualStylesForTesting(false);
   {
     vexabutton button;
-    EXPECT_FALSE(button.record().VisualStylesActive);
+    EXPECT_FALSE(recordOf(button).VisualStylesActive);
   }
   vexa::setVisualStylesForTesting(true);
   {
     vexabutton button;
-    EXPECT_TRUE(button.record().VisualStylesActive);
+    EXPECT_TRUE(recordOf(button).VisualStylesActive);
   }
   vexa::resetVisualStyles();
   EXPECT_EQ(vexa::IsThemed(), platform::Theme::appThemed());

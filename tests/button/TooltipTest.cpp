@@ -88,7 +88,7 @@ TEST_F(ButtonTip, NoneWhenDisabledHeldDownOrJustAfterItsMenu) {
          button->setMode(1);
          button->setValue(true);
        }},
-      {"menu just closed", [this] { button->record().MenuJustClosed = true; }},
+      {"menu just closed", [this] { recordOf(*button).MenuJustClosed = true; }},
   };
   for (const auto& [name, prepare] : cases) {
     SetUp();
