@@ -7,11 +7,12 @@
 #include "platform/TooltipWindow.h"
 
 void vexabutton::ShowToolTip() {
-  // The tip of the last entry goes in any case: a disabled or pressed
-  // button, or one whose menu has just closed over it, shows none.
-  delete d_->tooltip.data();
+  // A disabled or pressed button, or one whose menu has just closed over it,
+  // builds no new tip; the one of the last entry stays, so the pointer
+  // resting after a menu closed still gets it.
   if (!d_->rec.Enabled || d_->rec.MenuJustClosed || d_->rec.ButtonState == ButtonRecord::Down)
     return;
+  delete d_->tooltip.data();
 
   platform::TooltipContent content;
   content.text = d_->rec.ToolTip;
