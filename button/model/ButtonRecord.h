@@ -46,8 +46,8 @@ struct ButtonRecord {
   bool DropDownSeparator = false;
   QString TooltipTitle;
   QString ToolTip;
-  qint32 ToolTipIcon = 0;
-  qint32 ToolTipType = 0;
+  qint32 TooltipIcon = 0;
+  qint32 TooltipType = 0;
   qint32 TooltipBackColor = 0;
   bool RightToLeft = false;
   qint32 DropDownSymbol = 0;

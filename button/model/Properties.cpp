@@ -11,39 +11,29 @@
 
 #include <limits>
 
-#define VEXA_COMMON_SETTER(Name, type, field)                                                                          \
-  void vexabutton::set##Name(type value) {                                                                             \
-    d_->rec.field = value;                                                                                             \
-    Redraw();                                                                                                          \
-    propertyChanged(QStringLiteral(#Name));                                                                            \
+// The getters, and the setters that store, repaint as the list says and
+// notify the host.
+#define VEXA_REDRAW_Redraw() Redraw();
+#define VEXA_REDRAW_NoRedraw()
+#define VEXA_REDRAW_RedrawWithPicture()                                                                                \
+  if (d_->rec.PictureNormal)                                                                                           \
+    Redraw();
+#define VEXA_SETTER_Stored(Name, Type, Field, Notify, Change)                                                          \
+  void vexabutton::set##Name(vexa::In<Type> value) {                                                                   \
+    d_->Field = value;                                                                                                 \
+    VEXA_REDRAW_##Change() propertyChanged(QStringLiteral(Notify));                                                    \
   }
-
-VEXA_COMMON_SETTER(CaptionAlign, qint32, CaptionAlign)
-VEXA_COMMON_SETTER(CaptionEffects, qint32, CaptionEffects)
-VEXA_COMMON_SETTER(DropDownSymbol, qint32, DropDownSymbol)
-VEXA_COMMON_SETTER(DropDownSeparator, bool, DropDownSeparator)
-VEXA_COMMON_SETTER(DisabledPictureMode, qint32, DisabledPictureMode)
-VEXA_COMMON_SETTER(MaskColor, qint32, MaskColor)
-VEXA_COMMON_SETTER(PictureShadow, bool, PictureShadow)
-VEXA_COMMON_SETTER(PictureEffectOnOver, qint32, PictureEffectOnOver)
-VEXA_COMMON_SETTER(PictureEffectOnDown, qint32, PictureEffectOnDown)
-VEXA_COMMON_SETTER(PicturePushOnHover, bool, PicturePushOnHover)
-VEXA_COMMON_SETTER(TooltipTitle, const QString&, TooltipTitle)
-VEXA_COMMON_SETTER(ToolTip, const QString&, ToolTip)
-VEXA_COMMON_SETTER(ToolTipType, qint32, ToolTipType)
-#undef VEXA_COMMON_SETTER
-
-void vexabutton::setTooltipBackColor(qint32 value) {
-  d_->rec.TooltipBackColor = value;
-  Redraw();
-  propertyChanged(QStringLiteral("TooltipBackcolor"));
-}
-
-void vexabutton::setToolTipIcon(qint32 value) {
-  d_->rec.ToolTipIcon = value;
-  Redraw();
-  propertyChanged(QStringLiteral("TooltipIcon"));
-}
+#define VEXA_SETTER_Own(Name, Type, Field, Notify, Change)
+#define VEXA_DEFINE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)       \
+  Type vexabutton::Name() const { return d_->Field; }                                                                  \
+  VEXA_SETTER_##Setter(Name, Type, Field, Notify, Change)
+VEXA_BUTTON_PROPERTIES(VEXA_DEFINE_ACCESSORS)
+#undef VEXA_DEFINE_ACCESSORS
+#undef VEXA_SETTER_Own
+#undef VEXA_SETTER_Stored
+#undef VEXA_REDRAW_RedrawWithPicture
+#undef VEXA_REDRAW_NoRedraw
+#undef VEXA_REDRAW_Redraw
 
 namespace {
 bool fitsByte(int value, const char* name, QString* error) {
@@ -168,25 +158,6 @@ void vexabutton::setValue(bool value) {
   propertyChanged(QStringLiteral("Value"));
 }
 
-void vexabutton::setShowFocusRect(bool value) {
-  d_->rec.ShowFocusRect = value;
-  propertyChanged(QStringLiteral("ShowFocusRect"));
-}
-
-void vexabutton::setPictureAlign(qint32 value) {
-  d_->rec.PictureAlign = value;
-  if (d_->rec.PictureNormal)
-    Redraw();
-  propertyChanged(QStringLiteral("PictureAlign"));
-}
-
-void vexabutton::setUseMaskColor(bool value) {
-  d_->rec.UseMaskColor = value;
-  if (d_->rec.PictureNormal)
-    Redraw();
-  propertyChanged(QStringLiteral("UseMaskColor"));
-}
-
 // Picture assignment keeps PictureNormal filled first.
 void vexabutton::setPictureNormal(platform::PicturePtr picture) {
   d_->rec.PictureNormal = std::move(picture);
@@ -280,7 +251,7 @@ void vexabutton::attachFont(platform::SharedFontPtr font) {
                                [this](const QString& name) { mFont_FontChanged(name); });
 }
 
-// ---- Getters -------------------------------------------------------------------
+// ---- The property view's named values ---------------------------------------
 
 vexabutton::Style vexabutton::buttonStyleProperty() const { return Style(d_->rec.ButtonStyle); }
 vexabutton::Scheme vexabutton::colorSchemeProperty() const { return Scheme(d_->rec.ColorScheme); }
@@ -306,45 +277,8 @@ vexabutton::CaptionEffect vexabutton::captionEffectsProperty() const { return Ca
 void vexabutton::setCaptionEffectsProperty(CaptionEffect value) { setCaptionEffects(qint32(value)); }
 vexabutton::CaptionAlignment vexabutton::captionAlignProperty() const { return CaptionAlignment(d_->rec.CaptionAlign); }
 void vexabutton::setCaptionAlignProperty(CaptionAlignment value) { setCaptionAlign(qint32(value)); }
-vexabutton::TooltipStyle vexabutton::toolTipTypeProperty() const { return TooltipStyle(d_->rec.ToolTipType); }
-void vexabutton::setToolTipTypeProperty(TooltipStyle value) { setToolTipType(qint32(value)); }
-vexabutton::TooltipIcon vexabutton::toolTipIconProperty() const { return TooltipIcon(d_->rec.ToolTipIcon); }
-void vexabutton::setToolTipIconProperty(TooltipIcon value) { setToolTipIcon(qint32(value)); }
-qint32 vexabutton::ButtonStyle() const { return d_->rec.ButtonStyle; }
-bool vexabutton::ShowFocusRect() const { return d_->rec.ShowFocusRect; }
-platform::SharedFontPtr vexabutton::Font() const { return d_->rec.mFont; }
-qint32 vexabutton::BackColor() const { return d_->rec.BackColor; }
-bool vexabutton::Enabled() const { return d_->rec.Enabled; }
-QString vexabutton::Caption() const { return d_->rec.Caption; }
-bool vexabutton::Value() const { return d_->rec.Value; }
-qint32 vexabutton::MousePointer() const { return d_->mousePointer; }
-bool vexabutton::HandPointer() const { return d_->rec.HandPointer; }
-platform::PicturePtr vexabutton::MouseIcon() const { return d_->mouseIcon; }
-platform::PicturePtr vexabutton::PictureNormal() const { return d_->rec.PictureNormal; }
-platform::PicturePtr vexabutton::PictureHot() const { return d_->rec.PictureHot; }
-platform::PicturePtr vexabutton::PictureDown() const { return d_->rec.PictureDown; }
-bool vexabutton::PictureShadow() const { return d_->rec.PictureShadow; }
-int vexabutton::PictureOpacity() const { return d_->rec.PictureOpacity; }
-int vexabutton::PictureOpacityOnOver() const { return d_->rec.PictureOpacityOnOver; }
-qint32 vexabutton::DisabledPictureMode() const { return d_->rec.DisabledPictureMode; }
-bool vexabutton::PicturePushOnHover() const { return d_->rec.PicturePushOnHover; }
-qint32 vexabutton::PictureEffectOnOver() const { return d_->rec.PictureEffectOnOver; }
-qint32 vexabutton::PictureEffectOnDown() const { return d_->rec.PictureEffectOnDown; }
-qint32 vexabutton::MaskColor() const { return d_->rec.MaskColor; }
-bool vexabutton::UseMaskColor() const { return d_->rec.UseMaskColor; }
-qint32 vexabutton::CaptionEffects() const { return d_->rec.CaptionEffects; }
-qint32 vexabutton::Mode() const { return d_->rec.Mode; }
-qint32 vexabutton::PictureAlign() const { return d_->rec.PictureAlign; }
-qint32 vexabutton::CaptionAlign() const { return d_->rec.CaptionAlign; }
-qint32 vexabutton::ForeColor() const { return d_->rec.ForeColor; }
-qint32 vexabutton::ForeColorHover() const { return d_->rec.ForeColorHover; }
-bool vexabutton::DropDownSeparator() const { return d_->rec.DropDownSeparator; }
-QString vexabutton::TooltipTitle() const { return d_->rec.TooltipTitle; }
-QString vexabutton::ToolTip() const { return d_->rec.ToolTip; }
-qint32 vexabutton::ToolTipIcon() const { return d_->rec.ToolTipIcon; }
-qint32 vexabutton::ToolTipType() const { return d_->rec.ToolTipType; }
-qint32 vexabutton::TooltipBackColor() const { return d_->rec.TooltipBackColor; }
-bool vexabutton::RightToLeft() const { return d_->rec.RightToLeft; }
-qint32 vexabutton::DropDownSymbol() const { return d_->rec.DropDownSymbol; }
-qint32 vexabutton::ColorScheme() const { return d_->rec.ColorScheme; }
+vexabutton::TooltipStyle vexabutton::tooltipTypeProperty() const { return TooltipStyle(d_->rec.TooltipType); }
+void vexabutton::setTooltipTypeProperty(TooltipStyle value) { setToolTipType(qint32(value)); }
+vexabutton::TooltipIcon vexabutton::tooltipIconProperty() const { return TooltipIcon(d_->rec.TooltipIcon); }
+void vexabutton::setTooltipIconProperty(TooltipIcon value) { setToolTipIcon(qint32(value)); }
 QString vexabutton::AccessKeys() const { return d_->accessKeys; }

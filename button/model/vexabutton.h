@@ -1,5 +1,6 @@
 #pragma once
 
+#include "button/model/ButtonProperties.h"
 #include "platform/ControlHost.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
@@ -67,8 +68,8 @@ class vexabutton : public QWidget, public platform::HostedControl {
   Q_PROPERTY(QColor MaskColor READ maskColorProperty WRITE setMaskColorProperty)
   Q_PROPERTY(CaptionAlignment CaptionAlign READ captionAlignProperty WRITE setCaptionAlignProperty)
   Q_PROPERTY(QString ToolTip READ ToolTip WRITE setToolTip)
-  Q_PROPERTY(TooltipStyle ToolTipType READ toolTipTypeProperty WRITE setToolTipTypeProperty)
-  Q_PROPERTY(TooltipIcon ToolTipIcon READ toolTipIconProperty WRITE setToolTipIconProperty)
+  Q_PROPERTY(TooltipStyle ToolTipType READ tooltipTypeProperty WRITE setTooltipTypeProperty)
+  Q_PROPERTY(TooltipIcon ToolTipIcon READ tooltipIconProperty WRITE setTooltipIconProperty)
   Q_PROPERTY(QString TooltipTitle READ TooltipTitle WRITE setTooltipTitle)
   Q_PROPERTY(QColor TooltipBackColor READ tooltipBackColorProperty WRITE setTooltipBackColorProperty)
   Q_PROPERTY(bool RightToLeft READ RightToLeft WRITE setRightToLeft)
@@ -204,10 +205,10 @@ public:
   void setCaptionEffectsProperty(CaptionEffect value);
   CaptionAlignment captionAlignProperty() const;
   void setCaptionAlignProperty(CaptionAlignment value);
-  TooltipStyle toolTipTypeProperty() const;
-  void setToolTipTypeProperty(TooltipStyle value);
-  TooltipIcon toolTipIconProperty() const;
-  void setToolTipIconProperty(TooltipIcon value);
+  TooltipStyle tooltipTypeProperty() const;
+  void setTooltipTypeProperty(TooltipStyle value);
+  TooltipIcon tooltipIconProperty() const;
+  void setTooltipIconProperty(TooltipIcon value);
 
   // The class identifier stored layouts name the control by.
   static constexpr const char* ClassId = "ZVTK.vexabutton";
@@ -217,84 +218,42 @@ public:
   explicit vexabutton(QWidget* parent = nullptr, platform::ControlHost* host = nullptr);
   ~vexabutton() override;
 
-  // ---- Properties ----------------------------------------------------------
-  qint32 ButtonStyle() const;
+  // ---- Properties (ButtonProperties.h) --------------------------------------
+  // A getter for every stored property, and the setters that store, repaint
+  // and notify, come from the property list.
+#define VEXA_DECLARE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)      \
+  Type Name() const;                                                                                                   \
+  VEXA_DECLARE_SETTER_##Setter(Name, Type)
+#define VEXA_DECLARE_SETTER_Stored(Name, Type) void set##Name(vexa::In<Type> value);
+#define VEXA_DECLARE_SETTER_Own(Name, Type)
+  VEXA_BUTTON_PROPERTIES(VEXA_DECLARE_ACCESSORS)
+#undef VEXA_DECLARE_ACCESSORS
+#undef VEXA_DECLARE_SETTER_Stored
+#undef VEXA_DECLARE_SETTER_Own
+
+  // Setters of their own (Properties.cpp).
   void setButtonStyle(qint32 value);
-  bool ShowFocusRect() const;
-  void setShowFocusRect(bool value);
-  platform::SharedFontPtr Font() const;
   // A null font is refused: the control keeps the font it has.
   void setFont(platform::SharedFontPtr font);
-  qint32 BackColor() const;
   void setBackColor(qint32 value);
-  bool Enabled() const;
   void setEnabled(bool value);
-  QString Caption() const;
   void setCaption(const QString& value);
-  bool Value() const;
   void setValue(bool value);
-  qint32 MousePointer() const;
   // Fails (returns false, *error says why) for values outside 16 bits.
   bool setMousePointer(qint32 value, QString* error = nullptr);
-  bool HandPointer() const;
   void setHandPointer(bool value);
-  platform::PicturePtr MouseIcon() const;
   void setMouseIcon(platform::PicturePtr picture);
-  platform::PicturePtr PictureNormal() const;
   void setPictureNormal(platform::PicturePtr picture);
-  platform::PicturePtr PictureHot() const;
   void setPictureHot(platform::PicturePtr picture);
-  platform::PicturePtr PictureDown() const;
   void setPictureDown(platform::PicturePtr picture);
-  bool PictureShadow() const;
-  void setPictureShadow(bool value);
-  int PictureOpacity() const;
   // Byte properties: values outside 0..255 fail (false, *error says why) and
   // change nothing.
   bool setPictureOpacity(int value, QString* error = nullptr);
-  int PictureOpacityOnOver() const;
   bool setPictureOpacityOnOver(int value, QString* error = nullptr);
-  qint32 DisabledPictureMode() const;
-  void setDisabledPictureMode(qint32 value);
-  bool PicturePushOnHover() const;
-  void setPicturePushOnHover(bool value);
-  qint32 PictureEffectOnOver() const;
-  void setPictureEffectOnOver(qint32 value);
-  qint32 PictureEffectOnDown() const;
-  void setPictureEffectOnDown(qint32 value);
-  qint32 MaskColor() const;
-  void setMaskColor(qint32 value);
-  bool UseMaskColor() const;
-  void setUseMaskColor(bool value);
-  qint32 CaptionEffects() const;
-  void setCaptionEffects(qint32 value);
-  qint32 Mode() const;
   void setMode(qint32 value);
-  qint32 PictureAlign() const;
-  void setPictureAlign(qint32 value);
-  qint32 CaptionAlign() const;
-  void setCaptionAlign(qint32 value);
-  qint32 ForeColor() const;
   void setForeColor(qint32 value);
-  qint32 ForeColorHover() const;
   void setForeColorHover(qint32 value);
-  bool DropDownSeparator() const;
-  void setDropDownSeparator(bool value);
-  QString TooltipTitle() const;
-  void setTooltipTitle(const QString& value);
-  QString ToolTip() const;
-  void setToolTip(const QString& value);
-  qint32 ToolTipIcon() const;
-  void setToolTipIcon(qint32 value);
-  qint32 ToolTipType() const;
-  void setToolTipType(qint32 value);
-  qint32 TooltipBackColor() const;
-  void setTooltipBackColor(qint32 value);
-  bool RightToLeft() const;
   void setRightToLeft(bool value);
-  qint32 DropDownSymbol() const;
-  void setDropDownSymbol(qint32 value);
-  qint32 ColorScheme() const;
   void setColorScheme(qint32 value);
   // The window handle of the control surface (an opaque id, see platform::WindowRegistry).
   qint32 hWnd() const;

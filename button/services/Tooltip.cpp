@@ -17,8 +17,8 @@ void vexabutton::ShowToolTip() {
   platform::TooltipContent content;
   content.text = d_->rec.ToolTip;
   content.title = d_->rec.TooltipTitle;
-  content.icon = d_->rec.ToolTipIcon;
-  content.balloon = d_->rec.ToolTipType == 1; // any other type is the standard rectangle
+  content.icon = d_->rec.TooltipIcon;
+  content.balloon = d_->rec.TooltipType == 1; // any other type is the standard rectangle
   // 0 keeps the platform's background (so pure black cannot be chosen).
   content.backColor = d_->rec.TooltipBackColor == 0 ? -1 : vexa::TranslateColor(d_->rec.TooltipBackColor);
   content.rightToLeft = d_->rec.RightToLeft;
