@@ -56,6 +56,45 @@ platform::PicturePtr toPicture(const QPixmap& pixmap, const platform::PicturePtr
 
 } // namespace
 
+// The property view's named values are the shared ones: every name stands
+// for the same number in both, so neither can drift from the other.
+#define VEXA_AGREE(View, Shared, Name) qint32(vexabutton::View::Name) == qint32(vexa::Shared::Name)
+static_assert(VEXA_AGREE(Style, Style, Classic) && VEXA_AGREE(Style, Style, ClassicThin) &&
+              VEXA_AGREE(Style, Style, RoundedGradient) && VEXA_AGREE(Style, Style, BlueGlass) &&
+              VEXA_AGREE(Style, Style, Toolbar) && VEXA_AGREE(Style, Style, WarmHighlight) &&
+              VEXA_AGREE(Style, Style, Silver) && VEXA_AGREE(Style, Style, SoftBlue) && VEXA_AGREE(Style, Style, Gel) &&
+              VEXA_AGREE(Style, Style, WhiteGloss) && VEXA_AGREE(Style, Style, Shaded) &&
+              VEXA_AGREE(Style, Style, FlatClassic) && VEXA_AGREE(Style, Style, FlatThin) &&
+              VEXA_AGREE(Style, Style, System));
+static_assert(VEXA_AGREE(ButtonMode, Mode, PushButton) && VEXA_AGREE(ButtonMode, Mode, CheckButton) &&
+              VEXA_AGREE(ButtonMode, Mode, OptionButton));
+static_assert(VEXA_AGREE(Scheme, Scheme, Scheme0) && VEXA_AGREE(Scheme, Scheme, Scheme1) &&
+              VEXA_AGREE(Scheme, Scheme, Scheme2) && VEXA_AGREE(Scheme, Scheme, Custom));
+static_assert(VEXA_AGREE(CaptionAlignment, CaptionAlignment, Left) &&
+              VEXA_AGREE(CaptionAlignment, CaptionAlignment, Center) &&
+              VEXA_AGREE(CaptionAlignment, CaptionAlignment, Right));
+static_assert(VEXA_AGREE(PictureAlignment, PictureAlignment, LeftEdge) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, LeftOfCaption) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, RightEdge) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, RightOfCaption) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, BehindCaption) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, TopEdge) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, AboveCaption) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, BottomEdge) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, BelowCaption));
+static_assert(VEXA_AGREE(CaptionEffect, CaptionEffect, None) && VEXA_AGREE(CaptionEffect, CaptionEffect, Raised) &&
+              VEXA_AGREE(CaptionEffect, CaptionEffect, Sunken) && VEXA_AGREE(CaptionEffect, CaptionEffect, Shadow) &&
+              VEXA_AGREE(CaptionEffect, CaptionEffect, LightOutline) &&
+              VEXA_AGREE(CaptionEffect, CaptionEffect, DarkOutline));
+static_assert(VEXA_AGREE(PictureEffect, PictureEffect, None) && VEXA_AGREE(PictureEffect, PictureEffect, Lighten) &&
+              VEXA_AGREE(PictureEffect, PictureEffect, Darken));
+static_assert(VEXA_AGREE(DisabledPictureLook, DisabledPictureLook, Faded) &&
+              VEXA_AGREE(DisabledPictureLook, DisabledPictureLook, Grayscale));
+static_assert(VEXA_AGREE(TooltipStyle, TooltipStyle, Rectangle) && VEXA_AGREE(TooltipStyle, TooltipStyle, Balloon));
+static_assert(VEXA_AGREE(TooltipIcon, TooltipIcon, None) && VEXA_AGREE(TooltipIcon, TooltipIcon, Information) &&
+              VEXA_AGREE(TooltipIcon, TooltipIcon, Warning) && VEXA_AGREE(TooltipIcon, TooltipIcon, Error));
+#undef VEXA_AGREE
+
 QColor vexabutton::toColor(qint32 oleColour) {
   const platform::Colour rgb = vexa::TranslateColor(oleColour);
   if (rgb == -1)
@@ -146,7 +185,7 @@ void vexabutton::setModeProperty(ButtonMode value) { setMode(qint32(value)); }
 
 // A push button keeps the value too (it shows only once Mode changes).
 void vexabutton::setValueProperty(bool value) {
-  if (d_->rec.Mode != 0) {
+  if (!vexa::is(d_->rec.Mode, vexa::Mode::PushButton)) {
     setValue(value);
     return;
   }

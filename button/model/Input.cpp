@@ -43,13 +43,14 @@
 
 namespace {
 
-constexpr qint16 LeftButton = 1;
-constexpr qint16 RightButton = 2;
-constexpr qint16 MiddleButton = 4;
-constexpr qint16 AltMask = 4;
-constexpr qint16 KeyEnter = 13;
-constexpr qint16 KeyEscape = 27;
-constexpr qint16 KeySpace = 32;
+using vexa::is;
+constexpr qint16 LeftButton = vexa::MouseButton::Left;
+constexpr qint16 RightButton = vexa::MouseButton::Right;
+constexpr qint16 MiddleButton = vexa::MouseButton::Middle;
+constexpr qint16 AltMask = vexa::ShiftMask::Alt;
+constexpr qint16 KeyEnter = vexa::KeyCode::Enter;
+constexpr qint16 KeyEscape = vexa::KeyCode::Escape;
+constexpr qint16 KeySpace = vexa::KeyCode::Space;
 
 const QString accessKeyShortcutName = QStringLiteral("vexabutton access key");
 
@@ -447,9 +448,9 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
     const bool ownPress = platform::endLeftPress(this);
     // Inside only; the left and top edges count as outside.
     if (ownPress && x > 0 && y > 0 && x < float(width()) && y < float(height())) {
-      if (d_->rec.Mode == 1) {
+      if (is(d_->rec.Mode, vexa::Mode::CheckButton)) {
         setValue(!d_->rec.Value);
-      } else if (d_->rec.Mode == 2) {
+      } else if (is(d_->rec.Mode, vexa::Mode::OptionButton)) {
         UncheckOtherOptions();
         if (!self)
           return;
@@ -492,12 +493,12 @@ void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
   case KeyEnter:
     emit Click(); // Value is not changed in any mode
     break;
-  case 37: // Left
-  case 38: // Up
+  case vexa::KeyCode::Left:
+  case vexa::KeyCode::Up:
     moveFocus(*this, false);
     break;
-  case 39: // Right
-  case 40: // Down
+  case vexa::KeyCode::Right:
+  case vexa::KeyCode::Down:
     moveFocus(*this, true);
     break;
   case KeySpace:
@@ -507,9 +508,9 @@ void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
       break; // one press at a time: the bar waits for that button's release
     if (!d_->rec.MousePressed) {
       d_->rec.SpaceDown = true;
-      if (d_->rec.Mode == 1) {
+      if (is(d_->rec.Mode, vexa::Mode::CheckButton)) {
         setValue(!d_->rec.Value);
-      } else if (d_->rec.Mode == 2) {
+      } else if (is(d_->rec.Mode, vexa::Mode::OptionButton)) {
         UncheckOtherOptions();
         if (!self)
           return;
@@ -617,7 +618,7 @@ void vexabutton::handleAccessKeyPress(qint16 keyAscii) {
     storeState(*this, ButtonRecord::Normal);
   }
   const bool defaultOrCancel = keyAscii == KeyEnter || keyAscii == KeyEscape;
-  if (d_->rec.Mode == 1) {
+  if (is(d_->rec.Mode, vexa::Mode::CheckButton)) {
     if (defaultOrCancel)
       return;
     setValue(!d_->rec.Value);
@@ -626,7 +627,7 @@ void vexabutton::handleAccessKeyPress(qint16 keyAscii) {
     if (!d_->rec.Value)
       d_->rec.ButtonState = ButtonRecord::Normal;
     Redraw();
-  } else if (d_->rec.Mode == 2) {
+  } else if (is(d_->rec.Mode, vexa::Mode::OptionButton)) {
     if (defaultOrCancel)
       return;
     UncheckOtherOptions();

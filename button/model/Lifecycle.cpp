@@ -41,9 +41,9 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
   vexa::installAccessibleFactory();
   platform::watchLeftPresses(); // a release clicks only the button its press went to
 
-  // 1. The picture-effect tables.
+  // The picture-effect tables.
   vexa::BuildEffectTables(d_->rec);
-  // 2. Nothing to load for opening web addresses. 3. Text is always wide.
+  // Nothing is loaded for opening web addresses, and text is always wide.
   d_->rec.UnicodeText = true;
   // Whether ButtonStyle 13 follows the desktop theme (asked once per process).
   d_->rec.VisualStylesActive = vexa::IsThemed();
@@ -61,12 +61,11 @@ vexabuttonPrivate::vexabuttonPrivate(vexabutton* owner) : q(owner) {}
 vexabuttonPrivate::~vexabuttonPrivate() = default;
 
 vexabutton::~vexabutton() {
-  // 1. Let go of the shared font (and of its change notifications).
+  // Let go of the shared font (and of its change notifications).
   QObject::disconnect(d_->fontConnection);
   d_->rec.mFont = nullptr;
-  // 2. Nothing was loaded at creation. 3.
   UnsetPopupMenu();
-  // 4. Only a load in a running host installed routers. (The host itself may
+  // Only a load in a running host installed routers. (The host itself may
   // already be half destroyed: a form deletes its controls from its QWidget
   // base, so it is not asked for its UserMode again.)
   if (d_->subclassingStarted)
@@ -116,15 +115,13 @@ void vexabutton::resizeStep() {
   if (d_->inResizeStep)
     return;
   QScopedValueRollback<bool> guard(d_->inResizeStep, true);
-  // 1. Height first, then width: at least 220 twips, i.e. 15 whole pixels.
+  // Height first, then width: at least 220 twips, i.e. 15 whole pixels.
   if (height() < MinimumSizePixels)
     resize(width(), MinimumSizePixels);
   if (width() < MinimumSizePixels)
     resize(MinimumSizePixels, height());
   d_->surface.resize(width(), height());
-  // 2.
   applyWindowRegionStep();
-  // 3.
   Redraw();
   d_->steppedSize = size();
 }
@@ -146,47 +143,47 @@ bool vexabutton::loadHandCursor() {
 // and MouseIcon. The hand pointer of HandPointer is set by the mouse handlers.
 void vexabutton::applyPointer() {
   switch (d_->mousePointer) {
-  case 1:
+  case qint32(Pointer::Arrow):
     setCursor(Qt::ArrowCursor);
     break;
-  case 2:
+  case qint32(Pointer::Cross):
     setCursor(Qt::CrossCursor);
     break;
-  case 3:
+  case qint32(Pointer::IBeam):
     setCursor(Qt::IBeamCursor);
     break;
-  case 5:
-  case 15:
+  case qint32(Pointer::Size):
+  case qint32(Pointer::SizeAll):
     setCursor(Qt::SizeAllCursor);
     break;
-  case 6:
+  case qint32(Pointer::SizeNESW):
     setCursor(Qt::SizeBDiagCursor);
     break;
-  case 7:
+  case qint32(Pointer::SizeNS):
     setCursor(Qt::SizeVerCursor);
     break;
-  case 8:
+  case qint32(Pointer::SizeNWSE):
     setCursor(Qt::SizeFDiagCursor);
     break;
-  case 9:
+  case qint32(Pointer::SizeWE):
     setCursor(Qt::SizeHorCursor);
     break;
-  case 10:
+  case qint32(Pointer::UpArrow):
     setCursor(Qt::UpArrowCursor);
     break;
-  case 11:
+  case qint32(Pointer::Hourglass):
     setCursor(Qt::WaitCursor);
     break;
-  case 12:
+  case qint32(Pointer::NoDrop):
     setCursor(Qt::ForbiddenCursor);
     break;
-  case 13:
+  case qint32(Pointer::ArrowHourglass):
     setCursor(Qt::BusyCursor);
     break;
-  case 14:
+  case qint32(Pointer::ArrowQuestion):
     setCursor(Qt::WhatsThisCursor);
     break;
-  case 99:
+  case qint32(Pointer::Custom):
     if (d_->mouseIcon && !d_->mouseIcon->isEmpty()) {
       setCursor(QCursor(QPixmap::fromImage(d_->mouseIcon->image)));
       break;
@@ -195,6 +192,6 @@ void vexabutton::applyPointer() {
     break;
   default:
     unsetCursor();
-    break; // 0 and codes without a shape: the default pointer
+    break; // Default and codes without a shape: the default pointer
   }
 }

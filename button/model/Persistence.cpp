@@ -354,22 +354,17 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   d_->mouseIcon = std::move(s.mouseIcon);
   applyPointer();
   d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
-  // 2.
   QWidget::setEnabled(d_->rec.Enabled);
-  // 3.
   SetAccessKeys();
-  // 4.
   d_->rec.ClientHeight = d_->surface.height();
   d_->rec.ClientWidth = d_->surface.width();
-  // 5.
   const QWidget* parent = parentWidget();
   d_->rec.ParentHwnd = parent ? quintptr(platform::WindowRegistry::handleOf(parent->window())) : 0;
-  // 7. (6, releasing the bag, is the caller's.)
+  // A stored hand pointer holds only where the system offers one.
   if (d_->rec.HandPointer)
     d_->rec.HandPointer = loadHandCursor();
-  // 8.
   resizeStep();
-  // 9.
+  // Only a running host gets the routers that bring hover and activation.
   d_->rec.UserMode = d_->host->ambientUserMode();
   if (d_->rec.UserMode) {
     d_->subclassingStarted = true;

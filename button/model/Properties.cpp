@@ -66,8 +66,8 @@ bool vexabutton::setPictureOpacityOnOver(int value, QString* error) {
 void vexabutton::setBackColor(qint32 value) {
   d_->rec.BackColor = value;
   // Any colour but the toolbar style's makes the scheme custom (no notification for it).
-  if (d_->rec.ButtonStyle != 4)
-    d_->rec.ColorScheme = 3;
+  if (!vexa::is(d_->rec.ButtonStyle, vexa::Style::Toolbar))
+    d_->rec.ColorScheme = qint32(vexa::Scheme::Custom);
   Redraw();
   propertyChanged(QStringLiteral("BackColor"));
 }
@@ -126,7 +126,7 @@ void vexabutton::setForeColorHover(qint32 value) {
 void vexabutton::setHandPointer(bool value) {
   d_->rec.HandPointer = value;
   if (value) {
-    d_->mousePointer = 0;
+    d_->mousePointer = qint32(Pointer::Default);
     applyPointer();
     if (!d_->rec.HandCursor)
       d_->rec.HandPointer = loadHandCursor();
@@ -137,7 +137,7 @@ void vexabutton::setHandPointer(bool value) {
 
 void vexabutton::setMode(qint32 value) {
   d_->rec.Mode = value;
-  if (value == 0)
+  if (vexa::is(value, vexa::Mode::PushButton))
     d_->rec.ButtonState = ButtonRecord::Normal;
   Redraw();
   propertyChanged(QStringLiteral("Value"));
@@ -145,7 +145,7 @@ void vexabutton::setMode(qint32 value) {
 }
 
 void vexabutton::setValue(bool value) {
-  if (d_->rec.Mode == 0) {
+  if (vexa::is(d_->rec.Mode, vexa::Mode::PushButton)) {
     // A push button has no value: it only shows itself released.
     d_->rec.ButtonState = ButtonRecord::Normal;
     Redraw();
@@ -221,11 +221,11 @@ bool vexabutton::setMousePointer(qint32 value, QString* error) {
 void vexabutton::setMouseIcon(platform::PicturePtr picture) {
   d_->mouseIcon = std::move(picture);
   if (!d_->mouseIcon) {
-    d_->mousePointer = 0;
+    d_->mousePointer = qint32(Pointer::Default);
   } else {
     d_->rec.HandPointer = false;
     propertyChanged(QStringLiteral("HandPointer"));
-    d_->mousePointer = 99;
+    d_->mousePointer = qint32(Pointer::Custom);
   }
   applyPointer();
   propertyChanged(QStringLiteral("MouseIcon"));

@@ -17,9 +17,9 @@ class QAction;
 class vexabuttonAccessible;
 class vexabuttonPrivate;
 
-// The owner-drawn button control. It owns one ButtonRecord and one drawing
-// Surface; Redraw renders into the surface synchronously and the paint event
-// only copies it to the screen.
+// The owner-drawn button control. Its record and its drawing surface live in
+// its private part (vexabutton_p.h, not installed); Redraw renders into the
+// surface synchronously and the paint event only copies it to the screen.
 //
 // Source files: vexabutton.cpp (widget core, Qt event mapping, Redraw),
 // Properties.cpp (getters and setters), Persistence.cpp (new instance,

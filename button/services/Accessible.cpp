@@ -14,7 +14,9 @@
 
 namespace {
 
-bool toggles(const ButtonRecord& rec) { return rec.Mode == 1 || rec.Mode == 2; }
+bool toggles(const ButtonRecord& rec) {
+  return vexa::is(rec.Mode, vexa::Mode::CheckButton) || vexa::is(rec.Mode, vexa::Mode::OptionButton);
+}
 
 // The states the button adds to those of any widget (focusable, focused,
 // disabled, invisible come from the widget itself, which also announces
@@ -55,9 +57,9 @@ public:
 
   QAccessible::Role role() const override {
     switch (button()->Mode()) {
-    case 1:
+    case qint32(vexa::Mode::CheckButton):
       return QAccessible::CheckBox;
-    case 2:
+    case qint32(vexa::Mode::OptionButton):
       return QAccessible::RadioButton;
     default:
       return QAccessible::Button;

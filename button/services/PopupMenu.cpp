@@ -54,12 +54,11 @@ void vexabutton::UnsetPopupMenu() {
 //
 // 8 makes the point the menu's right edge, 32 its bottom edge.
 void vexabutton::ShowPopupMenu() {
-  // 1.
+  // The menu is placed around the button as it is now.
   d_->rec.ClientWidth = width();
   d_->rec.ClientHeight = height();
   const int w = d_->rec.ClientWidth;
   const int h = d_->rec.ClientHeight;
-  // 2.
   d_->rec.PopupMenuShowing = true;
   QPoint at;
   qint32 flags = d_->popupFlags;
@@ -99,7 +98,7 @@ void vexabutton::ShowPopupMenu() {
   }
   d_->popupFlags = flags;
 
-  // 3. Modal: returns when the menu has closed. Its commands may do anything,
+  // Modal: returns when the menu has closed. Its commands may do anything,
   // including destroying this button.
   const QPointer<vexabutton> self(this);
   if (d_->popupMenu)
@@ -107,7 +106,7 @@ void vexabutton::ShowPopupMenu() {
   if (!self)
     return;
 
-  // 4. Closed over the button: the press that closed it must not reopen it.
+  // Closed over the button: the press that closed it must not reopen it.
   // The menu shows no more, also when it closed before the leave it causes
   // reached the button: else the pointer's next departure would be taken
   // for that leave and leave the button hot.

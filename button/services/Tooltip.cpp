@@ -18,7 +18,8 @@ void vexabutton::ShowToolTip() {
   content.text = d_->rec.ToolTip;
   content.title = d_->rec.TooltipTitle;
   content.icon = d_->rec.TooltipIcon;
-  content.balloon = d_->rec.TooltipType == 1; // any other type is the standard rectangle
+  content.balloon =
+      vexa::is(d_->rec.TooltipType, vexa::TooltipStyle::Balloon); // any other type is the standard rectangle
   // 0 keeps the platform's background (so pure black cannot be chosen).
   content.backColor = d_->rec.TooltipBackColor == 0 ? -1 : vexa::TranslateColor(d_->rec.TooltipBackColor);
   content.rightToLeft = d_->rec.RightToLeft;

@@ -12,13 +12,9 @@ using platform::PropertyBag;
 TEST(Lifecycle, CreationFillsTheEffectTables) {
   vexabutton button;
   const ButtonRecord& r = recordOf(button);
-  EXPECT_EQ(r.LightenTable[0], 0);
-  EXPECT_EQ(r.LightenTable[100], 114);
-  EXPECT_EQ(r.LightenTable[221], 253);
-  EXPECT_EQ(r.LightenTable[222], 255);
-  EXPECT_EQ(r.LightenTable[255], 255);
-  EXPECT_EQ(r.DarkenTable[255], 217);
-  EXPECT_EQ(r.DarkenTable[100], 85);
+  EXPECT_EQ((std::vector<int>{r.LightenTable[0], r.LightenTable[100], r.LightenTable[221], r.LightenTable[222],
+                              r.LightenTable[255], r.DarkenTable[255], r.DarkenTable[100]}),
+            (std::vector<int>{0, 114, 253, 255, 255, 217, 85}));
   EXPECT_TRUE(r.UnicodeText);
   EXPECT_TRUE(r.mFont) << "a font even before it is initialised or loaded";
 }
@@ -38,8 +34,8 @@ TEST(Lifecycle, ANewInstanceTakesItsDisplayNameAndTheStyleDefaults) {
   expected.ColorScheme = 0;
   vexa::ApplyDefaultColorScheme(expected);
   vexa::ApplyStyleDefaults(expected);
-  EXPECT_EQ(button.ShowFocusRect(), expected.ShowFocusRect);
   EXPECT_FALSE(button.ShowFocusRect());
+  EXPECT_EQ(button.ShowFocusRect(), expected.ShowFocusRect);
   EXPECT_EQ(button.ColorScheme(), expected.ColorScheme);
   EXPECT_EQ(button.BackColor(), 0);
   EXPECT_EQ(button.Caption(), "vexabutton7");

@@ -61,29 +61,25 @@ PropertyBag checkButtonBag() {
 TEST(Persistence, AnEmptyBagYieldsTheReadDefaults) {
   Fixture f;
   ASSERT_TRUE(f.button->ReadProperties(PropertyBag()));
-  const ButtonRecord& r = recordOf(*f.button);
-  EXPECT_EQ(r.ButtonStyle, 1);
-  EXPECT_TRUE(r.Enabled);
-  EXPECT_TRUE(r.UseMaskColor);
-  EXPECT_EQ(r.MaskColor, 0xE0E0E0);
-  EXPECT_EQ(r.PictureOpacity, 255);
-  EXPECT_EQ(r.PictureOpacityOnOver, 255);
-  EXPECT_EQ(r.PictureAlign, 1);
-  EXPECT_EQ(r.CaptionAlign, 1);
-  EXPECT_EQ(r.PictureEffectOnOver, 1);
-  EXPECT_EQ(r.PictureEffectOnDown, 2);
-  EXPECT_FALSE(r.ShowFocusRect);
-  EXPECT_EQ(r.BackColor, ButtonFace);
-  EXPECT_EQ(r.ForeColor, 0);
-  EXPECT_EQ(r.ForeColorHover, 0);
-  EXPECT_EQ(r.TooltipBackColor, InfoBackground);
-  EXPECT_EQ(r.Caption, "vexabutton");
-  EXPECT_FALSE(r.HandPointer);
-  EXPECT_FALSE(r.HandCursor);
-  ASSERT_TRUE(r.mFont);
-  EXPECT_TRUE(r.mFont->sameAs(*f.host.ambientFont()));
-  EXPECT_NE(r.mFont, f.host.ambientFont()) << "the control keeps its own copy of the ambient font";
-  EXPECT_EQ(f.button->MousePointer(), 0);
+  const vexabutton& b = *f.button;
+  const qint64 numbers[][2] = {
+      {b.ButtonStyle(), 1},         {b.MaskColor(), 0xE0E0E0},
+      {b.PictureOpacity(), 255},    {b.PictureOpacityOnOver(), 255},
+      {b.PictureAlign(), 1},        {b.CaptionAlign(), 1},
+      {b.PictureEffectOnOver(), 1}, {b.PictureEffectOnDown(), 2},
+      {b.BackColor(), ButtonFace},  {b.ForeColor(), 0},
+      {b.ForeColorHover(), 0},      {b.TooltipBackColor(), InfoBackground},
+      {b.MousePointer(), 0},
+  };
+  for (const auto& [got, expected] : numbers)
+    EXPECT_EQ(got, expected);
+  EXPECT_EQ(
+      (std::vector<bool>{b.Enabled(), b.UseMaskColor(), b.ShowFocusRect(), b.HandPointer(), recordOf(b).HandCursor}),
+      (std::vector<bool>{true, true, false, false, false}));
+  EXPECT_EQ(b.Caption(), "vexabutton");
+  ASSERT_TRUE(b.Font());
+  EXPECT_TRUE(b.Font()->sameAs(*f.host.ambientFont()));
+  EXPECT_NE(b.Font(), f.host.ambientFont()) << "the control keeps its own copy of the ambient font";
   EXPECT_FALSE(f.button->MouseIcon());
 }
 
@@ -136,20 +132,18 @@ TEST(Persistence, ANewInstanceSavesItsNonDefaultKeysAndLoadsBackTheSame) {
   Fixture f;
   f.host.setDisplayName("vexabutton1");
   f.button->InitProperties();
-  const ButtonRecord& r = recordOf(*f.button);
-  EXPECT_EQ(r.ButtonStyle, 13);
-  EXPECT_EQ(r.BackColor, 0);
-  EXPECT_EQ(r.Caption, "vexabutton1");
-  EXPECT_TRUE(r.mFont->sameAs(SharedFont("Tahoma", 8.25)));
+  EXPECT_EQ(f.button->ButtonStyle(), 13);
+  EXPECT_EQ(f.button->BackColor(), 0);
+  EXPECT_EQ(f.button->Caption(), "vexabutton1");
+  EXPECT_TRUE(f.button->Font()->sameAs(SharedFont("Tahoma", 8.25)));
 
-  PropertyBag bag;
+  PropertyBag bag, again;
   f.button->WriteProperties(bag);
-  EXPECT_EQ(bag.ReadProperty("ButtonStyle").toInt(), 13);
-  EXPECT_EQ(bag.ReadProperty("PictureEffectOnOver").toInt(), 0);
-  EXPECT_EQ(bag.ReadProperty("PictureEffectOnDown").toInt(), 0);
-  EXPECT_EQ(bag.ReadProperty("BackColor").toInt(), 0);
-  EXPECT_EQ(bag.ReadProperty("TooltipBackColor").toInt(), 0);
-  EXPECT_EQ(bag.ReadProperty("Caption").toString(), "vexabutton1");
+  const std::pair<const char*, QVariant> kept[] = {
+      {"ButtonStyle", 13}, {"PictureEffectOnOver", 0}, {"PictureEffectOnDown", 0},
+      {"BackColor", 0},    {"TooltipBackColor", 0},    {"Caption", QStringLiteral("vexabutton1")}};
+  for (const auto& [key, value] : kept)
+    EXPECT_EQ(bag.ReadProperty(key), value) << key;
   EXPECT_FALSE(bag.contains("Font")) << "equal to the host's font";
   EXPECT_FALSE(bag.contains("ForeColor")) << "the button-text colour";
   EXPECT_FALSE(bag.contains("ForeColorHover")) << "0 is the button-text colour here";
@@ -165,11 +159,8 @@ TEST(Persistence, ANewInstanceSavesItsNonDefaultKeysAndLoadsBackTheSame) {
 
   Fixture g;
   ASSERT_TRUE(g.button->ReadProperties(bag));
-  EXPECT_EQ(g.button->ButtonStyle(), 13);
-  EXPECT_EQ(g.button->PictureEffectOnOver(), 0);
-  EXPECT_EQ(g.button->PictureEffectOnDown(), 0);
-  EXPECT_EQ(g.button->BackColor(), 0);
-  EXPECT_EQ(g.button->Caption(), "vexabutton1");
+  g.button->WriteProperties(again);
+  EXPECT_EQ(again.toJson(), bag.toJson()) << "loads back the same";
 }
 
 TEST(Persistence, EveryPropertySurvivesASaveAndALoadThroughJson) {
@@ -226,49 +217,44 @@ TEST(Persistence, EveryPropertySurvivesASaveAndALoadThroughJson) {
   g.button->WriteProperties(again);
   EXPECT_EQ(again.toJson(), saved.toJson());
 
-  const ButtonRecord& a = recordOf(*f.button);
-  const ButtonRecord& b = recordOf(*g.button);
-  EXPECT_EQ(b.ButtonStyle, 7);
-  EXPECT_TRUE(b.ShowFocusRect);
-  EXPECT_FALSE(b.Enabled);
-  EXPECT_FALSE(g.button->isEnabled());
-  EXPECT_TRUE(b.mFont->sameAs(*a.mFont));
-  EXPECT_EQ(b.BackColor, qint32(0x8000000F));
-  EXPECT_EQ(b.Caption, "O &Programu");
-  EXPECT_EQ(b.ForeColor, 0x0000C0);
-  EXPECT_EQ(b.ForeColorHover, 0x00FF00);
-  EXPECT_EQ(b.Mode, 1);
-  EXPECT_TRUE(b.Value);
-  EXPECT_EQ(g.button->MousePointer(), 11);
-  ASSERT_TRUE(g.button->MouseIcon());
-  EXPECT_EQ(g.button->MouseIcon()->image, f.button->MouseIcon()->image);
-  EXPECT_TRUE(b.HandPointer);
-  EXPECT_TRUE(b.HandCursor);
-  EXPECT_EQ(b.PictureNormal->image, a.PictureNormal->image);
-  EXPECT_EQ(b.PictureHot->image, a.PictureHot->image);
-  EXPECT_EQ(b.PictureDown->image, a.PictureDown->image);
-  EXPECT_EQ(b.PictureAlign, 8);
-  EXPECT_EQ(b.PictureEffectOnOver, 2);
-  EXPECT_EQ(b.PictureEffectOnDown, 0);
-  EXPECT_TRUE(b.PicturePushOnHover);
-  EXPECT_TRUE(b.PictureShadow);
-  EXPECT_EQ(b.PictureOpacity, 0);
-  EXPECT_EQ(b.PictureOpacityOnOver, 128);
-  EXPECT_EQ(b.DisabledPictureMode, 1);
-  EXPECT_EQ(b.CaptionEffects, 5);
-  EXPECT_FALSE(b.UseMaskColor);
-  EXPECT_EQ(b.MaskColor, 0xFF00FF);
-  EXPECT_EQ(b.CaptionAlign, 2);
-  EXPECT_EQ(b.ToolTip, "Tip");
-  EXPECT_EQ(b.TooltipType, 1);
-  EXPECT_EQ(b.TooltipIcon, 3);
-  EXPECT_EQ(b.TooltipTitle, "Title");
-  EXPECT_EQ(b.TooltipBackColor, -1);
-  EXPECT_TRUE(b.RightToLeft);
-  EXPECT_TRUE(b.Tooltip.rightToLeft);
-  EXPECT_EQ(b.DropDownSymbol, 6);
-  EXPECT_TRUE(b.DropDownSeparator);
-  EXPECT_EQ(b.ColorScheme, 3) << "custom since BackColor was set";
+  // Each value where it belongs, not only the same bag again.
+  const vexabutton& a = *f.button;
+  const vexabutton& b = *g.button;
+  const qint64 numbers[][2] = {
+      {b.ButtonStyle(), 7},
+      {b.BackColor(), qint32(0x8000000F)},
+      {b.ForeColor(), 0x0000C0},
+      {b.ForeColorHover(), 0x00FF00},
+      {b.Mode(), 1},
+      {b.MousePointer(), 11},
+      {b.PictureAlign(), 8},
+      {b.PictureEffectOnOver(), 2},
+      {b.PictureEffectOnDown(), 0},
+      {b.PictureOpacity(), 0},
+      {b.PictureOpacityOnOver(), 128},
+      {b.DisabledPictureMode(), 1},
+      {b.CaptionEffects(), 5},
+      {b.MaskColor(), 0xFF00FF},
+      {b.CaptionAlign(), 2},
+      {b.ToolTipType(), 1},
+      {b.ToolTipIcon(), 3},
+      {b.TooltipBackColor(), -1},
+      {b.DropDownSymbol(), 6},
+      {b.ColorScheme(), 3}, // custom since BackColor was set
+  };
+  for (const auto& [got, expected] : numbers)
+    EXPECT_EQ(got, expected);
+  EXPECT_EQ((std::vector<bool>{b.ShowFocusRect(), b.Enabled(), g.button->isEnabled(), b.Value(), b.HandPointer(),
+                               recordOf(b).HandCursor, b.PicturePushOnHover(), b.PictureShadow(), b.UseMaskColor(),
+                               b.RightToLeft(), recordOf(b).Tooltip.rightToLeft, b.DropDownSeparator()}),
+            (std::vector<bool>{true, false, false, true, true, true, true, true, false, true, true, true}));
+  EXPECT_EQ((QStringList{b.Caption(), b.ToolTip(), b.TooltipTitle()}), (QStringList{"O &Programu", "Tip", "Title"}));
+  EXPECT_TRUE(b.Font()->sameAs(*a.Font()));
+  for (auto picture :
+       {&vexabutton::MouseIcon, &vexabutton::PictureNormal, &vexabutton::PictureHot, &vexabutton::PictureDown}) {
+    ASSERT_TRUE((b.*picture)());
+    EXPECT_EQ((b.*picture)()->image, (a.*picture)()->image);
+  }
 }
 
 TEST(Persistence, KeysAtTheirDefaultsComeBackAsTheReadDefaults) {
