@@ -18,16 +18,16 @@ protected:
 
 TEST_F(Methods, SetPopupMenuTakesOnlyAMenu) {
   QWidget notAMenu;
-  button->SetPopupMenu(&notAMenu, 0);
-  button->SetPopupMenu(nullptr, 0);
-  EXPECT_FALSE(recordOf(*button).PopupMenuSet);
   QMenu menu;
-  button->SetPopupMenu(&menu, 3);
-  EXPECT_TRUE(recordOf(*button).PopupMenuSet);
-  button->SetPopupMenu(&notAMenu, 0); // ignored: the menu stays
-  EXPECT_TRUE(recordOf(*button).PopupMenuSet);
+  std::vector<bool> set;
+  QObject* const menus[] = {&notAMenu, nullptr, &menu, &notAMenu};
+  for (QObject* given : menus) {
+    button->SetPopupMenu(given, 3);
+    set.push_back(recordOf(*button).PopupMenuSet);
+  }
   button->UnsetPopupMenu();
-  EXPECT_FALSE(recordOf(*button).PopupMenuSet);
+  set.push_back(recordOf(*button).PopupMenuSet);
+  EXPECT_EQ(set, (std::vector<bool>{false, false, true, true, false})) << "a later non-menu leaves the menu set";
 }
 
 // A button whose menu is destroyed lets go of it, and a press raises

@@ -98,18 +98,15 @@ TEST(Persistence, TheFormsLowerCaseBagLoadsTheCheckButton) {
   Fixture f;
   QString error;
   ASSERT_TRUE(f.button->ReadProperties(checkButtonBag(), &error)) << error.toStdString();
-  const ButtonRecord& r = recordOf(*f.button);
-  EXPECT_EQ(r.ButtonStyle, 13);
-  EXPECT_EQ(r.BackColor, 0);
-  EXPECT_EQ(r.Caption, "Provera (3)");
-  EXPECT_EQ(r.PictureEffectOnOver, 0);
-  EXPECT_EQ(r.PictureEffectOnDown, 0);
-  EXPECT_EQ(r.TooltipBackColor, 0);
-  EXPECT_TRUE(r.mFont->sameAs(SharedFont("Tahoma", 9.75, 700, 0)));
-  EXPECT_EQ(surfaceOf(*f.button).font().pixelSize(), 13);
-  EXPECT_EQ(surfaceOf(*f.button).font().weight(), QFont::Bold);
-  EXPECT_EQ(r.ClientWidth, 121);
-  EXPECT_EQ(r.ClientHeight, 33);
+  const vexabutton& b = *f.button;
+  const ButtonRecord& r = recordOf(b);
+  EXPECT_EQ((std::vector<qint32>{b.ButtonStyle(), b.BackColor(), b.PictureEffectOnOver(), b.PictureEffectOnDown(),
+                                 b.TooltipBackColor(), r.ClientWidth, r.ClientHeight}),
+            (std::vector<qint32>{13, 0, 0, 0, 0, 121, 33}));
+  EXPECT_EQ(b.Caption(), "Provera (3)");
+  EXPECT_TRUE(b.Font()->sameAs(SharedFont("Tahoma", 9.75, 700, 0)));
+  EXPECT_EQ(surfaceOf(b).font().pixelSize(), 13);
+  EXPECT_EQ(surfaceOf(b).font().weight(), QFont::Bold);
   EXPECT_TRUE(vexabutton::unknownKeys(checkButtonBag()).isEmpty());
 }
 
@@ -282,10 +279,9 @@ TEST(Persistence, StoredRightToLeftSetsBothFlagsAndHandPointerLoadsTheHandPointe
   bag.WriteProperty("righttoleft", true);
   bag.WriteProperty("handpointer", true);
   ASSERT_TRUE(f.button->ReadProperties(bag));
-  EXPECT_TRUE(recordOf(*f.button).RightToLeft);
-  EXPECT_TRUE(recordOf(*f.button).Tooltip.rightToLeft);
-  EXPECT_TRUE(f.button->HandPointer());
-  EXPECT_TRUE(recordOf(*f.button).HandCursor);
+  EXPECT_EQ((std::vector<bool>{f.button->RightToLeft(), recordOf(*f.button).Tooltip.rightToLeft,
+                               f.button->HandPointer(), recordOf(*f.button).HandCursor}),
+            std::vector<bool>(4, true));
 
   vexabuttonPrivate::setSystemHandPointerAvailable(false);
   Fixture g;
