@@ -353,13 +353,12 @@ TEST_F(Hover, ButtonsOnOneWindowEndInAnyOrder) {
   }
   delete buttons[1]; // neither the first nor the last router on the window
   inputtest::sendActivation(window, true);
-  EXPECT_TRUE(recordOf(*buttons[0]).ParentActive);
-  EXPECT_TRUE(recordOf(*buttons[2]).ParentActive);
-  EXPECT_TRUE(rec().ParentActive);
+  EXPECT_EQ(
+      (std::vector<bool>{recordOf(*buttons[0]).ParentActive, recordOf(*buttons[2]).ParentActive, rec().ParentActive}),
+      std::vector<bool>(3, true));
   delete buttons[0];
   inputtest::sendActivation(window, false);
-  EXPECT_FALSE(recordOf(*buttons[2]).ParentActive);
-  EXPECT_FALSE(rec().ParentActive);
+  EXPECT_EQ(std::pair(recordOf(*buttons[2]).ParentActive, rec().ParentActive), std::pair(false, false));
 }
 
 TEST_F(Hover, ADesignTimeHostInstallsNoRouters) {
