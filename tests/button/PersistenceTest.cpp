@@ -299,13 +299,11 @@ TEST(Persistence, AValueOfTheWrongTypeFailsTheLoadNamingTheKeyAndKeepsTheRecord)
     const char* key;
     QVariant value;
     const char* expected;
-  } cases[] = {
-      {"ButtonStyle", text, "whole number"},
-      {"ShowFocusRect", text, "True or False"},
+  };
+  std::vector<Case> cases = {
       {"Font", text, "font"},
       {"Font", QVariant(5), "a font"},
       {"Font", QVariant::fromValue(SharedFontPtr()), "a font"},
-      {"BackColor", text, "colour"},
       {"BackColor", QVariant(qlonglong(0x100000000LL)), "colour"},
       {"BackColor", QStringLiteral("0x-1"), "colour"},
       {"Font", QStringLiteral("Tahoma,nan,400,0"), "from 1 to 2000"},
@@ -314,8 +312,6 @@ TEST(Persistence, AValueOfTheWrongTypeFailsTheLoadNamingTheKeyAndKeepsTheRecord)
       {"Caption", aFont, "text"},
       {"Value", 2.5, "True or False"},
       {"MousePointer", 40000, "-32768 to 32767"},
-      {"MousePointer", text, "whole number"},
-      {"HandPointer", text, "True or False"},
       {"MouseIcon", text, "picture"},
       {"PictureNormal", 1, "picture"},
       {"PictureHot", aFont, "picture"},
@@ -325,27 +321,21 @@ TEST(Persistence, AValueOfTheWrongTypeFailsTheLoadNamingTheKeyAndKeepsTheRecord)
       {"PictureOpacity", -1, "0 to 255"},
       {"PictureOpacityOnOver", text, "0 to 255"},
       {"DisabledPictureMode", 1.5, "whole number"},
-      {"PicturePushOnHover", text, "True or False"},
-      {"PictureEffectOnOver", text, "whole number"},
       {"PictureEffectOnDown", qlonglong(1) << 40, "whole number"},
-      {"MaskColor", text, "colour"},
-      {"UseMaskColor", text, "True or False"},
-      {"CaptionEffects", text, "whole number"},
-      {"Mode", text, "whole number"},
       {"PictureAlign", true, "whole number"},
-      {"CaptionAlign", text, "whole number"},
-      {"ForeColor", text, "colour"},
       {"ForeColorHover", 1.25, "colour"},
-      {"DropDownSeparator", text, "True or False"},
       {"TooltipTitle", QVariant::fromValue(PicturePtr()), "text"},
       {"ToolTip", aFont, "text"},
-      {"TooltipIcon", text, "whole number"},
-      {"TooltipType", text, "whole number"},
-      {"TooltipBackColor", text, "colour"},
-      {"RightToLeft", text, "True or False"},
-      {"DropDownSymbol", text, "whole number"},
-      {"ColorScheme", text, "whole number"},
   };
+  // Text where a truth value, a number or a colour belongs.
+  for (const char* key :
+       {"ShowFocusRect", "HandPointer", "PicturePushOnHover", "UseMaskColor", "DropDownSeparator", "RightToLeft"})
+    cases.push_back({key, text, "True or False"});
+  for (const char* key : {"ButtonStyle", "MousePointer", "PictureEffectOnOver", "CaptionEffects", "Mode",
+                          "CaptionAlign", "TooltipIcon", "TooltipType", "DropDownSymbol", "ColorScheme"})
+    cases.push_back({key, text, "whole number"});
+  for (const char* key : {"BackColor", "MaskColor", "ForeColor", "TooltipBackColor"})
+    cases.push_back({key, text, "colour"});
   Fixture f;
   ASSERT_TRUE(f.button->ReadProperties(checkButtonBag()));
   PropertyBag before;
