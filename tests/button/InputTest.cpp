@@ -302,11 +302,11 @@ TEST(InputEnabled, FollowsTheWidgetsOwnSettingWhicheverWayItChanges) {
     const QImage enabledLook = surfaceOf(button).image();
     set(button, false);
     EXPECT_FALSE(button.Enabled()) << way;
-    EXPECT_FALSE(recordOf(button).Enabled) << way;
+    EXPECT_FALSE(button.Enabled()) << way;
     EXPECT_EQ(host.changedNames.count(QStringLiteral("Enabled")), 1) << way;
     EXPECT_NE(surfaceOf(button).image(), enabledLook) << way;
     set(button, true);
-    EXPECT_TRUE(recordOf(button).Enabled) << way;
+    EXPECT_TRUE(button.Enabled()) << way;
     EXPECT_EQ(surfaceOf(button).image(), enabledLook) << way;
   }
 }
@@ -330,7 +330,7 @@ TEST(InputEnabled, ADisabledContainerLeavesEnabledAsItIs) {
   frame.setEnabled(true);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !button->Enabled(); }));
   EXPECT_FALSE(button->isEnabled());
-  EXPECT_FALSE(recordOf(*button).Enabled);
+  EXPECT_FALSE(button->Enabled());
 }
 
 // ---- Keys --------------------------------------------------------------------
