@@ -6,7 +6,7 @@
 // HIMETRIC size that converts back to its pixel size.
 #include "FuzzSupport.h"
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 
@@ -32,7 +32,7 @@ void compose(const PicturePtr& picture, size_t look) {
   vexabutton button;
   button.resize(48, 40);
   button.setCaption(QStringLiteral("A"));
-  ButtonRecord& rec = button.record();
+  ButtonRecord& rec = recordOf(button);
   switch (look % 5) {
   case 1:
     rec.ButtonState = ButtonRecord::Hot;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "button/model/ButtonTypes.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/SharedFont.h"
@@ -13,7 +14,12 @@
 // the code uses. Plain data: renderers read it and write only ButtonState
 // (the forced-Down rule), the layout rectangles and the size fields.
 struct ButtonRecord {
-  enum State : qint32 { Normal = 0, Hot = 1, Down = 2 };
+  // The shared visual states, as plain numbers the state field compares with.
+  enum State : qint32 {
+    Normal = qint32(vexa::State::Normal),
+    Hot = qint32(vexa::State::Hot),
+    Down = qint32(vexa::State::Down),
+  };
 
   // Persisted properties (defaults here are the zero values; a new instance
   // and the load pass set the real ones).
@@ -46,8 +52,8 @@ struct ButtonRecord {
   bool DropDownSeparator = false;
   QString TooltipTitle;
   QString ToolTip;
-  qint32 ToolTipIcon = 0;
-  qint32 ToolTipType = 0;
+  qint32 TooltipIcon = 0;
+  qint32 TooltipType = 0;
   qint32 TooltipBackColor = 0;
   bool RightToLeft = false;
   qint32 DropDownSymbol = 0;

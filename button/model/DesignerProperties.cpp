@@ -8,7 +8,7 @@
 // that a designer sees the style's colours; they come first in the
 // declaration order, which is the order Designer saves properties in.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/model/Diagnostics.h"
 
@@ -61,6 +61,45 @@ platform::PicturePtr toPicture(const QPixmap& pixmap, const platform::PicturePtr
 
 } // namespace
 
+// The property view's named values are the shared ones: every name stands
+// for the same number in both, so neither can drift from the other.
+#define VEXA_AGREE(View, Shared, Name) qint32(vexabutton::View::Name) == qint32(vexa::Shared::Name)
+static_assert(VEXA_AGREE(Style, Style, Classic) && VEXA_AGREE(Style, Style, ClassicThin) &&
+              VEXA_AGREE(Style, Style, RoundedGradient) && VEXA_AGREE(Style, Style, BlueGlass) &&
+              VEXA_AGREE(Style, Style, Toolbar) && VEXA_AGREE(Style, Style, WarmHighlight) &&
+              VEXA_AGREE(Style, Style, Silver) && VEXA_AGREE(Style, Style, SoftBlue) && VEXA_AGREE(Style, Style, Gel) &&
+              VEXA_AGREE(Style, Style, WhiteGloss) && VEXA_AGREE(Style, Style, Shaded) &&
+              VEXA_AGREE(Style, Style, FlatClassic) && VEXA_AGREE(Style, Style, FlatThin) &&
+              VEXA_AGREE(Style, Style, System));
+static_assert(VEXA_AGREE(ButtonMode, Mode, PushButton) && VEXA_AGREE(ButtonMode, Mode, CheckButton) &&
+              VEXA_AGREE(ButtonMode, Mode, OptionButton));
+static_assert(VEXA_AGREE(Scheme, Scheme, Scheme0) && VEXA_AGREE(Scheme, Scheme, Scheme1) &&
+              VEXA_AGREE(Scheme, Scheme, Scheme2) && VEXA_AGREE(Scheme, Scheme, Custom));
+static_assert(VEXA_AGREE(CaptionAlignment, CaptionAlignment, Left) &&
+              VEXA_AGREE(CaptionAlignment, CaptionAlignment, Center) &&
+              VEXA_AGREE(CaptionAlignment, CaptionAlignment, Right));
+static_assert(VEXA_AGREE(PictureAlignment, PictureAlignment, LeftEdge) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, LeftOfCaption) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, RightEdge) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, RightOfCaption) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, BehindCaption) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, TopEdge) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, AboveCaption) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, BottomEdge) &&
+              VEXA_AGREE(PictureAlignment, PictureAlignment, BelowCaption));
+static_assert(VEXA_AGREE(CaptionEffect, CaptionEffect, None) && VEXA_AGREE(CaptionEffect, CaptionEffect, Raised) &&
+              VEXA_AGREE(CaptionEffect, CaptionEffect, Sunken) && VEXA_AGREE(CaptionEffect, CaptionEffect, Shadow) &&
+              VEXA_AGREE(CaptionEffect, CaptionEffect, LightOutline) &&
+              VEXA_AGREE(CaptionEffect, CaptionEffect, DarkOutline));
+static_assert(VEXA_AGREE(PictureEffect, PictureEffect, None) && VEXA_AGREE(PictureEffect, PictureEffect, Lighten) &&
+              VEXA_AGREE(PictureEffect, PictureEffect, Darken));
+static_assert(VEXA_AGREE(DisabledPictureLook, DisabledPictureLook, Faded) &&
+              VEXA_AGREE(DisabledPictureLook, DisabledPictureLook, Grayscale));
+static_assert(VEXA_AGREE(TooltipStyle, TooltipStyle, Rectangle) && VEXA_AGREE(TooltipStyle, TooltipStyle, Balloon));
+static_assert(VEXA_AGREE(TooltipIcon, TooltipIcon, None) && VEXA_AGREE(TooltipIcon, TooltipIcon, Information) &&
+              VEXA_AGREE(TooltipIcon, TooltipIcon, Warning) && VEXA_AGREE(TooltipIcon, TooltipIcon, Error));
+#undef VEXA_AGREE
+
 QColor vexabutton::toColor(qint32 oleColour) {
   const platform::Colour rgb = vexa::TranslateColor(oleColour);
   if (rgb == -1)
@@ -92,14 +131,14 @@ void vexabutton::setPictureOpacityProperty(int value) {
   QString why;
   if (!setPictureOpacity(value, &why))
     qCWarning(vexaLog, "vexabutton \"%s\": PictureOpacity %d refused (%s); it stays %d", qPrintable(objectName()),
-              value, qPrintable(why), int(rec_.PictureOpacity));
+              value, qPrintable(why), int(d_->rec.PictureOpacity));
 }
 
 void vexabutton::setPictureOpacityOnOverProperty(int value) {
   QString why;
   if (!setPictureOpacityOnOver(value, &why))
     qCWarning(vexaLog, "vexabutton \"%s\": PictureOpacityOnOver %d refused (%s); it stays %d", qPrintable(objectName()),
-              value, qPrintable(why), int(rec_.PictureOpacityOnOver));
+              value, qPrintable(why), int(d_->rec.PictureOpacityOnOver));
 }
 
 void vexabutton::setButtonStyleProperty(Style value) { setButtonStyle(qint32(value)); }
@@ -110,19 +149,19 @@ void vexabutton::setColorSchemeProperty(Scheme value) { setColorScheme(qint32(va
 
 QFont vexabutton::fontProperty() const {
   QFont font;
-  if (!rec_.mFont)
+  if (!d_->rec.mFont)
     return font;
-  font.setFamily(rec_.mFont->Name());
-  font.setPointSizeF(rec_.mFont->Size());
-  font.setWeight(QFont::Weight(rec_.mFont->Weight() == 0 ? 400 : qBound(1, rec_.mFont->Weight(), 1000)));
-  font.setItalic(rec_.mFont->Italic());
-  font.setUnderline(rec_.mFont->Underline());
-  font.setStrikeOut(rec_.mFont->Strikethrough());
+  font.setFamily(d_->rec.mFont->Name());
+  font.setPointSizeF(d_->rec.mFont->Size());
+  font.setWeight(QFont::Weight(d_->rec.mFont->Weight() == 0 ? 400 : qBound(1, d_->rec.mFont->Weight(), 1000)));
+  font.setItalic(d_->rec.mFont->Italic());
+  font.setUnderline(d_->rec.mFont->Underline());
+  font.setStrikeOut(d_->rec.mFont->Strikethrough());
   return font;
 }
 
 void vexabutton::setFontProperty(const QFont& font) {
-  auto next = rec_.mFont ? rec_.mFont->clone() : std::make_shared<platform::SharedFont>();
+  auto next = d_->rec.mFont ? d_->rec.mFont->clone() : std::make_shared<platform::SharedFont>();
   const uint set = font.resolveMask();
   if ((set & QFont::FamilyResolved) || (set & QFont::FamiliesResolved))
     next->setName(font.family());
@@ -137,45 +176,45 @@ void vexabutton::setFontProperty(const QFont& font) {
     next->setUnderline(font.underline());
   if (set & QFont::StrikeOutResolved)
     next->setStrikethrough(font.strikeOut());
-  if (rec_.mFont && next->sameAs(*rec_.mFont))
+  if (d_->rec.mFont && next->sameAs(*d_->rec.mFont))
     return;
   setFont(std::move(next));
 }
 
 // ---- Colours -------------------------------------------------------------------
 
-QColor vexabutton::backColorProperty() const { return toColor(rec_.BackColor); }
-QColor vexabutton::foreColorProperty() const { return toColor(rec_.ForeColor); }
-QColor vexabutton::foreColorHoverProperty() const { return toColor(rec_.ForeColorHover); }
-QColor vexabutton::maskColorProperty() const { return toColor(rec_.MaskColor); }
-QColor vexabutton::tooltipBackColorProperty() const { return toColor(rec_.TooltipBackColor); }
+QColor vexabutton::backColorProperty() const { return toColor(d_->rec.BackColor); }
+QColor vexabutton::foreColorProperty() const { return toColor(d_->rec.ForeColor); }
+QColor vexabutton::foreColorHoverProperty() const { return toColor(d_->rec.ForeColorHover); }
+QColor vexabutton::maskColorProperty() const { return toColor(d_->rec.MaskColor); }
+QColor vexabutton::tooltipBackColorProperty() const { return toColor(d_->rec.TooltipBackColor); }
 
 // Stored as given: ColorScheme stays what it is.
 void vexabutton::setBackColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.BackColor)) {
-    rec_.BackColor = *rgb;
+  if (const auto rgb = changedColour(colour, d_->rec.BackColor)) {
+    d_->rec.BackColor = *rgb;
     Redraw();
     propertyChanged(QStringLiteral("BackColor"));
   }
 }
 
 void vexabutton::setForeColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.ForeColor))
+  if (const auto rgb = changedColour(colour, d_->rec.ForeColor))
     setForeColor(*rgb);
 }
 
 void vexabutton::setForeColorHoverProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.ForeColorHover))
+  if (const auto rgb = changedColour(colour, d_->rec.ForeColorHover))
     setForeColorHover(*rgb);
 }
 
 void vexabutton::setMaskColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.MaskColor))
+  if (const auto rgb = changedColour(colour, d_->rec.MaskColor))
     setMaskColor(*rgb);
 }
 
 void vexabutton::setTooltipBackColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, rec_.TooltipBackColor))
+  if (const auto rgb = changedColour(colour, d_->rec.TooltipBackColor))
     setTooltipBackColor(*rgb);
 }
 
@@ -185,33 +224,33 @@ void vexabutton::setModeProperty(ButtonMode value) { setMode(qint32(value)); }
 
 // A push button keeps the value too (it shows only once Mode changes).
 void vexabutton::setValueProperty(bool value) {
-  if (rec_.Mode != 0) {
+  if (!vexa::is(d_->rec.Mode, vexa::Mode::PushButton)) {
     setValue(value);
     return;
   }
-  rec_.Value = value;
+  d_->rec.Value = value;
   propertyChanged(QStringLiteral("Value"));
 }
 
 // ---- Pointer -------------------------------------------------------------------
 
-QPixmap vexabutton::mouseIconProperty() const { return toPixmap(mouseIcon_); }
+QPixmap vexabutton::mouseIconProperty() const { return toPixmap(d_->mouseIcon); }
 
 // Stored as given: HandPointer and MousePointer stay what they are.
 void vexabutton::setMouseIconProperty(const QPixmap& pixmap) {
-  platform::PicturePtr picture = toPicture(pixmap, mouseIcon_);
-  if (picture == mouseIcon_)
+  platform::PicturePtr picture = toPicture(pixmap, d_->mouseIcon);
+  if (picture == d_->mouseIcon)
     return;
-  mouseIcon_ = std::move(picture);
+  d_->mouseIcon = std::move(picture);
   applyPointer();
   propertyChanged(QStringLiteral("MouseIcon"));
 }
 
 // Stored as given: MousePointer stays what it is.
 void vexabutton::setHandPointerProperty(bool value) {
-  rec_.HandPointer = value;
-  if (value && !rec_.HandCursor)
-    rec_.HandPointer = loadHandCursor();
+  d_->rec.HandPointer = value;
+  if (value && !d_->rec.HandCursor)
+    d_->rec.HandPointer = loadHandCursor();
   Redraw();
   propertyChanged(QStringLiteral("HandPointer"));
 }
@@ -220,19 +259,19 @@ void vexabutton::setMousePointerProperty(Pointer value) { setMousePointer(qint32
 
 // ---- Pictures ------------------------------------------------------------------
 
-QPixmap vexabutton::pictureNormalProperty() const { return toPixmap(rec_.PictureNormal); }
-QPixmap vexabutton::pictureHotProperty() const { return toPixmap(rec_.PictureHot); }
-QPixmap vexabutton::pictureDownProperty() const { return toPixmap(rec_.PictureDown); }
+QPixmap vexabutton::pictureNormalProperty() const { return toPixmap(d_->rec.PictureNormal); }
+QPixmap vexabutton::pictureHotProperty() const { return toPixmap(d_->rec.PictureHot); }
+QPixmap vexabutton::pictureDownProperty() const { return toPixmap(d_->rec.PictureDown); }
 
 // Each picture is stored as given: none of them fills or clears the others.
 void vexabutton::setPictureNormalProperty(const QPixmap& pixmap) {
-  restorePicture(rec_.PictureNormal, pixmap, QStringLiteral("PictureNormal"));
+  restorePicture(d_->rec.PictureNormal, pixmap, QStringLiteral("PictureNormal"));
 }
 void vexabutton::setPictureHotProperty(const QPixmap& pixmap) {
-  restorePicture(rec_.PictureHot, pixmap, QStringLiteral("PictureHot"));
+  restorePicture(d_->rec.PictureHot, pixmap, QStringLiteral("PictureHot"));
 }
 void vexabutton::setPictureDownProperty(const QPixmap& pixmap) {
-  restorePicture(rec_.PictureDown, pixmap, QStringLiteral("PictureDown"));
+  restorePicture(d_->rec.PictureDown, pixmap, QStringLiteral("PictureDown"));
 }
 
 void vexabutton::restorePicture(platform::PicturePtr& field, const QPixmap& pixmap, const QString& name) {

@@ -30,7 +30,7 @@
 // after each event the code checks that the button still exists before
 // touching it again.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "platform/EventRouter.h"
 
@@ -43,13 +43,14 @@
 
 namespace {
 
-constexpr qint16 LeftButton = 1;
-constexpr qint16 RightButton = 2;
-constexpr qint16 MiddleButton = 4;
-constexpr qint16 AltMask = 4;
-constexpr qint16 KeyEnter = 13;
-constexpr qint16 KeyEscape = 27;
-constexpr qint16 KeySpace = 32;
+using vexa::is;
+constexpr qint16 LeftButton = vexa::MouseButton::Left;
+constexpr qint16 RightButton = vexa::MouseButton::Right;
+constexpr qint16 MiddleButton = vexa::MouseButton::Middle;
+constexpr qint16 AltMask = vexa::ShiftMask::Alt;
+constexpr qint16 KeyEnter = vexa::KeyCode::Enter;
+constexpr qint16 KeyEscape = vexa::KeyCode::Escape;
+constexpr qint16 KeySpace = vexa::KeyCode::Space;
 
 const QString accessKeyShortcutName = QStringLiteral("vexabutton access key");
 
@@ -218,7 +219,7 @@ qint16 virtualKeyCode(int key, Qt::KeyboardModifiers modifiers) {
 
 // Common step "set state S": repaint only on a change.
 void setState(vexabutton& button, qint32 state) {
-  ButtonRecord& rec = button.record();
+  ButtonRecord& rec = recordOf(button);
   if (rec.ButtonState == state)
     return;
   rec.ButtonState = state;
@@ -227,7 +228,7 @@ void setState(vexabutton& button, qint32 state) {
 
 // "Store S and Redraw": repaint even when the state was S already.
 void storeState(vexabutton& button, qint32 state) {
-  button.record().ButtonState = state;
+  recordOf(button).ButtonState = state;
   button.Redraw();
 }
 
@@ -235,7 +236,7 @@ void storeState(vexabutton& button, qint32 state) {
 // hand stays set on the widget in Qt, so it is taken off again once
 // HandPointer has been switched off.
 void pointerShape(vexabutton& button) {
-  if (button.record().HandPointer) {
+  if (recordOf(button).HandPointer) {
     if (!button.testAttribute(Qt::WA_SetCursor) || button.cursor().shape() != Qt::PointingHandCursor)
       button.setCursor(Qt::PointingHandCursor);
   } else if (button.testAttribute(Qt::WA_SetCursor) && button.cursor().shape() == Qt::PointingHandCursor) {
@@ -340,19 +341,19 @@ void vexabutton::focusOutEvent(QFocusEvent* event) {
 // is disabled, so a paint checks it too.
 void vexabutton::followEnabled() {
   const bool own = !testAttribute(Qt::WA_ForceDisabled);
-  const bool changed = own != rec_.Enabled;
-  rec_.Enabled = own;
+  const bool changed = own != d_->rec.Enabled;
+  d_->rec.Enabled = own;
   // A disabled button receives no more input: drop a press in progress.
   const bool dropPress =
-      !isEnabled() && (rec_.MousePressed || rec_.SpaceDown || rec_.ButtonState != ButtonRecord::Normal);
+      !isEnabled() && (d_->rec.MousePressed || d_->rec.SpaceDown || d_->rec.ButtonState != ButtonRecord::Normal);
   if (!isEnabled()) {
     releaseSpaceCapture();
-    rec_.MousePressed = false;
-    rec_.SpaceDown = false;
-    rec_.ButtonState = ButtonRecord::Normal;
+    d_->rec.MousePressed = false;
+    d_->rec.SpaceDown = false;
+    d_->rec.ButtonState = ButtonRecord::Normal;
     // A disabled button follows the pointer no more (no move or leave
     // reaches it): the next move after it is enabled again says where it is.
-    rec_.MouseInside = false;
+    d_->rec.MouseInside = false;
   }
   if (changed || dropPress)
     Redraw();
@@ -381,20 +382,20 @@ bool vexabutton::event(QEvent* event) {
 // ---- Handlers ---------------------------------------------------------------
 
 void vexabutton::handleMouseDown(qint16 button, qint16 shift, float x, float y) {
-  rec_.LastButton = button;
-  rec_.LastShift = shift;
-  rec_.LastX = x;
-  rec_.LastY = y;
+  d_->rec.LastButton = button;
+  d_->rec.LastShift = shift;
+  d_->rec.LastX = x;
+  d_->rec.LastY = y;
   pointerShape(*this);
-  if (button != LeftButton && !rec_.MenuJustClosed)
+  if (button != LeftButton && !d_->rec.MenuJustClosed)
     return; // other buttons neither press the button nor raise MouseDown
-  rec_.HasFocus = true;
-  rec_.MousePressed = true;
-  if (!rec_.SpaceDown)
+  d_->rec.HasFocus = true;
+  d_->rec.MousePressed = true;
+  if (!d_->rec.SpaceDown)
     setState(*this, ButtonRecord::Down);
-  if (!rec_.PopupMenuSet)
+  if (!d_->rec.PopupMenuSet)
     emit MouseDown(button, shift, x, y);
-  else if (!rec_.MenuJustClosed)
+  else if (!d_->rec.MenuJustClosed)
     ShowPopupMenu();
 }
 
@@ -402,23 +403,23 @@ void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) 
   const QPointer<vexabutton> self(this);
   pointerShape(*this);
   if (platform::widgetUnderPointer() == this) {
-    rec_.MouseInside = true;
+    d_->rec.MouseInside = true;
     TrackMouseLeave();
     emit MouseEnter(); // on every movement over the button, before MouseMove
     if (!self)
       return;
   } else {
-    rec_.MouseInside = false;
+    d_->rec.MouseInside = false;
   }
-  if (rec_.SpaceDown)
+  if (d_->rec.SpaceDown)
     return;
-  if (rec_.MouseInside) {
-    if (rec_.MousePressed) {
+  if (d_->rec.MouseInside) {
+    if (d_->rec.MousePressed) {
       setState(*this, ButtonRecord::Down);
-    } else if (rec_.ButtonState != ButtonRecord::Hot) {
+    } else if (d_->rec.ButtonState != ButtonRecord::Hot) {
       storeState(*this, ButtonRecord::Hot);
       // A button held down by its Value comes back Down from Redraw: no tooltip.
-      if (rec_.ButtonState != ButtonRecord::Down)
+      if (d_->rec.ButtonState != ButtonRecord::Down)
         ShowToolTip();
     }
   } else {
@@ -430,26 +431,26 @@ void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) 
 void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
   const QPointer<vexabutton> self(this);
   pointerShape(*this);
-  if (button == LeftButton && !rec_.SpaceDown)
+  if (button == LeftButton && !d_->rec.SpaceDown)
     releaseSpaceCapture(); // kept for this release when the bar came up first
-  if (rec_.PopupMenuSet) {
+  if (d_->rec.PopupMenuSet) {
     if (button == LeftButton)
       platform::endLeftPress(this);
-    rec_.MousePressed = false;
-    rec_.MenuJustClosed = false;
+    d_->rec.MousePressed = false;
+    d_->rec.MenuJustClosed = false;
     storeState(*this, ButtonRecord::Normal);
     return;
   }
   if (button == LeftButton) {
-    rec_.MousePressed = false;
+    d_->rec.MousePressed = false;
     // A release whose press went elsewhere (to a window that had the mouse
     // then, or before this button existed) clicks nothing.
     const bool ownPress = platform::endLeftPress(this);
     // Inside only; the left and top edges count as outside.
     if (ownPress && x > 0 && y > 0 && x < float(width()) && y < float(height())) {
-      if (rec_.Mode == 1) {
-        setValue(!rec_.Value);
-      } else if (rec_.Mode == 2) {
+      if (is(d_->rec.Mode, vexa::Mode::CheckButton)) {
+        setValue(!d_->rec.Value);
+      } else if (is(d_->rec.Mode, vexa::Mode::OptionButton)) {
         UncheckOtherOptions();
         if (!self)
           return;
@@ -461,10 +462,10 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
       emit Click();
       if (!self)
         return;
-    } else if (!rec_.SpaceDown) {
+    } else if (!d_->rec.SpaceDown) {
       // On the left or top edge the pointer is still over the button: no
       // Click, but the button is let go all the same.
-      setState(*this, rec_.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal);
+      setState(*this, d_->rec.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal);
     }
   }
   emit MouseUp(button, shift, x, y);
@@ -473,16 +474,16 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
 void vexabutton::handleDblClick() {
   const QPointer<vexabutton> self(this);
   pointerShape(*this);
-  if (rec_.LastButton != LeftButton)
+  if (d_->rec.LastButton != LeftButton)
     return;
   // The mouse is already held for the button (the double click is a press).
   storeState(*this, ButtonRecord::Down);
-  handleMouseDown(rec_.LastButton, rec_.LastShift, rec_.LastX, rec_.LastY);
+  handleMouseDown(d_->rec.LastButton, d_->rec.LastShift, d_->rec.LastX, d_->rec.LastY);
   if (!self)
     return;
-  if (!rec_.PopupMenuSet)
+  if (!d_->rec.PopupMenuSet)
     emit DblClick();
-  else if (!rec_.MenuJustClosed)
+  else if (!d_->rec.MenuJustClosed)
     ShowPopupMenu();
 }
 
@@ -492,12 +493,12 @@ void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
   case KeyEnter:
     emit Click(); // Value is not changed in any mode
     break;
-  case 37: // Left
-  case 38: // Up
+  case vexa::KeyCode::Left:
+  case vexa::KeyCode::Up:
     moveFocus(*this, false);
     break;
-  case 39: // Right
-  case 40: // Down
+  case vexa::KeyCode::Right:
+  case vexa::KeyCode::Down:
     moveFocus(*this, true);
     break;
   case KeySpace:
@@ -505,11 +506,11 @@ void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
       return; // Alt+Space belongs to the window's system menu
     if (pressHeldByAnotherButton())
       break; // one press at a time: the bar waits for that button's release
-    if (!rec_.MousePressed) {
-      rec_.SpaceDown = true;
-      if (rec_.Mode == 1) {
-        setValue(!rec_.Value);
-      } else if (rec_.Mode == 2) {
+    if (!d_->rec.MousePressed) {
+      d_->rec.SpaceDown = true;
+      if (is(d_->rec.Mode, vexa::Mode::CheckButton)) {
+        setValue(!d_->rec.Value);
+      } else if (is(d_->rec.Mode, vexa::Mode::OptionButton)) {
         UncheckOtherOptions();
         if (!self)
           return;
@@ -519,15 +520,15 @@ void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
         return;
       setState(*this, ButtonRecord::Down);
     } else {
-      setState(*this, rec_.MouseInside ? ButtonRecord::Down : ButtonRecord::Normal);
+      setState(*this, d_->rec.MouseInside ? ButtonRecord::Down : ButtonRecord::Normal);
     }
     // While the bar is down every mouse event comes to this button, so a
     // click elsewhere cannot press another control.
     captureForSpace();
     break;
   default:
-    if (rec_.SpaceDown) {
-      rec_.SpaceDown = false;
+    if (d_->rec.SpaceDown) {
+      d_->rec.SpaceDown = false;
       storeState(*this, ButtonRecord::Normal);
     }
     break;
@@ -548,11 +549,11 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   // the release and the moves before it to wherever the press began).
   if (!(holdsLeftPress() && platform::widgetUnderPointer() == this))
     releaseSpaceCapture();
-  if (rec_.MouseInside && rec_.MousePressed) {
+  if (d_->rec.MouseInside && d_->rec.MousePressed) {
     setState(*this, ButtonRecord::Down);
   } else {
-    setState(*this, rec_.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal);
-    if (!rec_.MousePressed && rec_.SpaceDown) {
+    setState(*this, d_->rec.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal);
+    if (!d_->rec.MousePressed && d_->rec.SpaceDown) {
       emit Click();
       if (!self)
         return;
@@ -561,8 +562,8 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   emit KeyUp(keyCode, shift);
   if (!self)
     return;
-  rec_.SpaceDown = false;
-  rec_.MousePressed = false;
+  d_->rec.SpaceDown = false;
+  d_->rec.MousePressed = false;
 }
 
 void vexabutton::handleKeyPress(qint16 keyAscii) { emit KeyPress(keyAscii); }
@@ -607,26 +608,26 @@ void vexabutton::releaseSpaceCaptureUnlessPressHeld() {
 
 // The access key, or Enter (13) / Esc (27) as the window's Default / Cancel.
 void vexabutton::handleAccessKeyPress(qint16 keyAscii) {
-  if (!rec_.Enabled)
+  if (!d_->rec.Enabled)
     return;
   const QPointer<vexabutton> self(this);
-  if (rec_.SpaceDown) {
+  if (d_->rec.SpaceDown) {
     // The space bar holds the button down no more.
-    rec_.SpaceDown = false;
-    rec_.MousePressed = false;
+    d_->rec.SpaceDown = false;
+    d_->rec.MousePressed = false;
     storeState(*this, ButtonRecord::Normal);
   }
   const bool defaultOrCancel = keyAscii == KeyEnter || keyAscii == KeyEscape;
-  if (rec_.Mode == 1) {
+  if (is(d_->rec.Mode, vexa::Mode::CheckButton)) {
     if (defaultOrCancel)
       return;
-    setValue(!rec_.Value);
+    setValue(!d_->rec.Value);
     if (!self)
       return;
-    if (!rec_.Value)
-      rec_.ButtonState = ButtonRecord::Normal;
+    if (!d_->rec.Value)
+      d_->rec.ButtonState = ButtonRecord::Normal;
     Redraw();
-  } else if (rec_.Mode == 2) {
+  } else if (is(d_->rec.Mode, vexa::Mode::OptionButton)) {
     if (defaultOrCancel)
       return;
     UncheckOtherOptions();
@@ -647,22 +648,22 @@ void vexabutton::handleAccessKeyPress(qint16 keyAscii) {
 // The focus shows at once: a host repaint only copies the surface, and some
 // styles mark nothing but the focus.
 void vexabutton::handleGotFocus() {
-  rec_.HasFocus = true;
+  d_->rec.HasFocus = true;
   Redraw();
 }
 
 void vexabutton::handleLostFocus() {
-  rec_.HasFocus = false;
-  rec_.MousePressed = false;
-  rec_.SpaceDown = false;
-  rec_.ButtonState = rec_.ParentActive && rec_.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal;
+  d_->rec.HasFocus = false;
+  d_->rec.MousePressed = false;
+  d_->rec.SpaceDown = false;
+  d_->rec.ButtonState = d_->rec.ParentActive && d_->rec.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal;
   Redraw();
-  if (rec_.IsDefault)
+  if (d_->rec.IsDefault)
     Redraw();
 }
 
 void vexabutton::hostAmbientChanged(const QString& name) {
-  rec_.IsDefault = host_->ambientDisplayAsDefault(this);
+  d_->rec.IsDefault = d_->host->ambientDisplayAsDefault(this);
   if (name.compare(QLatin1String("DisplayAsDefault"), Qt::CaseInsensitive) == 0 ||
       name.compare(QLatin1String("BackColor"), Qt::CaseInsensitive) == 0)
     Redraw();
@@ -690,25 +691,25 @@ void vexabutton::UncheckOtherOptions() {
 // "&&" stands for a literal ampersand, and then the next "&" is looked at.
 // Only these first two ampersand sites count.
 void vexabutton::SetAccessKeys() {
-  accessKeys_.clear();
-  const QString& caption = rec_.Caption;
+  d_->accessKeys.clear();
+  const QString& caption = d_->rec.Caption;
   const qsizetype length = caption.size();
   if (length > 1) {
     const qsizetype first = caption.indexOf(QLatin1Char('&')); // 0-based
     if (first >= 0 && first + 1 < length) {
       if (caption.at(first + 1) != QLatin1Char('&')) {
-        accessKeys_ = caption.at(first + 1).toLower();
+        d_->accessKeys = caption.at(first + 1).toLower();
       } else {
         const qsizetype second = caption.indexOf(QLatin1Char('&'), first + 2);
         if (second >= 0 && second + 1 < length && caption.at(second + 1) != QLatin1Char('&'))
-          accessKeys_ = caption.at(second + 1).toLower();
+          d_->accessKeys = caption.at(second + 1).toLower();
       }
     }
   }
 
   // Alt and the key, anywhere in the button's window.
   auto* shortcut = findChild<QShortcut*>(accessKeyShortcutName, Qt::FindDirectChildrenOnly);
-  if (accessKeys_.isEmpty()) {
+  if (d_->accessKeys.isEmpty()) {
     delete shortcut;
     return;
   }
@@ -717,11 +718,11 @@ void vexabutton::SetAccessKeys() {
     shortcut->setObjectName(accessKeyShortcutName);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, [this] {
-      if (!accessKeys_.isEmpty())
-        handleAccessKeyPress(qint16(accessKeys_.at(0).unicode()));
+      if (!d_->accessKeys.isEmpty())
+        handleAccessKeyPress(qint16(d_->accessKeys.at(0).unicode()));
     });
     // Two buttons with one key: the key moves the focus between them.
     connect(shortcut, &QShortcut::activatedAmbiguously, this, [this] { setFocus(Qt::ShortcutFocusReason); });
   }
-  shortcut->setKey(QKeySequence::mnemonic(QStringLiteral("&") + accessKeys_));
+  shortcut->setKey(QKeySequence::mnemonic(QStringLiteral("&") + d_->accessKeys));
 }

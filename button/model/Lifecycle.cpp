@@ -2,7 +2,7 @@
 // resize, destruction. The new-instance, load and save steps live in
 // Persistence.cpp; painting only copies the surface (vexabutton.cpp).
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/model/Diagnostics.h"
 
@@ -23,55 +23,61 @@ namespace {
 bool systemHandPointerAvailable = true;
 } // namespace
 
-void vexabutton::setSystemHandPointerAvailable(bool available) { systemHandPointerAvailable = available; }
+void vexabuttonPrivate::setSystemHandPointerAvailable(bool available) { systemHandPointerAvailable = available; }
 
 // ---- Creation ------------------------------------------------------------------
 
-vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host) : QWidget(parent), host_(host) {
-  if (!host_) {
-    for (QWidget* w = parent; w && !host_; w = w->parentWidget())
-      host_ = dynamic_cast<platform::ControlHost*>(w);
+vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
+    : QWidget(parent), d_(std::make_unique<vexabuttonPrivate>(this)) {
+  d_->host = host;
+  if (!d_->host) {
+    for (QWidget* w = parent; w && !d_->host; w = w->parentWidget())
+      d_->host = dynamic_cast<platform::ControlHost*>(w);
   }
-  if (!host_) {
-    ownHost_ = std::make_unique<platform::StandaloneHost>();
-    host_ = ownHost_.get();
+  if (!d_->host) {
+    d_->ownHost = std::make_unique<platform::StandaloneHost>();
+    d_->host = d_->ownHost.get();
   }
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   vexa::installAccessibleFactory();
   platform::watchLeftPresses(); // a release clicks only the button its press went to
 
-  // 1. The picture-effect tables.
-  vexa::BuildEffectTables(rec_);
-  // 2. Nothing to load for opening web addresses. 3. Text is always wide.
-  rec_.UnicodeText = true;
+  // The picture-effect tables.
+  vexa::BuildEffectTables(d_->rec);
+  // Nothing is loaded for opening web addresses, and text is always wide.
+  d_->rec.UnicodeText = true;
   // Whether ButtonStyle 13 follows the desktop theme (asked once per process).
-  rec_.VisualStylesActive = vexa::IsThemed();
+  d_->rec.VisualStylesActive = vexa::IsThemed();
 
   // Until a new-instance or load step runs, the control draws with the
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
   attachFont(std::make_shared<platform::SharedFont>());
-  surface_.setDevicePixelRatio(devicePixelRatioF());
-  surface_.resize(width(), height());
+  d_->surface.setDevicePixelRatio(devicePixelRatioF());
+  d_->surface.resize(width(), height());
 }
 
 // ---- Destruction ---------------------------------------------------------------
 
+vexabuttonPrivate::vexabuttonPrivate(vexabutton* owner) : q(owner) {}
+vexabuttonPrivate::~vexabuttonPrivate() = default;
+
 vexabutton::~vexabutton() {
-  // 1. Let go of the shared font (and of its change notifications).
-  QObject::disconnect(fontConnection_);
-  rec_.mFont = nullptr;
-  // 2. Nothing was loaded at creation. 3.
+  // Let go of the shared font (and of its change notifications).
+  QObject::disconnect(d_->fontConnection);
+  d_->rec.mFont = nullptr;
   UnsetPopupMenu();
-  // 4. Only a load in a running host installed routers. (The host itself may
+  // Only a load in a running host installed routers. (The host itself may
   // already be half destroyed: a form deletes its controls from its QWidget
   // base, so it is not asked for its UserMode again.)
-  if (subclassingStarted_)
+  if (d_->subclassingStarted)
     stopSubclassing();
 }
 
 // The host, or nullptr once its destruction has begun.
-platform::ControlHost* vexabutton::liveHost() const { return platform::ControlHost::isLive(host_) ? host_ : nullptr; }
+platform::ControlHost* vexabutton::liveHost() const {
+  return platform::ControlHost::isLive(d_->host) ? d_->host : nullptr;
+}
 
 // ---- Show and hide -------------------------------------------------------------
 
@@ -88,7 +94,7 @@ void vexabutton::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   releaseSpaceCapture();
   if (auto* host = liveHost())
-    host->extender(this).ToolTipText = rec_.ToolTip;
+    host->extender(this).ToolTipText = d_->rec.ToolTip;
 }
 
 // ---- Resize --------------------------------------------------------------------
@@ -98,7 +104,7 @@ void vexabutton::hideEvent(QHideEvent* event) {
 // the resize step), so only a size the step has not seen runs it.
 void vexabutton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (event->size() == steppedSize_)
+  if (event->size() == d_->steppedSize)
     return;
   resizeStep();
 }
@@ -108,10 +114,10 @@ void vexabutton::resizeEvent(QResizeEvent* event) {
 // own (at once when visible, later otherwise); the guard keeps that nested
 // call from running the step a second time.
 void vexabutton::resizeStep() {
-  if (inResizeStep_)
+  if (d_->inResizeStep)
     return;
-  QScopedValueRollback<bool> guard(inResizeStep_, true);
-  // 1. Height first, then width: at least 220 twips, i.e. 15 whole pixels.
+  QScopedValueRollback<bool> guard(d_->inResizeStep, true);
+  // Height first, then width: at least 220 twips, i.e. 15 whole pixels.
   if (height() < MinimumSizePixels)
     resize(width(), MinimumSizePixels);
   if (width() < MinimumSizePixels)
@@ -125,16 +131,14 @@ void vexabutton::resizeStep() {
               qMin(height(), MaximumSizePixels));
     resize(qMin(width(), MaximumSizePixels), qMin(height(), MaximumSizePixels));
   }
-  surface_.resize(width(), height());
-  // 2.
+  d_->surface.resize(width(), height());
   applyWindowRegionStep();
-  // 3.
   Redraw();
-  steppedSize_ = size();
+  d_->steppedSize = size();
 }
 
 void vexabutton::applyWindowRegionStep() {
-  vexa::ApplyWindowRegion(rec_, surface_);
+  vexa::ApplyWindowRegion(d_->rec, d_->surface);
   applyRegionIfChanged();
 }
 
@@ -142,63 +146,63 @@ void vexabutton::applyWindowRegionStep() {
 
 // The system hand pointer. Qt always has one; the test hook can take it away.
 bool vexabutton::loadHandCursor() {
-  rec_.HandCursor = systemHandPointerAvailable;
-  return rec_.HandCursor;
+  d_->rec.HandCursor = systemHandPointerAvailable;
+  return d_->rec.HandCursor;
 }
 
 // The widget's pointer from MousePointer (the classic pointer shape codes)
 // and MouseIcon. The hand pointer of HandPointer is set by the mouse handlers.
 void vexabutton::applyPointer() {
-  switch (mousePointer_) {
-  case 1:
+  switch (d_->mousePointer) {
+  case qint32(Pointer::Arrow):
     setCursor(Qt::ArrowCursor);
     break;
-  case 2:
+  case qint32(Pointer::Cross):
     setCursor(Qt::CrossCursor);
     break;
-  case 3:
+  case qint32(Pointer::IBeam):
     setCursor(Qt::IBeamCursor);
     break;
-  case 5:
-  case 15:
+  case qint32(Pointer::Size):
+  case qint32(Pointer::SizeAll):
     setCursor(Qt::SizeAllCursor);
     break;
-  case 6:
+  case qint32(Pointer::SizeNESW):
     setCursor(Qt::SizeBDiagCursor);
     break;
-  case 7:
+  case qint32(Pointer::SizeNS):
     setCursor(Qt::SizeVerCursor);
     break;
-  case 8:
+  case qint32(Pointer::SizeNWSE):
     setCursor(Qt::SizeFDiagCursor);
     break;
-  case 9:
+  case qint32(Pointer::SizeWE):
     setCursor(Qt::SizeHorCursor);
     break;
-  case 10:
+  case qint32(Pointer::UpArrow):
     setCursor(Qt::UpArrowCursor);
     break;
-  case 11:
+  case qint32(Pointer::Hourglass):
     setCursor(Qt::WaitCursor);
     break;
-  case 12:
+  case qint32(Pointer::NoDrop):
     setCursor(Qt::ForbiddenCursor);
     break;
-  case 13:
+  case qint32(Pointer::ArrowHourglass):
     setCursor(Qt::BusyCursor);
     break;
-  case 14:
+  case qint32(Pointer::ArrowQuestion):
     setCursor(Qt::WhatsThisCursor);
     break;
-  case 99:
-    if (mouseIcon_ && !mouseIcon_->isEmpty()) {
-      setCursor(QCursor(QPixmap::fromImage(mouseIcon_->image)));
+  case qint32(Pointer::Custom):
+    if (d_->mouseIcon && !d_->mouseIcon->isEmpty()) {
+      setCursor(QCursor(QPixmap::fromImage(d_->mouseIcon->image)));
       break;
     }
     unsetCursor();
     break;
   default:
     unsetCursor();
-    break; // 0 and codes without a shape: the default pointer
+    break; // Default and codes without a shape: the default pointer
   }
 }

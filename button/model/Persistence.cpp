@@ -22,7 +22,7 @@
 //   | picture           | a PicturePtr, null meaning none                        |
 // Anything else fails the whole load with an error naming the key.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/render/ColorKit.h"
 #include "platform/WindowRegistry.h"
@@ -48,48 +48,6 @@ constexpr qint32 systemColour(int index) { return static_cast<qint32>(0x80000000
 constexpr qint32 ButtonFaceRef = systemColour(0x0F);
 constexpr qint32 ButtonTextRef = systemColour(0x12);
 constexpr qint32 InfoBackgroundRef = systemColour(0x18);
-
-// The 37 keys in writing order.
-const char* const WritingOrder[] = {
-    "ButtonStyle",
-    "ShowFocusRect",
-    "Enabled",
-    "Font",
-    "BackColor",
-    "Caption",
-    "ForeColor",
-    "ForeColorHover",
-    "Mode",
-    "Value",
-    "MousePointer",
-    "HandPointer",
-    "MouseIcon",
-    "PictureNormal",
-    "PictureHot",
-    "PictureDown",
-    "PictureAlign",
-    "PictureEffectOnOver",
-    "PictureEffectOnDown",
-    "PicturePushOnHover",
-    "PictureShadow",
-    "PictureOpacity",
-    "PictureOpacityOnOver",
-    "DisabledPictureMode",
-    "CaptionEffects",
-    "UseMaskColor",
-    "MaskColor",
-    "CaptionAlign",
-    "ToolTip",
-    "TooltipType",
-    "TooltipIcon",
-    "TooltipTitle",
-    "TooltipBackColor",
-    "RightToLeft",
-    "DropDownSymbol",
-    "DropDownSeparator",
-    "ColorScheme",
-};
-static_assert(std::size(WritingOrder) == 37);
 
 bool isFractionType(const QVariant& v) {
   return v.metaType().id() == QMetaType::Double || v.metaType().id() == QMetaType::Float;
@@ -187,17 +145,21 @@ public:
   void int32(const char* key, qint32 fallback, qint32& out) {
     number<qint32>(key, fallback, out, QStringLiteral("a whole number from -2147483648 to 2147483647"));
   }
-  void int16(const char* key, qint16 fallback, qint16& out) {
-    number<qint16>(key, fallback, out, QStringLiteral("a whole number from -32768 to 32767"));
+  void int16(const char* key, qint32 fallback, qint32& out) {
+    qint16 value = 0;
+    number<qint16>(key, qint16(fallback), value, QStringLiteral("a whole number from -32768 to 32767"));
+    if (!failed())
+      out = value;
   }
   void byte(const char* key, quint8 fallback, quint8& out) {
     number<quint8>(key, fallback, out, QStringLiteral("a whole number from 0 to 255"));
   }
 
+  // A missing colour reads as its default as the system shows it now.
   void colour(const char* key, qint32 fallback, qint32& out) {
     std::optional<QVariant> v = fetch(key);
     if (!v) {
-      out = fallback;
+      out = vexa::TranslateColor(fallback);
       return;
     }
     const auto n = wholeNumber(*v, true);
@@ -256,10 +218,10 @@ public:
     fail(key, QStringLiteral("a font"), *v);
   }
 
-  void picture(const char* key, PicturePtr& out) {
+  void picture(const char* key, const PicturePtr& fallback, PicturePtr& out) {
     std::optional<QVariant> v = fetch(key);
     if (!v) {
-      out = nullptr;
+      out = fallback;
       return;
     }
     if (v->metaType() != QMetaType::fromType<PicturePtr>())
@@ -283,13 +245,54 @@ private:
   QString error_;
 };
 
+// What the load pass reads into before it commits: the stored values that
+// live inside the control, under the names the property list uses.
+struct StoredValues {
+  ButtonRecord rec;
+  qint32 mousePointer = 0;
+  PicturePtr mouseIcon;
+};
+
+// Writes keys with their write defaults; the methods mirror BagReader's.
+class BagWriter {
+public:
+  explicit BagWriter(PropertyBag& bag) : bag_(bag) {}
+  void boolean(const char* key, bool value, bool fallback) { put(key, value, fallback); }
+  void int32(const char* key, qint32 value, qint32 fallback) { put(key, value, fallback); }
+  void int16(const char* key, qint32 value, qint32 fallback) { put(key, int(value), int(fallback)); }
+  void byte(const char* key, int value, int fallback) { put(key, value, fallback); }
+  void colour(const char* key, qint32 value, qint32 fallback) { put(key, value, vexa::TranslateColor(fallback)); }
+  void text(const char* key, const QString& value, const QString& fallback) { put(key, value, fallback); }
+  // Fonts are written as copies: the bag is a stored layout, not a live object.
+  void font(const char* key, const SharedFontPtr& value, const SharedFontPtr& fallback) {
+    put(key, copyOf(value), copyOf(fallback));
+  }
+  void picture(const char* key, const PicturePtr& value, const PicturePtr& fallback) {
+    put(key, QVariant::fromValue(value), QVariant::fromValue(fallback));
+  }
+
+private:
+  static QVariant copyOf(const SharedFontPtr& f) { return QVariant::fromValue(f ? f->clone() : SharedFontPtr()); }
+  void put(const char* key, const QVariant& value, const QVariant& fallback) {
+    bag_.WriteProperty(QLatin1String(key), value, fallback);
+  }
+  PropertyBag& bag_;
+};
+
+// The value a new instance starts from; Keep leaves it to its own step.
+struct KeepValue {};
+constexpr KeepValue Keep;
+template <typename Field, typename Value> void setNewValue(Field& field, const Value& value) { field = value; }
+template <typename Field> void setNewValue(Field&, KeepValue) {}
+
 } // namespace
 
 QStringList vexabutton::persistedKeys() {
-  QStringList keys;
-  for (const char* key : WritingOrder)
-    keys << QLatin1String(key);
-  return keys;
+  return {
+#define VEXA_KEY(Name, Type, Kind, Field, Key, ...) QStringLiteral(Key),
+      VEXA_BUTTON_PROPERTIES(VEXA_KEY)
+#undef VEXA_KEY
+  };
 }
 
 QStringList vexabutton::unknownKeys(const PropertyBag& bag) {
@@ -305,59 +308,25 @@ QStringList vexabutton::unknownKeys(const PropertyBag& bag) {
 // ---- New instance ------------------------------------------------------------
 
 void vexabutton::InitProperties() {
-  // Every property starts from its zero value; the steps below set the rest.
-  rec_.BackColor = 0;
-  rec_.Value = false;
-  rec_.HandPointer = false;
-  rec_.PictureNormal = rec_.PictureHot = rec_.PictureDown = nullptr;
-  rec_.PictureShadow = false;
-  rec_.DisabledPictureMode = 0;
-  rec_.PicturePushOnHover = false;
-  rec_.PictureEffectOnOver = 0;
-  rec_.PictureEffectOnDown = 0;
-  rec_.CaptionEffects = 0;
-  rec_.Mode = 0;
-  rec_.ForeColor = 0;
-  rec_.ForeColorHover = 0;
-  rec_.DropDownSeparator = false;
-  rec_.TooltipTitle.clear();
-  rec_.ToolTip.clear();
-  rec_.ToolTipIcon = 0;
-  rec_.ToolTipType = 0;
-  rec_.TooltipBackColor = 0;
-  rec_.RightToLeft = rec_.Tooltip.rightToLeft = false;
-  rec_.DropDownSymbol = 0;
-  rec_.ColorScheme = 0;
-  mousePointer_ = 0;
-  mouseIcon_ = nullptr;
+  // Every property starts from its new-instance value; the steps below set
+  // what the host, the font and the style decide.
+#define VEXA_NEW_VALUE(Name, Type, Kind, Field, Key, Notify, NewValue, ...) setNewValue(d_->Field, NewValue);
+  VEXA_BUTTON_PROPERTIES(VEXA_NEW_VALUE)
+#undef VEXA_NEW_VALUE
+  d_->rec.Tooltip.rightToLeft = d_->rec.RightToLeft;
   applyPointer();
-  rec_.UserMode = host_->ambientUserMode();
-
-  // 1.
-  rec_.ShowFocusRect = true;
-  rec_.Enabled = true;
-  QWidget::setEnabled(true);
-  rec_.ButtonStyle = 13;
-  // 2.
-  rec_.Caption = host_->ambientDisplayName(this);
-  // 3. The surface's font with the face "Tahoma", shared as mFont.
+  d_->rec.UserMode = d_->host->ambientUserMode();
+  QWidget::setEnabled(d_->rec.Enabled);
+  d_->rec.Caption = d_->host->ambientDisplayName(this);
+  // The surface's font with the face "Tahoma", shared as mFont.
   attachFont(std::make_shared<SharedFont>(QStringLiteral("Tahoma"), 8.25));
   mFont_FontChanged(QString());
-  // 4.
-  rec_.PictureOpacity = 255;
-  rec_.PictureOpacityOnOver = 255;
-  rec_.PictureAlign = 1;
-  rec_.CaptionAlign = 1;
-  rec_.UseMaskColor = true;
-  rec_.MaskColor = 0xE0E0E0;
-  // 5.
-  rec_.ClientHeight = surface_.height();
-  rec_.ClientWidth = surface_.width();
-  // 6.
-  vexa::ApplyDefaultColorScheme(rec_);
-  vexa::ApplyStyleDefaults(rec_);
-  surface_.setTextColor(vexa::TranslateColor(rec_.ForeColor));
-  // 7.
+  d_->rec.ClientHeight = d_->surface.height();
+  d_->rec.ClientWidth = d_->surface.width();
+  // The style's colours over the zero colours.
+  vexa::ApplyDefaultColorScheme(d_->rec);
+  vexa::ApplyStyleDefaults(d_->rec);
+  d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
   update();
 }
 
@@ -372,84 +341,44 @@ void vexabutton::loadNewInstance() {
 
 bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   // Read into a copy and commit only when every key converted.
-  ButtonRecord r = rec_;
-  qint16 pointer = 0;
-  PicturePtr icon;
-  const SharedFontPtr ambientFont = host_->ambientFont();
+  StoredValues s{d_->rec, 0, nullptr};
+  const SharedFontPtr ambientFont = d_->host->ambientFont();
 
   BagReader in(bag);
-  in.int32("ButtonStyle", 1, r.ButtonStyle);
-  in.boolean("ShowFocusRect", false, r.ShowFocusRect);
-  in.font("Font", ambientFont, r.mFont);
-  in.colour("BackColor", vexa::TranslateColor(ButtonFaceRef), r.BackColor);
-  in.boolean("Enabled", true, r.Enabled);
-  in.text("Caption", DefaultCaption, r.Caption);
-  in.textLength("Caption", r.Caption, MaxCaptionLength);
-  in.boolean("Value", false, r.Value);
-  in.int16("MousePointer", 0, pointer);
-  in.boolean("HandPointer", false, r.HandPointer);
-  in.picture("MouseIcon", icon);
-  in.picture("PictureNormal", r.PictureNormal);
-  in.picture("PictureHot", r.PictureHot);
-  in.picture("PictureDown", r.PictureDown);
-  in.boolean("PictureShadow", false, r.PictureShadow);
-  in.byte("PictureOpacity", 255, r.PictureOpacity);
-  in.byte("PictureOpacityOnOver", 255, r.PictureOpacityOnOver);
-  in.int32("DisabledPictureMode", 0, r.DisabledPictureMode);
-  in.boolean("PicturePushOnHover", false, r.PicturePushOnHover);
-  in.int32("PictureEffectOnOver", 1, r.PictureEffectOnOver);
-  in.int32("PictureEffectOnDown", 2, r.PictureEffectOnDown);
-  in.colour("MaskColor", 0xE0E0E0, r.MaskColor);
-  in.boolean("UseMaskColor", true, r.UseMaskColor);
-  in.int32("CaptionEffects", 0, r.CaptionEffects);
-  in.int32("Mode", 0, r.Mode);
-  in.int32("PictureAlign", 1, r.PictureAlign);
-  in.int32("CaptionAlign", 1, r.CaptionAlign);
-  in.colour("ForeColor", vexa::TranslateColor(ButtonTextRef), r.ForeColor);
-  in.colour("ForeColorHover", vexa::TranslateColor(ButtonTextRef), r.ForeColorHover);
-  in.boolean("DropDownSeparator", false, r.DropDownSeparator);
-  in.text("TooltipTitle", QString(), r.TooltipTitle);
-  in.text("ToolTip", QString(), r.ToolTip);
-  in.int32("TooltipIcon", 0, r.ToolTipIcon);
-  in.int32("TooltipType", 0, r.ToolTipType);
-  in.colour("TooltipBackColor", vexa::TranslateColor(InfoBackgroundRef), r.TooltipBackColor);
-  in.boolean("RightToLeft", false, r.RightToLeft);
-  in.boolean("RightToLeft", false, r.Tooltip.rightToLeft);
-  in.int32("DropDownSymbol", 0, r.DropDownSymbol);
-  in.int32("ColorScheme", 0, r.ColorScheme);
+#define VEXA_READ(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, ...)                                    \
+  in.Kind(Key, decltype(s.Field)(ReadDefault), s.Field);
+  VEXA_BUTTON_PROPERTIES(VEXA_READ)
+#undef VEXA_READ
+  in.textLength("Caption", s.rec.Caption, MaxCaptionLength);
+  s.rec.Tooltip.rightToLeft = s.rec.RightToLeft;
   if (in.failed()) {
     if (error)
       *error = in.error();
     return false;
   }
 
-  // 1. Commit, with what the surface takes from the values read.
-  rec_ = std::move(r);
-  attachFont(rec_.mFont);
-  mousePointer_ = pointer;
-  mouseIcon_ = std::move(icon);
+  // Commit, with what the surface takes from the values read.
+  d_->rec = std::move(s.rec);
+  attachFont(d_->rec.mFont);
+  d_->mousePointer = s.mousePointer;
+  d_->mouseIcon = std::move(s.mouseIcon);
   applyPointer();
-  surface_.setTextColor(vexa::TranslateColor(rec_.ForeColor));
-  // 2.
-  QWidget::setEnabled(rec_.Enabled);
-  // 3.
+  d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
+  QWidget::setEnabled(d_->rec.Enabled);
   SetAccessKeys();
-  // 4.
-  rec_.ClientHeight = surface_.height();
-  rec_.ClientWidth = surface_.width();
-  // 5.
+  d_->rec.ClientHeight = d_->surface.height();
+  d_->rec.ClientWidth = d_->surface.width();
   const QWidget* parent = parentWidget();
-  rec_.ParentHwnd = parent ? quintptr(platform::WindowRegistry::handleOf(parent->window())) : 0;
-  // 7. (6, releasing the bag, is the caller's.)
-  if (rec_.HandPointer)
-    rec_.HandPointer = loadHandCursor();
-  // 8.
+  d_->rec.ParentHwnd = parent ? quintptr(platform::WindowRegistry::handleOf(parent->window())) : 0;
+  // A stored hand pointer holds only where the system offers one.
+  if (d_->rec.HandPointer)
+    d_->rec.HandPointer = loadHandCursor();
   resizeStep();
   warnOfUnlistedValues();
-  // 9.
-  rec_.UserMode = host_->ambientUserMode();
-  if (rec_.UserMode) {
-    subclassingStarted_ = true;
+  // Only a running host gets the routers that bring hover and activation.
+  d_->rec.UserMode = d_->host->ambientUserMode();
+  if (d_->rec.UserMode) {
+    d_->subclassingStarted = true;
     startSubclassing();
   }
   return true;
@@ -458,50 +387,12 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
 // ---- Save --------------------------------------------------------------------
 
 void vexabutton::WriteProperties(PropertyBag& bag) const {
-  // Fonts are written as copies: the bag is a stored layout, not a live object.
-  auto font = [](const SharedFontPtr& f) { return QVariant::fromValue(f ? f->clone() : SharedFontPtr()); };
-  auto picture = [](const PicturePtr& p) { return QVariant::fromValue(p); };
-  const qint32 buttonFace = vexa::TranslateColor(ButtonFaceRef);
-  const qint32 buttonText = vexa::TranslateColor(ButtonTextRef);
-  const QVariant none = picture(nullptr);
-
-  bag.WriteProperty(QStringLiteral("ButtonStyle"), rec_.ButtonStyle, 1);
-  bag.WriteProperty(QStringLiteral("ShowFocusRect"), rec_.ShowFocusRect, false);
-  bag.WriteProperty(QStringLiteral("Enabled"), rec_.Enabled, true);
-  bag.WriteProperty(QStringLiteral("Font"), font(rec_.mFont), font(host_->ambientFont()));
-  bag.WriteProperty(QStringLiteral("BackColor"), rec_.BackColor, buttonFace);
-  bag.WriteProperty(QStringLiteral("Caption"), rec_.Caption, DefaultCaption);
-  bag.WriteProperty(QStringLiteral("ForeColor"), rec_.ForeColor, buttonText);
-  bag.WriteProperty(QStringLiteral("ForeColorHover"), rec_.ForeColorHover, buttonText);
-  bag.WriteProperty(QStringLiteral("Mode"), rec_.Mode, 0);
-  bag.WriteProperty(QStringLiteral("Value"), rec_.Value, false);
-  bag.WriteProperty(QStringLiteral("MousePointer"), int(mousePointer_), 0);
-  bag.WriteProperty(QStringLiteral("HandPointer"), rec_.HandPointer, false);
-  bag.WriteProperty(QStringLiteral("MouseIcon"), picture(mouseIcon_), none);
-  bag.WriteProperty(QStringLiteral("PictureNormal"), picture(rec_.PictureNormal), none);
-  bag.WriteProperty(QStringLiteral("PictureHot"), picture(rec_.PictureHot), none);
-  bag.WriteProperty(QStringLiteral("PictureDown"), picture(rec_.PictureDown), none);
-  bag.WriteProperty(QStringLiteral("PictureAlign"), rec_.PictureAlign, 1);
-  bag.WriteProperty(QStringLiteral("PictureEffectOnOver"), rec_.PictureEffectOnOver, 1);
-  bag.WriteProperty(QStringLiteral("PictureEffectOnDown"), rec_.PictureEffectOnDown, 2);
-  bag.WriteProperty(QStringLiteral("PicturePushOnHover"), rec_.PicturePushOnHover, false);
-  bag.WriteProperty(QStringLiteral("PictureShadow"), rec_.PictureShadow, false);
-  bag.WriteProperty(QStringLiteral("PictureOpacity"), int(rec_.PictureOpacity), 255);
-  bag.WriteProperty(QStringLiteral("PictureOpacityOnOver"), int(rec_.PictureOpacityOnOver), 255);
-  bag.WriteProperty(QStringLiteral("DisabledPictureMode"), rec_.DisabledPictureMode, 0);
-  bag.WriteProperty(QStringLiteral("CaptionEffects"), rec_.CaptionEffects, 0);
-  bag.WriteProperty(QStringLiteral("UseMaskColor"), rec_.UseMaskColor, true);
-  bag.WriteProperty(QStringLiteral("MaskColor"), rec_.MaskColor, 0xE0E0E0);
-  bag.WriteProperty(QStringLiteral("CaptionAlign"), rec_.CaptionAlign, 1);
-  bag.WriteProperty(QStringLiteral("ToolTip"), rec_.ToolTip, QString());
-  bag.WriteProperty(QStringLiteral("TooltipType"), rec_.ToolTipType, 0);
-  bag.WriteProperty(QStringLiteral("TooltipIcon"), rec_.ToolTipIcon, 0);
-  bag.WriteProperty(QStringLiteral("TooltipTitle"), rec_.TooltipTitle, QString());
-  bag.WriteProperty(QStringLiteral("TooltipBackColor"), rec_.TooltipBackColor, vexa::TranslateColor(InfoBackgroundRef));
-  bag.WriteProperty(QStringLiteral("RightToLeft"), rec_.RightToLeft, false);
-  bag.WriteProperty(QStringLiteral("DropDownSymbol"), rec_.DropDownSymbol, 0);
-  bag.WriteProperty(QStringLiteral("DropDownSeparator"), rec_.DropDownSeparator, false);
-  bag.WriteProperty(QStringLiteral("ColorScheme"), rec_.ColorScheme, 0);
+  const SharedFontPtr ambientFont = d_->host->ambientFont();
+  BagWriter out(bag);
+#define VEXA_WRITE(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, ...)                                   \
+  out.Kind(Key, d_->Field, decltype(StoredValues{}.Field)(ReadDefault));
+  VEXA_BUTTON_PROPERTIES(VEXA_WRITE)
+#undef VEXA_WRITE
 }
 
 // ---- Help texts ----------------------------------------------------------------
@@ -513,48 +404,10 @@ QString vexabutton::helpString(const QString& member) {
       t.insert(QString::fromLatin1(name).toLower(), QString::fromLatin1(text));
     };
     // Properties
-    add("BackColor", "Returns/sets the background color used for the button.");
-    add("ButtonStyle", "Returns/sets a value to determine the style used to draw the button.");
-    add("Caption", "Returns/sets the text displayed in the button.");
-    add("CaptionAlign", "Returns/Sets the position of the Caption.");
-    add("DropDownSymbol", "Returns/Sets the Symbol to be used for displaying PopupMenu.");
-    add("DropDownSeparator", "Returns/Sets the value whether to display DropDown Separator.");
-    add("DisabledPictureMode", "Returns/Sets the effect to be used for picture when button is disabled.");
-    add("Enabled", "Returns/sets a value to determine whether the button can respond to events.");
-    add("Font", "Returns/sets the Font used to display text on the button.");
-    add("ForeColor", "Returns/sets the text color of the button caption.");
-    add("ForeColorHover", "Returns/sets the text color of the button caption when Mouse is over the control.");
-    add("HandPointer",
-        "Returns/sets a value to determine whether the control uses the system's hand pointer as its cursor.");
+#define VEXA_HELP(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help) add(#Name, Help);
+    VEXA_BUTTON_PROPERTIES(VEXA_HELP)
+#undef VEXA_HELP
     add("hWnd", "Returns a handle that uniquely identifies the control.");
-    add("MaskColor", "Returns/sets a color in a button's picture to be transparent.");
-    add("Mode", "Returns/sets the type of control the button will observe.");
-    add("MouseIcon", "Sets a custom mouse icon for the button.");
-    add("MousePointer", "Returns/sets the type of mouse pointer displayed when cursor over the button.");
-    add("PictureNormal", "Returns/sets the picture displayed on a normal state button.");
-    add("PictureHot", "Returns/sets the picture displayed when the cursor is over the control.");
-    add("PictureDown", "Returns/sets the picture displayed when the control is pressed down or in checked state.");
-    add("PictureAlign", "Returns/sets a value to determine where to draw the picture in the button.");
-    add("PictureShadow", "Returns/Sets a value to determine whether to display Picture Shadow");
-    add("PictureEffectOnOver", "Returns/Sets the Picture Effects to be applied when the mouseis over the control.");
-    add("PictureEffectOnDown", "Returns/Sets the Picture Effects to be applied when the Button is pressed down.");
-    add("PicturePushOnHover",
-        "Returns/Sets a value to determine whether to Push picture when Mouse is over the control.");
-    add("PictureOpacity", "Returns/Sets a byte value to control the Opacity of the Picture.");
-    add("PictureOpacityOnOver",
-        "Returns/Sets a byte value to control the Opacity of the Picture when Mouse is over the button.");
-    add("RightToLeft", "Returns/Sets a value to determine whether to display text in RTL mode.");
-    add("CaptionEffects", "Returns/Sets the Special Effects apply to the caption.");
-    add("ShowFocusRect", "Returns/Sets a value to show Focusrect when the button has focus");
-    add("UseMaskColor",
-        "Returns/sets a value to determine whether to use MaskColor to create transparent areas of the picture.");
-    add("Value", "Returns/sets the value or state of the button.");
-    add("TooltipTitle", "Returns/Sets the text displayed in the title of the tooltip.");
-    add("ToolTip", "Returns/Sets the text displayed when mouse is paused over the control.");
-    add("TooltipBackColor", "Returns/Sets color to be displayed in the tooltip.");
-    add("ToolTipIcon", "Returns/Sets an icon value to be displayed in the tooltip.");
-    add("ToolTipType", "Returns/Sets the Style of the tooltip.");
-    add("ColorScheme", "Returns/Sets the ColorScheme to be used for the Background color.");
     // Events
     add("Click", "Occurs when the user presses and then releases a mouse button over the button.");
     add("DblClick", "Occurs when the user clicks over the button twice.");

@@ -4,7 +4,7 @@
 // cannot hold the value (MousePointer to 16 bits, the opacities to a byte),
 // which fail and change nothing.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/model/Diagnostics.h"
 
@@ -13,39 +13,29 @@
 
 #include <limits>
 
-#define VEXA_COMMON_SETTER(Name, type, field)                                                                          \
-  void vexabutton::set##Name(type value) {                                                                             \
-    rec_.field = value;                                                                                                \
-    Redraw();                                                                                                          \
-    propertyChanged(QStringLiteral(#Name));                                                                            \
+// The getters, and the setters that store, repaint as the list says and
+// notify the host.
+#define VEXA_REDRAW_Redraw() Redraw();
+#define VEXA_REDRAW_NoRedraw()
+#define VEXA_REDRAW_RedrawWithPicture()                                                                                \
+  if (d_->rec.PictureNormal)                                                                                           \
+    Redraw();
+#define VEXA_SETTER_Stored(Name, Type, Field, Notify, Change)                                                          \
+  void vexabutton::set##Name(vexa::In<Type> value) {                                                                   \
+    d_->Field = value;                                                                                                 \
+    VEXA_REDRAW_##Change() propertyChanged(QStringLiteral(Notify));                                                    \
   }
-
-VEXA_COMMON_SETTER(CaptionAlign, qint32, CaptionAlign)
-VEXA_COMMON_SETTER(CaptionEffects, qint32, CaptionEffects)
-VEXA_COMMON_SETTER(DropDownSymbol, qint32, DropDownSymbol)
-VEXA_COMMON_SETTER(DropDownSeparator, bool, DropDownSeparator)
-VEXA_COMMON_SETTER(DisabledPictureMode, qint32, DisabledPictureMode)
-VEXA_COMMON_SETTER(MaskColor, qint32, MaskColor)
-VEXA_COMMON_SETTER(PictureShadow, bool, PictureShadow)
-VEXA_COMMON_SETTER(PictureEffectOnOver, qint32, PictureEffectOnOver)
-VEXA_COMMON_SETTER(PictureEffectOnDown, qint32, PictureEffectOnDown)
-VEXA_COMMON_SETTER(PicturePushOnHover, bool, PicturePushOnHover)
-VEXA_COMMON_SETTER(TooltipTitle, const QString&, TooltipTitle)
-VEXA_COMMON_SETTER(ToolTip, const QString&, ToolTip)
-VEXA_COMMON_SETTER(ToolTipType, qint32, ToolTipType)
-#undef VEXA_COMMON_SETTER
-
-void vexabutton::setTooltipBackColor(qint32 value) {
-  rec_.TooltipBackColor = value;
-  Redraw();
-  propertyChanged(QStringLiteral("TooltipBackcolor"));
-}
-
-void vexabutton::setToolTipIcon(qint32 value) {
-  rec_.ToolTipIcon = value;
-  Redraw();
-  propertyChanged(QStringLiteral("TooltipIcon"));
-}
+#define VEXA_SETTER_Own(Name, Type, Field, Notify, Change)
+#define VEXA_DEFINE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)       \
+  Type vexabutton::Name() const { return d_->Field; }                                                                  \
+  VEXA_SETTER_##Setter(Name, Type, Field, Notify, Change)
+VEXA_BUTTON_PROPERTIES(VEXA_DEFINE_ACCESSORS)
+#undef VEXA_DEFINE_ACCESSORS
+#undef VEXA_SETTER_Own
+#undef VEXA_SETTER_Stored
+#undef VEXA_REDRAW_RedrawWithPicture
+#undef VEXA_REDRAW_NoRedraw
+#undef VEXA_REDRAW_Redraw
 
 namespace {
 bool fitsByte(int value, const char* name, QString* error) {
@@ -60,7 +50,7 @@ bool fitsByte(int value, const char* name, QString* error) {
 bool vexabutton::setPictureOpacity(int value, QString* error) {
   if (!fitsByte(value, "PictureOpacity", error))
     return false;
-  rec_.PictureOpacity = quint8(value);
+  d_->rec.PictureOpacity = quint8(value);
   Redraw();
   propertyChanged(QStringLiteral("PictureOpacity"));
   return true;
@@ -69,25 +59,25 @@ bool vexabutton::setPictureOpacity(int value, QString* error) {
 bool vexabutton::setPictureOpacityOnOver(int value, QString* error) {
   if (!fitsByte(value, "PictureOpacityOnOver", error))
     return false;
-  rec_.PictureOpacityOnOver = quint8(value);
+  d_->rec.PictureOpacityOnOver = quint8(value);
   Redraw();
   propertyChanged(QStringLiteral("PictureOpacityOnOver"));
   return true;
 }
 
 void vexabutton::setBackColor(qint32 value) {
-  rec_.BackColor = value;
+  d_->rec.BackColor = value;
   // Any colour but the toolbar style's makes the scheme custom (no notification for it).
-  if (rec_.ButtonStyle != 4)
-    rec_.ColorScheme = 3;
+  if (!vexa::is(d_->rec.ButtonStyle, vexa::Style::Toolbar))
+    d_->rec.ColorScheme = qint32(vexa::Scheme::Custom);
   Redraw();
   propertyChanged(QStringLiteral("BackColor"));
 }
 
 void vexabutton::setButtonStyle(qint32 value) {
-  rec_.ButtonStyle = value;
-  vexa::ApplyDefaultColorScheme(rec_);
-  vexa::ApplyStyleDefaults(rec_);
+  d_->rec.ButtonStyle = value;
+  vexa::ApplyDefaultColorScheme(d_->rec);
+  vexa::ApplyStyleDefaults(d_->rec);
   applyWindowRegionStep();
   Redraw();
   propertyChanged(QStringLiteral("ButtonStyle"));
@@ -101,108 +91,89 @@ void vexabutton::setCaption(const QString& value) {
               qPrintable(objectName()), qlonglong(value.size()), MaxCaptionLength);
     return;
   }
-  rec_.Caption = value;
+  d_->rec.Caption = value;
   SetAccessKeys();
   Redraw();
   propertyChanged(QStringLiteral("Caption"));
 }
 
 void vexabutton::setColorScheme(qint32 value) {
-  rec_.ColorScheme = value;
-  vexa::ApplyStyleDefaults(rec_);
+  d_->rec.ColorScheme = value;
+  vexa::ApplyStyleDefaults(d_->rec);
   Redraw();
   propertyChanged(QStringLiteral("ColorScheme"));
 }
 
 void vexabutton::setRightToLeft(bool value) {
-  rec_.RightToLeft = value;
-  rec_.Tooltip.rightToLeft = value;
+  d_->rec.RightToLeft = value;
+  d_->rec.Tooltip.rightToLeft = value;
   Redraw();
   propertyChanged(QStringLiteral("RightToLeft"));
 }
 
 void vexabutton::setEnabled(bool value) {
-  rec_.Enabled = value;
+  d_->rec.Enabled = value;
   QWidget::setEnabled(value); // a disabled surface receives no input
   Redraw();
   propertyChanged(QStringLiteral("Enabled"));
 }
 
 void vexabutton::setForeColor(qint32 value) {
-  rec_.ForeColor = value;
-  surface_.setTextColor(vexa::TranslateColor(value));
+  d_->rec.ForeColor = value;
+  d_->surface.setTextColor(vexa::TranslateColor(value));
   Redraw();
   propertyChanged(QStringLiteral("ForeColor"));
 }
 
 void vexabutton::setForeColorHover(qint32 value) {
-  rec_.ForeColorHover = value;
-  surface_.setTextColor(vexa::TranslateColor(value));
+  d_->rec.ForeColorHover = value;
+  d_->surface.setTextColor(vexa::TranslateColor(value));
   Redraw();
   propertyChanged(QStringLiteral("ForeColorHover"));
 }
 
 void vexabutton::setHandPointer(bool value) {
-  rec_.HandPointer = value;
+  d_->rec.HandPointer = value;
   if (value) {
-    mousePointer_ = 0;
+    d_->mousePointer = qint32(Pointer::Default);
     applyPointer();
-    if (!rec_.HandCursor)
-      rec_.HandPointer = loadHandCursor();
+    if (!d_->rec.HandCursor)
+      d_->rec.HandPointer = loadHandCursor();
   }
   Redraw();
   propertyChanged(QStringLiteral("HandPointer"));
 }
 
 void vexabutton::setMode(qint32 value) {
-  rec_.Mode = value;
-  if (value == 0)
-    rec_.ButtonState = ButtonRecord::Normal;
+  d_->rec.Mode = value;
+  if (vexa::is(value, vexa::Mode::PushButton))
+    d_->rec.ButtonState = ButtonRecord::Normal;
   Redraw();
   propertyChanged(QStringLiteral("Value"));
   propertyChanged(QStringLiteral("Mode"));
 }
 
 void vexabutton::setValue(bool value) {
-  if (rec_.Mode == 0) {
+  if (vexa::is(d_->rec.Mode, vexa::Mode::PushButton)) {
     // A push button has no value: it only shows itself released.
-    rec_.ButtonState = ButtonRecord::Normal;
+    d_->rec.ButtonState = ButtonRecord::Normal;
     Redraw();
     return;
   }
-  rec_.Value = value;
+  d_->rec.Value = value;
   if (!value)
-    rec_.ButtonState = ButtonRecord::Normal;
+    d_->rec.ButtonState = ButtonRecord::Normal;
   Redraw();
   propertyChanged(QStringLiteral("Value"));
 }
 
-void vexabutton::setShowFocusRect(bool value) {
-  rec_.ShowFocusRect = value;
-  propertyChanged(QStringLiteral("ShowFocusRect"));
-}
-
-void vexabutton::setPictureAlign(qint32 value) {
-  rec_.PictureAlign = value;
-  if (rec_.PictureNormal)
-    Redraw();
-  propertyChanged(QStringLiteral("PictureAlign"));
-}
-
-void vexabutton::setUseMaskColor(bool value) {
-  rec_.UseMaskColor = value;
-  if (rec_.PictureNormal)
-    Redraw();
-  propertyChanged(QStringLiteral("UseMaskColor"));
-}
-
 // Picture assignment keeps PictureNormal filled first.
 void vexabutton::setPictureNormal(platform::PicturePtr picture) {
-  rec_.PictureNormal = std::move(picture);
-  if (!rec_.PictureNormal) {
+  d_->rec.PictureNormal = std::move(picture);
+  if (!d_->rec.PictureNormal) {
     resizeStep();
-    rec_.PictureHot = nullptr;
-    rec_.PictureDown = nullptr;
+    d_->rec.PictureHot = nullptr;
+    d_->rec.PictureDown = nullptr;
     propertyChanged(QStringLiteral("PictureHot"));
     propertyChanged(QStringLiteral("PictureDown"));
     return;
@@ -212,23 +183,23 @@ void vexabutton::setPictureNormal(platform::PicturePtr picture) {
 }
 
 void vexabutton::setPictureHot(platform::PicturePtr picture) {
-  if (!rec_.PictureNormal) {
-    rec_.PictureNormal = std::move(picture);
+  if (!d_->rec.PictureNormal) {
+    d_->rec.PictureNormal = std::move(picture);
     propertyChanged(QStringLiteral("PictureNormal"));
     return;
   }
-  rec_.PictureHot = std::move(picture);
+  d_->rec.PictureHot = std::move(picture);
   propertyChanged(QStringLiteral("PictureHot"));
   Redraw();
 }
 
 void vexabutton::setPictureDown(platform::PicturePtr picture) {
-  if (!rec_.PictureNormal) {
-    rec_.PictureNormal = std::move(picture);
+  if (!d_->rec.PictureNormal) {
+    d_->rec.PictureNormal = std::move(picture);
     propertyChanged(QStringLiteral("PictureNormal"));
     return;
   }
-  rec_.PictureDown = std::move(picture);
+  d_->rec.PictureDown = std::move(picture);
   propertyChanged(QStringLiteral("PictureDown"));
   Redraw();
 }
@@ -250,20 +221,20 @@ bool vexabutton::setMousePointer(qint32 value, QString* error) {
                    .arg(value);
     return false;
   }
-  mousePointer_ = value;
+  d_->mousePointer = value;
   applyPointer();
   propertyChanged(QStringLiteral("MousePointer"));
   return true;
 }
 
 void vexabutton::setMouseIcon(platform::PicturePtr picture) {
-  mouseIcon_ = std::move(picture);
-  if (!mouseIcon_) {
-    mousePointer_ = 0;
+  d_->mouseIcon = std::move(picture);
+  if (!d_->mouseIcon) {
+    d_->mousePointer = qint32(Pointer::Default);
   } else {
-    rec_.HandPointer = false;
+    d_->rec.HandPointer = false;
     propertyChanged(QStringLiteral("HandPointer"));
-    mousePointer_ = 99;
+    d_->mousePointer = qint32(Pointer::Custom);
   }
   applyPointer();
   propertyChanged(QStringLiteral("MouseIcon"));
@@ -271,8 +242,8 @@ void vexabutton::setMouseIcon(platform::PicturePtr picture) {
 
 // The shared font object changed one of its attributes (or was replaced).
 void vexabutton::mFont_FontChanged(const QString&) {
-  if (rec_.mFont)
-    surface_.setFont(rec_.mFont->toQFont());
+  if (d_->rec.mFont)
+    d_->surface.setFont(d_->rec.mFont->toQFont());
   update();
   Redraw();
   propertyChanged(QStringLiteral("Font"));
@@ -280,11 +251,41 @@ void vexabutton::mFont_FontChanged(const QString&) {
 
 // Holds `font` as mFont and follows its changes.
 void vexabutton::attachFont(platform::SharedFontPtr font) {
-  QObject::disconnect(fontConnection_);
-  rec_.mFont = std::move(font);
-  if (!rec_.mFont)
+  QObject::disconnect(d_->fontConnection);
+  d_->rec.mFont = std::move(font);
+  if (!d_->rec.mFont)
     return;
-  surface_.setFont(rec_.mFont->toQFont());
-  fontConnection_ = connect(rec_.mFont.get(), &platform::SharedFont::FontChanged, this,
-                            [this](const QString& name) { mFont_FontChanged(name); });
+  d_->surface.setFont(d_->rec.mFont->toQFont());
+  d_->fontConnection = connect(d_->rec.mFont.get(), &platform::SharedFont::FontChanged, this,
+                               [this](const QString& name) { mFont_FontChanged(name); });
 }
+
+// ---- The property view's named values ---------------------------------------
+
+vexabutton::Style vexabutton::buttonStyleProperty() const { return Style(d_->rec.ButtonStyle); }
+vexabutton::Scheme vexabutton::colorSchemeProperty() const { return Scheme(d_->rec.ColorScheme); }
+vexabutton::ButtonMode vexabutton::modeProperty() const { return ButtonMode(d_->rec.Mode); }
+vexabutton::Pointer vexabutton::mousePointerProperty() const { return Pointer(d_->mousePointer); }
+vexabutton::PictureAlignment vexabutton::pictureAlignProperty() const { return PictureAlignment(d_->rec.PictureAlign); }
+void vexabutton::setPictureAlignProperty(PictureAlignment value) { setPictureAlign(qint32(value)); }
+vexabutton::PictureEffect vexabutton::pictureEffectOnOverProperty() const {
+  return PictureEffect(d_->rec.PictureEffectOnOver);
+}
+void vexabutton::setPictureEffectOnOverProperty(PictureEffect value) { setPictureEffectOnOver(qint32(value)); }
+vexabutton::PictureEffect vexabutton::pictureEffectOnDownProperty() const {
+  return PictureEffect(d_->rec.PictureEffectOnDown);
+}
+void vexabutton::setPictureEffectOnDownProperty(PictureEffect value) { setPictureEffectOnDown(qint32(value)); }
+vexabutton::DisabledPictureLook vexabutton::disabledPictureModeProperty() const {
+  return DisabledPictureLook(d_->rec.DisabledPictureMode);
+}
+void vexabutton::setDisabledPictureModeProperty(DisabledPictureLook value) { setDisabledPictureMode(qint32(value)); }
+vexabutton::CaptionEffect vexabutton::captionEffectsProperty() const { return CaptionEffect(d_->rec.CaptionEffects); }
+void vexabutton::setCaptionEffectsProperty(CaptionEffect value) { setCaptionEffects(qint32(value)); }
+vexabutton::CaptionAlignment vexabutton::captionAlignProperty() const { return CaptionAlignment(d_->rec.CaptionAlign); }
+void vexabutton::setCaptionAlignProperty(CaptionAlignment value) { setCaptionAlign(qint32(value)); }
+vexabutton::TooltipStyle vexabutton::tooltipTypeProperty() const { return TooltipStyle(d_->rec.TooltipType); }
+void vexabutton::setTooltipTypeProperty(TooltipStyle value) { setToolTipType(qint32(value)); }
+vexabutton::TooltipIcon vexabutton::tooltipIconProperty() const { return TooltipIcon(d_->rec.TooltipIcon); }
+void vexabutton::setTooltipIconProperty(TooltipIcon value) { setToolTipIcon(qint32(value)); }
+QString vexabutton::AccessKeys() const { return d_->accessKeys; }

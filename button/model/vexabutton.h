@@ -1,30 +1,25 @@
 #pragma once
 
-#include "button/model/ButtonRecord.h"
+#include "button/model/ButtonProperties.h"
 #include "platform/ControlHost.h"
+#include "platform/Picture.h"
 #include "platform/PropertyBag.h"
-#include "platform/Surface.h"
+#include "platform/SharedFont.h"
 
-#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
-class SubclassTable;
-namespace platform {
-class TooltipWindow;
-}
-class QMenu;
 class QAction;
 class vexabuttonAccessible;
+class vexabuttonPrivate;
 
-// The owner-drawn button control. It owns one ButtonRecord and one drawing
-// Surface; Redraw renders into the surface synchronously and the paint event
-// only copies it to the screen.
+// The owner-drawn button control. Its record and its drawing surface live in
+// its private part (vexabutton_p.h, not installed); Redraw renders into the
+// surface synchronously and the paint event only copies it to the screen.
 //
 // Source files: vexabutton.cpp (widget core, Qt event mapping, Redraw),
 // Properties.cpp (getters and setters), Persistence.cpp (new instance,
@@ -73,8 +68,8 @@ class vexabutton : public QWidget, public platform::HostedControl {
   Q_PROPERTY(QColor MaskColor READ maskColorProperty WRITE setMaskColorProperty)
   Q_PROPERTY(CaptionAlignment CaptionAlign READ captionAlignProperty WRITE setCaptionAlignProperty)
   Q_PROPERTY(QString ToolTip READ ToolTip WRITE setToolTip)
-  Q_PROPERTY(TooltipStyle ToolTipType READ toolTipTypeProperty WRITE setToolTipTypeProperty)
-  Q_PROPERTY(TooltipIcon ToolTipIcon READ toolTipIconProperty WRITE setToolTipIconProperty)
+  Q_PROPERTY(TooltipStyle ToolTipType READ tooltipTypeProperty WRITE setTooltipTypeProperty)
+  Q_PROPERTY(TooltipIcon ToolTipIcon READ tooltipIconProperty WRITE setTooltipIconProperty)
   Q_PROPERTY(QString TooltipTitle READ TooltipTitle WRITE setTooltipTitle)
   Q_PROPERTY(QColor TooltipBackColor READ tooltipBackColorProperty WRITE setTooltipBackColorProperty)
   Q_PROPERTY(bool RightToLeft READ RightToLeft WRITE setRightToLeft)
@@ -170,9 +165,9 @@ public:
   // one. Such a value is kept as given. Run by the load pass, and for a
   // form by the Designer plugin once the form has set its properties.
   void warnOfUnlistedValues() const;
-  Style buttonStyleProperty() const { return Style(rec_.ButtonStyle); }
+  Style buttonStyleProperty() const;
   void setButtonStyleProperty(Style value);
-  Scheme colorSchemeProperty() const { return Scheme(rec_.ColorScheme); }
+  Scheme colorSchemeProperty() const;
   void setColorSchemeProperty(Scheme value);
   QFont fontProperty() const;
   void setFontProperty(const QFont& font);
@@ -186,13 +181,13 @@ public:
   void setMaskColorProperty(const QColor& colour);
   QColor tooltipBackColorProperty() const;
   void setTooltipBackColorProperty(const QColor& colour);
-  ButtonMode modeProperty() const { return ButtonMode(rec_.Mode); }
+  ButtonMode modeProperty() const;
   void setModeProperty(ButtonMode value);
   void setValueProperty(bool value);
   QPixmap mouseIconProperty() const;
   void setMouseIconProperty(const QPixmap& pixmap);
   void setHandPointerProperty(bool value);
-  Pointer mousePointerProperty() const { return Pointer(mousePointer_); }
+  Pointer mousePointerProperty() const;
   void setMousePointerProperty(Pointer value);
   QPixmap pictureNormalProperty() const;
   void setPictureNormalProperty(const QPixmap& pixmap);
@@ -200,25 +195,25 @@ public:
   void setPictureHotProperty(const QPixmap& pixmap);
   QPixmap pictureDownProperty() const;
   void setPictureDownProperty(const QPixmap& pixmap);
-  PictureAlignment pictureAlignProperty() const { return PictureAlignment(rec_.PictureAlign); }
-  void setPictureAlignProperty(PictureAlignment value) { setPictureAlign(qint32(value)); }
-  PictureEffect pictureEffectOnOverProperty() const { return PictureEffect(rec_.PictureEffectOnOver); }
-  void setPictureEffectOnOverProperty(PictureEffect value) { setPictureEffectOnOver(qint32(value)); }
-  PictureEffect pictureEffectOnDownProperty() const { return PictureEffect(rec_.PictureEffectOnDown); }
-  void setPictureEffectOnDownProperty(PictureEffect value) { setPictureEffectOnDown(qint32(value)); }
+  PictureAlignment pictureAlignProperty() const;
+  void setPictureAlignProperty(PictureAlignment value);
+  PictureEffect pictureEffectOnOverProperty() const;
+  void setPictureEffectOnOverProperty(PictureEffect value);
+  PictureEffect pictureEffectOnDownProperty() const;
+  void setPictureEffectOnDownProperty(PictureEffect value);
   // Values outside 0..255 are refused (the property keeps its value).
   void setPictureOpacityProperty(int value);
   void setPictureOpacityOnOverProperty(int value);
-  DisabledPictureLook disabledPictureModeProperty() const { return DisabledPictureLook(rec_.DisabledPictureMode); }
-  void setDisabledPictureModeProperty(DisabledPictureLook value) { setDisabledPictureMode(qint32(value)); }
-  CaptionEffect captionEffectsProperty() const { return CaptionEffect(rec_.CaptionEffects); }
-  void setCaptionEffectsProperty(CaptionEffect value) { setCaptionEffects(qint32(value)); }
-  CaptionAlignment captionAlignProperty() const { return CaptionAlignment(rec_.CaptionAlign); }
-  void setCaptionAlignProperty(CaptionAlignment value) { setCaptionAlign(qint32(value)); }
-  TooltipStyle toolTipTypeProperty() const { return TooltipStyle(rec_.ToolTipType); }
-  void setToolTipTypeProperty(TooltipStyle value) { setToolTipType(qint32(value)); }
-  TooltipIcon toolTipIconProperty() const { return TooltipIcon(rec_.ToolTipIcon); }
-  void setToolTipIconProperty(TooltipIcon value) { setToolTipIcon(qint32(value)); }
+  DisabledPictureLook disabledPictureModeProperty() const;
+  void setDisabledPictureModeProperty(DisabledPictureLook value);
+  CaptionEffect captionEffectsProperty() const;
+  void setCaptionEffectsProperty(CaptionEffect value);
+  CaptionAlignment captionAlignProperty() const;
+  void setCaptionAlignProperty(CaptionAlignment value);
+  TooltipStyle tooltipTypeProperty() const;
+  void setTooltipTypeProperty(TooltipStyle value);
+  TooltipIcon tooltipIconProperty() const;
+  void setTooltipIconProperty(TooltipIcon value);
 
   // The class identifier stored layouts name the control by.
   static constexpr const char* ClassId = "ZVTK.vexabutton";
@@ -228,84 +223,42 @@ public:
   explicit vexabutton(QWidget* parent = nullptr, platform::ControlHost* host = nullptr);
   ~vexabutton() override;
 
-  // ---- Properties ----------------------------------------------------------
-  qint32 ButtonStyle() const { return rec_.ButtonStyle; }
+  // ---- Properties (ButtonProperties.h) --------------------------------------
+  // A getter for every stored property, and the setters that store, repaint
+  // and notify, come from the property list.
+#define VEXA_DECLARE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)      \
+  Type Name() const;                                                                                                   \
+  VEXA_DECLARE_SETTER_##Setter(Name, Type)
+#define VEXA_DECLARE_SETTER_Stored(Name, Type) void set##Name(vexa::In<Type> value);
+#define VEXA_DECLARE_SETTER_Own(Name, Type)
+  VEXA_BUTTON_PROPERTIES(VEXA_DECLARE_ACCESSORS)
+#undef VEXA_DECLARE_ACCESSORS
+#undef VEXA_DECLARE_SETTER_Stored
+#undef VEXA_DECLARE_SETTER_Own
+
+  // Setters of their own (Properties.cpp).
   void setButtonStyle(qint32 value);
-  bool ShowFocusRect() const { return rec_.ShowFocusRect; }
-  void setShowFocusRect(bool value);
-  platform::SharedFontPtr Font() const { return rec_.mFont; }
   // A null font is refused: the control keeps the font it has.
   void setFont(platform::SharedFontPtr font);
-  qint32 BackColor() const { return rec_.BackColor; }
   void setBackColor(qint32 value);
-  bool Enabled() const { return rec_.Enabled; }
   void setEnabled(bool value);
-  QString Caption() const { return rec_.Caption; }
   void setCaption(const QString& value);
-  bool Value() const { return rec_.Value; }
   void setValue(bool value);
-  qint32 MousePointer() const { return mousePointer_; }
   // Fails (returns false, *error says why) for values outside 16 bits.
   bool setMousePointer(qint32 value, QString* error = nullptr);
-  bool HandPointer() const { return rec_.HandPointer; }
   void setHandPointer(bool value);
-  platform::PicturePtr MouseIcon() const { return mouseIcon_; }
   void setMouseIcon(platform::PicturePtr picture);
-  platform::PicturePtr PictureNormal() const { return rec_.PictureNormal; }
   void setPictureNormal(platform::PicturePtr picture);
-  platform::PicturePtr PictureHot() const { return rec_.PictureHot; }
   void setPictureHot(platform::PicturePtr picture);
-  platform::PicturePtr PictureDown() const { return rec_.PictureDown; }
   void setPictureDown(platform::PicturePtr picture);
-  bool PictureShadow() const { return rec_.PictureShadow; }
-  void setPictureShadow(bool value);
-  int PictureOpacity() const { return rec_.PictureOpacity; }
   // Byte properties: values outside 0..255 fail (false, *error says why) and
   // change nothing.
   bool setPictureOpacity(int value, QString* error = nullptr);
-  int PictureOpacityOnOver() const { return rec_.PictureOpacityOnOver; }
   bool setPictureOpacityOnOver(int value, QString* error = nullptr);
-  qint32 DisabledPictureMode() const { return rec_.DisabledPictureMode; }
-  void setDisabledPictureMode(qint32 value);
-  bool PicturePushOnHover() const { return rec_.PicturePushOnHover; }
-  void setPicturePushOnHover(bool value);
-  qint32 PictureEffectOnOver() const { return rec_.PictureEffectOnOver; }
-  void setPictureEffectOnOver(qint32 value);
-  qint32 PictureEffectOnDown() const { return rec_.PictureEffectOnDown; }
-  void setPictureEffectOnDown(qint32 value);
-  qint32 MaskColor() const { return rec_.MaskColor; }
-  void setMaskColor(qint32 value);
-  bool UseMaskColor() const { return rec_.UseMaskColor; }
-  void setUseMaskColor(bool value);
-  qint32 CaptionEffects() const { return rec_.CaptionEffects; }
-  void setCaptionEffects(qint32 value);
-  qint32 Mode() const { return rec_.Mode; }
   void setMode(qint32 value);
-  qint32 PictureAlign() const { return rec_.PictureAlign; }
-  void setPictureAlign(qint32 value);
-  qint32 CaptionAlign() const { return rec_.CaptionAlign; }
-  void setCaptionAlign(qint32 value);
-  qint32 ForeColor() const { return rec_.ForeColor; }
   void setForeColor(qint32 value);
-  qint32 ForeColorHover() const { return rec_.ForeColorHover; }
   void setForeColorHover(qint32 value);
-  bool DropDownSeparator() const { return rec_.DropDownSeparator; }
-  void setDropDownSeparator(bool value);
-  QString TooltipTitle() const { return rec_.TooltipTitle; }
-  void setTooltipTitle(const QString& value);
-  QString ToolTip() const { return rec_.ToolTip; }
-  void setToolTip(const QString& value);
-  qint32 ToolTipIcon() const { return rec_.ToolTipIcon; }
-  void setToolTipIcon(qint32 value);
-  qint32 ToolTipType() const { return rec_.ToolTipType; }
-  void setToolTipType(qint32 value);
-  qint32 TooltipBackColor() const { return rec_.TooltipBackColor; }
-  void setTooltipBackColor(qint32 value);
-  bool RightToLeft() const { return rec_.RightToLeft; }
   void setRightToLeft(bool value);
-  qint32 DropDownSymbol() const { return rec_.DropDownSymbol; }
-  void setDropDownSymbol(qint32 value);
-  qint32 ColorScheme() const { return rec_.ColorScheme; }
   void setColorScheme(qint32 value);
   // The window handle of the control surface (an opaque id, see platform::WindowRegistry).
   qint32 hWnd() const;
@@ -346,17 +299,10 @@ public:
   // small enough that drawing it stays as cheap as a plain widget's.
   static constexpr int MaximumSizePixels = 4096;
   static constexpr int MaxCaptionLength = 4096;
-  // Test hook: whether the platform offers a system hand pointer (it always
-  // does; tests switch it off to see HandPointer fall back to False).
-  static void setSystemHandPointerAvailable(bool available);
 
   // ---- Painting --------------------------------------------------------------
   // Renders the whole button into the surface, then asks for a repaint.
   void Redraw();
-  const platform::Surface& surface() const { return surface_; }
-  const ButtonRecord& record() const { return rec_; }
-  ButtonRecord& record() { return rec_; }
-  platform::ControlHost& host() const { return *host_; }
 
   // ---- Methods ---------------------------------------------------------------
   // Attaches a drop-down menu: a press opens it at Align 0..7 around the
@@ -372,10 +318,6 @@ public:
   // The text About shows.
   static QString aboutText();
 
-  // Called by the subclass routers with routed messages.
-  void Subclass_WndProc(bool bBefore, bool& bHandled, qint32& lReturn, qint32 lHwnd, qint32& uMsg, qint32& wParam,
-                        qint32 lParam);
-
   // ---- Host notifications (platform::HostedControl) ------------------------
   void hostAmbientChanged(const QString& name) override;
   void hostAccessKeyPress(int keyAscii) override;
@@ -385,7 +327,7 @@ public:
   void UncheckOtherOptions();
   void SetAccessKeys();
   // The access key derived from Caption ("" for none), lower case.
-  QString AccessKeys() const { return accessKeys_; }
+  QString AccessKeys() const;
 
 signals:
   void Click();
@@ -463,27 +405,6 @@ private:
   void attachFont(platform::SharedFontPtr font);
   platform::ControlHost* liveHost() const;
 
-  ButtonRecord rec_;
-  platform::Surface surface_;
-  platform::ControlHost* host_ = nullptr;
-  std::unique_ptr<platform::StandaloneHost> ownHost_;
-  QMetaObject::Connection fontConnection_;
-  qint32 mousePointer_ = 0;
-  platform::PicturePtr mouseIcon_;
-  QString accessKeys_;
-  quint64 appliedRegionSerial_ = 0;
-  std::unique_ptr<SubclassTable> subclass_;
-  QPointer<platform::TooltipWindow> tooltip_;
-  QPointer<QMenu> popupMenu_;
-  QMetaObject::Connection menuConnection_;
-  QPointer<QAction> defaultMenu_;
-  qint32 popupAlign_ = 0;
-  qint32 popupFlags_ = 0;
-  bool inResizeStep_ = false;
-  QSize steppedSize_;               // the size the last resize step laid out and drew
-  bool subclassingStarted_ = false; // a load with UserMode True installed the routers
-  // What assistive technology was last told.
-  QString announcedCaption_;
-  QString announcedToolTip_;
-  QAccessible::State announcedState_;
+  friend class vexabuttonPrivate;
+  std::unique_ptr<vexabuttonPrivate> d_;
 };

@@ -5,7 +5,7 @@
 
 #include "button/services/Accessible.h"
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "platform/EventRouter.h"
 
 #include <QAccessibleWidget>
@@ -14,13 +14,15 @@
 
 namespace {
 
-bool toggles(const ButtonRecord& rec) { return rec.Mode == 1 || rec.Mode == 2; }
+bool toggles(const ButtonRecord& rec) {
+  return vexa::is(rec.Mode, vexa::Mode::CheckButton) || vexa::is(rec.Mode, vexa::Mode::OptionButton);
+}
 
 // The states the button adds to those of any widget (focusable, focused,
 // disabled, invisible come from the widget itself, which also announces
 // their changes).
 QAccessible::State buttonStates(const vexabutton& button) {
-  const ButtonRecord& rec = button.record();
+  const ButtonRecord& rec = recordOf(button);
   QAccessible::State state;
   state.checkable = toggles(rec);
   state.checked = toggles(rec) && rec.Value;
@@ -55,9 +57,9 @@ public:
 
   QAccessible::Role role() const override {
     switch (button()->Mode()) {
-    case 1:
+    case qint32(vexa::Mode::CheckButton):
       return QAccessible::CheckBox;
-    case 2:
+    case qint32(vexa::Mode::OptionButton):
       return QAccessible::RadioButton;
     default:
       return QAccessible::Button;
@@ -93,9 +95,9 @@ public:
   // attached) all click the button; then the widget's own actions.
   QStringList actionNames() const override {
     QStringList names{pressAction()};
-    if (toggles(button()->record()))
+    if (toggles(recordOf(*button())))
       names << toggleAction();
-    if (button()->record().PopupMenuSet)
+    if (recordOf(*button()).PopupMenuSet)
       names << showMenuAction();
     for (const QString& name : QAccessibleWidget::actionNames())
       if (!names.contains(name))
@@ -189,19 +191,19 @@ void vexabutton::clickForAssistiveTechnology() {
 // Called after every repaint and menu change: tells assistive technology
 // what changed since the last call.
 void vexabutton::announceAccessibleChanges() {
-  if (rec_.Caption != announcedCaption_) {
-    announcedCaption_ = rec_.Caption;
+  if (d_->rec.Caption != d_->announcedCaption) {
+    d_->announcedCaption = d_->rec.Caption;
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
   }
-  if (rec_.ToolTip != announcedToolTip_) {
-    announcedToolTip_ = rec_.ToolTip;
+  if (d_->rec.ToolTip != d_->announcedToolTip) {
+    d_->announcedToolTip = d_->rec.ToolTip;
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
   }
   const QAccessible::State now = buttonStates(*this);
-  const QAccessible::State changed = changedStates(announcedState_, now);
-  announcedState_ = now;
+  const QAccessible::State changed = changedStates(d_->announcedState, now);
+  d_->announcedState = now;
   if (changed.checkable || changed.checked || changed.pressed || changed.defaultButton || changed.hasPopup) {
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);

@@ -1,6 +1,6 @@
 // The attachable drop-down menu, web addresses and the information box.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "platform/EventRouter.h"
 #include "platform/MessageBox.h"
@@ -14,25 +14,25 @@ void vexabutton::SetPopupMenu(QObject* Menu, qint32 Align, qint32 Flags, QAction
   auto* menu = qobject_cast<QMenu*>(Menu);
   if (!menu)
     return; // no object, or not a menu: nothing changes
-  QObject::disconnect(menuConnection_);
-  popupMenu_ = menu;
-  popupAlign_ = Align;
-  popupFlags_ = Flags;
-  defaultMenu_ = DefaultMenu;
-  rec_.PopupMenuSet = true;
+  QObject::disconnect(d_->menuConnection);
+  d_->popupMenu = menu;
+  d_->popupAlign = Align;
+  d_->popupFlags = Flags;
+  d_->defaultMenu = DefaultMenu;
+  d_->rec.PopupMenuSet = true;
   // A press on a button whose menu is gone would open nothing and raise
   // nothing: the button lets go of a destroyed menu.
-  menuConnection_ = connect(menu, &QObject::destroyed, this, &vexabutton::UnsetPopupMenu);
+  d_->menuConnection = connect(menu, &QObject::destroyed, this, &vexabutton::UnsetPopupMenu);
   announceAccessibleChanges();
 }
 
 void vexabutton::UnsetPopupMenu() {
-  const bool wasSet = rec_.PopupMenuSet;
-  QObject::disconnect(menuConnection_);
-  popupMenu_.clear();
-  defaultMenu_.clear();
-  rec_.PopupMenuSet = false;
-  rec_.MenuJustClosed = false;
+  const bool wasSet = d_->rec.PopupMenuSet;
+  QObject::disconnect(d_->menuConnection);
+  d_->popupMenu.clear();
+  d_->defaultMenu.clear();
+  d_->rec.PopupMenuSet = false;
+  d_->rec.MenuJustClosed = false;
   if (wasSet)
     announceAccessibleChanges();
 }
@@ -54,16 +54,15 @@ void vexabutton::UnsetPopupMenu() {
 //
 // 8 makes the point the menu's right edge, 32 its bottom edge.
 void vexabutton::ShowPopupMenu() {
-  // 1.
-  rec_.ClientWidth = width();
-  rec_.ClientHeight = height();
-  const int w = rec_.ClientWidth;
-  const int h = rec_.ClientHeight;
-  // 2.
-  rec_.PopupMenuShowing = true;
+  // The menu is placed around the button as it is now.
+  d_->rec.ClientWidth = width();
+  d_->rec.ClientHeight = height();
+  const int w = d_->rec.ClientWidth;
+  const int h = d_->rec.ClientHeight;
+  d_->rec.PopupMenuShowing = true;
   QPoint at;
-  qint32 flags = popupFlags_;
-  switch (popupAlign_) {
+  qint32 flags = d_->popupFlags;
+  switch (d_->popupAlign) {
   case 0:
     at = {0, h};
     break;
@@ -94,33 +93,33 @@ void vexabutton::ShowPopupMenu() {
     at = {w, h};
     break;
   default:
-    rec_.PopupMenuShowing = false;
+    d_->rec.PopupMenuShowing = false;
     return;
   }
-  popupFlags_ = flags;
+  d_->popupFlags = flags;
 
-  // 3. Modal: returns when the menu has closed. Its commands may do anything,
+  // Modal: returns when the menu has closed. Its commands may do anything,
   // including destroying this button.
   const QPointer<vexabutton> self(this);
-  if (popupMenu_)
-    platform::showPopupMenu(*popupMenu_, mapToGlobal(at), flags, defaultMenu_);
+  if (d_->popupMenu)
+    platform::showPopupMenu(*d_->popupMenu, mapToGlobal(at), flags, d_->defaultMenu);
   if (!self)
     return;
 
-  // 4. Closed over the button: the press that closed it must not reopen it.
+  // Closed over the button: the press that closed it must not reopen it.
   // The menu shows no more, also when it closed before the leave it causes
   // reached the button: else the pointer's next departure would be taken
   // for that leave and leave the button hot.
   if (platform::widgetUnderPointer() == this) {
-    rec_.MenuJustClosed = true;
-    rec_.PopupMenuShowing = false;
+    d_->rec.MenuJustClosed = true;
+    d_->rec.PopupMenuShowing = false;
   } else {
-    rec_.MousePressed = false;
-    rec_.MouseInside = false;
-    rec_.SpaceDown = false;
-    rec_.ButtonState = ButtonRecord::Normal;
-    rec_.MenuJustClosed = false;
-    rec_.PopupMenuShowing = false;
+    d_->rec.MousePressed = false;
+    d_->rec.MouseInside = false;
+    d_->rec.SpaceDown = false;
+    d_->rec.ButtonState = ButtonRecord::Normal;
+    d_->rec.MenuJustClosed = false;
+    d_->rec.PopupMenuShowing = false;
     Redraw();
   }
 }

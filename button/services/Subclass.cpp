@@ -1,6 +1,6 @@
 #include "button/services/Subclass.h"
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "platform/WindowRegistry.h"
 
 #include <QPointer>
@@ -134,7 +134,8 @@ bool SubclassTable::dispatch(int index, const platform::RoutedMessage& message) 
   if (inBefore) {
     qint32 uMsg = message.message;
     qint32 wParam = message.wParam;
-    owner->Subclass_WndProc(true, handled, result, message.window, uMsg, wParam, message.lParam);
+    vexabuttonPrivate::get(*owner).Subclass_WndProc(true, handled, result, message.window, uMsg, wParam,
+                                                    message.lParam);
     if (!owner || handled)
       return handled;
   }
@@ -142,7 +143,8 @@ bool SubclassTable::dispatch(int index, const platform::RoutedMessage& message) 
     qint32 uMsg = message.message;
     qint32 wParam = message.wParam;
     bool handledAfter = false;
-    owner->Subclass_WndProc(false, handledAfter, result, message.window, uMsg, wParam, message.lParam);
+    vexabuttonPrivate::get(*owner).Subclass_WndProc(false, handledAfter, result, message.window, uMsg, wParam,
+                                                    message.lParam);
   }
   return handled;
 }
@@ -169,78 +171,79 @@ bool isMdiChild(const QWidget* window) {
 // window and on the window that holds it. A failing step ends the set-up and
 // keeps what was done.
 void vexabutton::startSubclassing() {
-  if (!host_->ambientUserMode())
+  if (!d_->host->ambientUserMode())
     return;
-  if (!subclass_)
-    subclass_ = std::make_unique<SubclassTable>(this);
-  rec_.TrackUser32 = IsFunctionExported(QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
+  if (!d_->subclass)
+    d_->subclass = std::make_unique<SubclassTable>(this);
+  d_->rec.TrackUser32 = IsFunctionExported(QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
 
   const qint32 own = hWnd();
-  QWidget* parentWindow = platform::WindowRegistry::widgetOf(qint32(rec_.ParentHwnd));
+  QWidget* parentWindow = platform::WindowRegistry::widgetOf(qint32(d_->rec.ParentHwnd));
   if (!parentWindow)
     parentWindow = window();
   const qint32 parent = platform::WindowRegistry::handleOf(parentWindow);
-  if (subclass_->Subclass_Start(own) < 0 || subclass_->Subclass_Start(parent) < 0)
+  if (d_->subclass->Subclass_Start(own) < 0 || d_->subclass->Subclass_Start(parent) < 0)
     return;
 
-  subclass_->Subclass_AddMsg(own, WM_MOUSELEAVE, SubclassTable::MSG_BEFORE);
-  subclass_->Subclass_AddMsg(own, WM_THEMECHANGED, SubclassTable::MSG_BEFORE);
-  if (rec_.VisualStylesActive)
-    subclass_->Subclass_AddMsg(own, WM_SYSCOLORCHANGE, SubclassTable::MSG_BEFORE);
-  subclass_->Subclass_AddMsg(parent, isMdiChild(parentWindow) ? WM_NCACTIVATE : WM_ACTIVATE, SubclassTable::MSG_BEFORE);
+  d_->subclass->Subclass_AddMsg(own, WM_MOUSELEAVE, SubclassTable::MSG_BEFORE);
+  d_->subclass->Subclass_AddMsg(own, WM_THEMECHANGED, SubclassTable::MSG_BEFORE);
+  if (d_->rec.VisualStylesActive)
+    d_->subclass->Subclass_AddMsg(own, WM_SYSCOLORCHANGE, SubclassTable::MSG_BEFORE);
+  d_->subclass->Subclass_AddMsg(parent, isMdiChild(parentWindow) ? WM_NCACTIVATE : WM_ACTIVATE,
+                                SubclassTable::MSG_BEFORE);
 }
 
 // Tear-down of the destruction step: the parent window's router first, the
 // control's own last (the reverse order of set-up).
 void vexabutton::stopSubclassing() {
-  if (subclass_)
-    subclass_->Subclass_StopAll();
+  if (d_->subclass)
+    d_->subclass->Subclass_StopAll();
 }
 
 void vexabutton::TrackMouseLeave() {
-  if (!rec_.TrackUser32 || !subclass_)
+  if (!d_->rec.TrackUser32 || !d_->subclass)
     return;
-  subclass_->trackMouseLeave(hWnd());
+  d_->subclass->trackMouseLeave(hWnd());
 }
 
 // The routed messages. bHandled and lReturn are left as they came.
-void vexabutton::Subclass_WndProc(bool, bool&, qint32&, qint32, qint32& uMsg, qint32& wParam, qint32) {
+void vexabuttonPrivate::Subclass_WndProc(bool, bool&, qint32&, qint32, qint32& uMsg, qint32& wParam, qint32) {
   switch (uMsg) {
   case WM_ACTIVATE:
   case WM_NCACTIVATE:
     if (wParam != 0) {
-      rec_.ParentActive = true;
+      rec.ParentActive = true;
     } else {
-      releaseSpaceCaptureUnlessPressHeld();
-      rec_.MousePressed = false;
-      rec_.SpaceDown = false;
-      rec_.HasFocus = false;
-      rec_.ParentActive = false;
+      q->releaseSpaceCaptureUnlessPressHeld();
+      rec.MousePressed = false;
+      rec.SpaceDown = false;
+      rec.HasFocus = false;
+      rec.ParentActive = false;
     }
-    rec_.ButtonState = ButtonRecord::Normal;
-    Redraw();
+    rec.ButtonState = ButtonRecord::Normal;
+    q->Redraw();
     break;
   case WM_SYSCOLORCHANGE:
   case WM_THEMECHANGED:
-    Redraw();
+    q->Redraw();
     break;
   case WM_MOUSELEAVE:
-    rec_.MouseInside = false;
-    if (rec_.PopupMenuSet) {
-      if (rec_.PopupMenuShowing) {
+    rec.MouseInside = false;
+    if (rec.PopupMenuSet) {
+      if (rec.PopupMenuShowing) {
         // The leave that the open menu causes: keep the look, no event.
-        rec_.PopupMenuShowing = false;
-        rec_.MenuJustClosed = true;
+        rec.PopupMenuShowing = false;
+        rec.MenuJustClosed = true;
         return;
       }
-      rec_.MenuJustClosed = false;
+      rec.MenuJustClosed = false;
     }
-    if (!rec_.SpaceDown) {
-      if (rec_.ButtonState != ButtonRecord::Normal) {
-        rec_.ButtonState = ButtonRecord::Normal;
-        Redraw();
+    if (!rec.SpaceDown) {
+      if (rec.ButtonState != ButtonRecord::Normal) {
+        rec.ButtonState = ButtonRecord::Normal;
+        q->Redraw();
       }
-      emit MouseLeave();
+      emit q->MouseLeave();
     }
     break;
   default:

@@ -1,25 +1,27 @@
 // The control's own tooltip: rebuilt from the tooltip properties each time
 // the pointer enters the button, so a change takes effect at the next entry.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/render/ColorKit.h"
 #include "platform/TooltipWindow.h"
 
 void vexabutton::ShowToolTip() {
-  // The tip of the last entry goes in any case: a disabled or pressed
-  // button, or one whose menu has just closed over it, shows none.
-  delete tooltip_.data();
-  if (!rec_.Enabled || rec_.MenuJustClosed || rec_.ButtonState == ButtonRecord::Down)
+  // A disabled or pressed button, or one whose menu has just closed over it,
+  // builds no new tip; the one of the last entry stays, so the pointer
+  // resting after a menu closed still gets it.
+  if (!d_->rec.Enabled || d_->rec.MenuJustClosed || d_->rec.ButtonState == ButtonRecord::Down)
     return;
+  delete d_->tooltip.data();
 
   platform::TooltipContent content;
-  content.text = rec_.ToolTip;
-  content.title = rec_.TooltipTitle;
-  content.icon = rec_.ToolTipIcon;
-  content.balloon = rec_.ToolTipType == 1; // any other type is the standard rectangle
+  content.text = d_->rec.ToolTip;
+  content.title = d_->rec.TooltipTitle;
+  content.icon = d_->rec.TooltipIcon;
+  content.balloon =
+      vexa::is(d_->rec.TooltipType, vexa::TooltipStyle::Balloon); // any other type is the standard rectangle
   // 0 keeps the platform's background (so pure black cannot be chosen).
-  content.backColor = rec_.TooltipBackColor == 0 ? -1 : vexa::TranslateColor(rec_.TooltipBackColor);
-  content.rightToLeft = rec_.RightToLeft;
-  tooltip_ = new platform::TooltipWindow(this, content);
+  content.backColor = d_->rec.TooltipBackColor == 0 ? -1 : vexa::TranslateColor(d_->rec.TooltipBackColor);
+  content.rightToLeft = d_->rec.RightToLeft;
+  d_->tooltip = new platform::TooltipWindow(this, content);
 }

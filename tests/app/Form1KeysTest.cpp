@@ -3,6 +3,7 @@
 
 #include "app/Form1.h"
 
+#include "button/model/vexabutton_p.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
@@ -47,13 +48,13 @@ TEST_F(Form1Keys, EnterOnAListPressesTheCheckButton) {
 }
 
 TEST_F(Form1Keys, TheDefaultLookFollowsTheFocus) {
-  EXPECT_TRUE(form->vexabutton1->record().IsDefault);
+  EXPECT_TRUE(recordOf(*form->vexabutton1).IsDefault);
   form->vexabutton2->setFocus();
-  EXPECT_TRUE(form->vexabutton2->record().IsDefault);
-  EXPECT_FALSE(form->vexabutton1->record().IsDefault);
+  EXPECT_TRUE(recordOf(*form->vexabutton2).IsDefault);
+  EXPECT_FALSE(recordOf(*form->vexabutton1).IsDefault);
   form->sport(1)->setFocus();
-  EXPECT_TRUE(form->vexabutton1->record().IsDefault);
-  EXPECT_FALSE(form->vexabutton2->record().IsDefault);
+  EXPECT_TRUE(recordOf(*form->vexabutton1).IsDefault);
+  EXPECT_FALSE(recordOf(*form->vexabutton2).IsDefault);
 }
 
 TEST_F(Form1Keys, AFocusedButtonTakesEnterItselfOnce) {

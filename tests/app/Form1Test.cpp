@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "button/model/vexabutton_p.h"
 #include "platform/Geometry.h"
 
 #include <QGuiApplication>
@@ -124,7 +125,7 @@ TEST_F(Form1Fixture, ButtonsAreHostedWithTheirStoredValuesAndExtenders) {
   const char* captions[] = {"Provera (3)", "O &Tesmiru Vokrantu", "O &Programu", "&Izlaz"};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(form->ambientDisplayName(buttons[i]), QStringLiteral("vexabutton%1").arg(i + 1));
-    EXPECT_EQ(&buttons[i]->host(), static_cast<platform::ControlHost*>(form.data()));
+    EXPECT_EQ(&hostOf(*buttons[i]), static_cast<platform::ControlHost*>(form.data()));
     const platform::PropertyBag bag = Form1::storedButtonProperties(i + 1);
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("Caption")).toString(), QLatin1String(captions[i]));
     EXPECT_EQ(bag.ReadProperty(QStringLiteral("ButtonStyle")).toInt(), 13);

@@ -48,7 +48,7 @@ TEST_F(Accessible, NameIsTheCaptionAsReadAndTheShortcutItsAccessKey) {
 // Each step in order, with the role and the state it leaves.
 TEST_F(Accessible, RoleAndStatesFollowTheButton) {
   QMenu menu;
-  auto& host = static_cast<platform::StandaloneHost&>(button->host());
+  auto& host = static_cast<platform::StandaloneHost&>(hostOf(*button));
   using S = QAccessible::State;
   const struct {
     const char* what;

@@ -24,7 +24,7 @@ TEST(FocusPaint, TabRepaintsTheButtonThatGainsAndTheOneThatLosesTheFocus) {
 
   // The focus outline replaces the white inner outline of a button at rest.
   const auto focusShown = [](const vexabutton* button) {
-    const platform::Colour inner = button->surface().pixel(1, 15);
+    const platform::Colour inner = surfaceOf(*button).pixel(1, 15);
     EXPECT_TRUE(inner == 0xFBD848 || inner == 0xFFFFFF) << std::hex << inner;
     return inner == 0xFBD848;
   };

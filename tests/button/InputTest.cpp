@@ -118,7 +118,7 @@ TEST_F(Input, TheSpaceBarPressesNothingWhileAnotherButtonHoldsTheMouse) {
   press(20, 10);
   next->setFocus();
   QTest::keyPress(next, Qt::Key_Space);
-  EXPECT_EQ(next->record().ButtonState, Normal);
+  EXPECT_EQ(recordOf(*next).ButtonState, Normal);
   release(20, 10);
   QTest::keyRelease(next, Qt::Key_Space);
   EXPECT_EQ(log.count("Click"), 1);
@@ -254,14 +254,14 @@ TEST_F(Input, AReleaseOverTheButtonTheBarsCaptureTookThePressToIsItsOwn) {
   press(5, 5);
   inputtest::pointTo(other, {20, 10});
   QTest::keyRelease(other, Qt::Key_Space);
-  EXPECT_EQ(other->record().ButtonState, Down);
+  EXPECT_EQ(recordOf(*other).ButtonState, Down);
   log.clear();
   otherLog.clear();
   inputtest::mouse(Mouse::Release, other, {20, 10});
   EXPECT_EQ(otherLog.only(pressEvents), "Click, MouseUp 1 0 20 10");
   EXPECT_EQ(log.only(pressEvents), "");
-  EXPECT_EQ(other->record().ButtonState, Normal);
-  EXPECT_FALSE(other->record().MousePressed);
+  EXPECT_EQ(recordOf(*other).ButtonState, Normal);
+  EXPECT_FALSE(recordOf(*other).MousePressed);
 }
 
 // The same, when the captured press opened the other button's menu and the
@@ -274,11 +274,11 @@ TEST_F(Input, AButtonWhoseMenuTheCapturedPressOpenedSeesThePointerLeaveAfterTheB
   other->SetPopupMenu(&menu, 0);
   QTest::keyPress(other, Qt::Key_Space);
   press(5, 5);
-  ASSERT_FALSE(other->record().PopupMenuShowing);
+  ASSERT_FALSE(recordOf(*other).PopupMenuShowing);
   inputtest::pointTo(other, {20, 10});
   QTest::keyRelease(other, Qt::Key_Space);
   moveOff();
-  EXPECT_FALSE(other->record().MouseInside);
+  EXPECT_FALSE(recordOf(*other).MouseInside);
   release(200, 100);
   EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
@@ -299,15 +299,15 @@ TEST(InputEnabled, FollowsTheWidgetsOwnSettingWhicheverWayItChanges) {
     button.resize(80, 30);
     button.InitProperties();
     host.changedNames.clear();
-    const QImage enabledLook = button.surface().image();
+    const QImage enabledLook = surfaceOf(button).image();
     set(button, false);
     EXPECT_FALSE(button.Enabled()) << way;
-    EXPECT_FALSE(button.record().Enabled) << way;
+    EXPECT_FALSE(button.Enabled()) << way;
     EXPECT_EQ(host.changedNames.count(QStringLiteral("Enabled")), 1) << way;
-    EXPECT_NE(button.surface().image(), enabledLook) << way;
+    EXPECT_NE(surfaceOf(button).image(), enabledLook) << way;
     set(button, true);
-    EXPECT_TRUE(button.record().Enabled) << way;
-    EXPECT_EQ(button.surface().image(), enabledLook) << way;
+    EXPECT_TRUE(button.Enabled()) << way;
+    EXPECT_EQ(surfaceOf(button).image(), enabledLook) << way;
   }
 }
 
@@ -330,7 +330,7 @@ TEST(InputEnabled, ADisabledContainerLeavesEnabledAsItIs) {
   frame.setEnabled(true);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !button->Enabled(); }));
   EXPECT_FALSE(button->isEnabled());
-  EXPECT_FALSE(button->record().Enabled);
+  EXPECT_FALSE(button->Enabled());
 }
 
 // ---- Keys --------------------------------------------------------------------
@@ -634,7 +634,7 @@ TEST_F(Input, ArrowKeysRaiseKeyDownThenMoveTheFocus) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(expected[i]->hasFocus()) << i;
   }
-  EXPECT_TRUE(third->record().HasFocus);
+  EXPECT_TRUE(recordOf(*third).HasFocus);
 }
 
 TEST_F(Input, AmbientDisplayAsDefaultIsCopied) {
@@ -642,10 +642,10 @@ TEST_F(Input, AmbientDisplayAsDefaultIsCopied) {
   auto* hosted = new vexabutton(&window, &host);
   host.setDisplayAsDefault(true);
   hosted->hostAmbientChanged(QStringLiteral("DisplayAsDefault"));
-  EXPECT_TRUE(hosted->record().IsDefault);
+  EXPECT_TRUE(recordOf(*hosted).IsDefault);
   host.setDisplayAsDefault(false);
   hosted->hostAmbientChanged(QStringLiteral("Font"));
-  EXPECT_FALSE(hosted->record().IsDefault);
+  EXPECT_FALSE(recordOf(*hosted).IsDefault);
   delete hosted;
 }
 

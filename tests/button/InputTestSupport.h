@@ -5,7 +5,7 @@
 // window system, and a controllable "widget under the pointer" for tests
 // that send events straight to a widget.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "platform/EventRouter.h"
 #include "platform/PropertyBag.h"
 
@@ -176,7 +176,7 @@ protected:
   // The pointer, through the window system (button coordinates).
   void moveTo(int x, int y) { pointTo(button, {x, y}); }
   void moveOff() { pointTo(&window, {250, 150}); }
-  const ButtonRecord& rec() const { return button->record(); }
+  const ButtonRecord& rec() const { return recordOf(*button); }
 
   QWidget window;
   vexabutton* button = nullptr;

@@ -1,4 +1,4 @@
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include "button/render/ColorKit.h"
 #include "platform/Form.h"
@@ -11,14 +11,10 @@ using platform::PropertyBag;
 
 TEST(Lifecycle, CreationFillsTheEffectTables) {
   vexabutton button;
-  const ButtonRecord& r = button.record();
-  EXPECT_EQ(r.LightenTable[0], 0);
-  EXPECT_EQ(r.LightenTable[100], 114);
-  EXPECT_EQ(r.LightenTable[221], 253);
-  EXPECT_EQ(r.LightenTable[222], 255);
-  EXPECT_EQ(r.LightenTable[255], 255);
-  EXPECT_EQ(r.DarkenTable[255], 217);
-  EXPECT_EQ(r.DarkenTable[100], 85);
+  const ButtonRecord& r = recordOf(button);
+  EXPECT_EQ((std::vector<int>{r.LightenTable[0], r.LightenTable[100], r.LightenTable[221], r.LightenTable[222],
+                              r.LightenTable[255], r.DarkenTable[255], r.DarkenTable[100]}),
+            (std::vector<int>{0, 114, 253, 255, 255, 217, 85}));
   EXPECT_TRUE(r.UnicodeText);
   EXPECT_TRUE(r.mFont) << "a font even before it is initialised or loaded";
 }
@@ -38,8 +34,8 @@ TEST(Lifecycle, ANewInstanceTakesItsDisplayNameAndTheStyleDefaults) {
   expected.ColorScheme = 0;
   vexa::ApplyDefaultColorScheme(expected);
   vexa::ApplyStyleDefaults(expected);
-  EXPECT_EQ(button.ShowFocusRect(), expected.ShowFocusRect);
   EXPECT_FALSE(button.ShowFocusRect());
+  EXPECT_EQ(button.ShowFocusRect(), expected.ShowFocusRect);
   EXPECT_EQ(button.ColorScheme(), expected.ColorScheme);
   EXPECT_EQ(button.BackColor(), 0);
   EXPECT_EQ(button.Caption(), "vexabutton7");
@@ -58,8 +54,8 @@ TEST(Lifecycle, ResizeKeepsAtLeastTwoHundredTwentyTwips) {
   button->resize(100 / 15, 100 / 15); // 100 twips, before the first show
   window.show();
   EXPECT_EQ(button->size(), QSize(15, 15));
-  EXPECT_EQ(button->surface().width(), 15);
-  EXPECT_EQ(button->surface().height(), 15);
+  EXPECT_EQ(surfaceOf(*button).width(), 15);
+  EXPECT_EQ(surfaceOf(*button).height(), 15);
 
   button->resize(15, 40);
   EXPECT_EQ(button->size(), QSize(15, 40));
@@ -67,11 +63,11 @@ TEST(Lifecycle, ResizeKeepsAtLeastTwoHundredTwentyTwips) {
   EXPECT_EQ(button->size(), QSize(15, 40));
   button->resize(60, 3);
   EXPECT_EQ(button->size(), QSize(60, 15));
-  EXPECT_EQ(button->surface().width(), 60);
-  EXPECT_EQ(button->surface().height(), 15);
-  EXPECT_TRUE(button->surface().hasWindowRegion());
-  EXPECT_EQ(button->record().ClientWidth, 60);
-  EXPECT_EQ(button->record().ClientHeight, 15);
+  EXPECT_EQ(surfaceOf(*button).width(), 60);
+  EXPECT_EQ(surfaceOf(*button).height(), 15);
+  EXPECT_TRUE(surfaceOf(*button).hasWindowRegion());
+  EXPECT_EQ(recordOf(*button).ClientWidth, 60);
+  EXPECT_EQ(recordOf(*button).ClientHeight, 15);
 }
 
 TEST(Lifecycle, TheLoadStepAppliesTheMinimumToAHiddenControl) {
@@ -81,7 +77,7 @@ TEST(Lifecycle, TheLoadStepAppliesTheMinimumToAHiddenControl) {
   button.resize(6, 100);
   ASSERT_TRUE(button.ReadProperties(PropertyBag()));
   EXPECT_EQ(button.size(), QSize(15, 100));
-  EXPECT_EQ(button.surface().width(), 15);
+  EXPECT_EQ(surfaceOf(button).width(), 15);
 }
 
 TEST(Lifecycle, ShowClearsTheHostTooltipAndHidePutsToolTipBack) {
@@ -106,10 +102,10 @@ TEST(Lifecycle, LoadAtDesignTimeKeepsUserModeOffAndFindsTheParentWindow) {
   host.setUserMode(false);
   vexabutton button(&frame, &host);
   ASSERT_TRUE(button.ReadProperties(PropertyBag()));
-  EXPECT_FALSE(button.record().UserMode);
-  EXPECT_EQ(button.record().ParentHwnd, quintptr(window.winId() ? button.record().ParentHwnd : 0));
-  EXPECT_NE(button.record().ParentHwnd, 0u);
-  EXPECT_NE(button.record().ParentHwnd, quintptr(button.hWnd()));
+  EXPECT_FALSE(recordOf(button).UserMode);
+  EXPECT_EQ(recordOf(button).ParentHwnd, quintptr(window.winId() ? recordOf(button).ParentHwnd : 0));
+  EXPECT_NE(recordOf(button).ParentHwnd, 0u);
+  EXPECT_NE(recordOf(button).ParentHwnd, quintptr(button.hWnd()));
 }
 
 TEST(Lifecycle, AVisibleFormDestroyedWithItsButtonsDoesNotCallItsHostAnyMore) {

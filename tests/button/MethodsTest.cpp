@@ -18,16 +18,16 @@ protected:
 
 TEST_F(Methods, SetPopupMenuTakesOnlyAMenu) {
   QWidget notAMenu;
-  button->SetPopupMenu(&notAMenu, 0);
-  button->SetPopupMenu(nullptr, 0);
-  EXPECT_FALSE(button->record().PopupMenuSet);
   QMenu menu;
-  button->SetPopupMenu(&menu, 3);
-  EXPECT_TRUE(button->record().PopupMenuSet);
-  button->SetPopupMenu(&notAMenu, 0); // ignored: the menu stays
-  EXPECT_TRUE(button->record().PopupMenuSet);
+  std::vector<bool> set;
+  QObject* const menus[] = {&notAMenu, nullptr, &menu, &notAMenu};
+  for (QObject* given : menus) {
+    button->SetPopupMenu(given, 3);
+    set.push_back(recordOf(*button).PopupMenuSet);
+  }
   button->UnsetPopupMenu();
-  EXPECT_FALSE(button->record().PopupMenuSet);
+  set.push_back(recordOf(*button).PopupMenuSet);
+  EXPECT_EQ(set, (std::vector<bool>{false, false, true, true, false})) << "a later non-menu leaves the menu set";
 }
 
 // A button whose menu is destroyed lets go of it, and a press raises
@@ -36,7 +36,7 @@ TEST_F(Methods, ADestroyedMenuLetsTheButtonGo) {
   auto* menu = new QMenu;
   button->SetPopupMenu(menu, 0);
   delete menu;
-  EXPECT_FALSE(button->record().PopupMenuSet);
+  EXPECT_FALSE(recordOf(*button).PopupMenuSet);
   inputtest::mouse(inputtest::Mouse::Click, button, {5, 5});
   EXPECT_EQ(log.only({"MouseDown", "Click", "MouseUp"}), "MouseDown 1 0 5 5, Click, MouseUp 1 0 5 5");
 }
@@ -50,12 +50,12 @@ TEST_F(Methods, AMenuClosedAtOnceLeavesTheNextLeaveAPlainOne) {
   QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&menu] { QTimer::singleShot(0, &menu, &QMenu::close); });
   button->SetPopupMenu(&menu, 0);
   inputtest::mouse(inputtest::Mouse::Click, button, {5, 5});
-  EXPECT_FALSE(button->record().PopupMenuShowing);
+  EXPECT_FALSE(recordOf(*button).PopupMenuShowing);
   inputtest::pointTo(button, {20, 10});
   log.clear();
   moveOff();
   EXPECT_EQ(log.sequence(), "MouseLeave");
-  EXPECT_EQ(button->record().ButtonState, ButtonRecord::Normal);
+  EXPECT_EQ(recordOf(*button).ButtonState, ButtonRecord::Normal);
 }
 
 TEST_F(Methods, AboutShowsTheInformationBox) {

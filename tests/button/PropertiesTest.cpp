@@ -1,4 +1,4 @@
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include <QImage>
 
@@ -53,11 +53,11 @@ TEST(Properties, CommonSettersStoreRepaintAndNotifyUnderTheirNames) {
 
 TEST(Properties, BackColorMakesTheSchemeCustomExceptForTheToolbarStyle) {
   Fixture f;
-  f.button->record().ColorScheme = 1;
-  f.button->record().ButtonStyle = 4;
+  recordOf(*f.button).ColorScheme = 1;
+  recordOf(*f.button).ButtonStyle = 4;
   f.button->setBackColor(0x00FF00);
   EXPECT_EQ(f.button->ColorScheme(), 1);
-  f.button->record().ButtonStyle = 2;
+  recordOf(*f.button).ButtonStyle = 2;
   f.button->setBackColor(0x0000FF);
   EXPECT_EQ(f.button->ColorScheme(), 3);
   EXPECT_EQ(f.button->BackColor(), 0x0000FF);
@@ -66,10 +66,10 @@ TEST(Properties, BackColorMakesTheSchemeCustomExceptForTheToolbarStyle) {
 
 TEST(Properties, ValueOnAPushButtonOnlyRepaintsItNormal) {
   Fixture f;
-  f.button->record().ButtonState = ButtonRecord::Hot;
+  recordOf(*f.button).ButtonState = ButtonRecord::Hot;
   f.button->setValue(true);
   EXPECT_FALSE(f.button->Value());
-  EXPECT_EQ(f.button->record().ButtonState, ButtonRecord::Normal);
+  EXPECT_EQ(recordOf(*f.button).ButtonState, ButtonRecord::Normal);
   EXPECT_TRUE(f.changed().isEmpty());
 
   f.button->setMode(1);
@@ -79,9 +79,9 @@ TEST(Properties, ValueOnAPushButtonOnlyRepaintsItNormal) {
   EXPECT_EQ(f.changed(), QStringList{"Value"});
 
   // Back to a push button: Normal, Value kept but no longer shown.
-  f.button->record().ButtonState = ButtonRecord::Down;
+  recordOf(*f.button).ButtonState = ButtonRecord::Down;
   f.button->setMode(0);
-  EXPECT_EQ(f.button->record().ButtonState, ButtonRecord::Normal);
+  EXPECT_EQ(recordOf(*f.button).ButtonState, ButtonRecord::Normal);
   EXPECT_TRUE(f.button->Value());
 }
 
@@ -111,7 +111,7 @@ TEST(Properties, MouseIconTurnsHandPointerOffAndSelectsTheCustomPointer) {
   Fixture f;
   f.button->setHandPointer(true);
   EXPECT_TRUE(f.button->HandPointer());
-  EXPECT_TRUE(f.button->record().HandCursor);
+  EXPECT_TRUE(recordOf(*f.button).HandCursor);
   f.changed();
 
   f.button->setMouseIcon(picture());
@@ -133,9 +133,9 @@ TEST(Properties, HandPointerResetsThePointerAndFallsBackWithoutAHandPointer) {
   EXPECT_EQ(f.button->MousePointer(), 0);
 
   Fixture g;
-  vexabutton::setSystemHandPointerAvailable(false);
+  vexabuttonPrivate::setSystemHandPointerAvailable(false);
   g.button->setHandPointer(true);
-  vexabutton::setSystemHandPointerAvailable(true);
+  vexabuttonPrivate::setSystemHandPointerAvailable(true);
   EXPECT_FALSE(g.button->HandPointer());
   EXPECT_EQ(g.changed(), QStringList{"HandPointer"});
 }
@@ -165,9 +165,9 @@ TEST(Properties, EnabledAndRightToLeftReachTheSurfaceAndTheTooltip) {
   f.button->setEnabled(true);
   EXPECT_TRUE(f.button->isEnabled());
   f.button->setRightToLeft(true);
-  EXPECT_TRUE(f.button->record().Tooltip.rightToLeft);
+  EXPECT_TRUE(recordOf(*f.button).Tooltip.rightToLeft);
   f.button->setForeColorHover(0x80000005); // a system colour reference is translated
-  EXPECT_EQ(f.button->surface().textColor(), 0xFFFFFF);
+  EXPECT_EQ(surfaceOf(*f.button).textColor(), 0xFFFFFF);
 }
 
 TEST(Properties, AFontAndItsChangesRepaintAndNotifyFont) {
@@ -176,11 +176,11 @@ TEST(Properties, AFontAndItsChangesRepaintAndNotifyFont) {
   f.button->setFont(font);
   EXPECT_EQ(f.button->Font(), font);
   EXPECT_EQ(f.changed(), (QStringList{"Font", "Font"}));
-  EXPECT_EQ(f.button->surface().font().pixelSize(), 13);
+  EXPECT_EQ(surfaceOf(*f.button).font().pixelSize(), 13);
 
   font->setSize(12);
   EXPECT_EQ(f.changed(), QStringList{"Font"});
-  EXPECT_EQ(f.button->surface().font().pixelSize(), 16);
+  EXPECT_EQ(surfaceOf(*f.button).font().pixelSize(), 16);
 
   // The previous font no longer reaches the control; a null font is refused.
   f.button->setFont(std::make_shared<SharedFont>());

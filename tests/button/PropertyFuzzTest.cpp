@@ -2,7 +2,7 @@
 // the control stores what it is given (or refuses a value its type cannot
 // hold) and paints without crashing.
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include <QImage>
 
@@ -33,7 +33,7 @@ PicturePtr picture(int width, int height, bool alpha, int type = Picture::Bitmap
 
 // Repaints in each visual state with focus and default marks, enabled and not.
 void paintAllStates(vexabutton& button) {
-  ButtonRecord& r = button.record();
+  ButtonRecord& r = recordOf(button);
   for (bool enabled : {true, false}) {
     r.Enabled = enabled;
     for (qint32 state : {qint32(ButtonRecord::Normal), qint32(ButtonRecord::Hot), qint32(ButtonRecord::Down), 7, -3}) {

@@ -227,7 +227,7 @@ private:
   }
 
   void check() {
-    const qint32 state = button_->record().ButtonState;
+    const qint32 state = recordOf(*button_).ButtonState;
     if (state < 0 || state > 2)
       fail("ButtonState " + std::to_string(state));
   }

@@ -156,7 +156,7 @@ TEST_F(Reentrancy, MouseDownHandlerOpensAModalBox) {
     QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QCoreApplication::sendEvent(button, &focusOut);
     inputtest::sendActivation(*window, false);
-    EXPECT_TRUE(button->record().ButtonState == ButtonRecord::Normal);
+    EXPECT_TRUE(recordOf(*button).ButtonState == ButtonRecord::Normal);
   };
   const auto connection = QObject::connect(button, &vexabutton::MouseDown, [] {
     platform::msgBox(QStringLiteral("Netacno! Pokusajte opet."), platform::MsgBoxIcon::Exclamation,
@@ -164,9 +164,9 @@ TEST_F(Reentrancy, MouseDownHandlerOpensAModalBox) {
   });
   mouse(QEvent::MouseButtonPress);
   ASSERT_EQ(boxes.calls.size(), 1u);
-  EXPECT_FALSE(button->record().MousePressed);
-  EXPECT_FALSE(button->record().HasFocus);
-  EXPECT_EQ(button->record().ButtonState, ButtonRecord::Normal);
+  EXPECT_FALSE(recordOf(*button).MousePressed);
+  EXPECT_FALSE(recordOf(*button).HasFocus);
+  EXPECT_EQ(recordOf(*button).ButtonState, ButtonRecord::Normal);
 
   // Back in the window, the next click is an ordinary one.
   QObject::disconnect(connection);
@@ -189,8 +189,8 @@ TEST_F(Reentrancy, MouseDownHandlerRunsAnEventLoopThatChangesTheButton) {
   });
   mouse(QEvent::MouseButtonPress);
   EXPECT_EQ(button->Mode(), 1);
-  EXPECT_FALSE(button->record().MousePressed); // a disabled button drops its press
-  EXPECT_EQ(button->record().ButtonState, ButtonRecord::Normal);
+  EXPECT_FALSE(recordOf(*button).MousePressed); // a disabled button drops its press
+  EXPECT_EQ(recordOf(*button).ButtonState, ButtonRecord::Normal);
   mouse(QEvent::MouseButtonRelease); // not delivered to a disabled button
   EXPECT_EQ(log.sequence(), "MouseDown");
   EXPECT_FALSE(button->Value());
@@ -208,8 +208,8 @@ TEST_F(Reentrancy, ClickHandlerHidesTheWindowAndChangesProperties) {
   mouse(QEvent::MouseButtonRelease);
   EXPECT_EQ(log.sequence(), "MouseDown, Click, MouseUp");
   EXPECT_EQ(button->AccessKeys(), "n");
-  EXPECT_EQ(button->record().ButtonState, ButtonRecord::Normal);
-  EXPECT_FALSE(button->record().MousePressed);
+  EXPECT_EQ(recordOf(*button).ButtonState, ButtonRecord::Normal);
+  EXPECT_FALSE(recordOf(*button).MousePressed);
 }
 
 } // namespace

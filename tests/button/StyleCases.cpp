@@ -1,6 +1,6 @@
 #include "StyleCases.h"
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "button/render/Redraw.h"
 #include "tools/vexabutton-render/Sheet.h"
 
@@ -21,7 +21,7 @@ ButtonRecord styledRecord(qint32 style, const QString& caption = QStringLiteral(
     button.setButtonStyle(2);
   button.setButtonStyle(style);
   button.setCaption(caption);
-  ButtonRecord rec = button.record();
+  ButtonRecord rec = recordOf(button);
   rec.ParentActive = true;
   rec.UserMode = true;
   rec.VisualStylesActive = false;

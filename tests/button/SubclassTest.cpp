@@ -167,7 +167,7 @@ TEST(SubclassTable, BothListsReachTheOwnerBeforeThenAfter) {
   vexabutton owner(&window);
   EventLog log;
   log.attach(owner);
-  owner.record().MouseInside = true;
+  recordOf(owner).MouseInside = true;
   SubclassTable table(&owner);
   const qint32 own = owner.hWnd();
   table.Subclass_Start(own);
@@ -333,14 +333,14 @@ TEST_F(Hover, WithoutLeaveTrackingNoLeaveIsRequested) {
   other->show();
   inputtest::load(*other);
   platform::setLeaveTrackingAvailable(true);
-  EXPECT_FALSE(other->record().TrackUser32);
+  EXPECT_FALSE(recordOf(*other).TrackUser32);
   EXPECT_TRUE(rec().TrackUser32);
   EventLog otherLog;
   otherLog.attach(*other);
   moveInside(other);
   moveOff();
   EXPECT_EQ(otherLog.count("MouseLeave"), 0);
-  EXPECT_EQ(other->record().ButtonState, Hot); // kept until the next movement over it
+  EXPECT_EQ(recordOf(*other).ButtonState, Hot); // kept until the next movement over it
 }
 
 TEST_F(Hover, ButtonsOnOneWindowEndInAnyOrder) {
@@ -353,13 +353,12 @@ TEST_F(Hover, ButtonsOnOneWindowEndInAnyOrder) {
   }
   delete buttons[1]; // neither the first nor the last router on the window
   inputtest::sendActivation(window, true);
-  EXPECT_TRUE(buttons[0]->record().ParentActive);
-  EXPECT_TRUE(buttons[2]->record().ParentActive);
-  EXPECT_TRUE(rec().ParentActive);
+  EXPECT_EQ(
+      (std::vector<bool>{recordOf(*buttons[0]).ParentActive, recordOf(*buttons[2]).ParentActive, rec().ParentActive}),
+      std::vector<bool>(3, true));
   delete buttons[0];
   inputtest::sendActivation(window, false);
-  EXPECT_FALSE(buttons[2]->record().ParentActive);
-  EXPECT_FALSE(rec().ParentActive);
+  EXPECT_EQ(std::pair(recordOf(*buttons[2]).ParentActive, rec().ParentActive), std::pair(false, false));
 }
 
 TEST_F(Hover, ADesignTimeHostInstallsNoRouters) {
@@ -375,7 +374,7 @@ TEST_F(Hover, ADesignTimeHostInstallsNoRouters) {
   moveOff();
   inputtest::sendActivation(window, true);
   EXPECT_EQ(designedLog.count("MouseLeave"), 0);
-  EXPECT_FALSE(designed->record().ParentActive);
+  EXPECT_FALSE(recordOf(*designed).ParentActive);
   delete designed;
 }
 

@@ -2,7 +2,7 @@
 // and the once-kept answer of IsThemed.
 
 #include "RenderSupport.h"
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "button/render/Redraw.h"
 #include "button/render/Styles.h"
 #include "button/services/VisualStyles.h"

@@ -77,27 +77,34 @@ TEST_F(ButtonTip, AnEmptyTextNeverShows) {
   EXPECT_FALSE(tipWillShow());
 }
 
-// Disabled, held down, or with its menu just closed over it: no tip, not
-// even the one of an earlier entry.
-TEST_F(ButtonTip, NoneWhenDisabledHeldDownOrJustAfterItsMenu) {
-  const std::pair<const char*, std::function<void()>> cases[] = {
-      {"disabled", [this] { button->setEnabled(false); }},
+// Disabled, held down, or with its menu just closed over it: no new tip. The
+// one of the earlier entry stays; after a menu it shows as the pointer rests.
+TEST_F(ButtonTip, NoNewTipWhenDisabledHeldDownOrJustAfterItsMenu) {
+  const std::tuple<const char*, std::function<void()>, bool> cases[] = {
+      {"disabled", [this] { button->setEnabled(false); }, false},
       {"held down by its Value",
        [this] {
          button->setButtonStyle(2);
          button->setMode(1);
          button->setValue(true);
-       }},
-      {"menu just closed", [this] { button->record().MenuJustClosed = true; }},
+       },
+       true},
+      {"menu just closed", [this] { recordOf(*button).MenuJustClosed = true; }, true},
   };
-  for (const auto& [name, prepare] : cases) {
+  for (const auto& [name, prepare, shows] : cases) {
+    delete button; // a fresh, shown button for each case
     SetUp();
+    button->show();
     enter();
+    const TooltipWindow* earlier = tip();
+    ASSERT_NE(earlier, nullptr) << name;
     leave();
+    button->setToolTip(QStringLiteral("Novi tekst"));
     prepare();
     enter();
-    EXPECT_FALSE(tipWillShow()) << name;
-    delete button;
+    ASSERT_EQ(tip(), earlier) << name;
+    EXPECT_EQ(tip()->content().text, QStringLiteral("Proverava odgovore")) << name;
+    EXPECT_EQ(tipWillShow(), shows) << name;
   }
 }
 

@@ -7,7 +7,7 @@
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/Form3.h"
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Picture.h"
@@ -49,7 +49,7 @@ void repaintEveryStyle(int repaints) {
   button.setDropDownSymbol(6);
   for (qint32 style = 0; style < 14; ++style) {
     button.setButtonStyle(style);
-    ButtonRecord& rec = button.record();
+    ButtonRecord& rec = recordOf(button);
     for (int i = 0; i < repaints; ++i) {
       rec.ButtonState = i % 3;
       rec.HasFocus = i % 2 == 0;

@@ -2,7 +2,7 @@
 // screens, ratio 1 at the left and 2 at the right): it draws at its window's
 // ratio, follows the window to the other screen, and the window shows the
 // surface's device pixels as they are.
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -25,14 +25,14 @@ QScreen* screenOfRatio(qreal ratio) {
 // the ratio.
 bool moveTo(QWidget& window, QScreen* screen, const vexabutton& button, qreal ratio) {
   window.windowHandle()->setScreen(screen);
-  return QTest::qWaitFor([&] { return button.surface().devicePixelRatio() == ratio; }, 2000);
+  return QTest::qWaitFor([&] { return surfaceOf(button).devicePixelRatio() == ratio; }, 2000);
 }
 
 // What a paint of the control shows, compared with its surface inside the
 // window region.
 void expectShowsItsSurface(vexabutton& button) {
   const QImage shown = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const platform::Surface& surface = button.surface();
+  const platform::Surface& surface = surfaceOf(button);
   ASSERT_EQ(shown.size(), surface.image().size());
   int differing = 0;
   for (int y = 0; y < shown.height(); ++y)
@@ -58,21 +58,21 @@ TEST(ScreenRatio, TheControlDrawsAtItsWindowsRatioAndFollowsItToAnotherScreen) {
   button->setGeometry(10, 10, 121, 33);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  EXPECT_EQ(button->surface().devicePixelRatio(), 1);
+  EXPECT_EQ(surfaceOf(*button).devicePixelRatio(), 1);
   expectShowsItsSurface(*button);
-  const QImage standardLook = button->surface().image();
+  const QImage standardLook = surfaceOf(*button).image();
 
   // To the dense screen: drawn again at twice the pixels, the layout kept.
-  const platform::Rect caption = button->record().CaptionRect;
+  const platform::Rect caption = recordOf(*button).CaptionRect;
   ASSERT_TRUE(moveTo(window, dense, *button, 2));
-  EXPECT_EQ(button->surface().image().size(), QSize(242, 66));
-  EXPECT_EQ(button->record().CaptionRect, caption);
-  EXPECT_EQ(button->surface().windowRegion(), QRegion(platform::Surface::roundRectRegion(0, 0, 122, 34, 3, 3)));
+  EXPECT_EQ(surfaceOf(*button).image().size(), QSize(242, 66));
+  EXPECT_EQ(recordOf(*button).CaptionRect, caption);
+  EXPECT_EQ(surfaceOf(*button).windowRegion(), QRegion(platform::Surface::roundRectRegion(0, 0, 122, 34, 3, 3)));
   expectShowsItsSurface(*button);
 
   // And back.
   ASSERT_TRUE(moveTo(window, standard, *button, 1));
-  EXPECT_EQ(button->surface().image(), standardLook);
+  EXPECT_EQ(surfaceOf(*button).image(), standardLook);
 }
 
 TEST(ScreenRatio, AControlMovedIntoAWindowOnTheDenseScreenTakesItsRatio) {
@@ -88,9 +88,9 @@ TEST(ScreenRatio, AControlMovedIntoAWindowOnTheDenseScreenTakesItsRatio) {
   vexabutton button;
   button.InitProperties();
   button.resize(80, 24);
-  EXPECT_EQ(button.surface().devicePixelRatio(), 1);
+  EXPECT_EQ(surfaceOf(button).devicePixelRatio(), 1);
   button.setParent(&dense);
   button.show();
-  EXPECT_EQ(button.surface().devicePixelRatio(), 2);
+  EXPECT_EQ(surfaceOf(button).devicePixelRatio(), 2);
   expectShowsItsSurface(button);
 }

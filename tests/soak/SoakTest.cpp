@@ -142,7 +142,7 @@ private:
       return;
     failure_ = "style " + std::to_string(slot.style) + " mode " + std::to_string(slot.mode) + ": " + what;
     if (const vexabutton* button = slot.button) {
-      const ButtonRecord& rec = button->record();
+      const ButtonRecord& rec = recordOf(*button);
       failure_ += " (ButtonState " + std::to_string(rec.ButtonState) + ", MouseInside " +
                   std::to_string(rec.MouseInside) + ", MousePressed " + std::to_string(rec.MousePressed) +
                   ", SpaceDown " + std::to_string(rec.SpaceDown) + ", Mode " + std::to_string(rec.Mode) + ", Value " +
@@ -549,7 +549,7 @@ private:
     const int choice = pick(0, 3);
     QPointer<vexabutton> owner;
     for (const Slot& slot : slots_)
-      if (slot.menu == menu && slot.button && slot.button->record().PopupMenuShowing)
+      if (slot.menu == menu && slot.button && recordOf(*slot.button).PopupMenuShowing)
         owner = slot.button;
     QTimer::singleShot(0, menu, [this, menu, choice, owner] {
       if (choice == 0) {
@@ -615,7 +615,7 @@ private:
         return "-";
       for (std::size_t i = 0; i < slots_.size(); ++i)
         if (slots_[i].button == object)
-          return "slot " + std::to_string(i) + " (style " + std::to_string(slots_[i].button->record().ButtonStyle) +
+          return "slot " + std::to_string(i) + " (style " + std::to_string(recordOf(*slots_[i].button).ButtonStyle) +
                  ")";
       return object->metaObject()->className();
     };
@@ -625,7 +625,7 @@ private:
                 name(QApplication::focusWidget()).c_str());
     for (const Slot& slot : slots_)
       if (const vexabutton* button = slot.button) {
-        const ButtonRecord& rec = button->record();
+        const ButtonRecord& rec = recordOf(*button);
         if (rec.MouseInside || rec.ButtonState != ButtonRecord::Normal || rec.MousePressed || rec.SpaceDown)
           std::printf("  %s: state %d inside %d pressed %d space %d; %s\n", name(button).c_str(), rec.ButtonState,
                       rec.MouseInside, rec.MousePressed, rec.SpaceDown, slot.events.c_str());
@@ -647,9 +647,9 @@ private:
       // A press ended early (the button disabled, the focus or the window
       // lost, the mouse captured by a space press elsewhere) may never see
       // its release.
-      if (slot.leftDown && !button->record().MousePressed)
+      if (slot.leftDown && !recordOf(*button).MousePressed)
         slot.releaseMayBeLost = true;
-      const ButtonRecord& rec = button->record();
+      const ButtonRecord& rec = recordOf(*button);
       if (rec.ButtonState < 0 || rec.ButtonState > 2)
         fail(slot, "ButtonState " + std::to_string(rec.ButtonState));
       if (rec.ButtonState == ButtonRecord::Hot && !rec.MouseInside)

@@ -1,6 +1,6 @@
 // The Designer plugin as Designer and QUiLoader use it: the factory, and a
 // form of configured buttons saved to .ui and loaded back through the plugin.
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include <QBuffer>
 #include <QMetaEnum>
@@ -199,8 +199,8 @@ TEST(DesignerPlugin, AFormOfConfiguredButtonsLoadsBackThroughQUiLoaderWithEveryP
     auto* copy = loaded->findChild<vexabutton*>(original->objectName());
     ASSERT_NE(copy, nullptr) << qPrintable(original->objectName());
     expectSameProperties(*original, *copy, original->objectName());
-    EXPECT_TRUE(copy->record().UserMode) << "a loaded form runs";
-    EXPECT_TRUE(copy->record().TrackUser32) << "with hover tracking";
+    EXPECT_TRUE(recordOf(*copy).UserMode) << "a loaded form runs";
+    EXPECT_TRUE(recordOf(*copy).TrackUser32) << "with hover tracking";
   }
 }
 
@@ -291,5 +291,5 @@ TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {
   EXPECT_TRUE(actual.ReadProperty(QStringLiteral("Caption")).toString().startsWith(QStringLiteral("vexabutton")));
   actual.remove(QStringLiteral("Caption"));
   EXPECT_EQ(actual.toJson(), expected.toJson());
-  EXPECT_FALSE(button->record().UserMode);
+  EXPECT_FALSE(recordOf(*button).UserMode);
 }

@@ -2,6 +2,7 @@
 #include "PropertyFields.h"
 #include "StudioDocument.h"
 #include "StudioWindow.h"
+#include "button/model/vexabutton_p.h"
 
 #include "common/TestSupport.h"
 
@@ -310,7 +311,7 @@ TEST(StudioWindow, TheBrowserEditsEveryStoredPropertyAndTheTryButtonRunsIt) {
   vexabutton* button = window.tryButton();
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->ButtonStyle(), 2);
-  EXPECT_TRUE(button->record().UserMode);
+  EXPECT_TRUE(recordOf(*button).UserMode);
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
   const QString log = window.eventLog()->toPlainText();
   EXPECT_LT(log.indexOf("MouseDown Button=1"), log.indexOf("Click"));

@@ -38,7 +38,7 @@ protected:
 
   // The pointer on the window, away from the button.
   void park() { inputtest::pointTo(&window, {20, 20}); }
-  const ButtonRecord& rec() const { return button->record(); }
+  const ButtonRecord& rec() const { return recordOf(*button); }
   QRect globalRect(const QWidget* widget) const { return {widget->mapToGlobal(QPoint()), widget->size()}; }
   QRect screenArea() const { return window.screen()->availableGeometry(); }
 

@@ -1,6 +1,6 @@
 #include "ButtonImage.h"
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "button/render/Redraw.h"
 
 #include <QPainter>
@@ -32,7 +32,7 @@ QImage buttonIcon(int size, const QString& caption) {
   QImage icon(size, size, QImage::Format_ARGB32);
   icon.fill(Qt::transparent);
   QPainter painter(&icon);
-  painter.drawImage(0, (size - height) / 2, renderButton(button.record(), size, height));
+  painter.drawImage(0, (size - height) / 2, renderButton(recordOf(button), size, height));
   return icon;
 }
 

@@ -3,6 +3,7 @@
 #include "button/model/Diagnostics.h"
 #include "button/model/vexabutton.h"
 #include "platform/Files.h"
+#include "button/model/vexabutton_p.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
 #include "platform/SharedFont.h"
@@ -363,7 +364,7 @@ bool loadProperties(const Options& options, vexabutton& button, QString* error) 
 }
 
 ButtonRecord paintRecord(const Options& options, const vexabutton& button) {
-  ButtonRecord rec = button.record();
+  ButtonRecord rec = recordOf(button);
   rec.ButtonState = options.state;
   rec.HasFocus = options.hasFocus;
   rec.IsDefault = options.isDefault;

@@ -1,6 +1,6 @@
 #include "Sheet.h"
 
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "button/render/Redraw.h"
 #include "platform/Picture.h"
 #include "platform/SharedFont.h"
@@ -176,7 +176,7 @@ QImage renderSheet(const std::vector<SheetRow>& rows, qreal scale) {
       row.setUp(button);
     for (int c = 0; c < int(sheetColumns().size()); ++c)
       painter.drawImage(QPointF(LabelWidth + c * pitchX, top),
-                        renderCell(button.record(), sheetColumns()[c], row.themed, scale));
+                        renderCell(recordOf(button), sheetColumns()[c], row.themed, scale));
   }
   return sheet;
 }

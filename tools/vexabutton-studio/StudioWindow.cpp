@@ -2,6 +2,7 @@
 
 #include "../support/ButtonImage.h"
 #include "PropertyFields.h"
+#include "button/model/vexabutton_p.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
 
@@ -358,7 +359,7 @@ QWidget* StudioWindow::buildPreviews() {
 void StudioWindow::refreshPreviews() {
   const vexabutton& button = document_.button();
   for (int i = 0; i < previews_.size(); ++i) {
-    ButtonRecord record = button.record();
+    ButtonRecord record = recordOf(button);
     record.UserMode = true;
     record.ParentActive = true;
     Looks[i].apply(record);
