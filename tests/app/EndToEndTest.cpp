@@ -81,21 +81,15 @@ TEST_F(EndToEnd, PauseWithTheMouseAndResumeWithEsc) {
 // Paused by an access key from a list, resumed by the window's own key: the
 // focus is back on the list. The window about the program says how it closes.
 TEST_F(EndToEnd, TheFocusReturnsToTheListAfterEitherInformationWindow) {
-  const struct {
-    Qt::Key open;
-    QKeyCombination close;
-  } pauses[] = {{Qt::Key_T, QKeyCombination(Qt::Key_Escape)}, {Qt::Key_P, Qt::AltModifier | Qt::Key_F4}};
-  for (const auto& pause : pauses) {
+  for (const auto& [open, close] :
+       {std::pair{Qt::Key_T, QKeyCombination(Qt::Key_Escape)}, std::pair{Qt::Key_P, Qt::AltModifier | Qt::Key_F4}}) {
     platform::ComboBox* box = form->pice(3);
     box->setFocus();
-    QTest::keyClick(form->windowHandle(), pause.open, Qt::AltModifier);
+    QTest::keyClick(form->windowHandle(), open, Qt::AltModifier);
     QWidget* window = form->form2 ? static_cast<QWidget*>(form->form2) : form->form3;
     ASSERT_TRUE(window);
-    if (form->form3) {
-      EXPECT_TRUE(window->accessibleDescription().contains(QStringLiteral("Alt+F4")));
-    }
-    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, pause.close.key(),
-                    pause.close.keyboardModifiers());
+    EXPECT_TRUE(!form->form3 || window->accessibleDescription().contains(QStringLiteral("Alt+F4")));
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, close.key(), close.keyboardModifiers());
     flushDeletes();
     ASSERT_TRUE(form->form2.isNull() && form->form3.isNull());
     EXPECT_EQ(form->focusWidget(), box);

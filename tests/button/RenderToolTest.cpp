@@ -154,16 +154,12 @@ TEST(RenderTool, AFailedWriteExitsWithTheReasonAndKeepsWhatWasThere) {
     GTEST_SKIP() << "no small file system can be mounted here (needs root)";
   const QString keep = disk.filePath("keep.png");
   ASSERT_EQ(runTool({"--size", "60x20", keep}).status, 0);
-  QFile kept(keep);
-  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  const QByteArray old = kept.readAll();
+  const QByteArray old = testsupport::contents(keep);
   disk.fill();
   const ToolRun full = runTool({"--size", "2000x1000", "--set", "ButtonStyle=8", keep});
   EXPECT_EQ(full.status, 1);
   EXPECT_TRUE(full.err.contains("No space left")) << full.err.toStdString();
-  QFile again(keep);
-  ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-  EXPECT_EQ(again.readAll(), old);
+  EXPECT_EQ(testsupport::contents(keep), old);
 }
 
 TEST(RenderTool, SpecialFilesAreRefusedAtOnceAndNamesNeedNotBeUtf8) {
@@ -193,8 +189,7 @@ TEST(RenderTool, SpecialFilesAreRefusedAtOnceAndNamesNeedNotBeUtf8) {
        toolPath()});
   ASSERT_TRUE(shell.waitForFinished(60000));
   EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
-  struct stat status;
-  EXPECT_EQ(::stat((QFile::encodeName(dir.path()) + "/out\xFF.png").constData(), &status), 0);
+  EXPECT_EQ(::access((QFile::encodeName(dir.path()) + "/out\xFF.png").constData(), F_OK), 0);
   for (const char* name : {"/out\xFF.png", "/p\xFF.png"})
     ::unlink((QFile::encodeName(dir.path()) + name).constData());
 }

@@ -26,6 +26,10 @@ struct Announcements {
   const QObject* of;
 };
 
+// The bytes of a file, empty when it does not read; writes a whole file.
+QByteArray contents(const QString& path);
+bool writeAll(const QString& path, const QByteArray& bytes);
+
 // Ends the process (SIGALRM) when it is still alive `seconds` from now: a
 // test of something that must not block cannot wait for ctest's timeout.
 struct Watchdog {

@@ -17,10 +17,8 @@ TEST(Files, OnlyRegularFilesAreReadAtOnceAndUpToTheLimit) {
   QTemporaryDir dir;
   const QString fifo = dir.filePath("pipe");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-  QFile ten(dir.filePath("ten"));
-  ASSERT_TRUE(ten.open(QIODevice::WriteOnly));
-  ten.write("0123456789");
-  ten.close();
+  const QString ten = dir.filePath("ten");
+  ASSERT_TRUE(testsupport::writeAll(ten, "0123456789"));
   const struct {
     QString path;
     qint64 limit;
@@ -30,8 +28,8 @@ TEST(Files, OnlyRegularFilesAreReadAtOnceAndUpToTheLimit) {
       {QStringLiteral("/dev/zero"), 100, "not a regular file (a character device)"},
       {dir.path(), 100, "folder"},
       {dir.filePath("missing"), 100, "does not exist"},
-      {ten.fileName(), 9, "too large (10 bytes; files of up to 9 bytes"},
-      {ten.fileName(), 10, ""},
+      {ten, 9, "too large (10 bytes; files of up to 9 bytes"},
+      {ten, 10, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());

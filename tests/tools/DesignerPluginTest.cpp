@@ -206,12 +206,9 @@ TEST(DesignerPlugin, AFormOfConfiguredButtonsLoadsBackThroughQUiLoaderWithEveryP
 
 namespace {
 
-// The messages of the control's logging category while alive.
+// The warnings of the control's logging category while alive.
 struct ControlWarnings {
-  ControlWarnings() {
-    seen.clear();
-    previous = qInstallMessageHandler(&collect);
-  }
+  ControlWarnings() { seen.clear(), previous = qInstallMessageHandler(&collect); }
   ~ControlWarnings() { qInstallMessageHandler(previous); }
   static void collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtWarningMsg && qstrcmp(context.category, "vexabutton") == 0)
@@ -221,40 +218,28 @@ struct ControlWarnings {
   QtMessageHandler previous;
 };
 
-// A form of the vexabuttons in `widgets` (the .ui text of their elements),
-// loaded through QUiLoader and the plugin; the warnings of the load, and the
-// queued ones of the plugin, in *warnings.
-std::unique_ptr<QWidget> loadForm(const QByteArray& widgets, QStringList* warnings) {
-  QByteArray ui = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">)" + widgets +
-                  R"(</widget><customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>
+} // namespace
+
+TEST(DesignerPlugin, AFormsOversizedOrBadValuesAreBoundedAndNamedInWarnings) {
+  QByteArray ui = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
+    <widget class="vexabutton" name="big">
+     <property name="geometry"><rect><x>0</x><y>0</y><width>16000</width><height>300</height></rect></property>
+     <property name="Caption"><string>)" +
+                  QByteArray(vexabutton::MaxCaptionLength + 1, 'x') + R"(</string></property></widget>
+    <widget class="vexabutton" name="style"><property name="ButtonStyle"><number>99</number></property></widget>
+    <widget class="vexabutton" name="named"><property name="Mode"><enum>vexabutton::Sideways</enum></property></widget>
+    <widget class="vexabutton" name="opacity"><property name="PictureOpacity"><number>300</number></property></widget>
+    </widget><customwidgets><customwidget><class>vexabutton</class><extends>QWidget</extends>
     <header>button/model/vexabutton.h</header></customwidget></customwidgets></ui>)";
   QBuffer buffer(&ui);
   QUiLoader loader;
   loader.addPluginPath(PluginDir);
   ControlWarnings collected;
-  std::unique_ptr<QWidget> loaded(loader.load(&buffer));
-  EXPECT_NE(loaded, nullptr) << qPrintable(loader.errorString());
-  if (loaded)
-    loaded->show();
-  QCoreApplication::processEvents();
-  *warnings = ControlWarnings::seen;
-  return loaded;
-}
-
-} // namespace
-
-TEST(DesignerPlugin, AFormsOversizedOrBadValuesAreBoundedAndNamedInWarnings) {
-  QStringList warnings;
-  const auto loaded = loadForm(R"(<widget class="vexabutton" name="big">
-     <property name="geometry"><rect><x>0</x><y>0</y><width>16000</width><height>300</height></rect></property>
-     <property name="Caption"><string>)" +
-                                   QByteArray(vexabutton::MaxCaptionLength + 1, 'x') +
-                                   R"(</string></property></widget>
-    <widget class="vexabutton" name="style"><property name="ButtonStyle"><number>99</number></property></widget>
-    <widget class="vexabutton" name="named"><property name="Mode"><enum>vexabutton::Sideways</enum></property></widget>
-    <widget class="vexabutton" name="opacity"><property name="PictureOpacity"><number>300</number></property></widget>)",
-                               &warnings);
-  ASSERT_NE(loaded, nullptr);
+  const std::unique_ptr<QWidget> loaded(loader.load(&buffer));
+  ASSERT_NE(loaded, nullptr) << qPrintable(loader.errorString());
+  loaded->show();
+  QCoreApplication::processEvents(); // the plugin's queued warnings
+  const QStringList& warnings = ControlWarnings::seen;
   auto* big = loaded->findChild<vexabutton*>(QStringLiteral("big"));
   ASSERT_NE(big, nullptr);
   EXPECT_EQ(big->size(), QSize(vexabutton::MaximumSizePixels, 300));

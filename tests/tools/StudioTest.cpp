@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include <sys/stat.h>
@@ -170,32 +171,34 @@ TEST(StudioDocument, APresetThatCannotBeUsedIsNamedAndChangesNothing) {
 
 namespace {
 
-// Acts on each modal window as it opens, in turn: every step takes the
-// active modal widget and returns whether it acted on it.
+// Acts on each modal window as it opens, in turn, with the step for a window
+// of its type.
 class ModalSteps : public QObject {
 public:
-  explicit ModalSteps(std::vector<std::function<bool(QWidget*)>> steps) : steps_(std::move(steps)) {
-    timer_.setInterval(20);
+  using Step = std::function<bool(QWidget*)>;
+  explicit ModalSteps(std::vector<Step> steps) : steps_(std::move(steps)) {
     connect(&timer_, &QTimer::timeout, this, [this] {
       QWidget* modal = QApplication::activeModalWidget();
       if (modal && next_ < steps_.size() && steps_[next_](modal))
         ++next_;
     });
-    timer_.start();
+    timer_.start(20);
   }
   bool finished() const { return next_ == steps_.size(); }
 
 private:
-  std::vector<std::function<bool(QWidget*)>> steps_;
+  std::vector<Step> steps_;
   std::size_t next_ = 0;
   QTimer timer_;
 };
 
-QAction* menuAction(QMainWindow& window, const QString& text) {
-  for (QAction* action : window.findChildren<QAction*>())
-    if (action->text() == text)
-      return action;
-  return nullptr;
+template <class Window, class Act> ModalSteps::Step on(Act act) {
+  return [act](QWidget* modal) {
+    auto* window = qobject_cast<Window*>(modal);
+    if (window)
+      act(window);
+    return window != nullptr;
+  };
 }
 
 } // namespace
@@ -209,28 +212,19 @@ TEST(StudioWindow, AFailedSaveKeepsTheFileShowsWhyAndLeavesTheDocumentModified) 
   const QString keep = disk.filePath("keep.json");
   window.document().button().setCaption(QStringLiteral("Prvi"));
   ASSERT_TRUE(window.saveFile(keep));
-  QFile kept(keep);
-  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  const QByteArray before = kept.readAll();
+  const QByteArray before = testsupport::contents(keep);
   disk.fill(); // not a byte left
   window.document().button().setCaption(QStringLiteral("Drugi"));
-
   QString shown;
-  ModalSteps steps({[&](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (!box)
-      return false;
+  ModalSteps steps({on<QMessageBox>([&](QMessageBox* box) {
     shown = box->text();
     box->accept();
-    return true;
-  }});
+  })});
   EXPECT_FALSE(window.saveFile(keep));
   EXPECT_TRUE(shown.contains(QLatin1String("No space left"))) << qPrintable(shown);
   EXPECT_TRUE(window.document().isModified());
   EXPECT_TRUE(window.isWindowModified()) << "the title keeps its mark";
-  QFile after(keep);
-  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-  EXPECT_EQ(after.readAll(), before);
+  EXPECT_EQ(testsupport::contents(keep), before);
   EXPECT_EQ(QDir(disk.filePath(".")).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "keep.json"}))
       << "no half-written file is left";
 }
@@ -239,49 +233,32 @@ TEST(StudioWindow, SaveAsAsksBeforeReplacingTheFileItsSuffixNames) {
   testsupport::Watchdog watchdog(60);
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   QTemporaryDir dir;
-  QFile victim(dir.filePath("victim.json"));
-  ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
-  victim.write("someone else's");
-  victim.close();
+  const QString victim = dir.filePath("victim.json");
+  ASSERT_TRUE(testsupport::writeAll(victim, "someone else's"));
   StudioWindow window;
   window.document().button().setCaption(QStringLiteral("Novi"));
   QString question;
-  ModalSteps steps({
-      [&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
-        if (!name)
-          return false;
-        dialog->setDirectory(dir.path());
-        name->setText(QStringLiteral("victim"));
-        // Later, from the dialog's own loop: the question it asks runs a
-        // loop of its own, in which this timer must go on.
-        QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
-        return true;
-      },
-      [&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box)
-          return false;
-        question = box->text();
-        box->button(QMessageBox::No)->click();
-        return true;
-      },
-      [&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (dialog)
-          dialog->reject();
-        return dialog != nullptr;
-      },
-  });
-  QAction* saveAs = menuAction(window, QStringLiteral("Save &As..."));
-  ASSERT_NE(saveAs, nullptr);
-  saveAs->trigger();
+  ModalSteps steps({on<QFileDialog>([&](QFileDialog* dialog) {
+                      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                      ASSERT_NE(name, nullptr);
+                      dialog->setDirectory(dir.path());
+                      name->setText(QStringLiteral("victim"));
+                      // Later, from the dialog's own loop: the question it asks
+                      // runs a loop of its own, in which this timer must go on.
+                      QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+                    }),
+                    on<QMessageBox>([&](QMessageBox* box) {
+                      question = box->text();
+                      box->button(QMessageBox::No)->click();
+                    }),
+                    on<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); })});
+  const auto actions = window.findChildren<QAction*>();
+  const auto saveAs = std::ranges::find(actions, QStringLiteral("Save &As..."), &QAction::text);
+  ASSERT_NE(saveAs, actions.end());
+  (*saveAs)->trigger();
   EXPECT_TRUE(steps.finished());
   EXPECT_TRUE(question.contains(QLatin1String("victim.json"))) << qPrintable(question);
-  QFile after(victim.fileName());
-  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-  EXPECT_EQ(after.readAll(), QByteArray("someone else's"));
+  EXPECT_EQ(testsupport::contents(victim), QByteArray("someone else's"));
   EXPECT_TRUE(window.document().isModified());
 }
 
