@@ -1,0 +1,207 @@
+#include "style/ButtonLookStyle.h"
+
+#include "button/model/ButtonRecord.h"
+#include "button/render/ColorKit.h"
+#include "button/render/Redraw.h"
+#include "platform/SystemColors.h"
+
+#include <QApplication>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionToolButton>
+#include <QToolButton>
+
+namespace vexa {
+
+namespace {
+
+// The symbol font's downward triangle: a button with a menu shows it.
+constexpr qint32 MenuSymbol = 6;
+
+// The look's colours as a loaded vexabutton of that look has them: the
+// stored defaults (the button face as background), then the look's own.
+struct LookDefaults {
+  qint32 backColor;
+  qint32 foreColor;
+  qint32 colorScheme;
+  bool showFocusRect;
+  bool picturePushOnHover;
+};
+
+LookDefaults defaultsOf(qint32 look) {
+  ButtonRecord rec;
+  rec.ButtonStyle = look;
+  rec.BackColor = platform::SystemColors::get(platform::SystemColors::ButtonFace);
+  ApplyDefaultColorScheme(rec);
+  ApplyStyleDefaults(rec);
+  return {rec.BackColor, rec.ForeColor, rec.ColorScheme, rec.ShowFocusRect, rec.PicturePushOnHover};
+}
+
+// The picture an icon gives at the device pixel ratio it is drawn at.
+platform::PicturePtr pictureOf(const QIcon& icon, const QSize& size, qreal ratio, bool enabled) {
+  if (icon.isNull() || size.isEmpty())
+    return nullptr;
+  const QPixmap pixmap = icon.pixmap(size, ratio, enabled ? QIcon::Normal : QIcon::Disabled);
+  if (pixmap.isNull())
+    return nullptr;
+  QImage image = pixmap.toImage();
+  // The picture is placed in logical pixels: its size is the icon's.
+  image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  return platform::Picture::fromImage(image);
+}
+
+qreal ratioOf(const QPainter* painter) {
+  return painter && painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+}
+
+QFont fontOf(const QWidget* widget) { return widget ? widget->font() : QApplication::font(); }
+
+} // namespace
+
+ButtonLookStyle::ButtonLookStyle(qint32 look) : look_(look) {}
+
+void ButtonLookStyle::polish(QWidget* widget) {
+  QProxyStyle::polish(widget);
+  // Hover is part of every look.
+  if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget))
+    widget->setAttribute(Qt::WA_Hover, true);
+}
+
+void ButtonLookStyle::unpolish(QWidget* widget) { QProxyStyle::unpolish(widget); }
+
+ButtonPaint ButtonLookStyle::describeOption(const QStyleOption& option, const QString& caption) const {
+  const LookDefaults defaults = defaultsOf(look_);
+  ButtonPaint paint;
+  paint.style = look_;
+  paint.backColor = defaults.backColor;
+  paint.foreColor = defaults.foreColor;
+  paint.colorScheme = defaults.colorScheme;
+  paint.showFocusRect = defaults.showFocusRect;
+  paint.picturePushOnHover = defaults.picturePushOnHover;
+  // A theme drawn through the application style would be this style again.
+  paint.visualStylesActive = false;
+  paint.userMode = true;
+
+  const QStyle::State state = option.state;
+  paint.enabled = state & State_Enabled;
+  paint.hasFocus = state & State_HasFocus;
+  paint.parentActive = state & State_Active;
+  paint.mouseInside = paint.enabled && (state & State_MouseOver);
+  paint.mousePressed = paint.enabled && (state & State_Sunken);
+  if (state & State_On) {
+    paint.mode = qint32(Mode::CheckButton);
+    paint.value = true;
+  }
+  if (paint.mousePressed)
+    paint.state = qint32(vexa::State::Down);
+  else if (paint.mouseInside)
+    paint.state = qint32(vexa::State::Hot);
+  paint.rightToLeft = option.direction == Qt::RightToLeft;
+  paint.caption = caption;
+  paint.state = ForcedDownState(paint);
+  return paint;
+}
+
+void ButtonLookStyle::paintLook(const ButtonPaint& paint, const QStyleOption& option, const QFont& font,
+                                QPainter* painter) const {
+  const QRect rect = option.rect;
+  if (rect.isEmpty())
+    return;
+  surface_.setDevicePixelRatio(ratioOf(painter));
+  if (surface_.width() != rect.width() || surface_.height() != rect.height())
+    surface_.resize(rect.width(), rect.height());
+  if (surface_.font() != font)
+    surface_.setFont(font);
+  const PaintResult result = Redraw(paint, surface_);
+  ApplyWindowRegion(paint.style, result.clientWidth, result.clientHeight, surface_);
+
+  // What a vexabutton shows: the surface inside its window region.
+  painter->save();
+  const QRegion region = surface_.windowRegion();
+  if (region != QRegion(0, 0, rect.width(), rect.height()))
+    painter->setClipRegion(region.translated(rect.topLeft()), Qt::IntersectClip);
+  const QImage& image = surface_.image();
+  const qreal ratio = surface_.devicePixelRatio();
+  if (ratio == 1)
+    painter->drawImage(rect.topLeft(), image);
+  else
+    painter->drawImage(QRectF(rect.topLeft(), QSizeF(image.width() / ratio, image.height() / ratio)), image);
+  painter->restore();
+}
+
+void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                  const QWidget* widget) const {
+  const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+  if (!button || (element != CE_PushButton && element != CE_PushButtonBevel)) {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    return;
+  }
+  // A flat button at rest shows only its label.
+  const bool flat = button->features & QStyleOptionButton::Flat;
+  if (flat && !(button->state & (State_MouseOver | State_Sunken | State_On))) {
+    if (element == CE_PushButton)
+      proxy()->drawControl(CE_PushButtonLabel, option, painter, widget);
+    return;
+  }
+  // The whole button is the renderer's: face, caption, icon and focus. The
+  // bevel alone is the same without caption and icon.
+  const bool whole = element == CE_PushButton;
+  ButtonPaint paint = describeOption(*option, whole ? button->text : QString());
+  paint.isDefault = button->features & QStyleOptionButton::DefaultButton;
+  if (button->features & QStyleOptionButton::HasMenu)
+    paint.dropDownSymbol = MenuSymbol;
+  if (whole) {
+    paint.pictureNormal = pictureOf(button->icon, button->iconSize, ratioOf(painter), paint.enabled);
+    paint.useMaskColor = false;
+  }
+  paintLook(paint, *option, fontOf(widget), painter);
+}
+
+void ButtonLookStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                    const QWidget* widget) const {
+  switch (element) {
+  case PE_PanelButtonTool:
+  case PE_IndicatorButtonDropDown: {
+    // The tool button's panel (and the menu part of a split one) in the look;
+    // the base style puts label and arrow on it.
+    const bool autoRaise = option->state & State_AutoRaise;
+    if (autoRaise && !(option->state & (State_MouseOver | State_Sunken | State_On | State_Raised)))
+      return;
+    paintLook(describeOption(*option, QString()), *option, fontOf(widget), painter);
+    return;
+  }
+  case PE_PanelButtonCommand: {
+    ButtonPaint paint = describeOption(*option, QString());
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
+      paint.isDefault = button->features & QStyleOptionButton::DefaultButton;
+    paintLook(paint, *option, fontOf(widget), painter);
+    return;
+  }
+  default:
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+}
+
+QSize ButtonLookStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contentsSize,
+                                        const QWidget* widget) const {
+  switch (type) {
+  case CT_PushButton: {
+    // The classic push button: 75 x 23 at least, the caption with room for
+    // the frame, the focus rectangle and the content margins of every look.
+    QSize size = contentsSize + QSize(16, 10);
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        button && (button->features & QStyleOptionButton::HasMenu))
+      size.rwidth() += 16;
+    return size.expandedTo(QSize(75, 23));
+  }
+  case CT_ToolButton:
+    // Two pixels of frame and two of margin each side.
+    return contentsSize + QSize(8, 8);
+  default:
+    return QProxyStyle::sizeFromContents(type, option, contentsSize, widget);
+  }
+}
+
+} // namespace vexa
