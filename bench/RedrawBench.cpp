@@ -3,6 +3,7 @@
 // rounded gradient style) against Qt's own push button painted by the Fusion
 // style into an image of the same size, in one run; and the same Redraws on
 // a surface at device pixel ratio 2 against the 1x ones.
+#include "StyleBench.h"
 #include "button/model/ButtonRecord.h"
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
@@ -201,5 +202,6 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   printRatios(reporter.cpuNanoseconds);
   printDoubledRatios(reporter.cpuNanoseconds);
+  printStylePluginRatios(reporter.cpuNanoseconds);
   return 0;
 }
