@@ -6,6 +6,7 @@
 #include "platform/SystemColors.h"
 
 #include <QApplication>
+#include <QHashFunctions>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPushButton>
@@ -22,14 +23,6 @@ constexpr qint32 MenuSymbol = 6;
 
 // The look's colours as a loaded vexabutton of that look has them: the
 // stored defaults (the button face as background), then the look's own.
-struct LookDefaults {
-  qint32 backColor;
-  qint32 foreColor;
-  qint32 colorScheme;
-  bool showFocusRect;
-  bool picturePushOnHover;
-};
-
 LookDefaults defaultsOf(qint32 look) {
   ButtonRecord rec;
   rec.ButtonStyle = look;
@@ -72,7 +65,16 @@ void ButtonLookStyle::polish(QWidget* widget) {
 void ButtonLookStyle::unpolish(QWidget* widget) { QProxyStyle::unpolish(widget); }
 
 ButtonPaint ButtonLookStyle::describeOption(const QStyleOption& option, const QString& caption) const {
-  const LookDefaults defaults = defaultsOf(look_);
+  // The defaults follow the system colours; they are worked out again only
+  // when those change.
+  const platform::Colour face = platform::SystemColors::get(platform::SystemColors::ButtonFace);
+  const platform::Colour text = platform::SystemColors::get(platform::SystemColors::ButtonText);
+  if (!defaults_ || defaultsFace_ != face || defaultsText_ != text) {
+    defaults_ = defaultsOf(look_);
+    defaultsFace_ = face;
+    defaultsText_ = text;
+  }
+  const LookDefaults& defaults = *defaults_;
   ButtonPaint paint;
   paint.style = look_;
   paint.backColor = defaults.backColor;
@@ -104,31 +106,64 @@ ButtonPaint ButtonLookStyle::describeOption(const QStyleOption& option, const QS
   return paint;
 }
 
-void ButtonLookStyle::paintLook(const ButtonPaint& paint, const QStyleOption& option, const QFont& font,
-                                QPainter* painter) const {
+size_t qHash(const LookPaintKey& key, size_t seed) {
+  seed = qHashMulti(seed, key.width, key.height, key.ratio, key.state, key.mode, key.flags, key.dropDownSymbol,
+                    key.caption, key.font, key.icon);
+  return qHashRange(key.colours.begin(), key.colours.end(), seed);
+}
+
+void ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, const QFont& font, QPainter* painter,
+                                const QIcon& icon, const QSize& iconSize) const {
   const QRect rect = option.rect;
   if (rect.isEmpty())
     return;
-  surface_.setDevicePixelRatio(ratioOf(painter));
-  if (surface_.width() != rect.width() || surface_.height() != rect.height())
-    surface_.resize(rect.width(), rect.height());
-  if (surface_.font() != font)
-    surface_.setFont(font);
-  const PaintResult result = Redraw(paint, surface_);
-  ApplyWindowRegion(paint.style, result.clientWidth, result.clientHeight, surface_);
+  // Standard indices the renderers read (faces, edges, texts).
+  static constexpr std::array<int, 12> ColourIndices = {4, 5, 8, 12, 15, 16, 17, 18, 20, 21, 22, 24};
+  LookPaintKey key;
+  key.width = rect.width();
+  key.height = rect.height();
+  key.ratio = ratioOf(painter);
+  key.state = paint.state;
+  key.mode = paint.mode;
+  key.flags = quint32(paint.value) | quint32(paint.enabled) << 1 | quint32(paint.hasFocus) << 2 |
+              quint32(paint.isDefault) << 3 | quint32(paint.parentActive) << 4 | quint32(paint.mouseInside) << 5 |
+              quint32(paint.mousePressed) << 6 | quint32(paint.rightToLeft) << 7;
+  key.dropDownSymbol = paint.dropDownSymbol;
+  key.caption = paint.caption;
+  key.font = font;
+  key.icon = icon.isNull() ? 0 : icon.cacheKey();
+  key.iconSize = icon.isNull() ? QSize() : iconSize;
+  for (std::size_t i = 0; i < ColourIndices.size(); ++i)
+    key.colours[i] = platform::SystemColors::get(ColourIndices[i]);
 
-  // What a vexabutton shows: the surface inside its window region.
-  painter->save();
-  const QRegion region = surface_.windowRegion();
-  if (region != QRegion(0, 0, rect.width(), rect.height()))
-    painter->setClipRegion(region.translated(rect.topLeft()), Qt::IntersectClip);
-  const QImage& image = surface_.image();
-  const qreal ratio = surface_.devicePixelRatio();
-  if (ratio == 1)
-    painter->drawImage(rect.topLeft(), image);
-  else
-    painter->drawImage(QRectF(rect.topLeft(), QSizeF(image.width() / ratio, image.height() / ratio)), image);
-  painter->restore();
+  // A button repaints in a handful of states: each is rendered once and
+  // then copied, as long as nothing it was drawn from changed.
+  auto found = painted_.constFind(key);
+  if (found == painted_.constEnd()) {
+    if (painted_.size() >= MaxPainted)
+      painted_.clear();
+    platform::Surface surface(key.width, key.height);
+    surface.setDevicePixelRatio(key.ratio);
+    surface.setFont(font);
+    paint.pictureNormal = pictureOf(icon, iconSize, key.ratio, paint.enabled);
+    const PaintResult result = Redraw(paint, surface);
+    ApplyWindowRegion(paint.style, result.clientWidth, result.clientHeight, surface);
+    found = painted_.insert(
+        key, {surface.image(), surface.windowRegion(), surface.deviceWindowRegion(), surface.devicePixelRatio()});
+  }
+  const Painted& shown = found.value();
+
+  // What a vexabutton shows: the surface inside its window region, copied
+  // rectangle by rectangle (quicker than clipping the painter to it).
+  if (shown.ratio == 1) {
+    for (const QRect& part : shown.region)
+      painter->drawImage(rect.topLeft() + part.topLeft(), shown.image, part);
+    return;
+  }
+  for (const QRect& part : shown.deviceRegion)
+    painter->drawImage(
+        QRectF(QPointF(rect.topLeft()) + QPointF(part.topLeft()) / shown.ratio, QSizeF(part.size()) / shown.ratio),
+        shown.image, part);
 }
 
 void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -152,11 +187,8 @@ void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* op
   paint.isDefault = button->features & QStyleOptionButton::DefaultButton;
   if (button->features & QStyleOptionButton::HasMenu)
     paint.dropDownSymbol = MenuSymbol;
-  if (whole) {
-    paint.pictureNormal = pictureOf(button->icon, button->iconSize, ratioOf(painter), paint.enabled);
-    paint.useMaskColor = false;
-  }
-  paintLook(paint, *option, fontOf(widget), painter);
+  paint.useMaskColor = false;
+  paintLook(paint, *option, fontOf(widget), painter, whole ? button->icon : QIcon(), button->iconSize);
 }
 
 void ButtonLookStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

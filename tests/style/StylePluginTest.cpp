@@ -6,6 +6,7 @@
 #include "button/services/VisualStyles.h"
 #include "platform/ControlHost.h"
 #include "platform/SharedFont.h"
+#include "platform/SystemColors.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -206,6 +207,29 @@ TEST(StylePluginTest, OtherControlsAreTheBaseStyles) {
     EXPECT_FALSE(ours.isNull());
     EXPECT_EQ(ours, grabUnder(base.get(), *widget)) << widget->metaObject()->className();
   }
+}
+
+} // namespace
+
+namespace {
+
+// The paints the style keeps are taken again when a system colour they were
+// drawn from changes.
+TEST(StylePluginTest, AKeptPaintFollowsTheSystemColours) {
+  const auto style = createStyle(QStringLiteral("vexa-classic"));
+  ASSERT_NE(style, nullptr);
+  QPushButton push(QStringLiteral("Dalje"));
+  push.setStyle(style.get());
+  push.resize(80, 24);
+  const QImage before = push.grab().toImage();
+  auto table = platform::SystemColors::classicTable();
+  table[platform::SystemColors::ButtonFace] = 0x3050A0;
+  platform::SystemColors::installFixedTable(table);
+  const QImage after = push.grab().toImage();
+  platform::SystemColors::installClassicTable();
+  EXPECT_EQ(QColor(after.pixel(40, 12)), QColor(0xA0, 0x50, 0x30));
+  EXPECT_EQ(push.grab().toImage(), before);
+  push.setStyle(nullptr);
 }
 
 } // namespace
