@@ -63,7 +63,9 @@ void applyStyle(QWidget* root, QStyle* style) {
 }
 
 QDialog* makeDialog(const QString& key, QWidget* parent) {
-  auto* dialog = new QDialog(parent, Qt::Widget);
+  auto* dialog = new QDialog(parent);
+  // Shown inside the gallery rather than as a window of its own.
+  dialog->setWindowFlags(Qt::Widget);
   auto* layout = new QVBoxLayout(dialog);
   auto* bar = new QToolBar(dialog);
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -114,7 +116,10 @@ int main(int argc, char** argv) {
     }
     QDialog* dialog = makeDialog(key, &gallery);
     applyStyle(dialog, style.get());
+    // Room for the whole tool bar in every look.
+    dialog->setMinimumWidth(dialog->findChild<QToolBar*>()->sizeHint().width() + 24);
     row->addWidget(dialog);
+    dialog->setVisible(true); // a dialog starts hidden, also inside another window
     styles.push_back(std::move(style));
   }
   gallery.show();
