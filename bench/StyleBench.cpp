@@ -31,8 +31,20 @@ void BM_QPushButtonPlugin(benchmark::State& state, const char* key) {
     state.SkipWithError("the style plugin did not load");
     return;
   }
+  paintPushButton(state, style.get());
+}
+
+const bool registered = [] {
+  for (const char* key : Looks)
+    benchmark::RegisterBenchmark((std::string("QPushButton/") + key).c_str(), BM_QPushButtonPlugin, key);
+  return true;
+}();
+
+} // namespace
+
+void paintPushButton(benchmark::State& state, QStyle* style) {
   QPushButton button(Caption);
-  button.setStyle(style.get());
+  button.setStyle(style);
   button.setFont(platform::SharedFont(QStringLiteral("Tahoma"), 8.25, 700).toQFont());
   button.resize(Width, Height);
   button.ensurePolished();
@@ -45,14 +57,6 @@ void BM_QPushButtonPlugin(benchmark::State& state, const char* key) {
   }
   button.setStyle(nullptr);
 }
-
-const bool registered = [] {
-  for (const char* key : Looks)
-    benchmark::RegisterBenchmark((std::string("QPushButton/") + key).c_str(), BM_QPushButtonPlugin, key);
-  return true;
-}();
-
-} // namespace
 
 void printStylePluginRatios(const std::map<std::string, double>& cpu) {
   const auto reference = cpu.find("QPushButton/Fusion");

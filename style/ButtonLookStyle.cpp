@@ -62,8 +62,6 @@ void ButtonLookStyle::polish(QWidget* widget) {
     widget->setAttribute(Qt::WA_Hover, true);
 }
 
-void ButtonLookStyle::unpolish(QWidget* widget) { QProxyStyle::unpolish(widget); }
-
 ButtonPaint ButtonLookStyle::describeOption(const QStyleOption& option, const QString& caption) const {
   // The defaults follow the system colours; they are worked out again only
   // when those change.

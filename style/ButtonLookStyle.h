@@ -62,9 +62,7 @@ public:
   qint32 look() const { return look_; }
 
   void polish(QWidget* widget) override;
-  void unpolish(QWidget* widget) override;
   using QProxyStyle::polish;
-  using QProxyStyle::unpolish;
 
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget = nullptr) const override;
