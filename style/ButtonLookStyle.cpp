@@ -32,17 +32,13 @@ LookDefaults defaultsOf(qint32 look) {
   return {rec.BackColor, rec.ForeColor, rec.ColorScheme, rec.ShowFocusRect, rec.PicturePushOnHover};
 }
 
-// The picture an icon gives at the device pixel ratio it is drawn at.
-platform::PicturePtr pictureOf(const QIcon& icon, const QSize& size, qreal ratio, bool enabled) {
+// The picture an icon gives: its pixmap at the icon size, in logical pixels,
+// which the content layout places as it places a picture of that size.
+platform::PicturePtr pictureOf(const QIcon& icon, const QSize& size, bool enabled) {
   if (icon.isNull() || size.isEmpty())
     return nullptr;
-  const QPixmap pixmap = icon.pixmap(size, ratio, enabled ? QIcon::Normal : QIcon::Disabled);
-  if (pixmap.isNull())
-    return nullptr;
-  QImage image = pixmap.toImage();
-  // The picture is placed in logical pixels: its size is the icon's.
-  image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  return platform::Picture::fromImage(image);
+  const QPixmap pixmap = icon.pixmap(size, 1.0, enabled ? QIcon::Normal : QIcon::Disabled);
+  return pixmap.isNull() ? nullptr : platform::Picture::fromImage(pixmap.toImage());
 }
 
 qreal ratioOf(const QPainter* painter) {
@@ -143,7 +139,7 @@ void ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, c
     platform::Surface surface(key.width, key.height);
     surface.setDevicePixelRatio(key.ratio);
     surface.setFont(font);
-    paint.pictureNormal = pictureOf(icon, iconSize, key.ratio, paint.enabled);
+    paint.pictureNormal = pictureOf(icon, iconSize, paint.enabled);
     const PaintResult result = Redraw(paint, surface);
     ApplyWindowRegion(paint.style, result.clientWidth, result.clientHeight, surface);
     found = painted_.insert(

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
@@ -86,6 +87,8 @@ QDialog* makeDialog(const QString& key, QWidget* parent) {
   layout->addWidget(new QLabel(QStringLiteral("Izgled: %1").arg(key), dialog));
   auto* buttons =
       new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, dialog);
+  // An icon on a push button sits where the control places a picture.
+  buttons->button(QDialogButtonBox::Help)->setIcon(drawnIcon(2));
   layout->addWidget(buttons);
   return dialog;
 }
