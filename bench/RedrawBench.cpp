@@ -3,6 +3,7 @@
 // rounded gradient style) against Qt's own push button painted by the Fusion
 // style into an image of the same size, in one run; and the same Redraws on
 // a surface at device pixel ratio 2 against the 1x ones.
+#include "StyleBench.h"
 #include "button/model/ButtonRecord.h"
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
@@ -132,20 +133,8 @@ BENCHMARK(BM_CaptionText)->Name("CaptionText");
 // The reference: a QPushButton with the same caption and font, painted by
 // the Fusion style into an image of the same size.
 void BM_QPushButtonFusion(benchmark::State& state) {
-  QPushButton button(Caption);
-  QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-  button.setStyle(fusion);
-  button.setFont(platform::SharedFont(QStringLiteral("Tahoma"), 8.25, 700).toQFont());
-  button.resize(Width, Height);
-  button.ensurePolished();
-  QImage image(Width, Height, QImage::Format_RGB32);
-  image.setDotsPerMeterX(3780);
-  image.setDotsPerMeterY(3780);
-  for (auto _ : state) {
-    button.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    benchmark::DoNotOptimize(image.constBits());
-  }
-  delete fusion;
+  const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+  paintPushButton(state, fusion.get());
 }
 BENCHMARK(BM_QPushButtonFusion)->Name("QPushButton/Fusion");
 
@@ -201,5 +190,6 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   printRatios(reporter.cpuNanoseconds);
   printDoubledRatios(reporter.cpuNanoseconds);
+  printStylePluginRatios(reporter.cpuNanoseconds);
   return 0;
 }

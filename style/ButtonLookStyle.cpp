@@ -1,0 +1,233 @@
+#include "style/ButtonLookStyle.h"
+
+#include "button/model/ButtonRecord.h"
+#include "button/render/ColorKit.h"
+#include "button/render/Redraw.h"
+#include "platform/SystemColors.h"
+
+#include <QApplication>
+#include <QHashFunctions>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionToolButton>
+#include <QToolButton>
+
+namespace vexa {
+
+namespace {
+
+// The symbol font's downward triangle: a button with a menu shows it.
+constexpr qint32 MenuSymbol = 6;
+
+// The look's colours as a loaded vexabutton of that look has them: the
+// stored defaults (the button face as background), then the look's own.
+LookDefaults defaultsOf(qint32 look) {
+  ButtonRecord rec;
+  rec.ButtonStyle = look;
+  rec.BackColor = platform::SystemColors::get(platform::SystemColors::ButtonFace);
+  ApplyDefaultColorScheme(rec);
+  ApplyStyleDefaults(rec);
+  return {rec.BackColor, rec.ForeColor, rec.ColorScheme, rec.ShowFocusRect, rec.PicturePushOnHover};
+}
+
+// The picture an icon gives: its pixmap at the icon size, in logical pixels,
+// which the content layout places as it places a picture of that size.
+platform::PicturePtr pictureOf(const QIcon& icon, const QSize& size, bool enabled) {
+  if (icon.isNull() || size.isEmpty())
+    return nullptr;
+  const QPixmap pixmap = icon.pixmap(size, 1.0, enabled ? QIcon::Normal : QIcon::Disabled);
+  return pixmap.isNull() ? nullptr : platform::Picture::fromImage(pixmap.toImage());
+}
+
+qreal ratioOf(const QPainter* painter) {
+  return painter && painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+}
+
+QFont fontOf(const QWidget* widget) { return widget ? widget->font() : QApplication::font(); }
+
+} // namespace
+
+ButtonLookStyle::ButtonLookStyle(qint32 look) : look_(look) {}
+
+void ButtonLookStyle::polish(QWidget* widget) {
+  QProxyStyle::polish(widget);
+  // Hover is part of every look.
+  if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget))
+    widget->setAttribute(Qt::WA_Hover, true);
+}
+
+ButtonPaint ButtonLookStyle::describeOption(const QStyleOption& option, const QString& caption) const {
+  // The defaults follow the system colours; they are worked out again only
+  // when those change.
+  const platform::Colour face = platform::SystemColors::get(platform::SystemColors::ButtonFace);
+  const platform::Colour text = platform::SystemColors::get(platform::SystemColors::ButtonText);
+  if (!defaults_ || defaultsFace_ != face || defaultsText_ != text) {
+    defaults_ = defaultsOf(look_);
+    defaultsFace_ = face;
+    defaultsText_ = text;
+  }
+  const LookDefaults& defaults = *defaults_;
+  ButtonPaint paint;
+  paint.style = look_;
+  paint.backColor = defaults.backColor;
+  paint.foreColor = defaults.foreColor;
+  paint.colorScheme = defaults.colorScheme;
+  paint.showFocusRect = defaults.showFocusRect;
+  paint.picturePushOnHover = defaults.picturePushOnHover;
+  // A theme drawn through the application style would be this style again.
+  paint.visualStylesActive = false;
+  paint.userMode = true;
+
+  const QStyle::State state = option.state;
+  paint.enabled = state & State_Enabled;
+  paint.hasFocus = state & State_HasFocus;
+  paint.parentActive = state & State_Active;
+  paint.mouseInside = paint.enabled && (state & State_MouseOver);
+  paint.mousePressed = paint.enabled && (state & State_Sunken);
+  if (state & State_On) {
+    paint.mode = qint32(Mode::CheckButton);
+    paint.value = true;
+  }
+  if (paint.mousePressed)
+    paint.state = qint32(vexa::State::Down);
+  else if (paint.mouseInside)
+    paint.state = qint32(vexa::State::Hot);
+  paint.rightToLeft = option.direction == Qt::RightToLeft;
+  paint.caption = caption;
+  paint.state = ForcedDownState(paint);
+  return paint;
+}
+
+size_t qHash(const LookPaintKey& key, size_t seed) {
+  seed = qHashMulti(seed, key.width, key.height, key.ratio, key.state, key.mode, key.flags, key.dropDownSymbol,
+                    key.caption, key.font, key.icon);
+  return qHashRange(key.colours.begin(), key.colours.end(), seed);
+}
+
+void ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, const QFont& font, QPainter* painter,
+                                const QIcon& icon, const QSize& iconSize) const {
+  const QRect rect = option.rect;
+  if (rect.isEmpty())
+    return;
+  // Standard indices the renderers read (faces, edges, texts).
+  static constexpr std::array<int, 12> ColourIndices = {4, 5, 8, 12, 15, 16, 17, 18, 20, 21, 22, 24};
+  LookPaintKey key;
+  key.width = rect.width();
+  key.height = rect.height();
+  key.ratio = ratioOf(painter);
+  key.state = paint.state;
+  key.mode = paint.mode;
+  key.flags = quint32(paint.value) | quint32(paint.enabled) << 1 | quint32(paint.hasFocus) << 2 |
+              quint32(paint.isDefault) << 3 | quint32(paint.parentActive) << 4 | quint32(paint.mouseInside) << 5 |
+              quint32(paint.mousePressed) << 6 | quint32(paint.rightToLeft) << 7;
+  key.dropDownSymbol = paint.dropDownSymbol;
+  key.caption = paint.caption;
+  key.font = font;
+  key.icon = icon.isNull() ? 0 : icon.cacheKey();
+  key.iconSize = icon.isNull() ? QSize() : iconSize;
+  for (std::size_t i = 0; i < ColourIndices.size(); ++i)
+    key.colours[i] = platform::SystemColors::get(ColourIndices[i]);
+
+  // A button repaints in a handful of states: each is rendered once and
+  // then copied, as long as nothing it was drawn from changed.
+  auto found = painted_.constFind(key);
+  if (found == painted_.constEnd()) {
+    if (painted_.size() >= MaxPainted)
+      painted_.clear();
+    platform::Surface surface(key.width, key.height);
+    surface.setDevicePixelRatio(key.ratio);
+    surface.setFont(font);
+    paint.pictureNormal = pictureOf(icon, iconSize, paint.enabled);
+    const PaintResult result = Redraw(paint, surface);
+    ApplyWindowRegion(paint.style, result.clientWidth, result.clientHeight, surface);
+    found = painted_.insert(
+        key, {surface.image(), surface.windowRegion(), surface.deviceWindowRegion(), surface.devicePixelRatio()});
+  }
+  const Painted& shown = found.value();
+
+  // What a vexabutton shows: the surface inside its window region, copied
+  // rectangle by rectangle (quicker than clipping the painter to it).
+  if (shown.ratio == 1) {
+    for (const QRect& part : shown.region)
+      painter->drawImage(rect.topLeft() + part.topLeft(), shown.image, part);
+    return;
+  }
+  for (const QRect& part : shown.deviceRegion)
+    painter->drawImage(
+        QRectF(QPointF(rect.topLeft()) + QPointF(part.topLeft()) / shown.ratio, QSizeF(part.size()) / shown.ratio),
+        shown.image, part);
+}
+
+void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                  const QWidget* widget) const {
+  const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+  if (!button || (element != CE_PushButton && element != CE_PushButtonBevel)) {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    return;
+  }
+  // A flat button at rest shows only its label.
+  const bool flat = button->features & QStyleOptionButton::Flat;
+  if (flat && !(button->state & (State_MouseOver | State_Sunken | State_On))) {
+    if (element == CE_PushButton)
+      proxy()->drawControl(CE_PushButtonLabel, option, painter, widget);
+    return;
+  }
+  // The whole button is the renderer's: face, caption, icon and focus. The
+  // bevel alone is the same without caption and icon.
+  const bool whole = element == CE_PushButton;
+  ButtonPaint paint = describeOption(*option, whole ? button->text : QString());
+  paint.isDefault = button->features & QStyleOptionButton::DefaultButton;
+  if (button->features & QStyleOptionButton::HasMenu)
+    paint.dropDownSymbol = MenuSymbol;
+  paint.useMaskColor = false;
+  paintLook(paint, *option, fontOf(widget), painter, whole ? button->icon : QIcon(), button->iconSize);
+}
+
+void ButtonLookStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                    const QWidget* widget) const {
+  switch (element) {
+  case PE_PanelButtonTool:
+  case PE_IndicatorButtonDropDown: {
+    // The tool button's panel (and the menu part of a split one) in the look;
+    // the base style puts label and arrow on it.
+    const bool autoRaise = option->state & State_AutoRaise;
+    if (autoRaise && !(option->state & (State_MouseOver | State_Sunken | State_On | State_Raised)))
+      return;
+    paintLook(describeOption(*option, QString()), *option, fontOf(widget), painter);
+    return;
+  }
+  case PE_PanelButtonCommand: {
+    ButtonPaint paint = describeOption(*option, QString());
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
+      paint.isDefault = button->features & QStyleOptionButton::DefaultButton;
+    paintLook(paint, *option, fontOf(widget), painter);
+    return;
+  }
+  default:
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+}
+
+QSize ButtonLookStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contentsSize,
+                                        const QWidget* widget) const {
+  switch (type) {
+  case CT_PushButton: {
+    // The classic push button: 75 x 23 at least, the caption with room for
+    // the frame, the focus rectangle and the content margins of every look.
+    QSize size = contentsSize + QSize(16, 10);
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        button && (button->features & QStyleOptionButton::HasMenu))
+      size.rwidth() += 16;
+    return size.expandedTo(QSize(75, 23));
+  }
+  case CT_ToolButton:
+    // Two pixels of frame and two of margin each side.
+    return contentsSize + QSize(8, 8);
+  default:
+    return QProxyStyle::sizeFromContents(type, option, contentsSize, widget);
+  }
+}
+
+} // namespace vexa
