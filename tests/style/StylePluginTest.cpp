@@ -2,7 +2,7 @@
 // the build tree's plugin folder, drawing real QPushButtons that are compared
 // with real vexabuttons in the same window, driven by the same input.
 #include "button/InputTestSupport.h"
-#include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "button/services/VisualStyles.h"
 #include "platform/ControlHost.h"
 #include "platform/SharedFont.h"
@@ -164,8 +164,8 @@ TEST(StylePluginTest, APushButtonIsDrawnAsAVexabuttonOfTheLookInEveryState) {
       }
       SideBySide s(look, Keys[look]);
       state.bring(s, s.control);
-      const QImage reference = s.control->surface().image().copy();
-      const QRegion region = s.control->surface().windowRegion();
+      const QImage reference = surfaceOf(*s.control).image().copy();
+      const QRegion region = surfaceOf(*s.control).windowRegion();
       if (state.name == std::string("sunken"))
         inputtest::mouse(Mouse::Release, s.control, {40, 14});
       state.bring(s, s.push);
