@@ -95,7 +95,7 @@ def play(program):
           "-C", path("config", "speech-dispatcher"))
     start("orca", "--debug-file=" + path("orca.log"), "-u", path("orca-prefs"))
     step("", "Screen reader on", WAIT * 2)
-    start(program, VOKRANTOV_TEST_TICK_MS="100", QT_QPA_PLATFORM="xcb")  # a minute of the test in six seconds
+    start(program, VOKRANTOV_TEST_TICK_MS="250", QT_QPA_PLATFORM="xcb")  # a minute of the test in 15 seconds
     step("", "Belmora - Vokrantov test inteligencije", WAIT * 2)
     step("", "Tesmir Vokrant")
     # The clues one at a time after the portrait; past the buttons, the empty first list's house and category.
@@ -127,28 +127,43 @@ def play(program):
         step(pressed, wanted, *anytime)
 
 
+def stop_all():
+    for process in reversed(processes):
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGTERM)
+    for process in reversed(processes):
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait(10)
+    processes.clear()
+
+
 def main():
-    try:
-        lock = take_turn()  # noqa: F841 (held until the end)
-        play(os.path.abspath(sys.argv[1]))
-        print("ok: clues one by one, a list's name and entry, choices spoken, a minute, the status bar, "
-              "the focus back after a pause, the end of the test")
-    except (Failure, subprocess.SubprocessError) as failure:
-        sys.exit("FAIL: %s" % failure)
-    finally:
-        for process in reversed(processes):
-            if process.poll() is None:
-                os.killpg(process.pid, signal.SIGTERM)
-        for process in reversed(processes):
-            try:
-                process.wait(10)
-            except subprocess.TimeoutExpired:
-                os.killpg(process.pid, signal.SIGKILL)
-                process.wait(10)
-        if os.environ.get("ORCA_TEST_KEEP"):
-            print("kept:", root)
-        else:
-            shutil.rmtree(root, ignore_errors=True)
+    global root, read
+    lock = take_turn()  # noqa: F841 (held until the end)
+    # A loaded machine now and then keeps Orca from starting or speaking in
+    # time; a second game in a fresh session tells that apart from a fault.
+    for attempt in (1, 2):
+        try:
+            play(os.path.abspath(sys.argv[1]))
+            print("ok: clues one by one, a list's name and entry, choices spoken, a minute, the status bar, "
+                  "the focus back after a pause, the end of the test")
+            return
+        except (Failure, subprocess.SubprocessError) as failure:
+            if attempt == 2:
+                sys.exit("FAIL: %s" % failure)
+            print("first game failed, playing again: %s" % failure, file=sys.stderr)
+        finally:
+            stop_all()
+            if os.environ.get("ORCA_TEST_KEEP"):
+                print("kept:", root)
+            else:
+                shutil.rmtree(root, ignore_errors=True)
+        root, read = tempfile.mkdtemp(prefix="orca-test-"), 0
+        env.update(HOME=path("home"), XDG_CONFIG_HOME=path("config"), XDG_DATA_HOME=path("home", "data"),
+                   XDG_CACHE_HOME=path("home", "cache"), SPEECHD_ADDRESS="unix_socket:" + path("speechd.sock"))
 
 
 if __name__ == "__main__":
