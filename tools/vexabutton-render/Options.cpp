@@ -152,6 +152,7 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
 QString usage() {
   return QStringLiteral("usage: vexabutton-render [options] OUT.png\n"
                         "       vexabutton-render --sheet OUT.png [--themed] [--scale F]\n"
+                        "       vexabutton-render --help | --version\n"
                         "  OUT.png \"-\" writes the PNG to standard output\n"
                         "  --size WxH            surface size in pixels (default 121x33)\n"
                         "  --scale F             device pixel ratio from 1 to 8 (default 1): the PNG has\n"
