@@ -3,6 +3,7 @@
 #include "button/model/Diagnostics.h"
 #include "button/model/vexabutton.h"
 #include "platform/Files.h"
+#include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
 #include "platform/SharedFont.h"
@@ -178,6 +179,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
   Options options;
   bool sawOutput = false;
   bool sawBag = false;
+  bool sawSize = false;
   // "--name value" or "--name=value".
   const auto valueOf = [&](int& i, const QString& name, QString* value) {
     const QString& argument = arguments[i];
@@ -212,6 +214,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
       }
       options.width = w;
       options.height = h;
+      sawSize = true;
     } else if (is(argument, "--set")) {
       if (!valueOf(i, QStringLiteral("--set"), &value))
         return std::nullopt;
@@ -303,6 +306,21 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
       return std::nullopt;
     }
     return options;
+  }
+  // A stored layout keeps the button's size in twips: the button is drawn at
+  // that size unless --size names another.
+  for (const auto& [key, extent] : {std::pair{QStringLiteral("_ExtentX"), &options.width},
+                                    std::pair{QStringLiteral("_ExtentY"), &options.height}}) {
+    if (sawSize || !options.bag.contains(key))
+      continue;
+    const QVariant value = options.bag.ReadProperty(key);
+    const qlonglong pixels = value.toLongLong() / platform::TwipsPerPixel;
+    if (!platform::PropertyBag::isIntegerValue(value) || pixels < 1 || pixels > 4096) {
+      *error =
+          QStringLiteral("--bag: \"%1\" is %2, not a size in twips of 1 to 4096 pixels").arg(key, value.toString());
+      return std::nullopt;
+    }
+    *extent = int(pixels);
   }
   // At a ratio the PNG is F times larger along each side.
   const double longest = std::max(options.width, options.height) * options.scale;
