@@ -2,9 +2,19 @@
 #include "platform/FirstPaint.h"
 #include "platform/Fonts.h"
 
+#include "ProgramInfo.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
+  // The game takes no command line but these two; any other argument is
+  // ignored as before.
+  if (programinfo::answer(argc, argv, "vokrantov-test",
+                          "usage: vokrantov-test\n"
+                          "Vokrantov test inteligencije: a timed five-houses logic puzzle in Serbian.\n"
+                          "  --help     show this text and exit\n"
+                          "  --version  show the version and exit\n"))
+    return 0;
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Vokrantov test inteligencije"));
   // The program ends when the main window unloads, not when its last window

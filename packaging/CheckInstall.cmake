@@ -17,7 +17,8 @@ set(expected
   share/applications/example.belmora.VokrantovTest.desktop
   share/applications/example.belmora.VexaButtonStudio.desktop
   share/metainfo/example.belmora.VokrantovTest.metainfo.xml
-  share/metainfo/example.belmora.VexaButtonStudio.metainfo.xml)
+  share/metainfo/example.belmora.VexaButtonStudio.metainfo.xml
+  share/man/man6/vokrantov-test.6 share/man/man1/vexabutton-render.1 share/man/man1/vexabutton-studio.1)
 foreach(size 16 32 48 256)
   foreach(name example.belmora.VokrantovTest example.belmora.VexaButtonStudio)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${name}.png)

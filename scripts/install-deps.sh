@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, when they are missing.
 # apt-get as root, through sudo otherwise; if neither works, says what to install.
-#   scripts/install-deps.sh [fuzz] [memcheck]
+#   scripts/install-deps.sh [fuzz] [memcheck] [package]
 # With "fuzz" also clang and its libFuzzer runtime (fuzz/run), with
-# "memcheck" also valgrind (scripts/memcheck.sh). ./test and CI need neither.
+# "memcheck" also valgrind (scripts/memcheck.sh), with "package" the Debian
+# packaging tools (scripts/build-deb.sh). ./test and CI need none of them.
 set -euo pipefail
 
 PACKAGES=(
@@ -21,7 +22,8 @@ for group in "$@"; do
   case "$group" in
     fuzz) PACKAGES+=(clang libclang-rt-14-dev) ;;
     memcheck) PACKAGES+=(valgrind) ;;
-    *) echo "install-deps.sh: unknown group \"$group\" (fuzz or memcheck)" >&2; exit 2 ;;
+    package) PACKAGES+=(debhelper dpkg-dev lintian libgl-dev) ;;
+    *) echo "install-deps.sh: unknown group \"$group\" (fuzz, memcheck or package)" >&2; exit 2 ;;
   esac
 done
 

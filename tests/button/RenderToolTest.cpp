@@ -122,6 +122,7 @@ TEST(RenderTool, BadArgumentsNameTheArgumentAndWriteNothing) {
       {{"--bag", writeFile(dir, "typed.json", R"({"Caption": "OK", "ButtonStyle": "round"})"), out}, "ButtonStyle"},
       {{"--bag", writeFile(dir, "broken.json", R"({"Caption": "OK",)"), out}, "malformed"},
       {{"--bag", dir.filePath("none.json"), out}, "none.json"},
+      {{"--bag", writeFile(dir, "thin.json", R"({"_ExtentX": 1200, "_ExtentY": 14})"), out}, "_ExtentY"},
       {{"--json", "-"}, "standard output"},
   };
   for (const auto& c : cases) {
@@ -198,15 +199,19 @@ TEST(RenderTool, StartsFromAStoredLayoutWarnsOfUnknownKeysAndWritesToStandardOut
   if (toolPath().isEmpty() || !QFile::exists(toolPath()))
     GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
   QTemporaryDir dir;
-  const QString layout =
-      writeFile(dir, "layout.json", R"({"buttonstyle": 2, "BackColor": 15198183, "Caption": "OK", "Shade": 3})");
+  const QString layout = writeFile(
+      dir, "layout.json",
+      R"({"buttonstyle": 2, "BackColor": 15198183, "Caption": "OK", "Shade": 3, "_ExtentX": 1500, "_ExtentY": 450})");
   const ToolRun run = runTool({"--size", "75x23", "--bag", layout, "--set", "ButtonStyle=0", "-"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains("unknown key \"Shade\"")) << run.err.toStdString();
   // A value outside its list is named once, from the load that draws.
-  const ToolRun unlisted = runTool({"--bag", writeFile(dir, "style.json", R"({"ButtonStyle": 99})"), "-"});
+  // Without --size the layout's own size (in twips) is drawn.
+  const ToolRun unlisted =
+      runTool({"--bag", writeFile(dir, "style.json", R"({"ButtonStyle": 99, "_ExtentX": 900, "_ExtentY": 375})"), "-"});
   EXPECT_EQ(unlisted.status, 0);
   EXPECT_EQ(unlisted.err.count("ButtonStyle 99 is none of its values"), 1) << unlisted.err.toStdString();
+  EXPECT_EQ(QImage::fromData(unlisted.out, "PNG").size(), QSize(60, 25));
   const QImage image = QImage::fromData(run.out, "PNG");
   ASSERT_EQ(image.size(), QSize(75, 23));
   // --set wins over the layout: the classic raised edge, not the rounded outline.

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <gtest/gtest.h>
 
@@ -293,4 +294,26 @@ TEST(StudioWindow, TheBrowserEditsEveryStoredPropertyAndTheTryButtonRunsIt) {
   const QString log = window.eventLog()->toPlainText();
   EXPECT_LT(log.indexOf("MouseDown Button=1"), log.indexOf("Click"));
   EXPECT_LT(log.indexOf("Click"), log.indexOf("MouseUp"));
+
+  // A caption typed and entered, then the first press on the try button: the
+  // caption field losing the focus to it changes nothing, so the button the
+  // press lands on stays and clicks.
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  auto* caption = qobject_cast<QLineEdit*>(table->cellWidget(names.indexOf("Caption"), 1));
+  ASSERT_NE(caption, nullptr);
+  caption->setFocus();
+  caption->selectAll();
+  QTest::keyClicks(caption, "Probaj");
+  QTest::keyClick(caption, Qt::Key_Return);
+  button = window.tryButton();
+  ASSERT_EQ(button->Caption(), "Probaj");
+  window.eventLog()->clear();
+  // Through the window system, as a real click comes: the press moves the focus.
+  const QPointF at = button->mapTo(&window, QPointF(10, 10));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window.windowHandle(), at, window.mapToGlobal(at),
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
+  EXPECT_TRUE(window.eventLog()->toPlainText().contains("Click")) << qPrintable(window.eventLog()->toPlainText());
 }

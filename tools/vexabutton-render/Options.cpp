@@ -4,6 +4,7 @@
 #include "button/model/vexabutton.h"
 #include "platform/Files.h"
 #include "button/model/vexabutton_p.h"
+#include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
 #include "platform/SharedFont.h"
@@ -153,6 +154,7 @@ std::optional<Setting> parseSetting(const QString& argument, QString* error) {
 QString usage() {
   return QStringLiteral("usage: vexabutton-render [options] OUT.png\n"
                         "       vexabutton-render --sheet OUT.png [--themed] [--scale F]\n"
+                        "       vexabutton-render --help | --version\n"
                         "  OUT.png \"-\" writes the PNG to standard output\n"
                         "  --size WxH            surface size in pixels (default 121x33)\n"
                         "  --scale F             device pixel ratio from 1 to 8 (default 1): the PNG has\n"
@@ -178,6 +180,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
   Options options;
   bool sawOutput = false;
   bool sawBag = false;
+  bool sawSize = false;
   // "--name value" or "--name=value".
   const auto valueOf = [&](int& i, const QString& name, QString* value) {
     const QString& argument = arguments[i];
@@ -212,6 +215,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
       }
       options.width = w;
       options.height = h;
+      sawSize = true;
     } else if (is(argument, "--set")) {
       if (!valueOf(i, QStringLiteral("--set"), &value))
         return std::nullopt;
@@ -303,6 +307,21 @@ std::optional<Options> parse(const QStringList& arguments, QString* error) {
       return std::nullopt;
     }
     return options;
+  }
+  // A stored layout keeps the button's size in twips: the button is drawn at
+  // that size unless --size names another.
+  for (const auto& [key, extent] : {std::pair{QStringLiteral("_ExtentX"), &options.width},
+                                    std::pair{QStringLiteral("_ExtentY"), &options.height}}) {
+    if (sawSize || !options.bag.contains(key))
+      continue;
+    const QVariant value = options.bag.ReadProperty(key);
+    const qlonglong pixels = value.toLongLong() / platform::TwipsPerPixel;
+    if (!platform::PropertyBag::isIntegerValue(value) || pixels < 1 || pixels > 4096) {
+      *error =
+          QStringLiteral("--bag: \"%1\" is %2, not a size in twips of 1 to 4096 pixels").arg(key, value.toString());
+      return std::nullopt;
+    }
+    *extent = int(pixels);
   }
   // At a ratio the PNG is F times larger along each side.
   const double longest = std::max(options.width, options.height) * options.scale;

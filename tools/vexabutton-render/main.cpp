@@ -23,6 +23,8 @@
 #include "platform/PropertyBag.h"
 #include "platform/SystemColors.h"
 
+#include "ProgramInfo.h"
+
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,6 +51,8 @@ QJsonArray rectJson(const platform::Rect& r) { return {r.left, r.top, r.right, r
 } // namespace
 
 int main(int argc, char** argv) {
+  if (programinfo::answer(argc, argv, "vexabutton-render", qPrintable(rendertool::usage())))
+    return 0;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
@@ -59,10 +63,6 @@ int main(int argc, char** argv) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i)
     arguments << platform::fileNameText(QByteArray(argv[i]));
-  if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-    std::fputs(qPrintable(rendertool::usage()), stdout);
-    return 0;
-  }
   QString error;
   const auto options = rendertool::parse(arguments, &error);
   if (!options)

@@ -182,7 +182,13 @@ QWidget* StudioWindow::editorFor(int row) {
   }
   case Editor::Text: {
     auto* line = new QLineEdit;
-    connect(line, &QLineEdit::editingFinished, this, [this, row, line] { edit(row, line->text()); });
+    // editingFinished comes again when the field loses the focus: an entered
+    // value written once more would rebuild the try button under the press
+    // that took the focus away, and that press would be lost.
+    connect(line, &QLineEdit::editingFinished, this, [this, row, line] {
+      if (line->text() != fields()[row].read(document_.button()).toString())
+        edit(row, line->text());
+    });
     return line;
   }
   case Editor::Colour: {
