@@ -2,8 +2,8 @@
 
 #include "button/model/Diagnostics.h"
 #include "button/model/vexabutton.h"
-#include "platform/Files.h"
 #include "button/model/vexabutton_p.h"
+#include "platform/Files.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
