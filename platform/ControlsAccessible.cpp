@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Later.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -220,17 +221,10 @@ public:
   }
 
   QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
-  // Opened from the event loop: the caller is not held while it opens.
   void doAction(const QString& name) override {
     if (name != showMenuAction() && name != pressAction())
       return;
-    QMetaObject::invokeMethod(
-        box(),
-        [target = QPointer<ComboBox>(box())] {
-          if (target)
-            target->showPopup();
-        },
-        Qt::QueuedConnection);
+    platform::later(box(), [](ComboBox* target) { target->showPopup(); });
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

@@ -7,6 +7,7 @@
 
 #include "button/model/vexabutton_p.h"
 #include "platform/EventRouter.h"
+#include "platform/Later.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>
@@ -113,13 +114,7 @@ public:
       QAccessibleWidget::doAction(name);
       return;
     }
-    QMetaObject::invokeMethod(
-        button(),
-        [target = QPointer<vexabutton>(button())] {
-          if (target)
-            target->clickForAssistiveTechnology();
-        },
-        Qt::QueuedConnection);
+    platform::later(button(), [](vexabutton* target) { target->clickForAssistiveTechnology(); });
   }
 
   QStringList keyBindingsForAction(const QString& name) const override {
