@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -261,6 +262,18 @@ TEST(StudioWindow, SaveAsAsksBeforeReplacingTheFileItsSuffixNames) {
   EXPECT_TRUE(question.contains(QLatin1String("victim.json"))) << qPrintable(question);
   EXPECT_EQ(testsupport::contents(victim), QByteArray("someone else's"));
   EXPECT_TRUE(window.document().isModified());
+}
+
+TEST(StudioWindow, ALargeButtonsSixLooksAreShownScaledDownToThePreviewSize) {
+  StudioWindow window;
+  window.document().setButtonSize(QSize(1000, 500));
+  int previews = 0;
+  for (const QLabel* label : window.findChildren<QLabel*>())
+    if (!label->pixmap().isNull()) {
+      ++previews;
+      EXPECT_EQ(label->pixmap().size(), QSize(400, 200)) << "scaled to fit, keeping the aspect";
+    }
+  EXPECT_EQ(previews, 6);
 }
 
 TEST(StudioWindow, TheBrowserEditsEveryStoredPropertyAndTheTryButtonRunsIt) {

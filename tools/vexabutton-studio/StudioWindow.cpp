@@ -57,6 +57,9 @@ QString fontText(const platform::SharedFontPtr& font) {
   return parts.join(QStringLiteral(", "));
 }
 
+// The largest side the size boxes offer and the previews show at full scale.
+constexpr int PreviewSizeLimit = 400;
+
 // The six looks side by side: the record as it is, with the run-time state
 // of each look (in a running window).
 struct Look {
@@ -339,7 +342,7 @@ QWidget* StudioWindow::buildPreviews() {
   auto* width = new QSpinBox;
   auto* height = new QSpinBox;
   for (QSpinBox* spin : {width, height}) {
-    spin->setRange(vexabutton::MinimumSizePixels, 400);
+    spin->setRange(vexabutton::MinimumSizePixels, PreviewSizeLimit);
     spin->setSuffix(tr(" px"));
     spin->setKeyboardTracking(false);
   }
@@ -364,13 +367,21 @@ QWidget* StudioWindow::buildPreviews() {
 
 void StudioWindow::refreshPreviews() {
   const vexabutton& button = document_.button();
+  // A preset may be far larger than the size box offers; its six looks are
+  // then shown scaled down to that size, each rendered and dropped in turn,
+  // so a large button costs one full-size picture at a time, not six.
+  const QSize shown = button.size().boundedTo(QSize(PreviewSizeLimit, PreviewSizeLimit));
+  const QSize fitted = button.size().scaled(shown, Qt::KeepAspectRatio);
   for (int i = 0; i < previews_.size(); ++i) {
     ButtonRecord record = recordOf(button);
     record.UserMode = true;
     record.ParentActive = true;
     Looks[i].apply(record);
-    previews_[i]->setPixmap(QPixmap::fromImage(toolsupport::renderButton(record, button.width(), button.height())));
-    previews_[i]->setMinimumSize(button.size() + QSize(8, 8));
+    QImage look = toolsupport::renderButton(record, button.width(), button.height());
+    if (look.size() != fitted)
+      look = look.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    previews_[i]->setPixmap(QPixmap::fromImage(std::move(look)));
+    previews_[i]->setMinimumSize(fitted + QSize(8, 8));
   }
 }
 
