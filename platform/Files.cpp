@@ -137,7 +137,13 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, 
   // Looked at before it is opened: opening a device may already do something.
   struct stat status;
   if (::stat(name.constData(), &status) != 0) {
-    *why = openError(errno);
+    const int error = errno;
+    *why = openError(error);
+    // Text that could not hold a name's bytes (Qt's file dialog decodes
+    // them to U+FFFD) names no file: say why, or the user hunts a typo.
+    if (error == ENOENT && path.contains(QChar::ReplacementCharacter))
+      *why += QStringLiteral(" under this name: its \uFFFD stands for bytes that are not UTF-8, lost before the name "
+                             "came here (rename the file, or give its name on the command line)");
     return std::nullopt;
   }
   if (!S_ISREG(status.st_mode)) {

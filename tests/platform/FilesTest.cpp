@@ -28,6 +28,7 @@ TEST(Files, OnlyRegularFilesAreReadAtOnceAndUpToTheLimit) {
       {QStringLiteral("/dev/zero"), 100, "not a regular file (a character device)"},
       {dir.path(), 100, "folder"},
       {dir.filePath("missing"), 100, "does not exist"},
+      {dir.filePath(QStringLiteral("caf\uFFFD")), 100, "bytes that are not UTF-8"},
       {ten, 9, "too large (10 bytes; files of up to 9 bytes"},
       {ten, 10, ""},
   };
