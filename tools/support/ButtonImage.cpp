@@ -26,7 +26,7 @@ QImage buttonIcon(int size, const QString& caption) {
   QFont font(QStringLiteral("Tahoma"));
   font.setPointSizeF(qMax(1.0, height * 0.3));
   font.setBold(true);
-  button.setFontProperty(font);
+  button.setFont(font);
   button.setCaption(caption);
 
   QImage icon(size, size, QImage::Format_ARGB32);
