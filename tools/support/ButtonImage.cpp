@@ -20,7 +20,7 @@ QImage buttonIcon(int size, const QString& caption) {
   const int height = qMax(vexabutton::MinimumSizePixels, (size * 5 + 4) / 8);
   vexabutton button;
   button.InitProperties();
-  button.setButtonStyle(qint32(vexabutton::Style::RoundedGradient));
+  button.setButtonStyle(vexabutton::RoundedGradient);
   button.setBackColor(0xD08A3C); // a clear blue
   button.setForeColor(0xFFFFFF);
   QFont font(QStringLiteral("Tahoma"));
