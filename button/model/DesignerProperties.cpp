@@ -169,6 +169,11 @@ void vexabutton::followWidgetFont() {
     setFont(std::move(next));
 }
 
+// The control hides none of QWidget's setters: a call through a QWidget* and
+// one through a vexabutton* are the same call.
+static_assert(std::is_same_v<decltype(&vexabutton::setToolTip), void (QWidget::*)(const QString&)>);
+static_assert(std::is_same_v<decltype(&vexabutton::setEnabled), void (QWidget::*)(bool)>);
+
 // QWidget::setToolTip: the control's ToolTip, shown in its own tip window.
 void vexabutton::followWidgetToolTip() {
   const QString text = QWidget::toolTip();

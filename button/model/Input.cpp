@@ -374,7 +374,8 @@ bool vexabutton::event(QEvent* event) {
     followWidgetToolTip();
     break;
   case QEvent::ToolTip:
-    return true;                     // the control shows ToolTip in its own tip window, never in Qt's beside it
+    // The control shows ToolTip in its own tip window, never Qt's beside it.
+    return true;
   case QEvent::ScreenChangeInternal: // the window moved to a screen
   case QEvent::ParentChange:         // the control moved to a window
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
