@@ -260,6 +260,7 @@ TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {
   EXPECT_FALSE(factory->group().isEmpty());
   EXPECT_FALSE(factory->icon().isNull());
   EXPECT_TRUE(factory->domXml().contains(QStringLiteral("class=\"vexabutton\"")));
+  EXPECT_FALSE(factory->domXml().contains(QStringLiteral(" name=\"vexabutton\""))) << "uic's class would clash";
 
   // In Designer a new instance is one a designer just placed, at design time.
   factory->initialize(nullptr);
