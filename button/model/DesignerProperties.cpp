@@ -1,12 +1,6 @@
-// The property view for Qt's tools: the Q_PROPERTYs in the types Qt Designer
-// shows (enumerations, QColor, QFont, QPixmap) over the stored values.
-//
-// Writes restore one stored value each, as the load pass does, so a form's
-// properties can be applied one after the other and come back as saved:
-// no write changes another stored property. The two exceptions are the
-// style choices, ButtonStyle and ColorScheme, which run their setters so
-// that a designer sees the style's colours; they come first in the
-// declaration order, which is the order Designer saves properties in.
+// The control in Qt's terms: the Qt-typed forms of its properties (QColor,
+// QFont, QPixmap), the change signals, and the one truth it shares with
+// QWidget for the font, the tool tip and the enabled state.
 
 #include "button/model/vexabutton_p.h"
 
@@ -16,6 +10,8 @@
 
 #include <QMetaEnum>
 #include <QMetaProperty>
+#include <QPointer>
+#include <QScopedValueRollback>
 
 #include <optional>
 
@@ -61,43 +57,41 @@ platform::PicturePtr toPicture(const QPixmap& pixmap, const platform::PicturePtr
 
 } // namespace
 
-// The property view's named values are the shared ones: every name stands
-// for the same number in both, so neither can drift from the other.
-#define VEXA_AGREE(View, Shared, Name) qint32(vexabutton::View::Name) == qint32(vexa::Shared::Name)
-static_assert(VEXA_AGREE(Style, Style, Classic) && VEXA_AGREE(Style, Style, ClassicThin) &&
-              VEXA_AGREE(Style, Style, RoundedGradient) && VEXA_AGREE(Style, Style, BlueGlass) &&
-              VEXA_AGREE(Style, Style, Toolbar) && VEXA_AGREE(Style, Style, WarmHighlight) &&
-              VEXA_AGREE(Style, Style, Silver) && VEXA_AGREE(Style, Style, SoftBlue) && VEXA_AGREE(Style, Style, Gel) &&
-              VEXA_AGREE(Style, Style, WhiteGloss) && VEXA_AGREE(Style, Style, Shaded) &&
-              VEXA_AGREE(Style, Style, FlatClassic) && VEXA_AGREE(Style, Style, FlatThin) &&
-              VEXA_AGREE(Style, Style, System));
-static_assert(VEXA_AGREE(ButtonMode, Mode, PushButton) && VEXA_AGREE(ButtonMode, Mode, CheckButton) &&
-              VEXA_AGREE(ButtonMode, Mode, OptionButton));
-static_assert(VEXA_AGREE(Scheme, Scheme, Scheme0) && VEXA_AGREE(Scheme, Scheme, Scheme1) &&
-              VEXA_AGREE(Scheme, Scheme, Scheme2) && VEXA_AGREE(Scheme, Scheme, Custom));
-static_assert(VEXA_AGREE(CaptionAlignment, CaptionAlignment, Left) &&
-              VEXA_AGREE(CaptionAlignment, CaptionAlignment, Center) &&
-              VEXA_AGREE(CaptionAlignment, CaptionAlignment, Right));
-static_assert(VEXA_AGREE(PictureAlignment, PictureAlignment, LeftEdge) &&
-              VEXA_AGREE(PictureAlignment, PictureAlignment, LeftOfCaption) &&
-              VEXA_AGREE(PictureAlignment, PictureAlignment, RightEdge) &&
-              VEXA_AGREE(PictureAlignment, PictureAlignment, RightOfCaption) &&
-              VEXA_AGREE(PictureAlignment, PictureAlignment, BehindCaption) &&
-              VEXA_AGREE(PictureAlignment, PictureAlignment, TopEdge) &&
-              VEXA_AGREE(PictureAlignment, PictureAlignment, AboveCaption) &&
-              VEXA_AGREE(PictureAlignment, PictureAlignment, BottomEdge) &&
-              VEXA_AGREE(PictureAlignment, PictureAlignment, BelowCaption));
-static_assert(VEXA_AGREE(CaptionEffect, CaptionEffect, None) && VEXA_AGREE(CaptionEffect, CaptionEffect, Raised) &&
-              VEXA_AGREE(CaptionEffect, CaptionEffect, Sunken) && VEXA_AGREE(CaptionEffect, CaptionEffect, Shadow) &&
-              VEXA_AGREE(CaptionEffect, CaptionEffect, LightOutline) &&
-              VEXA_AGREE(CaptionEffect, CaptionEffect, DarkOutline));
-static_assert(VEXA_AGREE(PictureEffect, PictureEffect, None) && VEXA_AGREE(PictureEffect, PictureEffect, Lighten) &&
-              VEXA_AGREE(PictureEffect, PictureEffect, Darken));
-static_assert(VEXA_AGREE(DisabledPictureLook, DisabledPictureLook, Faded) &&
-              VEXA_AGREE(DisabledPictureLook, DisabledPictureLook, Grayscale));
-static_assert(VEXA_AGREE(TooltipStyle, TooltipStyle, Rectangle) && VEXA_AGREE(TooltipStyle, TooltipStyle, Balloon));
-static_assert(VEXA_AGREE(TooltipIcon, TooltipIcon, None) && VEXA_AGREE(TooltipIcon, TooltipIcon, Information) &&
-              VEXA_AGREE(TooltipIcon, TooltipIcon, Warning) && VEXA_AGREE(TooltipIcon, TooltipIcon, Error));
+// The class's named values are the shared ones the inside compares with:
+// every name stands for the same number in both, so neither can drift.
+#define VEXA_AGREE(Mine, Shared, Name) qint32(vexabutton::Mine) == qint32(vexa::Shared::Name)
+static_assert(VEXA_AGREE(Classic, Style, Classic) && VEXA_AGREE(ClassicThin, Style, ClassicThin) &&
+              VEXA_AGREE(RoundedGradient, Style, RoundedGradient) && VEXA_AGREE(BlueGlass, Style, BlueGlass) &&
+              VEXA_AGREE(Toolbar, Style, Toolbar) && VEXA_AGREE(WarmHighlight, Style, WarmHighlight) &&
+              VEXA_AGREE(Silver, Style, Silver) && VEXA_AGREE(SoftBlue, Style, SoftBlue) &&
+              VEXA_AGREE(Gel, Style, Gel) && VEXA_AGREE(WhiteGloss, Style, WhiteGloss) &&
+              VEXA_AGREE(Shaded, Style, Shaded) && VEXA_AGREE(FlatClassic, Style, FlatClassic) &&
+              VEXA_AGREE(FlatThin, Style, FlatThin) && VEXA_AGREE(System, Style, System));
+static_assert(VEXA_AGREE(PushButton, Mode, PushButton) && VEXA_AGREE(CheckButton, Mode, CheckButton) &&
+              VEXA_AGREE(OptionButton, Mode, OptionButton));
+static_assert(VEXA_AGREE(Scheme0, Scheme, Scheme0) && VEXA_AGREE(Scheme1, Scheme, Scheme1) &&
+              VEXA_AGREE(Scheme2, Scheme, Scheme2) && VEXA_AGREE(CustomScheme, Scheme, Custom));
+static_assert(VEXA_AGREE(CaptionLeft, CaptionAlignment, Left) && VEXA_AGREE(CaptionCenter, CaptionAlignment, Center) &&
+              VEXA_AGREE(CaptionRight, CaptionAlignment, Right));
+static_assert(VEXA_AGREE(LeftEdge, PictureAlignment, LeftEdge) &&
+              VEXA_AGREE(LeftOfCaption, PictureAlignment, LeftOfCaption) &&
+              VEXA_AGREE(RightEdge, PictureAlignment, RightEdge) &&
+              VEXA_AGREE(RightOfCaption, PictureAlignment, RightOfCaption) &&
+              VEXA_AGREE(BehindCaption, PictureAlignment, BehindCaption) &&
+              VEXA_AGREE(TopEdge, PictureAlignment, TopEdge) &&
+              VEXA_AGREE(AboveCaption, PictureAlignment, AboveCaption) &&
+              VEXA_AGREE(BottomEdge, PictureAlignment, BottomEdge) &&
+              VEXA_AGREE(BelowCaption, PictureAlignment, BelowCaption));
+static_assert(VEXA_AGREE(NoCaptionEffect, CaptionEffect, None) && VEXA_AGREE(Raised, CaptionEffect, Raised) &&
+              VEXA_AGREE(Sunken, CaptionEffect, Sunken) && VEXA_AGREE(Shadow, CaptionEffect, Shadow) &&
+              VEXA_AGREE(LightOutline, CaptionEffect, LightOutline) &&
+              VEXA_AGREE(DarkOutline, CaptionEffect, DarkOutline));
+static_assert(VEXA_AGREE(NoPictureEffect, PictureEffect, None) && VEXA_AGREE(Lighten, PictureEffect, Lighten) &&
+              VEXA_AGREE(Darken, PictureEffect, Darken));
+static_assert(VEXA_AGREE(Faded, DisabledPictureLook, Faded) && VEXA_AGREE(Grayscale, DisabledPictureLook, Grayscale));
+static_assert(VEXA_AGREE(RectangleTip, TooltipStyle, Rectangle) && VEXA_AGREE(BalloonTip, TooltipStyle, Balloon));
+static_assert(VEXA_AGREE(NoTooltipIcon, TooltipIcon, None) && VEXA_AGREE(InformationIcon, TooltipIcon, Information) &&
+              VEXA_AGREE(WarningIcon, TooltipIcon, Warning) && VEXA_AGREE(ErrorIcon, TooltipIcon, Error));
 #undef VEXA_AGREE
 
 QColor vexabutton::toColor(qint32 oleColour) {
@@ -127,43 +121,36 @@ void vexabutton::warnOfUnlistedValues() const {
   }
 }
 
-void vexabutton::setPictureOpacityProperty(int value) {
-  QString why;
-  if (!setPictureOpacity(value, &why))
-    qCWarning(vexaLog, "vexabutton \"%s\": PictureOpacity %d refused (%s); it stays %d", qPrintable(objectName()),
-              value, qPrintable(why), int(d_->rec.PictureOpacity));
-}
-
-void vexabutton::setPictureOpacityOnOverProperty(int value) {
-  QString why;
-  if (!setPictureOpacityOnOver(value, &why))
-    qCWarning(vexaLog, "vexabutton \"%s\": PictureOpacityOnOver %d refused (%s); it stays %d", qPrintable(objectName()),
-              value, qPrintable(why), int(d_->rec.PictureOpacityOnOver));
-}
-
-void vexabutton::setButtonStyleProperty(Style value) { setButtonStyle(qint32(value)); }
-
-void vexabutton::setColorSchemeProperty(Scheme value) { setColorScheme(qint32(value)); }
-
 // ---- Font ----------------------------------------------------------------------
 
-QFont vexabutton::fontProperty() const {
-  QFont font;
+// QWidget's font shows the shared font; the flag keeps the change event
+// this causes from being taken for a change from outside.
+void vexabutton::showFontOnWidget() {
   if (!d_->rec.mFont)
-    return font;
-  font.setFamily(d_->rec.mFont->Name());
-  font.setPointSizeF(d_->rec.mFont->Size());
-  font.setWeight(QFont::Weight(d_->rec.mFont->Weight() == 0 ? 400 : qBound(1, d_->rec.mFont->Weight(), 1000)));
-  font.setItalic(d_->rec.mFont->Italic());
-  font.setUnderline(d_->rec.mFont->Underline());
-  font.setStrikeOut(d_->rec.mFont->Strikethrough());
-  return font;
+    return;
+  // In points, as forms and font dialogs keep sizes (the surface draws with
+  // the font's pixel size).
+  const platform::SharedFont& shared = *d_->rec.mFont;
+  QFont font(shared.Name());
+  font.setPointSizeF(shared.Size());
+  font.setWeight(QFont::Weight(shared.Weight() == 0 ? 400 : qBound(1, shared.Weight(), 1000)));
+  font.setItalic(shared.Italic());
+  font.setUnderline(shared.Underline());
+  font.setStrikeOut(shared.Strikethrough());
+  const QScopedValueRollback<bool> mirroring(d_->mirroringFont, true);
+  QWidget::setFont(font);
 }
 
-void vexabutton::setFontProperty(const QFont& font) {
-  auto next = d_->rec.mFont ? d_->rec.mFont->clone() : std::make_shared<platform::SharedFont>();
+// QWidget::setFont (or a container's font) changed the widget's font: the
+// attributes its QFont sets go to a copy of the shared font, so the
+// character set and fractional sizes stay.
+void vexabutton::followWidgetFont() {
+  if (d_->mirroringFont || !d_->rec.mFont)
+    return;
+  const QFont font = QWidget::font();
+  auto next = d_->rec.mFont->clone();
   const uint set = font.resolveMask();
-  if ((set & QFont::FamilyResolved) || (set & QFont::FamiliesResolved))
+  if (set & (QFont::FamilyResolved | QFont::FamiliesResolved))
     next->setName(font.family());
   // A size the font refuses (outside 1 to 2000 points) leaves the size as it was.
   if ((set & QFont::SizeResolved) && font.pointSizeF() > 0)
@@ -176,109 +163,147 @@ void vexabutton::setFontProperty(const QFont& font) {
     next->setUnderline(font.underline());
   if (set & QFont::StrikeOutResolved)
     next->setStrikethrough(font.strikeOut());
-  if (d_->rec.mFont && next->sameAs(*d_->rec.mFont))
+  if (next->sameAs(*d_->rec.mFont))
+    showFontOnWidget(); // what was not taken over shows the shared font again
+  else
+    setFont(std::move(next));
+}
+
+// The control hides none of QWidget's setters: a call through a QWidget* and
+// one through a vexabutton* are the same call.
+static_assert(std::is_same_v<decltype(&vexabutton::setToolTip), void (QWidget::*)(const QString&)>);
+static_assert(std::is_same_v<decltype(&vexabutton::setEnabled), void (QWidget::*)(bool)>);
+
+// QWidget::setToolTip: the control's ToolTip, shown in its own tip window.
+void vexabutton::followWidgetToolTip() {
+  const QString text = QWidget::toolTip();
+  if (text == d_->rec.ToolTip)
     return;
-  setFont(std::move(next));
+  ChangeSignals watch(*this);
+  d_->rec.ToolTip = text;
+  Redraw();
+  propertyChanged(QStringLiteral("ToolTip"));
+}
+
+// QWidget's tool tip and enabled state show the control's after a new
+// instance or a load; the flag keeps the change events from being followed.
+void vexabutton::showStateOnWidget() {
+  const QScopedValueRollback<bool> mirroring(d_->mirroringFont, true);
+  if (QWidget::toolTip() != d_->rec.ToolTip)
+    QWidget::setToolTip(d_->rec.ToolTip);
+  QWidget::setEnabled(d_->rec.Enabled);
+  showFontOnWidget();
 }
 
 // ---- Colours -------------------------------------------------------------------
 
-QColor vexabutton::backColorProperty() const { return toColor(d_->rec.BackColor); }
-QColor vexabutton::foreColorProperty() const { return toColor(d_->rec.ForeColor); }
-QColor vexabutton::foreColorHoverProperty() const { return toColor(d_->rec.ForeColorHover); }
-QColor vexabutton::maskColorProperty() const { return toColor(d_->rec.MaskColor); }
-QColor vexabutton::tooltipBackColorProperty() const { return toColor(d_->rec.TooltipBackColor); }
+QColor vexabutton::backColor() const { return toColor(d_->rec.BackColor); }
+QColor vexabutton::foreColor() const { return toColor(d_->rec.ForeColor); }
+QColor vexabutton::foreColorHover() const { return toColor(d_->rec.ForeColorHover); }
+QColor vexabutton::maskColor() const { return toColor(d_->rec.MaskColor); }
+QColor vexabutton::tooltipBackColor() const { return toColor(d_->rec.TooltipBackColor); }
 
-// Stored as given: ColorScheme stays what it is.
-void vexabutton::setBackColorProperty(const QColor& colour) {
-  if (const auto rgb = changedColour(colour, d_->rec.BackColor)) {
-    d_->rec.BackColor = *rgb;
-    Redraw();
-    propertyChanged(QStringLiteral("BackColor"));
-  }
+void vexabutton::setBackColor(const QColor& colour) {
+  if (const auto rgb = changedColour(colour, d_->rec.BackColor))
+    setBackColor(*rgb);
 }
 
-void vexabutton::setForeColorProperty(const QColor& colour) {
+void vexabutton::setForeColor(const QColor& colour) {
   if (const auto rgb = changedColour(colour, d_->rec.ForeColor))
     setForeColor(*rgb);
 }
 
-void vexabutton::setForeColorHoverProperty(const QColor& colour) {
+void vexabutton::setForeColorHover(const QColor& colour) {
   if (const auto rgb = changedColour(colour, d_->rec.ForeColorHover))
     setForeColorHover(*rgb);
 }
 
-void vexabutton::setMaskColorProperty(const QColor& colour) {
+void vexabutton::setMaskColor(const QColor& colour) {
   if (const auto rgb = changedColour(colour, d_->rec.MaskColor))
     setMaskColor(*rgb);
 }
 
-void vexabutton::setTooltipBackColorProperty(const QColor& colour) {
+void vexabutton::setTooltipBackColor(const QColor& colour) {
   if (const auto rgb = changedColour(colour, d_->rec.TooltipBackColor))
     setTooltipBackColor(*rgb);
 }
 
-// ---- Mode and Value ------------------------------------------------------------
-
-void vexabutton::setModeProperty(ButtonMode value) { setMode(qint32(value)); }
-
-// A push button keeps the value too (it shows only once Mode changes).
-void vexabutton::setValueProperty(bool value) {
-  if (!vexa::is(d_->rec.Mode, vexa::Mode::PushButton)) {
-    setValue(value);
-    return;
-  }
-  d_->rec.Value = value;
-  propertyChanged(QStringLiteral("Value"));
-}
-
-// ---- Pointer -------------------------------------------------------------------
-
-QPixmap vexabutton::mouseIconProperty() const { return toPixmap(d_->mouseIcon); }
-
-// Stored as given: HandPointer and MousePointer stay what they are.
-void vexabutton::setMouseIconProperty(const QPixmap& pixmap) {
-  platform::PicturePtr picture = toPicture(pixmap, d_->mouseIcon);
-  if (picture == d_->mouseIcon)
-    return;
-  d_->mouseIcon = std::move(picture);
-  applyPointer();
-  propertyChanged(QStringLiteral("MouseIcon"));
-}
-
-// Stored as given: MousePointer stays what it is.
-void vexabutton::setHandPointerProperty(bool value) {
-  d_->rec.HandPointer = value;
-  if (value && !d_->rec.HandCursor)
-    d_->rec.HandPointer = loadHandCursor();
-  Redraw();
-  propertyChanged(QStringLiteral("HandPointer"));
-}
-
-void vexabutton::setMousePointerProperty(Pointer value) { setMousePointer(qint32(value)); }
-
 // ---- Pictures ------------------------------------------------------------------
 
-QPixmap vexabutton::pictureNormalProperty() const { return toPixmap(d_->rec.PictureNormal); }
-QPixmap vexabutton::pictureHotProperty() const { return toPixmap(d_->rec.PictureHot); }
-QPixmap vexabutton::pictureDownProperty() const { return toPixmap(d_->rec.PictureDown); }
+QPixmap vexabutton::mouseIcon() const { return toPixmap(d_->mouseIcon); }
+QPixmap vexabutton::pictureNormal() const { return toPixmap(d_->rec.PictureNormal); }
+QPixmap vexabutton::pictureHot() const { return toPixmap(d_->rec.PictureHot); }
+QPixmap vexabutton::pictureDown() const { return toPixmap(d_->rec.PictureDown); }
 
-// Each picture is stored as given: none of them fills or clears the others.
-void vexabutton::setPictureNormalProperty(const QPixmap& pixmap) {
-  restorePicture(d_->rec.PictureNormal, pixmap, QStringLiteral("PictureNormal"));
+void vexabutton::setMouseIcon(const QPixmap& pixmap) {
+  if (platform::PicturePtr picture = toPicture(pixmap, d_->mouseIcon); picture != d_->mouseIcon)
+    setMouseIcon(std::move(picture));
 }
-void vexabutton::setPictureHotProperty(const QPixmap& pixmap) {
-  restorePicture(d_->rec.PictureHot, pixmap, QStringLiteral("PictureHot"));
+void vexabutton::setPictureNormal(const QPixmap& pixmap) {
+  if (platform::PicturePtr picture = toPicture(pixmap, d_->rec.PictureNormal); picture != d_->rec.PictureNormal)
+    setPictureNormal(std::move(picture));
 }
-void vexabutton::setPictureDownProperty(const QPixmap& pixmap) {
-  restorePicture(d_->rec.PictureDown, pixmap, QStringLiteral("PictureDown"));
+void vexabutton::setPictureHot(const QPixmap& pixmap) {
+  if (platform::PicturePtr picture = toPicture(pixmap, d_->rec.PictureHot); picture != d_->rec.PictureHot)
+    setPictureHot(std::move(picture));
+}
+void vexabutton::setPictureDown(const QPixmap& pixmap) {
+  if (platform::PicturePtr picture = toPicture(pixmap, d_->rec.PictureDown); picture != d_->rec.PictureDown)
+    setPictureDown(std::move(picture));
 }
 
-void vexabutton::restorePicture(platform::PicturePtr& field, const QPixmap& pixmap, const QString& name) {
-  platform::PicturePtr picture = toPicture(pixmap, field);
-  if (picture == field)
+// ---- Change signals ----------------------------------------------------------------
+
+namespace {
+
+// A value as a change is judged: the font by its attributes (it can change in
+// place), pictures by object, the rest by value.
+template <typename T> auto kept(const T& value) { return vexa::stored(value); }
+platform::SharedFontPtr kept(const platform::SharedFontPtr& font) { return font ? font->clone() : nullptr; }
+template <typename T> bool same(const T& a, const T& b) { return a == b; }
+bool same(const platform::SharedFontPtr& a, const platform::SharedFontPtr& b) {
+  return a && b ? a->sameAs(*b) : a == b;
+}
+
+// Emits `signal` with the property's value in its Qt form.
+template <typename... Args>
+void emitChange(vexabutton& button, void (vexabutton::*signal)(Args...), const char* property) {
+  (button.*signal)(button.property(property).value<std::remove_cvref_t<Args>>()...);
+}
+
+} // namespace
+
+struct ChangeSignals::Snapshot {
+#define VEXA_SNAPSHOT_FIELD(Name, ...) decltype(kept(std::declval<const vexabutton&>().Name())) Name;
+  VEXA_BUTTON_PROPERTIES(VEXA_SNAPSHOT_FIELD)
+#undef VEXA_SNAPSHOT_FIELD
+};
+
+namespace {
+ChangeSignals::Snapshot snapshot(const vexabutton& b) {
+  ChangeSignals::Snapshot s;
+#define VEXA_SNAPSHOT_TAKE(Name, ...) s.Name = kept(b.Name());
+  VEXA_BUTTON_PROPERTIES(VEXA_SNAPSHOT_TAKE)
+#undef VEXA_SNAPSHOT_TAKE
+  return s;
+}
+} // namespace
+
+ChangeSignals::ChangeSignals(vexabutton& button) : button_(button) {
+  if (vexabuttonPrivate::get(button).changeDepth++ == 0)
+    before_ = std::make_unique<Snapshot>(snapshot(button));
+}
+
+// The outermost change compares and emits; a slot that changes the button
+// again starts a change of its own.
+ChangeSignals::~ChangeSignals() {
+  if (--vexabuttonPrivate::get(button_).changeDepth != 0 || !before_)
     return;
-  field = std::move(picture);
-  Redraw();
-  propertyChanged(name);
+  const Snapshot now = snapshot(button_);
+  const QPointer<vexabutton> alive(&button_);
+#define VEXA_EMIT_CHANGE(Name, ...)                                                                                    \
+  if (alive && !same(before_->Name, now.Name))                                                                         \
+    emitChange(button_, &vexabutton::Name##Changed, #Name);
+  VEXA_BUTTON_PROPERTIES(VEXA_EMIT_CHANGE)
+#undef VEXA_EMIT_CHANGE
 }

@@ -340,6 +340,7 @@ void vexabutton::focusOutEvent(QFocusEvent* event) {
 // it as it is. Qt announces no change of the own setting while a container
 // is disabled, so a paint checks it too.
 void vexabutton::followEnabled() {
+  ChangeSignals watch(*this);
   const bool own = !testAttribute(Qt::WA_ForceDisabled);
   const bool changed = own != d_->rec.Enabled;
   d_->rec.Enabled = own;
@@ -366,6 +367,15 @@ bool vexabutton::event(QEvent* event) {
   case QEvent::EnabledChange:
     followEnabled();
     break;
+  case QEvent::FontChange:
+    followWidgetFont();
+    break;
+  case QEvent::ToolTipChange:
+    followWidgetToolTip();
+    break;
+  case QEvent::ToolTip:
+    // The control shows ToolTip in its own tip window, never Qt's beside it.
+    return true;
   case QEvent::ScreenChangeInternal: // the window moved to a screen
   case QEvent::ParentChange:         // the control moved to a window
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)

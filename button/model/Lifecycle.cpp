@@ -194,7 +194,7 @@ void vexabutton::applyPointer() {
   case qint32(Pointer::ArrowQuestion):
     setCursor(Qt::WhatsThisCursor);
     break;
-  case qint32(Pointer::Custom):
+  case qint32(CustomPointer):
     if (d_->mouseIcon && !d_->mouseIcon->isEmpty()) {
       setCursor(QCursor(QPixmap::fromImage(d_->mouseIcon->image)));
       break;

@@ -308,6 +308,7 @@ QStringList vexabutton::unknownKeys(const PropertyBag& bag) {
 // ---- New instance ------------------------------------------------------------
 
 void vexabutton::InitProperties() {
+  ChangeSignals watch(*this);
   // Every property starts from its new-instance value; the steps below set
   // what the host, the font and the style decide.
 #define VEXA_NEW_VALUE(Name, Type, Kind, Field, Key, Notify, NewValue, ...) setNewValue(d_->Field, NewValue);
@@ -316,7 +317,6 @@ void vexabutton::InitProperties() {
   d_->rec.Tooltip.rightToLeft = d_->rec.RightToLeft;
   applyPointer();
   d_->rec.UserMode = d_->host->ambientUserMode();
-  QWidget::setEnabled(d_->rec.Enabled);
   d_->rec.Caption = d_->host->ambientDisplayName(this);
   // The surface's font with the face "Tahoma", shared as mFont.
   attachFont(std::make_shared<SharedFont>(QStringLiteral("Tahoma"), 8.25));
@@ -327,6 +327,7 @@ void vexabutton::InitProperties() {
   vexa::ApplyDefaultColorScheme(d_->rec);
   vexa::ApplyStyleDefaults(d_->rec);
   d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
+  showStateOnWidget();
   update();
 }
 
@@ -357,14 +358,16 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
     return false;
   }
 
-  // Commit, with what the surface takes from the values read.
+  // Commit, with what the surface takes from the values read. A value the
+  // load changes is a real change and emits its change signal.
+  ChangeSignals watch(*this);
   d_->rec = std::move(s.rec);
   attachFont(d_->rec.mFont);
   d_->mousePointer = s.mousePointer;
   d_->mouseIcon = std::move(s.mouseIcon);
   applyPointer();
   d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
-  QWidget::setEnabled(d_->rec.Enabled);
+  showStateOnWidget();
   SetAccessKeys();
   d_->rec.ClientHeight = d_->surface.height();
   d_->rec.ClientWidth = d_->surface.width();

@@ -22,15 +22,18 @@
     Redraw();
 #define VEXA_SETTER_Stored(Name, Type, Field, Notify, Change)                                                          \
   void vexabutton::set##Name(vexa::In<Type> value) {                                                                   \
+    ChangeSignals watch(*this);                                                                                        \
     d_->Field = value;                                                                                                 \
     VEXA_REDRAW_##Change() propertyChanged(QStringLiteral(Notify));                                                    \
   }
 #define VEXA_SETTER_Own(Name, Type, Field, Notify, Change)
+#define VEXA_SETTER_Widget(Name, Type, Field, Notify, Change)
 #define VEXA_DEFINE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)       \
-  Type vexabutton::Name() const { return d_->Field; }                                                                  \
+  auto vexabutton::Name() const->Type { return Type(d_->Field); }                                                      \
   VEXA_SETTER_##Setter(Name, Type, Field, Notify, Change)
 VEXA_BUTTON_PROPERTIES(VEXA_DEFINE_ACCESSORS)
 #undef VEXA_DEFINE_ACCESSORS
+#undef VEXA_SETTER_Widget
 #undef VEXA_SETTER_Own
 #undef VEXA_SETTER_Stored
 #undef VEXA_REDRAW_RedrawWithPicture
@@ -38,18 +41,29 @@ VEXA_BUTTON_PROPERTIES(VEXA_DEFINE_ACCESSORS)
 #undef VEXA_REDRAW_Redraw
 
 namespace {
-bool fitsByte(int value, const char* name, QString* error) {
+// A refused value is said to the caller through `error`, or logged when the
+// caller gave none (a property write from a form or a script).
+bool refuse(const vexabutton& b, const QString& why, QString* error) {
+  if (error)
+    *error = why;
+  else
+    qCWarning(vexaLog, "vexabutton \"%s\": %s; the property keeps its value", qPrintable(b.objectName()),
+              qPrintable(why));
+  return false;
+}
+
+bool fitsByte(const vexabutton& b, int value, const char* name, QString* error) {
   if (value >= 0 && value <= 255)
     return true;
-  if (error)
-    *error = QStringLiteral("%1 %2 is outside the byte range 0 to 255").arg(QLatin1String(name)).arg(value);
-  return false;
+  return refuse(b, QStringLiteral("%1 %2 is outside the byte range 0 to 255").arg(QLatin1String(name)).arg(value),
+                error);
 }
 } // namespace
 
 bool vexabutton::setPictureOpacity(int value, QString* error) {
-  if (!fitsByte(value, "PictureOpacity", error))
+  if (!fitsByte(*this, value, "PictureOpacity", error))
     return false;
+  ChangeSignals watch(*this);
   d_->rec.PictureOpacity = quint8(value);
   Redraw();
   propertyChanged(QStringLiteral("PictureOpacity"));
@@ -57,8 +71,9 @@ bool vexabutton::setPictureOpacity(int value, QString* error) {
 }
 
 bool vexabutton::setPictureOpacityOnOver(int value, QString* error) {
-  if (!fitsByte(value, "PictureOpacityOnOver", error))
+  if (!fitsByte(*this, value, "PictureOpacityOnOver", error))
     return false;
+  ChangeSignals watch(*this);
   d_->rec.PictureOpacityOnOver = quint8(value);
   Redraw();
   propertyChanged(QStringLiteral("PictureOpacityOnOver"));
@@ -66,6 +81,7 @@ bool vexabutton::setPictureOpacityOnOver(int value, QString* error) {
 }
 
 void vexabutton::setBackColor(qint32 value) {
+  ChangeSignals watch(*this);
   d_->rec.BackColor = value;
   // Any colour but the toolbar style's makes the scheme custom (no notification for it).
   if (!vexa::is(d_->rec.ButtonStyle, vexa::Style::Toolbar))
@@ -75,6 +91,7 @@ void vexabutton::setBackColor(qint32 value) {
 }
 
 void vexabutton::setButtonStyle(qint32 value) {
+  ChangeSignals watch(*this);
   d_->rec.ButtonStyle = value;
   vexa::ApplyDefaultColorScheme(d_->rec);
   vexa::ApplyStyleDefaults(d_->rec);
@@ -91,6 +108,7 @@ void vexabutton::setCaption(const QString& value) {
               qPrintable(objectName()), qlonglong(value.size()), MaxCaptionLength);
     return;
   }
+  ChangeSignals watch(*this);
   d_->rec.Caption = value;
   SetAccessKeys();
   Redraw();
@@ -98,6 +116,7 @@ void vexabutton::setCaption(const QString& value) {
 }
 
 void vexabutton::setColorScheme(qint32 value) {
+  ChangeSignals watch(*this);
   d_->rec.ColorScheme = value;
   vexa::ApplyStyleDefaults(d_->rec);
   Redraw();
@@ -105,20 +124,15 @@ void vexabutton::setColorScheme(qint32 value) {
 }
 
 void vexabutton::setRightToLeft(bool value) {
+  ChangeSignals watch(*this);
   d_->rec.RightToLeft = value;
   d_->rec.Tooltip.rightToLeft = value;
   Redraw();
   propertyChanged(QStringLiteral("RightToLeft"));
 }
 
-void vexabutton::setEnabled(bool value) {
-  d_->rec.Enabled = value;
-  QWidget::setEnabled(value); // a disabled surface receives no input
-  Redraw();
-  propertyChanged(QStringLiteral("Enabled"));
-}
-
 void vexabutton::setForeColor(qint32 value) {
+  ChangeSignals watch(*this);
   d_->rec.ForeColor = value;
   d_->surface.setTextColor(vexa::TranslateColor(value));
   Redraw();
@@ -126,6 +140,7 @@ void vexabutton::setForeColor(qint32 value) {
 }
 
 void vexabutton::setForeColorHover(qint32 value) {
+  ChangeSignals watch(*this);
   d_->rec.ForeColorHover = value;
   d_->surface.setTextColor(vexa::TranslateColor(value));
   Redraw();
@@ -133,9 +148,10 @@ void vexabutton::setForeColorHover(qint32 value) {
 }
 
 void vexabutton::setHandPointer(bool value) {
+  ChangeSignals watch(*this);
   d_->rec.HandPointer = value;
   if (value) {
-    d_->mousePointer = qint32(Pointer::Default);
+    d_->mousePointer = qint32(DefaultPointer);
     applyPointer();
     if (!d_->rec.HandCursor)
       d_->rec.HandPointer = loadHandCursor();
@@ -145,6 +161,7 @@ void vexabutton::setHandPointer(bool value) {
 }
 
 void vexabutton::setMode(qint32 value) {
+  ChangeSignals watch(*this);
   d_->rec.Mode = value;
   if (vexa::is(value, vexa::Mode::PushButton))
     d_->rec.ButtonState = ButtonRecord::Normal;
@@ -154,6 +171,7 @@ void vexabutton::setMode(qint32 value) {
 }
 
 void vexabutton::setValue(bool value) {
+  ChangeSignals watch(*this);
   if (vexa::is(d_->rec.Mode, vexa::Mode::PushButton)) {
     // A push button has no value: it only shows itself released.
     d_->rec.ButtonState = ButtonRecord::Normal;
@@ -169,6 +187,7 @@ void vexabutton::setValue(bool value) {
 
 // Picture assignment keeps PictureNormal filled first.
 void vexabutton::setPictureNormal(platform::PicturePtr picture) {
+  ChangeSignals watch(*this);
   d_->rec.PictureNormal = std::move(picture);
   if (!d_->rec.PictureNormal) {
     resizeStep();
@@ -183,6 +202,7 @@ void vexabutton::setPictureNormal(platform::PicturePtr picture) {
 }
 
 void vexabutton::setPictureHot(platform::PicturePtr picture) {
+  ChangeSignals watch(*this);
   if (!d_->rec.PictureNormal) {
     d_->rec.PictureNormal = std::move(picture);
     propertyChanged(QStringLiteral("PictureNormal"));
@@ -194,6 +214,7 @@ void vexabutton::setPictureHot(platform::PicturePtr picture) {
 }
 
 void vexabutton::setPictureDown(platform::PicturePtr picture) {
+  ChangeSignals watch(*this);
   if (!d_->rec.PictureNormal) {
     d_->rec.PictureNormal = std::move(picture);
     propertyChanged(QStringLiteral("PictureNormal"));
@@ -207,6 +228,7 @@ void vexabutton::setPictureDown(platform::PicturePtr picture) {
 void vexabutton::setFont(platform::SharedFontPtr font) {
   if (!font)
     return;
+  ChangeSignals watch(*this);
   attachFont(std::move(font));
   update();
   Redraw();
@@ -216,11 +238,12 @@ void vexabutton::setFont(platform::SharedFontPtr font) {
 
 bool vexabutton::setMousePointer(qint32 value, QString* error) {
   if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max()) {
-    if (error)
-      *error = QStringLiteral("MousePointer %1 overflows: a pointer code is a 16-bit number from -32768 to 32767")
-                   .arg(value);
-    return false;
+    return refuse(
+        *this,
+        QStringLiteral("MousePointer %1 overflows: a pointer code is a 16-bit number from -32768 to 32767").arg(value),
+        error);
   }
+  ChangeSignals watch(*this);
   d_->mousePointer = value;
   applyPointer();
   propertyChanged(QStringLiteral("MousePointer"));
@@ -228,13 +251,14 @@ bool vexabutton::setMousePointer(qint32 value, QString* error) {
 }
 
 void vexabutton::setMouseIcon(platform::PicturePtr picture) {
+  ChangeSignals watch(*this);
   d_->mouseIcon = std::move(picture);
   if (!d_->mouseIcon) {
-    d_->mousePointer = qint32(Pointer::Default);
+    d_->mousePointer = qint32(DefaultPointer);
   } else {
     d_->rec.HandPointer = false;
     propertyChanged(QStringLiteral("HandPointer"));
-    d_->mousePointer = qint32(Pointer::Custom);
+    d_->mousePointer = qint32(CustomPointer);
   }
   applyPointer();
   propertyChanged(QStringLiteral("MouseIcon"));
@@ -244,9 +268,14 @@ void vexabutton::setMouseIcon(platform::PicturePtr picture) {
 void vexabutton::mFont_FontChanged(const QString&) {
   if (d_->rec.mFont)
     d_->surface.setFont(d_->rec.mFont->toQFont());
+  showFontOnWidget();
   update();
   Redraw();
   propertyChanged(QStringLiteral("Font"));
+  // The shared font changed in place: no value from before is left to
+  // compare with, and the font object says only real changes.
+  if (d_->changeDepth == 0)
+    emit FontChanged(font());
 }
 
 // Holds `font` as mFont and follows its changes.
@@ -256,36 +285,9 @@ void vexabutton::attachFont(platform::SharedFontPtr font) {
   if (!d_->rec.mFont)
     return;
   d_->surface.setFont(d_->rec.mFont->toQFont());
+  showFontOnWidget();
   d_->fontConnection = connect(d_->rec.mFont.get(), &platform::SharedFont::FontChanged, this,
                                [this](const QString& name) { mFont_FontChanged(name); });
 }
 
-// ---- The property view's named values ---------------------------------------
-
-vexabutton::Style vexabutton::buttonStyleProperty() const { return Style(d_->rec.ButtonStyle); }
-vexabutton::Scheme vexabutton::colorSchemeProperty() const { return Scheme(d_->rec.ColorScheme); }
-vexabutton::ButtonMode vexabutton::modeProperty() const { return ButtonMode(d_->rec.Mode); }
-vexabutton::Pointer vexabutton::mousePointerProperty() const { return Pointer(d_->mousePointer); }
-vexabutton::PictureAlignment vexabutton::pictureAlignProperty() const { return PictureAlignment(d_->rec.PictureAlign); }
-void vexabutton::setPictureAlignProperty(PictureAlignment value) { setPictureAlign(qint32(value)); }
-vexabutton::PictureEffect vexabutton::pictureEffectOnOverProperty() const {
-  return PictureEffect(d_->rec.PictureEffectOnOver);
-}
-void vexabutton::setPictureEffectOnOverProperty(PictureEffect value) { setPictureEffectOnOver(qint32(value)); }
-vexabutton::PictureEffect vexabutton::pictureEffectOnDownProperty() const {
-  return PictureEffect(d_->rec.PictureEffectOnDown);
-}
-void vexabutton::setPictureEffectOnDownProperty(PictureEffect value) { setPictureEffectOnDown(qint32(value)); }
-vexabutton::DisabledPictureLook vexabutton::disabledPictureModeProperty() const {
-  return DisabledPictureLook(d_->rec.DisabledPictureMode);
-}
-void vexabutton::setDisabledPictureModeProperty(DisabledPictureLook value) { setDisabledPictureMode(qint32(value)); }
-vexabutton::CaptionEffect vexabutton::captionEffectsProperty() const { return CaptionEffect(d_->rec.CaptionEffects); }
-void vexabutton::setCaptionEffectsProperty(CaptionEffect value) { setCaptionEffects(qint32(value)); }
-vexabutton::CaptionAlignment vexabutton::captionAlignProperty() const { return CaptionAlignment(d_->rec.CaptionAlign); }
-void vexabutton::setCaptionAlignProperty(CaptionAlignment value) { setCaptionAlign(qint32(value)); }
-vexabutton::TooltipStyle vexabutton::tooltipTypeProperty() const { return TooltipStyle(d_->rec.TooltipType); }
-void vexabutton::setTooltipTypeProperty(TooltipStyle value) { setToolTipType(qint32(value)); }
-vexabutton::TooltipIcon vexabutton::tooltipIconProperty() const { return TooltipIcon(d_->rec.TooltipIcon); }
-void vexabutton::setTooltipIconProperty(TooltipIcon value) { setToolTipIcon(qint32(value)); }
 QString vexabutton::AccessKeys() const { return d_->accessKeys; }

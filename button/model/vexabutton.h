@@ -28,61 +28,72 @@ class vexabuttonPrivate;
 // Accessible.cpp tells assistive technology what the button is and does.
 class vexabutton : public QWidget, public platform::HostedControl {
   Q_OBJECT
-  // ---- Property view for Qt's tools (DesignerProperties.cpp) -----------------
+  // ---- Properties for Qt's tools ---------------------------------------------
   // One Q_PROPERTY per stored property, under its own name, in a type Qt
-  // Designer and property browsers can show: named values as enumerations,
-  // colours as QColor, the font as QFont, pictures as QPixmap. The C++
-  // getters and setters below and the stored layouts keep their own types.
-  // ButtonStyle and ColorScheme are declared first and write through their
-  // setters, so the style's colours follow; every other property is stored
-  // as given, without touching the others, as a stored layout is loaded. A
-  // form that lists the properties in this order therefore loads back exactly.
-  Q_PROPERTY(Style ButtonStyle READ buttonStyleProperty WRITE setButtonStyleProperty)
-  Q_PROPERTY(Scheme ColorScheme READ colorSchemeProperty WRITE setColorSchemeProperty)
-  Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect)
-  Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
-  Q_PROPERTY(QFont Font READ fontProperty WRITE setFontProperty)
-  Q_PROPERTY(QColor BackColor READ backColorProperty WRITE setBackColorProperty)
-  Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-  Q_PROPERTY(QColor ForeColor READ foreColorProperty WRITE setForeColorProperty)
-  Q_PROPERTY(QColor ForeColorHover READ foreColorHoverProperty WRITE setForeColorHoverProperty)
-  Q_PROPERTY(ButtonMode Mode READ modeProperty WRITE setModeProperty)
-  Q_PROPERTY(bool Value READ Value WRITE setValueProperty)
-  Q_PROPERTY(QPixmap MouseIcon READ mouseIconProperty WRITE setMouseIconProperty)
-  Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointerProperty)
-  Q_PROPERTY(Pointer MousePointer READ mousePointerProperty WRITE setMousePointerProperty)
-  Q_PROPERTY(QPixmap PictureNormal READ pictureNormalProperty WRITE setPictureNormalProperty)
-  Q_PROPERTY(QPixmap PictureHot READ pictureHotProperty WRITE setPictureHotProperty)
-  Q_PROPERTY(QPixmap PictureDown READ pictureDownProperty WRITE setPictureDownProperty)
-  Q_PROPERTY(PictureAlignment PictureAlign READ pictureAlignProperty WRITE setPictureAlignProperty)
-  Q_PROPERTY(PictureEffect PictureEffectOnOver READ pictureEffectOnOverProperty WRITE setPictureEffectOnOverProperty)
-  Q_PROPERTY(PictureEffect PictureEffectOnDown READ pictureEffectOnDownProperty WRITE setPictureEffectOnDownProperty)
-  Q_PROPERTY(bool PicturePushOnHover READ PicturePushOnHover WRITE setPicturePushOnHover)
-  Q_PROPERTY(bool PictureShadow READ PictureShadow WRITE setPictureShadow)
-  Q_PROPERTY(int PictureOpacity READ PictureOpacity WRITE setPictureOpacityProperty)
-  Q_PROPERTY(int PictureOpacityOnOver READ PictureOpacityOnOver WRITE setPictureOpacityOnOverProperty)
+  // Designer, uic and property browsers handle: named values as the
+  // enumerations below, colours as QColor, the font as QFont, pictures as
+  // QPixmap. Each has a NOTIFY signal (NameChanged) emitted once for every
+  // real change of the value, whatever made it: a setter, a load pass, a
+  // style's defaults, QWidget's own setters, a click. Setting a property to
+  // the value it has emits nothing (the host is still told, as before).
+  // ButtonStyle and ColorScheme come first: their setters bring the style's
+  // colours, which the properties after them then override, so a form that
+  // lists the properties in this order loads back exactly.
+  // Enabled, Font and ToolTip are QWidget's enabled, font and toolTip seen
+  // under the control's names; Qt's tools show Qt's own ones.
+  Q_PROPERTY(Style ButtonStyle READ ButtonStyle WRITE setButtonStyle NOTIFY ButtonStyleChanged)
+  Q_PROPERTY(Scheme ColorScheme READ ColorScheme WRITE setColorScheme NOTIFY ColorSchemeChanged)
+  Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect NOTIFY ShowFocusRectChanged)
+  Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled NOTIFY EnabledChanged DESIGNABLE false)
+  Q_PROPERTY(QFont Font READ font WRITE setFont NOTIFY FontChanged DESIGNABLE false)
+  Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor NOTIFY BackColorChanged)
+  Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
+  Q_PROPERTY(QColor ForeColor READ foreColor WRITE setForeColor NOTIFY ForeColorChanged)
+  Q_PROPERTY(QColor ForeColorHover READ foreColorHover WRITE setForeColorHover NOTIFY ForeColorHoverChanged)
+  Q_PROPERTY(ButtonMode Mode READ Mode WRITE setMode NOTIFY ModeChanged)
+  Q_PROPERTY(bool Value READ Value WRITE setValue NOTIFY ValueChanged)
+  Q_PROPERTY(QPixmap MouseIcon READ mouseIcon WRITE setMouseIcon RESET clearMouseIcon NOTIFY MouseIconChanged)
+  Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer NOTIFY HandPointerChanged)
+  Q_PROPERTY(Pointer MousePointer READ MousePointer WRITE setMousePointer NOTIFY MousePointerChanged)
+  Q_PROPERTY(QPixmap PictureNormal READ pictureNormal WRITE setPictureNormal RESET clearPictureNormal NOTIFY
+                 PictureNormalChanged)
+  Q_PROPERTY(QPixmap PictureHot READ pictureHot WRITE setPictureHot RESET clearPictureHot NOTIFY PictureHotChanged)
+  Q_PROPERTY(QPixmap PictureDown READ pictureDown WRITE setPictureDown RESET clearPictureDown NOTIFY PictureDownChanged)
+  Q_PROPERTY(PictureAlignment PictureAlign READ PictureAlign WRITE setPictureAlign NOTIFY PictureAlignChanged)
+  Q_PROPERTY(PictureEffect PictureEffectOnOver READ PictureEffectOnOver WRITE setPictureEffectOnOver NOTIFY
+                 PictureEffectOnOverChanged)
+  Q_PROPERTY(PictureEffect PictureEffectOnDown READ PictureEffectOnDown WRITE setPictureEffectOnDown NOTIFY
+                 PictureEffectOnDownChanged)
   Q_PROPERTY(
-      DisabledPictureLook DisabledPictureMode READ disabledPictureModeProperty WRITE setDisabledPictureModeProperty)
-  Q_PROPERTY(CaptionEffect CaptionEffects READ captionEffectsProperty WRITE setCaptionEffectsProperty)
-  Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE setUseMaskColor)
-  Q_PROPERTY(QColor MaskColor READ maskColorProperty WRITE setMaskColorProperty)
-  Q_PROPERTY(CaptionAlignment CaptionAlign READ captionAlignProperty WRITE setCaptionAlignProperty)
-  Q_PROPERTY(QString ToolTip READ ToolTip WRITE setToolTip)
-  Q_PROPERTY(TooltipStyle ToolTipType READ tooltipTypeProperty WRITE setTooltipTypeProperty)
-  Q_PROPERTY(TooltipIcon ToolTipIcon READ tooltipIconProperty WRITE setTooltipIconProperty)
-  Q_PROPERTY(QString TooltipTitle READ TooltipTitle WRITE setTooltipTitle)
-  Q_PROPERTY(QColor TooltipBackColor READ tooltipBackColorProperty WRITE setTooltipBackColorProperty)
-  Q_PROPERTY(bool RightToLeft READ RightToLeft WRITE setRightToLeft)
-  Q_PROPERTY(qint32 DropDownSymbol READ DropDownSymbol WRITE setDropDownSymbol)
-  Q_PROPERTY(bool DropDownSeparator READ DropDownSeparator WRITE setDropDownSeparator)
+      bool PicturePushOnHover READ PicturePushOnHover WRITE setPicturePushOnHover NOTIFY PicturePushOnHoverChanged)
+  Q_PROPERTY(bool PictureShadow READ PictureShadow WRITE setPictureShadow NOTIFY PictureShadowChanged)
+  Q_PROPERTY(int PictureOpacity READ PictureOpacity WRITE setPictureOpacity NOTIFY PictureOpacityChanged)
+  Q_PROPERTY(int PictureOpacityOnOver READ PictureOpacityOnOver WRITE setPictureOpacityOnOver NOTIFY
+                 PictureOpacityOnOverChanged)
+  Q_PROPERTY(DisabledPictureLook DisabledPictureMode READ DisabledPictureMode WRITE setDisabledPictureMode NOTIFY
+                 DisabledPictureModeChanged)
+  Q_PROPERTY(CaptionEffect CaptionEffects READ CaptionEffects WRITE setCaptionEffects NOTIFY CaptionEffectsChanged)
+  Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE setUseMaskColor NOTIFY UseMaskColorChanged)
+  Q_PROPERTY(QColor MaskColor READ maskColor WRITE setMaskColor NOTIFY MaskColorChanged)
+  Q_PROPERTY(CaptionAlignment CaptionAlign READ CaptionAlign WRITE setCaptionAlign NOTIFY CaptionAlignChanged)
+  Q_PROPERTY(QString ToolTip READ ToolTip WRITE setToolTip NOTIFY ToolTipChanged DESIGNABLE false)
+  Q_PROPERTY(TooltipStyle ToolTipType READ ToolTipType WRITE setToolTipType NOTIFY ToolTipTypeChanged)
+  Q_PROPERTY(TooltipIcon ToolTipIcon READ ToolTipIcon WRITE setToolTipIcon NOTIFY ToolTipIconChanged)
+  Q_PROPERTY(QString TooltipTitle READ TooltipTitle WRITE setTooltipTitle NOTIFY TooltipTitleChanged)
+  Q_PROPERTY(QColor TooltipBackColor READ tooltipBackColor WRITE setTooltipBackColor NOTIFY TooltipBackColorChanged)
+  Q_PROPERTY(bool RightToLeft READ RightToLeft WRITE setRightToLeft NOTIFY RightToLeftChanged)
+  Q_PROPERTY(qint32 DropDownSymbol READ DropDownSymbol WRITE setDropDownSymbol NOTIFY DropDownSymbolChanged)
+  Q_PROPERTY(bool DropDownSeparator READ DropDownSeparator WRITE setDropDownSeparator NOTIFY DropDownSeparatorChanged)
   Q_PROPERTY(qint32 hWnd READ hWnd DESIGNABLE false STORED false)
 
 public:
-  // ---- Named values (DesignerProperties.cpp) ----------------------------------
-  // The values the enumerated properties name. The properties stay 32-bit
-  // numbers: values without a name are kept and drawn as the drawing code
-  // says for them.
-  enum class Style : qint32 {
+  // ---- Named values -------------------------------------------------------------
+  // The values the enumerated properties name, as the class's own names
+  // (vexabutton::Gel), the way Qt's tools write them. The properties stay
+  // 32-bit numbers: the getters return the enumeration, which holds any
+  // stored number, and the setters take the number, so values without a
+  // name are kept and drawn as the drawing code says for them.
+  enum Style : qint32 {
     Classic = 0,
     ClassicThin = 1,
     RoundedGradient = 2,
@@ -99,13 +110,13 @@ public:
     System = 13,
   };
   Q_ENUM(Style)
-  enum class ButtonMode : qint32 { PushButton = 0, CheckButton = 1, OptionButton = 2 };
+  enum ButtonMode : qint32 { PushButton = 0, CheckButton = 1, OptionButton = 2 };
   Q_ENUM(ButtonMode)
-  enum class Scheme : qint32 { Scheme0 = 0, Scheme1 = 1, Scheme2 = 2, Custom = 3 };
+  enum Scheme : qint32 { Scheme0 = 0, Scheme1 = 1, Scheme2 = 2, CustomScheme = 3 };
   Q_ENUM(Scheme)
-  enum class CaptionAlignment : qint32 { Left = 0, Center = 1, Right = 2 };
+  enum CaptionAlignment : qint32 { CaptionLeft = 0, CaptionCenter = 1, CaptionRight = 2 };
   Q_ENUM(CaptionAlignment)
-  enum class PictureAlignment : qint32 {
+  enum PictureAlignment : qint32 {
     LeftEdge = 0,
     LeftOfCaption = 1,
     RightEdge = 2,
@@ -117,19 +128,26 @@ public:
     BelowCaption = 8,
   };
   Q_ENUM(PictureAlignment)
-  enum class CaptionEffect : qint32 { None = 0, Raised = 1, Sunken = 2, Shadow = 3, LightOutline = 4, DarkOutline = 5 };
+  enum CaptionEffect : qint32 {
+    NoCaptionEffect = 0,
+    Raised = 1,
+    Sunken = 2,
+    Shadow = 3,
+    LightOutline = 4,
+    DarkOutline = 5,
+  };
   Q_ENUM(CaptionEffect)
-  enum class PictureEffect : qint32 { None = 0, Lighten = 1, Darken = 2 };
+  enum PictureEffect : qint32 { NoPictureEffect = 0, Lighten = 1, Darken = 2 };
   Q_ENUM(PictureEffect)
-  enum class DisabledPictureLook : qint32 { Faded = 0, Grayscale = 1 };
+  enum DisabledPictureLook : qint32 { Faded = 0, Grayscale = 1 };
   Q_ENUM(DisabledPictureLook)
-  enum class TooltipStyle : qint32 { Rectangle = 0, Balloon = 1 };
+  enum TooltipStyle : qint32 { RectangleTip = 0, BalloonTip = 1 };
   Q_ENUM(TooltipStyle)
-  enum class TooltipIcon : qint32 { None = 0, Information = 1, Warning = 2, Error = 3 };
+  enum TooltipIcon : qint32 { NoTooltipIcon = 0, InformationIcon = 1, WarningIcon = 2, ErrorIcon = 3 };
   Q_ENUM(TooltipIcon)
-  // The pointer shape codes of MousePointer; Custom shows MouseIcon.
-  enum class Pointer : qint32 {
-    Default = 0,
+  // The pointer shape codes of MousePointer; CustomPointer shows MouseIcon.
+  enum Pointer : qint32 {
+    DefaultPointer = 0,
     Arrow = 1,
     Cross = 2,
     IBeam = 3,
@@ -145,18 +163,10 @@ public:
     ArrowHourglass = 13,
     ArrowQuestion = 14,
     SizeAll = 15,
-    Custom = 99,
+    CustomPointer = 99,
   };
   Q_ENUM(Pointer)
 
-  // The property view of the Q_PROPERTYs above. Colours read as their RGB
-  // (a system-colour reference as its current colour); a colour written is
-  // stored as RGB unless it equals the current one, so a reference survives
-  // a read and write back. The font writes only the attributes the QFont
-  // sets explicitly (its resolve mask) over a copy of the current font, so
-  // the character set and fractional sizes stay. A picture written with the
-  // pixels of the current one keeps the current picture object (and its
-  // type); other pixmaps become bitmaps. A null pixmap is no picture.
   // The colour a stored colour shows (a system colour as it is now);
   // invalid when it cannot be translated.
   static QColor toColor(qint32 oleColour);
@@ -165,55 +175,6 @@ public:
   // one. Such a value is kept as given. Run by the load pass, and for a
   // form by the Designer plugin once the form has set its properties.
   void warnOfUnlistedValues() const;
-  Style buttonStyleProperty() const;
-  void setButtonStyleProperty(Style value);
-  Scheme colorSchemeProperty() const;
-  void setColorSchemeProperty(Scheme value);
-  QFont fontProperty() const;
-  void setFontProperty(const QFont& font);
-  QColor backColorProperty() const;
-  void setBackColorProperty(const QColor& colour);
-  QColor foreColorProperty() const;
-  void setForeColorProperty(const QColor& colour);
-  QColor foreColorHoverProperty() const;
-  void setForeColorHoverProperty(const QColor& colour);
-  QColor maskColorProperty() const;
-  void setMaskColorProperty(const QColor& colour);
-  QColor tooltipBackColorProperty() const;
-  void setTooltipBackColorProperty(const QColor& colour);
-  ButtonMode modeProperty() const;
-  void setModeProperty(ButtonMode value);
-  void setValueProperty(bool value);
-  QPixmap mouseIconProperty() const;
-  void setMouseIconProperty(const QPixmap& pixmap);
-  void setHandPointerProperty(bool value);
-  Pointer mousePointerProperty() const;
-  void setMousePointerProperty(Pointer value);
-  QPixmap pictureNormalProperty() const;
-  void setPictureNormalProperty(const QPixmap& pixmap);
-  QPixmap pictureHotProperty() const;
-  void setPictureHotProperty(const QPixmap& pixmap);
-  QPixmap pictureDownProperty() const;
-  void setPictureDownProperty(const QPixmap& pixmap);
-  PictureAlignment pictureAlignProperty() const;
-  void setPictureAlignProperty(PictureAlignment value);
-  PictureEffect pictureEffectOnOverProperty() const;
-  void setPictureEffectOnOverProperty(PictureEffect value);
-  PictureEffect pictureEffectOnDownProperty() const;
-  void setPictureEffectOnDownProperty(PictureEffect value);
-  // Values outside 0..255 are refused (the property keeps its value).
-  void setPictureOpacityProperty(int value);
-  void setPictureOpacityOnOverProperty(int value);
-  DisabledPictureLook disabledPictureModeProperty() const;
-  void setDisabledPictureModeProperty(DisabledPictureLook value);
-  CaptionEffect captionEffectsProperty() const;
-  void setCaptionEffectsProperty(CaptionEffect value);
-  CaptionAlignment captionAlignProperty() const;
-  void setCaptionAlignProperty(CaptionAlignment value);
-  TooltipStyle tooltipTypeProperty() const;
-  void setTooltipTypeProperty(TooltipStyle value);
-  TooltipIcon tooltipIconProperty() const;
-  void setTooltipIconProperty(TooltipIcon value);
 
   // The class identifier stored layouts name the control by.
   static constexpr const char* ClassId = "ZVTK.vexabutton";
@@ -231,35 +192,82 @@ public:
   VEXA_DECLARE_SETTER_##Setter(Name, Type)
 #define VEXA_DECLARE_SETTER_Stored(Name, Type) void set##Name(vexa::In<Type> value);
 #define VEXA_DECLARE_SETTER_Own(Name, Type)
+#define VEXA_DECLARE_SETTER_Widget(Name, Type)
   VEXA_BUTTON_PROPERTIES(VEXA_DECLARE_ACCESSORS)
 #undef VEXA_DECLARE_ACCESSORS
 #undef VEXA_DECLARE_SETTER_Stored
 #undef VEXA_DECLARE_SETTER_Own
+#undef VEXA_DECLARE_SETTER_Widget
 
   // Setters of their own (Properties.cpp).
   void setButtonStyle(qint32 value);
-  // A null font is refused: the control keeps the font it has.
-  void setFont(platform::SharedFontPtr font);
-  void setBackColor(qint32 value);
-  void setEnabled(bool value);
+  void setColorScheme(qint32 value);
   void setCaption(const QString& value);
+  // A push button has no value: it stays false and the button shows released.
   void setValue(bool value);
-  // Fails (returns false, *error says why) for values outside 16 bits.
-  bool setMousePointer(qint32 value, QString* error = nullptr);
+  void setMode(qint32 value);
   void setHandPointer(bool value);
+  void setRightToLeft(bool value);
+  // Fails (returns false, *error says why) for values outside 16 bits; without
+  // `error` the refusal is logged.
+  bool setMousePointer(qint32 value, QString* error = nullptr);
+  // Byte properties: values outside 0..255 fail (false, *error says why; without
+  // `error` logged) and change nothing.
+  bool setPictureOpacity(int value, QString* error = nullptr);
+  bool setPictureOpacityOnOver(int value, QString* error = nullptr);
+
+  // Colours: the stored form (0x00BBGGRR, or a system colour 0x800000nn) and
+  // the QColor it shows. A QColor equal to the one shown changes nothing, so
+  // a system colour read and written back stays a system colour; an invalid
+  // QColor is refused.
+  void setBackColor(qint32 value);
+  void setForeColor(qint32 value);
+  void setForeColorHover(qint32 value);
+  QColor backColor() const;
+  void setBackColor(const QColor& colour);
+  QColor foreColor() const;
+  void setForeColor(const QColor& colour);
+  QColor foreColorHover() const;
+  void setForeColorHover(const QColor& colour);
+  QColor maskColor() const;
+  void setMaskColor(const QColor& colour);
+  QColor tooltipBackColor() const;
+  void setTooltipBackColor(const QColor& colour);
+
+  // The font: the shared font object beside QWidget's font(), which always
+  // shows the same font. A null shared font is refused. QWidget::setFont
+  // changes the attributes its QFont sets (its resolve mask) and keeps the
+  // rest, such as the character set and fractional sizes.
+  void setFont(platform::SharedFontPtr font);
+  using QWidget::setFont;
+
+  // Enabled and ToolTip are QWidget's setEnabled and setToolTip (Enabled()
+  // is the button's own setting, not a disabled container's).
+  using QWidget::setEnabled;
+  using QWidget::setToolTip;
+
+  // Pictures: the picture objects beside QPixmap and QIcon forms. Setting
+  // PictureHot or PictureDown while PictureNormal is empty sets PictureNormal;
+  // clearing PictureNormal clears all three. A pixmap with the pixels of the
+  // current picture keeps the picture object (and its type); other pixmaps
+  // become bitmaps, a null pixmap is no picture.
   void setMouseIcon(platform::PicturePtr picture);
   void setPictureNormal(platform::PicturePtr picture);
   void setPictureHot(platform::PicturePtr picture);
   void setPictureDown(platform::PicturePtr picture);
-  // Byte properties: values outside 0..255 fail (false, *error says why) and
-  // change nothing.
-  bool setPictureOpacity(int value, QString* error = nullptr);
-  bool setPictureOpacityOnOver(int value, QString* error = nullptr);
-  void setMode(qint32 value);
-  void setForeColor(qint32 value);
-  void setForeColorHover(qint32 value);
-  void setRightToLeft(bool value);
-  void setColorScheme(qint32 value);
+  QPixmap mouseIcon() const;
+  void setMouseIcon(const QPixmap& pixmap);
+  void clearMouseIcon() { setMouseIcon(platform::PicturePtr()); }
+  QPixmap pictureNormal() const;
+  void setPictureNormal(const QPixmap& pixmap);
+  void clearPictureNormal() { setPictureNormal(platform::PicturePtr()); }
+  QPixmap pictureHot() const;
+  void setPictureHot(const QPixmap& pixmap);
+  void clearPictureHot() { setPictureHot(platform::PicturePtr()); }
+  QPixmap pictureDown() const;
+  void setPictureDown(const QPixmap& pixmap);
+  void clearPictureDown() { setPictureDown(platform::PicturePtr()); }
+
   // The window handle of the control surface (an opaque id, see platform::WindowRegistry).
   qint32 hWnd() const;
 
@@ -341,6 +349,45 @@ signals:
   void KeyUp(qint16 KeyCode, qint16 Shift);
   void KeyPress(qint16 KeyAscii);
 
+  // The change signals of the properties (see the Q_PROPERTYs above).
+  void ButtonStyleChanged(vexabutton::Style ButtonStyle);
+  void ShowFocusRectChanged(bool ShowFocusRect);
+  void EnabledChanged(bool Enabled);
+  void FontChanged(const QFont& Font);
+  void BackColorChanged(const QColor& BackColor);
+  void CaptionChanged(const QString& Caption);
+  void ForeColorChanged(const QColor& ForeColor);
+  void ForeColorHoverChanged(const QColor& ForeColorHover);
+  void ModeChanged(vexabutton::ButtonMode Mode);
+  void ValueChanged(bool Value);
+  void MousePointerChanged(vexabutton::Pointer MousePointer);
+  void HandPointerChanged(bool HandPointer);
+  void MouseIconChanged(const QPixmap& MouseIcon);
+  void PictureNormalChanged(const QPixmap& PictureNormal);
+  void PictureHotChanged(const QPixmap& PictureHot);
+  void PictureDownChanged(const QPixmap& PictureDown);
+  void PictureAlignChanged(vexabutton::PictureAlignment PictureAlign);
+  void PictureEffectOnOverChanged(vexabutton::PictureEffect PictureEffectOnOver);
+  void PictureEffectOnDownChanged(vexabutton::PictureEffect PictureEffectOnDown);
+  void PicturePushOnHoverChanged(bool PicturePushOnHover);
+  void PictureShadowChanged(bool PictureShadow);
+  void PictureOpacityChanged(int PictureOpacity);
+  void PictureOpacityOnOverChanged(int PictureOpacityOnOver);
+  void DisabledPictureModeChanged(vexabutton::DisabledPictureLook DisabledPictureMode);
+  void CaptionEffectsChanged(vexabutton::CaptionEffect CaptionEffects);
+  void UseMaskColorChanged(bool UseMaskColor);
+  void MaskColorChanged(const QColor& MaskColor);
+  void CaptionAlignChanged(vexabutton::CaptionAlignment CaptionAlign);
+  void ToolTipChanged(const QString& ToolTip);
+  void ToolTipTypeChanged(vexabutton::TooltipStyle ToolTipType);
+  void ToolTipIconChanged(vexabutton::TooltipIcon ToolTipIcon);
+  void TooltipTitleChanged(const QString& TooltipTitle);
+  void TooltipBackColorChanged(const QColor& TooltipBackColor);
+  void RightToLeftChanged(bool RightToLeft);
+  void DropDownSymbolChanged(qint32 DropDownSymbol);
+  void DropDownSeparatorChanged(bool DropDownSeparator);
+  void ColorSchemeChanged(vexabutton::Scheme ColorScheme);
+
 protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -392,8 +439,11 @@ private:
   void announceAccessibleChanges();
 
   void propertyChanged(const QString& name);
-  // The property view's picture write (DesignerProperties.cpp).
-  void restorePicture(platform::PicturePtr& field, const QPixmap& pixmap, const QString& name);
+  // The font, tool tip and enabled state shared with QWidget (DesignerProperties.cpp).
+  void showFontOnWidget();
+  void showStateOnWidget();
+  void followWidgetFont();
+  void followWidgetToolTip();
   void mFont_FontChanged(const QString& propertyName);
   void applyRegionIfChanged();
   void followDevicePixelRatio();

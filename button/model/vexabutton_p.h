@@ -57,12 +57,30 @@ public:
   qint32 popupAlign = 0;
   qint32 popupFlags = 0;
   bool inResizeStep = false;
+  int changeDepth = 0;             // nested ChangeSignals
+  bool mirroringFont = false;      // QWidget's font, tool tip or enabled state being set to the control's
   QSize steppedSize;               // the size the last resize step laid out and drew
   bool subclassingStarted = false; // a load with UserMode True installed the routers
   // What assistive technology was last told.
   QString announcedCaption;
   QString announcedToolTip;
   QAccessible::State announcedState;
+};
+
+// Emits the change signal of every property whose value differs, once the
+// outermost of these on the button ends: a setter's side effects on other
+// properties count, a set to the same value does not.
+class ChangeSignals {
+public:
+  explicit ChangeSignals(vexabutton& button);
+  ~ChangeSignals();
+  ChangeSignals(const ChangeSignals&) = delete;
+  ChangeSignals& operator=(const ChangeSignals&) = delete;
+  struct Snapshot;
+
+private:
+  vexabutton& button_;
+  std::unique_ptr<Snapshot> before_;
 };
 
 // Short reads for tools and tests.

@@ -1,9 +1,17 @@
 // The Q_PROPERTYs as Qt's tools use them: names and numbers for the named
-// values, colours, and writes that restore one value without its setter's
-// side effects on other properties.
+// values, colours, fonts and pictures in Qt's types, the change signals,
+// and the font, tool tip and enabled state shared with QWidget.
 #include "button/model/vexabutton.h"
 
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <QToolTip>
+
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 TEST(PropertyView, NamedValuesTakeNumbersOrNamesAndKeepValuesWithoutAName) {
   vexabutton button;
@@ -19,25 +27,25 @@ TEST(PropertyView, NamedValuesTakeNumbersOrNamesAndKeepValuesWithoutAName) {
   EXPECT_EQ(button.property("ButtonStyle").toString(), QStringLiteral("Toolbar"));
 }
 
-TEST(PropertyView, WritesOtherThanTheStyleChoicesTouchNoOtherProperty) {
+TEST(PropertyView, WritesAreTheSettersSoAFormInDeclarationOrderLoadsBack) {
   vexabutton button;
   button.InitProperties();
   button.setButtonStyle(2); // scheme 0
+  button.setProperty("BackColor", button.property("BackColor"));
+  EXPECT_EQ(button.ColorScheme(), 0) << "the colour the style gave, written back: no change";
   button.setProperty("BackColor", QColor(0x10, 0x20, 0x30));
   EXPECT_EQ(button.BackColor(), 0x302010);
-  EXPECT_EQ(button.ColorScheme(), 0) << "the setter would have made it custom";
+  EXPECT_EQ(button.ColorScheme(), vexabutton::CustomScheme);
 
   QImage image(4, 4, QImage::Format_RGB32);
   image.fill(Qt::red);
   button.setProperty("PictureHot", QPixmap::fromImage(image));
-  EXPECT_TRUE(button.PictureHot() && !button.PictureNormal()) << "not moved to PictureNormal";
+  EXPECT_TRUE(button.PictureNormal() && !button.PictureHot()) << "the first picture is PictureNormal";
   button.setProperty("MouseIcon", QPixmap::fromImage(image));
   button.setProperty("HandPointer", true);
   button.setProperty("MousePointer", 2);
   EXPECT_TRUE(button.HandPointer());
-  EXPECT_EQ(button.MousePointer(), 2);
-  button.setProperty("Value", true); // a push button keeps it too
-  EXPECT_TRUE(button.Value());
+  EXPECT_EQ(button.MousePointer(), 2) << "MousePointer comes after HandPointer in a form";
 }
 
 TEST(PropertyView, ColoursAndPicturesWrittenBackUnchangedKeepWhatTheyWere) {
@@ -71,4 +79,86 @@ TEST(PropertyView, AFontWritesOnlyTheAttributesItSets) {
   EXPECT_EQ(button.Font()->Size(), 9.75);
   EXPECT_EQ(button.Font()->Charset(), 238);
   EXPECT_EQ(button.Font()->Name(), QStringLiteral("Tahoma"));
+}
+
+namespace {
+// A value of `property`'s own type other than `now`.
+QVariant otherValue(const QMetaProperty& property, const QVariant& now) {
+  QImage image(4, 4, QImage::Format_RGB32);
+  image.fill(now.value<QPixmap>().isNull() ? Qt::red : Qt::blue);
+  QFont italic;
+  italic.setItalic(!now.value<QFont>().italic());
+  switch (property.isEnumType() ? int(QMetaType::Int) : now.metaType().id()) {
+  case QMetaType::Int:
+    return now.toInt() == 1 ? 2 : 1;
+  case QMetaType::QColor:
+    return now.value<QColor>() == Qt::red ? QColor(Qt::blue) : QColor(Qt::red);
+  case QMetaType::QFont:
+    return italic;
+  case QMetaType::QPixmap:
+    return QPixmap::fromImage(image);
+  }
+  return now.metaType().id() == QMetaType::Bool ? QVariant(!now.toBool()) : QVariant(now.toString() + "x");
+}
+} // namespace
+
+// Every writable property, in declaration order (PictureNormal before the
+// pictures it would take the place of, Mode before Value): a change emits
+// its NameChanged once with the new value, the same value written back none.
+TEST(PropertyView, EveryWritablePropertyNotifiesOncePerRealChange) {
+  vexabutton button;
+  button.InitProperties();
+  const QMetaObject& meta = vexabutton::staticMetaObject;
+  for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+    const QMetaProperty property = meta.property(i);
+    if (!property.isWritable())
+      continue;
+    SCOPED_TRACE(property.name());
+    EXPECT_EQ(property.notifySignal().name(), QByteArray(property.name()) + "Changed");
+    QSignalSpy spy(&button, property.notifySignal());
+    ASSERT_TRUE(property.write(&button, otherValue(property, property.read(&button))));
+    ASSERT_EQ(spy.count(), 1);
+    if (property.metaType() != QMetaType::fromType<QPixmap>()) {
+      EXPECT_EQ(spy.first().value(0), property.read(&button)) << "with the new value";
+    }
+    property.write(&button, property.read(&button));
+    EXPECT_EQ(spy.count(), 1) << "the same value again";
+  }
+}
+
+// Through a QWidget*, as layouts, forms and Qt's tools reach the control.
+TEST(PropertyView, QWidgetsSettersAndTheControlsPropertiesAreOne) {
+  vexabutton button;
+  button.InitProperties();
+  button.setFont(std::make_shared<platform::SharedFont>(QStringLiteral("Tahoma"), 9.75, 400, 238));
+  QWidget* widget = &button;
+  QSignalSpy tip(&button, &vexabutton::ToolTipChanged), font(&button, &vexabutton::FontChanged),
+      enabled(&button, &vexabutton::EnabledChanged);
+  widget->setToolTip(QStringLiteral("Savet"));
+  widget->setEnabled(false);
+  widget->setEnabled(false);
+  QFont italic;
+  italic.setItalic(true);
+  widget->setFont(italic);
+  EXPECT_EQ(std::tuple(button.ToolTip(), button.Enabled(), button.Font()->Italic(), button.Font()->Charset()),
+            std::tuple(QStringLiteral("Savet"), false, true, 238))
+      << "what the QFont does not set stays";
+  EXPECT_EQ(std::tuple(widget->font().family(), widget->font().pointSizeF()),
+            std::tuple(QStringLiteral("Tahoma"), 9.75));
+  button.Font()->setUnderline(true); // the shared font, changed in place
+  EXPECT_TRUE(widget->font().underline());
+
+  // A load that changes a value is a change like any other.
+  platform::PropertyBag bag;
+  button.WriteProperties(bag);
+  bag.WriteProperty(QStringLiteral("ToolTip"), QStringLiteral("Iz sloga"));
+  bag.WriteProperty(QStringLiteral("Enabled"), true);
+  ASSERT_TRUE(button.ReadProperties(bag));
+  EXPECT_EQ(std::tuple(widget->toolTip(), widget->isEnabled()), std::tuple(QStringLiteral("Iz sloga"), true));
+  EXPECT_EQ(std::tuple(tip.count(), enabled.count(), font.count()), std::tuple(2, 2, 2));
+
+  // Qt's own tip never shows beside the control's tip window.
+  QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button.mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(widget, &help);
+  EXPECT_FALSE(QToolTip::isVisible());
 }

@@ -24,13 +24,16 @@ public:
   }
 };
 
-// Marks every property of a vexabutton changed in Designer's property
-// sheet, so the form saves all of them: a value that a style change set is
-// then saved like one the designer typed, and the form loads back exactly.
-// Font is the exception: a form keeps point sizes in whole points, so the
-// font is saved only once the designer changes it, and a new instance's
-// 8.25 points stay until then.
-void saveEveryProperty(QDesignerFormEditorInterface* core, QWidget* widget) {
+// Marks the properties of a vexabutton changed in Designer's property
+// sheet, so the form saves them: a value that a style change set is then
+// saved like one the designer typed, and the form loads back exactly,
+// whether uic's code or QUiLoader builds the button. Pictures and the font
+// are saved only once the designer sets them: an empty picture has nothing
+// a form could hold (uic would warn of it), and a form keeps point sizes in
+// whole points, so a new instance's 8.25 points stay until the font is
+// changed. Designer shows Qt's own enabled, font and toolTip, which are the
+// control's Enabled, Font and ToolTip.
+void saveChosenProperties(QDesignerFormEditorInterface* core, QWidget* widget) {
   if (!qobject_cast<vexabutton*>(widget))
     return;
   auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(core->extensionManager(), widget);
@@ -39,8 +42,8 @@ void saveEveryProperty(QDesignerFormEditorInterface* core, QWidget* widget) {
   const QMetaObject& meta = vexabutton::staticMetaObject;
   for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
     const QMetaProperty property = meta.property(i);
-    if (!property.isDesignable() || !property.isStored() || !property.isWritable() ||
-        qstrcmp(property.name(), "Font") == 0)
+    if (!property.isDesignable() || !property.isStored() || !property.isWritable() || property.isResettable() ||
+        property.metaType() == QMetaType::fromType<QPixmap>())
       continue;
     const int index = sheet->indexOf(QString::fromLatin1(property.name()));
     if (index >= 0)
@@ -100,13 +103,13 @@ void VexaButtonPlugin::initialize(QDesignerFormEditorInterface* core) {
   connect(core->formWindowManager(), &QDesignerFormWindowManagerInterface::formWindowAdded, this,
           [core](QDesignerFormWindowInterface* form) {
             connect(form, &QDesignerFormWindowInterface::widgetManaged, form,
-                    [core](QWidget* widget) { saveEveryProperty(core, widget); });
+                    [core](QWidget* widget) { saveChosenProperties(core, widget); });
           });
 }
 
 QString VexaButtonPlugin::domXml() const {
   return QStringLiteral(R"(<ui language="c++" displayname="vexabutton">
- <widget class="vexabutton" name="vexabutton">
+ <widget class="vexabutton" name="vexaButton">
   <property name="geometry">
    <rect><x>0</x><y>0</y><width>121</width><height>33</height></rect>
   </property>

@@ -20,13 +20,13 @@ QImage buttonIcon(int size, const QString& caption) {
   const int height = qMax(vexabutton::MinimumSizePixels, (size * 5 + 4) / 8);
   vexabutton button;
   button.InitProperties();
-  button.setButtonStyle(qint32(vexabutton::Style::RoundedGradient));
+  button.setButtonStyle(vexabutton::RoundedGradient);
   button.setBackColor(0xD08A3C); // a clear blue
   button.setForeColor(0xFFFFFF);
   QFont font(QStringLiteral("Tahoma"));
   font.setPointSizeF(qMax(1.0, height * 0.3));
   font.setBold(true);
-  button.setFontProperty(font);
+  button.setFont(font);
   button.setCaption(caption);
 
   QImage icon(size, size, QImage::Format_ARGB32);

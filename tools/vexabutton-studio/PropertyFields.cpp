@@ -11,15 +11,15 @@ namespace {
 
 template <typename T> using Plain = std::remove_cvref_t<T>;
 
-// The button's own setter, given the value as the field holds it.
-template <typename T> bool apply(void (vexabutton::*set)(T), vexabutton& b, const QVariant& v, QString*) {
-  (b.*set)(v.value<Plain<T>>());
-  return true;
-}
-// Setters that may refuse a value say why.
-template <typename T>
-bool apply(bool (vexabutton::*set)(T, QString*), vexabutton& b, const QVariant& v, QString* error) {
-  return (b.*set)(v.value<Plain<T>>(), error);
+// The button's own setter, given the value as the field holds it (a named
+// value as its number); setters that may refuse a value say why.
+template <typename Value, typename Set> bool apply(vexabutton& b, const QVariant& v, QString* error, Set set) {
+  if constexpr (std::is_invocable_r_v<bool, Set, vexabutton&, Value, QString*>)
+    return set(b, v.value<Value>(), error);
+  else {
+    set(b, v.value<Value>());
+    return true;
+  }
 }
 
 // The editor for a property of `kind`: a choice where the property view
@@ -58,9 +58,13 @@ const std::vector<Field>& fields() {
     std::vector<Field> list;
 #define VEXA_FIELD(Name, Type, Kind, ...)                                                                              \
   list.push_back(describe(#Name, #Kind));                                                                              \
-  list.back().read = [](const vexabutton& b) { return QVariant::fromValue(b.Name()); };                                \
+  list.back().read = [](const vexabutton& b) { return QVariant::fromValue(vexa::stored(b.Name())); };                  \
   list.back().write = [](vexabutton& b, const QVariant& v, QString* error) {                                           \
-    return apply(&vexabutton::set##Name, b, v, error);                                                                 \
+    using Value = vexa::Stored<Plain<decltype(b.Name())>>;                                                             \
+    return apply<Value>(b, v, error,                                                                                   \
+                        [](vexabutton& b, const Value& value, auto... why) -> decltype(b.set##Name(value, why...)) {   \
+                          return b.set##Name(value, why...);                                                           \
+                        });                                                                                            \
   };
     VEXA_BUTTON_PROPERTIES(VEXA_FIELD)
 #undef VEXA_FIELD

@@ -209,7 +209,7 @@ QWidget* StudioWindow::editorFor(int row) {
     connect(button, &QPushButton::clicked, this, [this, row] {
       const platform::SharedFontPtr current = document_.button().Font();
       bool ok = false;
-      const QFont chosen = QFontDialog::getFont(&ok, document_.button().fontProperty(), this, tr("Font"));
+      const QFont chosen = QFontDialog::getFont(&ok, document_.button().font(), this, tr("Font"));
       if (!ok)
         return;
       auto font = current ? current->clone() : std::make_shared<platform::SharedFont>();
