@@ -27,11 +27,18 @@
 
 #include <type_traits>
 
+/*! \file ButtonProperties.h
+    The property list of vexabutton: one row per stored property, with its
+    type, stored key, defaults and help text. */
+
 namespace vexa {
-// How a setter takes a value of type T: small values by value, others by reference.
+//! How a setter takes a value of type T: small values by value, others by reference.
 template <typename T> using In = std::conditional_t<std::is_scalar_v<T>, T, const T&>;
 } // namespace vexa
 
+//! Expands X(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault,
+//! Change, Setter, Help) once per stored property, in the order a stored
+//! layout writes them (the columns are described at the top of this file).
 // clang-format off
 #define VEXA_BUTTON_PROPERTIES(X) \
   X(ButtonStyle, qint32, int32, rec.ButtonStyle, "ButtonStyle", "ButtonStyle", \
