@@ -43,35 +43,21 @@ bool apart(const platform::Rect& a, const platform::Rect& b) {
 } // namespace
 
 TEST(SizeHint, ButtonsInEachLayoutComeOutAtTheirHintsApartFromEachOther) {
-  using Fill = std::function<void(QWidget&, const QList<vexabutton*>&)>;
-  const Fill fills[] = {
-      [](QWidget& w, auto& bs) {
-        auto* l = new QVBoxLayout(&w);
-        for (auto* b : bs)
-          l->addWidget(b);
-      },
-      [](QWidget& w, auto& bs) {
-        auto* l = new QHBoxLayout(&w);
-        for (auto* b : bs)
-          l->addWidget(b);
-      },
-      [](QWidget& w, auto& bs) {
-        auto* l = new QGridLayout(&w);
-        for (int i = 0; i < bs.size(); ++i)
-          l->addWidget(bs[i], i / 2, i % 2);
-      },
-      [](QWidget& w, auto& bs) {
-        auto* l = new QFormLayout(&w);
-        for (auto* b : bs)
-          l->addRow(QStringLiteral("Red:"), b);
-      },
-  };
-  for (const Fill& fill : fills) {
+  for (QLayout* layout :
+       std::initializer_list<QLayout*>{new QVBoxLayout, new QHBoxLayout, new QGridLayout, new QFormLayout}) {
     QWidget window;
+    window.setLayout(layout);
     const QList<vexabutton*> buttons = {
         button(&window, QStringLiteral("OK")), button(&window, QStringLiteral("Provera\n(3)"), 16, 1),
         button(&window, QStringLiteral("Izlaz"), 24, 6, 6), button(&window, QStringLiteral("Pauza"), 20, 3, 6)};
-    fill(window, buttons);
+    for (int i = 0; i < buttons.size(); ++i) {
+      if (auto* grid = qobject_cast<QGridLayout*>(layout))
+        grid->addWidget(buttons[i], i / 2, i % 2);
+      else if (auto* form = qobject_cast<QFormLayout*>(layout))
+        form->addRow(QStringLiteral("Red:"), buttons[i]);
+      else
+        layout->addWidget(buttons[i]);
+    }
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (vexabutton* b : buttons) {
