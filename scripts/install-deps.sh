@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, when they are missing.
 # apt-get as root, through sudo otherwise; if neither works, says what to install.
-#   scripts/install-deps.sh [fuzz] [memcheck] [package]
+#   scripts/install-deps.sh [fuzz] [memcheck] [package] [docs]
 # With "fuzz" also clang and its libFuzzer runtime (fuzz/run), with
 # "memcheck" also valgrind (scripts/memcheck.sh), with "package" the Debian
-# packaging tools (scripts/build-deb.sh). ./test and CI need none of them.
+# packaging tools (scripts/build-deb.sh), with "docs" doxygen and Qt's help
+# generator for the API reference (the "docs" build target). ./test and CI
+# need none of them.
 set -euo pipefail
 
 PACKAGES=(
@@ -23,7 +25,8 @@ for group in "$@"; do
     fuzz) PACKAGES+=(clang libclang-rt-14-dev) ;;
     memcheck) PACKAGES+=(valgrind) ;;
     package) PACKAGES+=(debhelper dpkg-dev lintian libgl-dev) ;;
-    *) echo "install-deps.sh: unknown group \"$group\" (fuzz, memcheck or package)" >&2; exit 2 ;;
+    docs) PACKAGES+=(doxygen qt6-documentation-tools) ;;
+    *) echo "install-deps.sh: unknown group \"$group\" (fuzz, memcheck, package or docs)" >&2; exit 2 ;;
   esac
 done
 

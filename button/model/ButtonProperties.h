@@ -31,14 +31,21 @@
 
 #include <type_traits>
 
+/*! \file ButtonProperties.h
+    The property list of vexabutton: one row per stored property, with its
+    type, stored key, defaults and help text. */
+
 namespace vexa {
-// A property's value as it is stored: a named value as its 32-bit number.
+//! A property's value as it is stored: a named value as its 32-bit number.
 template <typename T> using Stored = std::conditional_t<std::is_enum_v<T>, qint32, T>;
 template <typename T> constexpr Stored<T> stored(const T& value) { return Stored<T>(value); }
-// How a setter takes a value of type T: small values by value, others by reference.
+//! How a setter takes a value of type T: small values by value, others by reference.
 template <typename T> using In = std::conditional_t<std::is_scalar_v<Stored<T>>, Stored<T>, const Stored<T>&>;
 } // namespace vexa
 
+//! Expands X(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault,
+//! Change, Setter, Help) once per stored property, in the order a stored
+//! layout writes them (the columns are described at the top of this file).
 // clang-format off
 #define VEXA_BUTTON_PROPERTIES(X) \
   X(ButtonStyle, Style, int32, rec.ButtonStyle, "ButtonStyle", "ButtonStyle", \

@@ -39,6 +39,8 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
     d_->host = d_->ownHost.get();
   }
   setFocusPolicy(Qt::StrongFocus);
+  // In a layout it behaves as a push button: as wide as offered, as high as its content asks.
+  setSizePolicy(QSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed, QSizePolicy::PushButton));
   setMouseTracking(true);
   vexa::installAccessibleFactory();
   platform::watchLeftPresses(); // a release clicks only the button its press went to

@@ -7,6 +7,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -20,9 +22,42 @@ void paintRecord(ButtonRecord& rec, platform::Surface& surface) {
 
 void vexabutton::Redraw() {
   paintRecord(d_->rec, d_->surface);
+  // Every change of what the size hints measure is drawn, so this is where a
+  // layout learns of it; hovering and pressing change nothing measured.
+  vexa::ContentKey measured = vexa::contentKey(vexa::describe(d_->rec), d_->surface);
+  if (measured != d_->measuredContent) {
+    d_->measuredContent = std::move(measured);
+    updateGeometry();
+  }
   applyRegionIfChanged();
   update();
   announceAccessibleChanges();
+}
+
+namespace {
+
+QSize withinControlLimits(const QSize& size) {
+  return size.expandedTo({vexabutton::MinimumSizePixels, vexabutton::MinimumSizePixels})
+      .boundedTo({vexabutton::MaximumSizePixels, vexabutton::MaximumSizePixels});
+}
+static_assert(vexa::MaximumContentExtent == vexabutton::MaximumSizePixels);
+
+} // namespace
+
+// The push-button margins come from the application's style, so a button
+// lines up with the push buttons beside it in a form; the content pass's own
+// needs (its fixed insets, the drop-down area) win where they are larger.
+QSize vexabutton::sizeHint() const {
+  const vexa::ContentSize content = vexa::MeasureContent(vexa::describe(d_->rec), d_->surface);
+  QStyleOptionButton option;
+  option.initFrom(this);
+  option.text = d_->rec.Caption;
+  const QSize styled = style()->sizeFromContents(QStyle::CT_PushButton, &option, content.content, this);
+  return withinControlLimits(styled.expandedTo(content.fitting));
+}
+
+QSize vexabutton::minimumSizeHint() const {
+  return withinControlLimits(vexa::MeasureContent(vexa::describe(d_->rec), d_->surface).fitting);
 }
 
 void vexabutton::applyRegionIfChanged() {

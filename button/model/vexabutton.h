@@ -312,6 +312,15 @@ public:
   // Renders the whole button into the surface, then asks for a repaint.
   void Redraw();
 
+  // ---- Size hints (vexabutton.cpp) ------------------------------------------
+  // The caption on its own lines in the control's font, the pictures and the
+  // drop-down symbol, laid out as the button draws them, with the margins of
+  // a push button in the application's style around them. The minimum is
+  // where the content still fits without those margins. Both stay within the
+  // control's smallest and largest sizes.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
   // ---- Methods ---------------------------------------------------------------
   // Attaches a drop-down menu: a press opens it at Align 0..7 around the
   // button instead of raising MouseDown. Anything but a QMenu is ignored. A

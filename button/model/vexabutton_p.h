@@ -7,6 +7,7 @@
 
 #include "button/model/ButtonRecord.h"
 #include "button/model/vexabutton.h"
+#include "button/render/Redraw.h"
 #include "platform/ControlHost.h"
 #include "platform/Surface.h"
 
@@ -61,6 +62,8 @@ public:
   bool mirroringFont = false;      // QWidget's font, tool tip or enabled state being set to the control's
   QSize steppedSize;               // the size the last resize step laid out and drew
   bool subclassingStarted = false; // a load with UserMode True installed the routers
+  // What the size hints last measured from.
+  vexa::ContentKey measuredContent;
   // What assistive technology was last told.
   QString announcedCaption;
   QString announcedToolTip;

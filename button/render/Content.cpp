@@ -166,25 +166,31 @@ void DrawDropDownSymbol(const ButtonPaint& paint, Surface& surface, const Rect& 
   surface.setFont(previous);
 }
 
-} // namespace
+// Where the content goes on a W x H client.
+struct Layout {
+  Rect caption;
+  Place picture;
+  Rect symbol;
+};
 
-void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& surface, PaintResult& result) {
-  const int W = surface.width();
-  const int H = surface.height();
+// The width the caption is measured in is the client's less this.
+int captionReduction(const ButtonPaint& paint) {
+  if (!hasDropDown(paint))
+    return 8;
+  return pictureRight(paint) ? 24 : 16;
+}
+
+// The caption block at the origin, as the text call lays it out in `width`.
+Rect measureCaption(const ButtonPaint& paint, const Surface& surface, int width, int height) {
+  return surface.measureText(captionForText(paint), {0, 0, width, height},
+                             Surface::TextWordBreak | Surface::TextCalcRect | rtlFlag(paint));
+}
+
+// Places the measured caption block `t` (at the origin), a pw x ph picture
+// and the drop-down symbol on a W x H client. Drawing and measuring both
+// come here, so the size a button asks for is the size this layout needs.
+Layout layOut(const ButtonPaint& paint, int W, int H, Rect t, int pw, int ph) {
   const bool dropDown = hasDropDown(paint);
-
-  // The picture of the state, and its size.
-  const ShownPicture shown = SelectCurrentPicture(paint);
-  const int pw = shown.width;
-  const int ph = shown.height;
-
-  // The caption block, measured in the width left beside the drop-down area.
-  int reduction = 8;
-  if (dropDown)
-    reduction = pictureRight(paint) ? 24 : 16;
-  const QString caption = captionForText(paint);
-  Rect t = surface.measureText(caption, {0, 0, W - reduction, H},
-                               Surface::TextWordBreak | Surface::TextCalcRect | rtlFlag(paint));
 
   // Placed by CaptionAlign.
   const int textW = t.right;
@@ -258,15 +264,33 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& 
 
   // The picture is laid out only while there is a normal picture; without
   // one, a state's own picture shows where the last layout put it.
-  Place placed{paint.previousPictureLeft, paint.previousPictureTop};
+  Layout layout{t, {paint.previousPictureLeft, paint.previousPictureTop}, {}};
   if (paint.pictureNormal)
-    placed = PlacePicture(paint, W, H, pw, ph, t);
-  Rect pictureRect{placed.x, placed.y, placed.x + pw, placed.y + ph};
+    layout.picture = PlacePicture(paint, W, H, pw, ph, t);
 
   // The drop-down symbol's cell at the right edge.
-  Rect symbolRect;
   if (paint.dropDownSymbol != 0)
-    symbolRect = {W - 15, platform::roundHalfEven(H / 2.0 - 7), W, platform::roundHalfEven(H / 2.0 + 8)};
+    layout.symbol = {W - 15, platform::roundHalfEven(H / 2.0 - 7), W, platform::roundHalfEven(H / 2.0 + 8)};
+  return layout;
+}
+
+} // namespace
+
+void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& surface, PaintResult& result) {
+  const int W = surface.width();
+  const int H = surface.height();
+
+  // The picture of the state, and its size.
+  const ShownPicture shown = SelectCurrentPicture(paint);
+  const int pw = shown.width;
+  const int ph = shown.height;
+
+  // The caption block, measured in the width left beside the drop-down area.
+  const Layout layout = layOut(paint, W, H, measureCaption(paint, surface, W - captionReduction(paint), H), pw, ph);
+  Rect t = layout.caption;
+  const Place placed = layout.picture;
+  Rect pictureRect{placed.x, placed.y, placed.x + pw, placed.y + ph};
+  Rect symbolRect = layout.symbol;
 
   // Separator, in shades of the background the renderer painted (on a
   // finer surface, the device pixel at the corner of logical pixel (7, 7)).
@@ -323,6 +347,106 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& 
   result.pictureWidth = pw;
   result.pictureHeight = ph;
   result.currentPicture = shown.picture;
+}
+
+namespace {
+
+// The largest picture any state shows: the layout makes room for each.
+QSize largestPicture(const ButtonPaint& paint) {
+  QSize size;
+  for (const platform::PicturePtr& picture : {paint.pictureNormal, paint.pictureHot, paint.pictureDown})
+    if (picture)
+      size = size.expandedTo({platform::himetricToPixels(picture->Width), platform::himetricToPixels(picture->Height)});
+  return size;
+}
+
+// The first extent from `from` up to the largest control for which `fits`
+// holds; `from` when none does (a caption too long for any button).
+template <typename Fits> int firstFitting(int from, Fits fits) {
+  for (int extent = from; extent <= MaximumContentExtent; ++extent)
+    if (fits(extent))
+      return extent;
+  return from;
+}
+
+// [low, high) lies within [0, limit).
+bool within(int low, int high, int limit) { return low >= 0 && high <= limit; }
+
+// [low1, high1) and [low2, high2) do not overlap.
+bool apart(int low1, int high1, int low2, int high2) { return high1 <= low2 || high2 <= low1; }
+
+} // namespace
+
+ContentSize MeasureContent(const ButtonPaint& paint, const Surface& surface) {
+  const bool caption = !captionIsBlank(paint.caption);
+  const bool picture =
+      paint.pictureNormal &&
+      isAny(paint.pictureAlign,
+            {PictureAlignment::LeftEdge, PictureAlignment::LeftOfCaption, PictureAlignment::RightEdge,
+             PictureAlignment::RightOfCaption, PictureAlignment::BehindCaption, PictureAlignment::TopEdge,
+             PictureAlignment::AboveCaption, PictureAlignment::BottomEdge, PictureAlignment::BelowCaption});
+  const bool stacked = caption && picture && pictureStacked(paint);
+  const bool beside = caption && picture && !stacked && !is(paint.pictureAlign, PictureAlignment::BehindCaption);
+  const bool dropDown = hasDropDown(paint);
+
+  // The caption on its own lines, as no button is too narrow for it.
+  const Rect block = measureCaption(paint, surface, MaximumContentExtent * 16, MaximumContentExtent * 16);
+  const int textW = caption ? block.right : 0;
+  const int textH = caption ? block.bottom : 0;
+  const QSize shown = paint.pictureNormal ? largestPicture(paint) : QSize(0, 0);
+  const int pw = shown.width();
+  const int ph = shown.height();
+
+  // Caption and picture side by side, one above the other, or one over the
+  // other; the drop-down cell beside them.
+  ContentSize size;
+  size.content = {textW, textH};
+  if (beside)
+    size.content = {textW + 4 + pw, std::max(textH, ph)};
+  else if (stacked)
+    size.content = {std::max(textW, pw), textH + 2 + ph};
+  else if (picture)
+    size.content = size.content.expandedTo(shown);
+  if (dropDown)
+    size.content = {size.content.width() + 16, std::max(size.content.height(), 15)};
+
+  // The layout itself says where it fits: each part inside the client, the
+  // caption no smaller than measured (not wrapped, nor cut by an inset), the
+  // parts apart from each other and from the drop-down area. Across and down
+  // are independent in the layout, so each is found on its own.
+  const auto fitsAcross = [&](int W) {
+    const Layout l = layOut(paint, W, size.content.height(), block, pw, ph);
+    const int limit = dropDown ? W - 16 : W;
+    const int pictureLeft = l.picture.x;
+    return (!caption || (within(l.caption.left, l.caption.right, limit) && l.caption.width() >= textW)) &&
+           (!picture || within(pictureLeft, pictureLeft + pw, limit)) &&
+           (!beside || apart(l.caption.left, l.caption.right, pictureLeft, pictureLeft + pw));
+  };
+  const int fromW = std::max(size.content.width(), caption ? textW + captionReduction(paint) : 0);
+  const int W = firstFitting(fromW, fitsAcross);
+  const auto fitsDown = [&](int H) {
+    const Layout l = layOut(paint, W, H, block, pw, ph);
+    const int pictureTop = l.picture.y;
+    return (!caption || (within(l.caption.top, l.caption.bottom, H) && l.caption.height() >= textH)) &&
+           (!picture || within(pictureTop, pictureTop + ph, H)) &&
+           (!stacked || apart(l.caption.top, l.caption.bottom, pictureTop, pictureTop + ph));
+  };
+  size.fitting = {W, firstFitting(size.content.height(), fitsDown)};
+  return size;
+}
+
+ContentKey contentKey(const ButtonPaint& paint, const Surface& surface) {
+  ContentKey key;
+  key.caption = paint.caption;
+  key.font = surface.font();
+  key.unicodeText = paint.unicodeText;
+  key.rightToLeft = paint.rightToLeft;
+  key.style = paint.style;
+  key.captionAlign = paint.captionAlign;
+  key.pictureAlign = paint.pictureAlign;
+  key.picture = paint.pictureNormal ? largestPicture(paint) : QSize();
+  key.dropDown = hasDropDown(paint);
+  return key;
 }
 
 QFont CreateSymbolFont(int height) {

@@ -4,6 +4,8 @@
 #include "button/render/Paint.h"
 #include "platform/Surface.h"
 
+#include <QSize>
+
 // The paint pipeline as the control uses it: the description of a record,
 // the results written back to it, the window region, and the shared content
 // pass every style renderer calls once per paint.
@@ -25,5 +27,36 @@ void ApplyWindowRegion(const ButtonRecord& rec, platform::Surface& surface);
 // of `result`.
 void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, platform::Surface& surface, PaintResult& result);
 QFont CreateSymbolFont(int height);
+
+// The room the content pass needs, in surface pixels.
+struct ContentSize {
+  // Caption block, picture and drop-down cell as PictureAlign arranges them,
+  // with no room around them.
+  QSize content;
+  // The smallest client on which the content pass lays them out apart from
+  // each other, inside the client, clear of the drop-down area and with the
+  // caption on its own lines.
+  QSize fitting;
+};
+// No extent is searched beyond this (the largest control there is).
+inline constexpr int MaximumContentExtent = 4096;
+// Measures with the caption as the content pass measures it, in the
+// surface's font; the picture is the largest any state shows.
+ContentSize MeasureContent(const ButtonPaint& paint, const platform::Surface& surface);
+
+// What MeasureContent reads: while it stays equal the measure does too.
+struct ContentKey {
+  QString caption;
+  QFont font;
+  bool unicodeText = true;
+  bool rightToLeft = false;
+  qint32 style = 0;
+  qint32 captionAlign = 0;
+  qint32 pictureAlign = 0;
+  QSize picture; // invalid without a normal picture
+  bool dropDown = false;
+  bool operator==(const ContentKey&) const = default;
+};
+ContentKey contentKey(const ButtonPaint& paint, const platform::Surface& surface);
 
 } // namespace vexa
