@@ -209,8 +209,8 @@ Figures medianOf(const std::vector<Figures>& runs) {
       values.push_back(f.*field);
     return median(values);
   };
-  return {of(&Figures::buildMs),   of(&Figures::showMs),       of(&Figures::moveUs),
-          of(&Figures::clickUs),   of(&Figures::rssPerButton), of(&Figures::heapPerButton)};
+  return {of(&Figures::buildMs), of(&Figures::showMs),       of(&Figures::moveUs),
+          of(&Figures::clickUs), of(&Figures::rssPerButton), of(&Figures::heapPerButton)};
 }
 
 int child(int argc, char** argv, Kind kind, int n, bool load) {
