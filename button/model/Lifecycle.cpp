@@ -83,11 +83,20 @@ platform::ControlHost* vexabutton::liveHost() const {
 
 // While the control is visible it shows its own tooltip, so the host's is
 // cleared; hidden, the host gets the ToolTip text back.
+//
+// A button made in code may never be loaded: in a running host it gets its
+// hover tracking and its window's activation when it is first shown, as the
+// load step would have given them (a later load keeps them).
 void vexabutton::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   followDevicePixelRatio();
-  if (auto* host = liveHost())
+  auto* host = liveHost();
+  if (host)
     host->extender(this).ToolTipText.clear();
+  if (host && !d_->subclassingStarted && host->ambientUserMode()) {
+    d_->subclassingStarted = true;
+    startSubclassing();
+  }
 }
 
 void vexabutton::hideEvent(QHideEvent* event) {
