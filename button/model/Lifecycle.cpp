@@ -90,6 +90,7 @@ platform::ControlHost* vexabutton::liveHost() const {
 void vexabutton::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   followDevicePixelRatio();
+  d_->settle();
   auto* host = liveHost();
   if (host)
     host->extender(this).ToolTipText.clear();

@@ -18,11 +18,28 @@ void paintRecord(ButtonRecord& rec, platform::Surface& surface) {
 
 } // namespace
 
+// A hidden button is drawn once it is shown (or its surface or record is
+// read): a window of many buttons built in code sets captions, sizes and
+// styles one after the other, and only the last of those paints counts.
 void vexabutton::Redraw() {
+  if (!isVisible()) {
+    d_->redrawPending = true;
+    return;
+  }
+  d_->redrawPending = false;
   paintRecord(d_->rec, d_->surface);
   applyRegionIfChanged();
   update();
   announceAccessibleChanges();
+}
+
+void vexabuttonPrivate::settle() {
+  if (!redrawPending)
+    return;
+  redrawPending = false;
+  paintRecord(rec, surface);
+  q->applyRegionIfChanged();
+  q->announceAccessibleChanges();
 }
 
 void vexabutton::applyRegionIfChanged() {
@@ -36,6 +53,7 @@ void vexabutton::applyRegionIfChanged() {
 void vexabutton::paintEvent(QPaintEvent* event) {
   if (d_->rec.Enabled == testAttribute(Qt::WA_ForceDisabled))
     followEnabled();
+  d_->settle(); // painted while hidden (grab, render)
   QPainter painter(this);
   // A ratio change no event announced: the surface follows the device it is
   // painted on before it is shown.

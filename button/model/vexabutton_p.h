@@ -35,6 +35,14 @@ public:
   void Subclass_WndProc(bool bBefore, bool& bHandled, qint32& lReturn, qint32 lHwnd, qint32& uMsg, qint32& wParam,
                         qint32 lParam);
 
+  // Draws what a Redraw left pending while the button was hidden.
+  void settle();
+  static vexabuttonPrivate& settled(const vexabutton& button) {
+    vexabuttonPrivate& d = *button.d_;
+    d.settle();
+    return d;
+  }
+
   // Whether the platform offers a system hand pointer. It always does; tests
   // switch it off to see HandPointer fall back to False.
   static void setSystemHandPointerAvailable(bool available);
@@ -57,6 +65,7 @@ public:
   qint32 popupAlign = 0;
   qint32 popupFlags = 0;
   bool inResizeStep = false;
+  bool redrawPending = false;      // a Redraw came while hidden
   QSize steppedSize;               // the size the last resize step laid out and drew
   bool subclassingStarted = false; // a load with UserMode True installed the routers
   // What assistive technology was last told.
@@ -65,8 +74,11 @@ public:
   QAccessible::State announcedState;
 };
 
-// Short reads for tools and tests.
-inline ButtonRecord& recordOf(vexabutton& button) { return vexabuttonPrivate::get(button).rec; }
-inline const ButtonRecord& recordOf(const vexabutton& button) { return vexabuttonPrivate::get(button).rec; }
-inline const platform::Surface& surfaceOf(const vexabutton& button) { return vexabuttonPrivate::get(button).surface; }
+// Short reads for tools and tests: the record and the surface as the last
+// Redraw left them.
+inline ButtonRecord& recordOf(vexabutton& button) { return vexabuttonPrivate::settled(button).rec; }
+inline const ButtonRecord& recordOf(const vexabutton& button) { return vexabuttonPrivate::settled(button).rec; }
+inline const platform::Surface& surfaceOf(const vexabutton& button) {
+  return vexabuttonPrivate::settled(button).surface;
+}
 inline platform::ControlHost& hostOf(const vexabutton& button) { return *vexabuttonPrivate::get(button).host; }
