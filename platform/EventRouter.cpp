@@ -133,12 +133,13 @@ protected:
   }
 
 private:
-  explicit WindowRouter(QWidget* window) : window_(window) {}
+  explicit WindowRouter(QWidget* window) : key_(window), window_(window) {}
   ~WindowRouter() override {
     if (window_)
       window_->removeEventFilter(this);
+    // Found by the address it was made for: the window may be gone.
     auto& table = hubs();
-    const auto at = table.constFind(window_.data());
+    const auto at = table.constFind(key_);
     if (at != table.cend() && at.value() == this)
       table.erase(at);
   }
@@ -185,6 +186,7 @@ private:
       delete this;
   }
 
+  const QWidget* key_;
   QPointer<QWidget> window_;
   std::vector<MessageRouter*> routers_;
   std::vector<std::pair<qint32, int>> routedCounts_;

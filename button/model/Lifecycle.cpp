@@ -54,7 +54,6 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
   attachFont(std::make_shared<platform::SharedFont>());
   d_->surface.setDevicePixelRatio(devicePixelRatioF());
-  d_->surface.resize(width(), height());
 }
 
 // ---- Destruction ---------------------------------------------------------------
@@ -142,6 +141,10 @@ void vexabutton::resizeStep() {
     resize(qMin(width(), MaximumSizePixels), qMin(height(), MaximumSizePixels));
   }
   d_->surface.resize(width(), height());
+  // The region follows the new size, whether or not a Redraw has run since
+  // the last one (a hidden button draws only once shown).
+  d_->rec.ClientWidth = d_->surface.width();
+  d_->rec.ClientHeight = d_->surface.height();
   applyWindowRegionStep();
   Redraw();
   d_->steppedSize = size();

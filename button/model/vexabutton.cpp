@@ -13,6 +13,7 @@ namespace {
 // One paint of the record: the paint is described from it, and what the
 // paint computed (the state drawn, the size and the layout) is written back.
 void paintRecord(ButtonRecord& rec, platform::Surface& surface) {
+  surface.ensurePixels();
   vexa::apply(vexa::Redraw(vexa::describe(rec), surface), rec);
 }
 
@@ -27,6 +28,7 @@ void vexabutton::Redraw() {
     return;
   }
   d_->redrawPending = false;
+  d_->sizeSurface();
   paintRecord(d_->rec, d_->surface);
   applyRegionIfChanged();
   update();
@@ -37,9 +39,26 @@ void vexabuttonPrivate::settle() {
   if (!redrawPending)
     return;
   redrawPending = false;
+  sizeSurface();
   paintRecord(rec, surface);
   q->applyRegionIfChanged();
   q->announceAccessibleChanges();
+}
+
+// A button at rest keeps no pixels (see paintEvent): a read of its surface
+// draws it again from the record, which gives the same pixels.
+void vexabuttonPrivate::ensureDrawn() {
+  settle();
+  if (!surface.hasPixels() && surface.width() > 0 && surface.height() > 0)
+    paintRecord(rec, surface);
+}
+
+// The surface takes the widget's size at the first drawing (the resize step
+// keeps it in step after that), so a button made and sized in code never
+// allocates pixels for the size it had before.
+void vexabuttonPrivate::sizeSurface() {
+  if (surface.width() == 0 && surface.height() == 0)
+    surface.resize(q->width(), q->height());
 }
 
 void vexabutton::applyRegionIfChanged() {
@@ -54,21 +73,26 @@ void vexabutton::paintEvent(QPaintEvent* event) {
   if (d_->rec.Enabled == testAttribute(Qt::WA_ForceDisabled))
     followEnabled();
   d_->settle(); // painted while hidden (grab, render)
+  d_->sizeSurface();
   QPainter painter(this);
   // A ratio change no event announced: the surface follows the device it is
   // painted on before it is shown.
   const qreal ratio = d_->surface.devicePixelRatio();
   d_->surface.setDevicePixelRatio(painter.device()->devicePixelRatioF());
-  if (d_->surface.devicePixelRatio() != ratio)
+  if (d_->surface.devicePixelRatio() != ratio || !d_->surface.hasPixels())
     paintRecord(d_->rec, d_->surface);
   if (d_->surface.devicePixelRatio() == 1) {
     painter.drawImage(event->rect(), d_->surface.image(), event->rect());
-    return;
+  } else {
+    // Device pixel for device pixel: the image's device size in logical units.
+    const QImage& image = d_->surface.image();
+    const qreal scale = d_->surface.devicePixelRatio();
+    painter.drawImage(QRectF(0, 0, image.width() / scale, image.height() / scale), image);
   }
-  // Device pixel for device pixel: the image's device size in logical units.
-  const QImage& image = d_->surface.image();
-  const qreal scale = d_->surface.devicePixelRatio();
-  painter.drawImage(QRectF(0, 0, image.width() / scale, image.height() / scale), image);
+  // What is shown is on the screen now; the pixels come back at the next
+  // Redraw (drawing a button costs a few microseconds, keeping its pixels
+  // as much memory as the rest of the button).
+  d_->surface.releasePixels();
 }
 
 // The surface draws at the device pixel ratio of the control's window, and

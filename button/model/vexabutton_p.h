@@ -37,9 +37,11 @@ public:
 
   // Draws what a Redraw left pending while the button was hidden.
   void settle();
+  void ensureDrawn();
+  void sizeSurface();
   static vexabuttonPrivate& settled(const vexabutton& button) {
     vexabuttonPrivate& d = *button.d_;
-    d.settle();
+    d.ensureDrawn();
     return d;
   }
 

@@ -401,6 +401,23 @@ TEST_F(Hover, AWindowHoldsOneRouterWhateverTheNumberOfButtons) {
   EXPECT_EQ(eventFiltersOn(&window), withOne - 1);
 }
 
+// A router that outlives its window leaves nothing behind for a window made
+// later at the same address (the allocator hands the address out again).
+TEST(MessageRouter, ANewWindowWhereAnOldOneDiedGetsARouterOfItsOwn) {
+  for (int i = 0; i < 50; ++i) {
+    auto old = std::make_unique<QWidget>();
+    auto orphan = std::make_unique<platform::MessageRouter>(old.get(), platform::MessageRouter::Handler{});
+    old.reset();
+    orphan.reset();
+    auto window = std::make_unique<QWidget>();
+    int activations = 0;
+    platform::MessageRouter router(window.get(), [&](const platform::RoutedMessage&) { return ++activations, false; });
+    router.route(WM_ACTIVATE);
+    inputtest::sendActivation(*window, true);
+    ASSERT_EQ(activations, 1) << i;
+  }
+}
+
 TEST_F(Hover, ADesignTimeHostInstallsNoRouters) {
   platform::StandaloneHost designer;
   designer.setUserMode(false);
