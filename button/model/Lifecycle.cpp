@@ -89,7 +89,9 @@ platform::ControlHost* vexabutton::liveHost() const {
 void vexabutton::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   followDevicePixelRatio();
-  d_->settle();
+  // A Redraw left pending while hidden is done by the first paint: the
+  // pixels of one button are drawn, shown and let go before the next
+  // button's are drawn.
   auto* host = liveHost();
   if (host)
     host->extender(this).ToolTipText.clear();
