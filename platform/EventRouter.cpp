@@ -54,30 +54,200 @@ private:
 
 } // namespace
 
+namespace {
+
+QEvent::Type mouseCapturedEvent() {
+  static const auto type = QEvent::Type(QEvent::registerEventType());
+  return type;
+}
+
+QEvent::Type shapeChangedEvent() {
+  static const auto type = QEvent::Type(QEvent::registerEventType());
+  return type;
+}
+
+} // namespace
+
+// All the routers on one window behind a single event filter. It keeps the
+// routers in the order they were installed, and counts those that have a
+// leave armed and those that route each message, so an event none of them
+// asks for is let through at once.
+class WindowRouter : public QObject {
+public:
+  // The window's shared filter, made on first use.
+  static WindowRouter* of(QWidget* window) {
+    WindowRouter*& hub = hubs()[window];
+    // A hub whose window has died stays with its routers until they go; a
+    // new widget at the same address gets a hub of its own.
+    if (!hub || hub->window_ != window) {
+      hub = new WindowRouter(window);
+      window->installEventFilter(hub);
+    }
+    return hub;
+  }
+  static const WindowRouter* find(const QWidget* window) {
+    const WindowRouter* hub = hubs().value(window);
+    return hub && hub->window_ == window ? hub : nullptr;
+  }
+
+  void add(MessageRouter* router) { routers_.push_back(router); }
+  void remove(MessageRouter* router) {
+    for (MessageRouter*& slot : routers_)
+      if (slot == router)
+        slot = nullptr; // compacted once no delivery is under way
+    ++removed_;
+    if (dispatching_ == 0)
+      compact();
+  }
+  void countArmed(int delta) { armed_ += delta; }
+  void countRouted(qint32 message, int delta) {
+    for (auto& [routed, count] : routedCounts_)
+      if (routed == message) {
+        count += delta;
+        return;
+      }
+    routedCounts_.emplace_back(message, delta);
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != window_ || !wanted(event))
+      return false;
+    // A handler that destroys the window ends the event here: Qt must not go
+    // on delivering it to the deleted window. The routers go from the last
+    // installed to the first; one removed on the way is skipped, one added
+    // on the way waits for the next event.
+    const QPointer<QObject> target(watched);
+    const QPointer<WindowRouter> self(this);
+    ++dispatching_;
+    bool handled = false;
+    for (std::size_t i = routers_.size(); i-- > 0 && !handled && target;)
+      if (MessageRouter* router = routers_[i])
+        handled = router->filter(event);
+    if (!self)
+      return handled || !target;
+    --dispatching_;
+    if (dispatching_ == 0)
+      compact();
+    return handled || !target;
+  }
+
+private:
+  explicit WindowRouter(QWidget* window) : key_(window), window_(window) {}
+  ~WindowRouter() override {
+    if (window_)
+      window_->removeEventFilter(this);
+    // Found by the address it was made for: the window may be gone.
+    auto& table = hubs();
+    const auto at = table.constFind(key_);
+    if (at != table.cend() && at.value() == this)
+      table.erase(at);
+  }
+
+  static QHash<const QWidget*, WindowRouter*>& hubs() {
+    static QHash<const QWidget*, WindowRouter*> table;
+    return table;
+  }
+
+  int routing(qint32 message) const {
+    for (const auto& [routed, count] : routedCounts_)
+      if (routed == message)
+        return count;
+    return 0;
+  }
+
+  // Whether any router can have something to do with the event.
+  bool wanted(const QEvent* event) const {
+    const QEvent::Type type = event->type();
+    switch (type) {
+    case QEvent::Leave:
+    case QEvent::Enter:
+    case QEvent::WindowUnblocked:
+    case QEvent::Move:
+    case QEvent::Resize:
+      return armed_ > 0;
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+      return routing(WindowMessage::WM_ACTIVATE) + routing(WindowMessage::WM_NCACTIVATE) > 0;
+    case QEvent::StyleChange:
+    case QEvent::ThemeChange:
+      return routing(WindowMessage::WM_THEMECHANGED) > 0;
+    default:
+      return armed_ > 0 && (type == mouseCapturedEvent() || type == shapeChangedEvent());
+    }
+  }
+
+  void compact() {
+    if (removed_ == 0)
+      return;
+    routers_.erase(std::remove(routers_.begin(), routers_.end(), nullptr), routers_.end());
+    removed_ = 0;
+    if (routers_.empty())
+      delete this;
+  }
+
+  const QWidget* key_;
+  QPointer<QWidget> window_;
+  std::vector<MessageRouter*> routers_;
+  std::vector<std::pair<qint32, int>> routedCounts_;
+  int armed_ = 0; // routers with a leave requested or deferred
+  int removed_ = 0;
+  int dispatching_ = 0;
+};
+
 MessageRouter::MessageRouter(QWidget* window, Handler handler)
     : window_(window), handle_(WindowRegistry::handleOf(window)), handler_(std::move(handler)) {
-  if (window)
-    window->installEventFilter(this);
+  if (window) {
+    hub_ = WindowRouter::of(window);
+    hub_->add(this);
+  }
 }
 
 MessageRouter::~MessageRouter() {
-  if (routed_.contains(WindowMessage::WM_SYSCOLORCHANGE))
+  if (routes(WindowMessage::WM_SYSCOLORCHANGE))
     if (PaletteWatcher* watcher = PaletteWatcher::instance())
       watcher->remove(this);
-  // Unlinks this router only; the other filters on the window stay as they are.
-  if (window_)
-    window_->removeEventFilter(this);
+  // Unlinks this router only; the other routers on the window stay as they are.
+  if (hub_) {
+    setLeave(false, false);
+    for (qint32 message : routed_)
+      hub_->countRouted(message, -1);
+    hub_->remove(this);
+  }
+}
+
+int MessageRouter::filtersOn(const QWidget* window) { return WindowRouter::find(window) ? 1 : 0; }
+
+bool MessageRouter::routes(qint32 message) const {
+  return std::find(routed_.begin(), routed_.end(), message) != routed_.end();
 }
 
 void MessageRouter::route(qint32 message, bool on) {
+  const auto at = std::find(routed_.begin(), routed_.end(), message);
+  if (on == (at != routed_.end()))
+    return;
   if (on)
-    routed_.insert(message);
+    routed_.push_back(message);
   else
-    routed_.remove(message);
+    routed_.erase(at);
+  if (hub_)
+    hub_->countRouted(message, on ? 1 : -1);
   if (message == WindowMessage::WM_SYSCOLORCHANGE) {
     if (PaletteWatcher* watcher = PaletteWatcher::instance())
       on ? watcher->add(this) : watcher->remove(this);
   }
+}
+
+void MessageRouter::requestLeave() { setLeave(true, leaveDeferred_); }
+
+// The hub counts the routers with a leave armed or deferred.
+void MessageRouter::setLeave(bool armed, bool deferred) {
+  const bool was = leaveArmed_ || leaveDeferred_;
+  const bool is = armed || deferred;
+  leaveArmed_ = armed;
+  leaveDeferred_ = deferred;
+  if (hub_ && was != is)
+    hub_->countArmed(is ? 1 : -1);
 }
 
 void MessageRouter::applicationPaletteChanged() {
@@ -86,7 +256,7 @@ void MessageRouter::applicationPaletteChanged() {
 }
 
 bool MessageRouter::deliver(qint32 message, qint32 wParam) {
-  if (!routed_.contains(message) || !handler_)
+  if (!routes(message) || !handler_)
     return false;
   // Copy the handler: it may destroy this router.
   const Handler handler = handler_;
@@ -102,30 +272,6 @@ bool MessageRouter::deliver(qint32 message, qint32 wParam) {
 // WindowActivate / WindowDeactivate         -> WM_ACTIVATE and WM_NCACTIVATE, wParam 1 / 0
 // StyleChange, ThemeChange                  -> WM_THEMECHANGED
 // the application's palette change          -> WM_SYSCOLORCHANGE (through PaletteWatcher)
-bool MessageRouter::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != window_)
-    return false;
-  // A handler that destroys the window ends the event here: Qt must not go
-  // on delivering it to the deleted window.
-  const QPointer<QObject> target(watched);
-  const bool handled = filter(event);
-  return handled || !target;
-}
-
-namespace {
-
-QEvent::Type mouseCapturedEvent() {
-  static const auto type = QEvent::Type(QEvent::registerEventType());
-  return type;
-}
-
-QEvent::Type shapeChangedEvent() {
-  static const auto type = QEvent::Type(QEvent::registerEventType());
-  return type;
-}
-
-} // namespace
-
 namespace {
 
 // The application-wide watch of left presses. The last widget that sees a
@@ -218,7 +364,7 @@ bool MessageRouter::filter(QEvent* event) {
     // window below it without moving it: no departure. The request stays,
     // and once the modal window is gone the pointer is looked at again.
     if (!QApplication::activePopupWidget() && widgetUnderPointer() == window_) {
-      leaveDeferred_ = true;
+      setLeave(leaveArmed_, true);
       return false;
     }
     return deliverLeave();
@@ -227,7 +373,7 @@ bool MessageRouter::filter(QEvent* event) {
       return deliverLeave();
     return false;
   case QEvent::Enter:
-    leaveDeferred_ = false;
+    setLeave(leaveArmed_, false);
     return false;
   case QEvent::Move:
   case QEvent::Resize:
@@ -256,8 +402,7 @@ bool MessageRouter::filter(QEvent* event) {
 }
 
 bool MessageRouter::deliverLeave() {
-  leaveArmed_ = false;
-  leaveDeferred_ = false;
+  setLeave(false, false);
   return deliver(WindowMessage::WM_MOUSELEAVE, 0);
 }
 

@@ -2,10 +2,10 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QSet>
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace platform {
 
@@ -19,6 +19,8 @@ constexpr qint32 WM_MOUSELEAVE = 0x2A3;    // the pointer left the window (once 
 constexpr qint32 WM_THEMECHANGED = 0x31A;  // the application style or the platform theme changed
 } // namespace WindowMessage
 
+class WindowRouter;
+
 struct RoutedMessage {
   qint32 window = 0; // handle of the routed window (WindowRegistry)
   qint32 message = 0;
@@ -26,15 +28,19 @@ struct RoutedMessage {
   qint32 lParam = 0;
 };
 
-// A message router on one window: its own event filter object, so several
-// routers (one per interested control) can sit on the same window and any of
-// them can be removed at any time without disturbing the others.
+// A message router on one window, for one interested control. All the
+// routers on a window share one event filter on it (WindowRouter, in the
+// source file), so an event that no router asks for costs the same whatever
+// the number of controls on the window, and any router can be removed at any
+// time without disturbing the others.
 //
 // The router watches the window's events and delivers the messages it was
 // asked to route to its handler, before the window itself sees the event.
-// The handler returns true to swallow the event ("handled"), false to let
-// the window process it as usual. The handler may destroy the router (and the
-// window): the router touches nothing of itself after calling it.
+// Routers on one window are handed an event from the last installed to the
+// first. The handler returns true to swallow the event ("handled"), false to
+// let the window process it as usual. The handler may destroy any router
+// (this one included) and the window: the router touches nothing of itself
+// after calling it.
 class MessageRouter : public QObject {
   Q_OBJECT
 public:
@@ -49,7 +55,7 @@ public:
   qint32 windowHandle() const { return handle_; }
 
   void route(qint32 message, bool on = true);
-  bool routes(qint32 message) const { return routed_.contains(message); }
+  bool routes(qint32 message) const;
 
   // Mouse-leave tracking: arms one WM_MOUSELEAVE, sent when the pointer
   // leaves the window; each request gives at most one notification. Only a
@@ -58,24 +64,28 @@ public:
   // at again when the modal window closes); the Leave caused by an open
   // popup does, and so does a capture of the mouse by another window
   // (notifyMouseCaptured).
-  void requestLeave() { leaveArmed_ = true; }
+  void requestLeave();
   bool leaveRequested() const { return leaveArmed_; }
 
   // Called by the application-wide palette watcher.
   void applicationPaletteChanged();
 
-protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // The number of event filters the routers of `window` hold on it: 1 while
+  // any router is on it, else 0 (for tests and diagnostics).
+  static int filtersOn(const QWidget* window);
 
 private:
+  friend class WindowRouter;
   bool filter(QEvent* event);
+  void setLeave(bool armed, bool deferred);
   bool deliver(qint32 message, qint32 wParam);
   bool deliverLeave();
 
   QPointer<QWidget> window_;
+  QPointer<WindowRouter> hub_; // the window's shared filter
   qint32 handle_ = 0;
   Handler handler_;
-  QSet<qint32> routed_;
+  std::vector<qint32> routed_; // a few messages: a list is smaller than a set
   bool leaveArmed_ = false;
   bool leaveDeferred_ = false; // a Leave came while the pointer stayed on the window
 };

@@ -176,6 +176,15 @@ public:
 
   // The device pixels (the image's own device pixel ratio stays 1).
   const QImage& image() const { return image_; }
+  // The pixels may be let go while nobody needs them (what a widget shows is
+  // on the screen already); ensurePixels gets them back, cleared to the
+  // background, at the same size.
+  void releasePixels() { image_ = QImage(); }
+  bool hasPixels() const { return !image_.isNull(); }
+  void ensurePixels() {
+    if (image_.isNull())
+      allocate();
+  }
   QImage& image() { return image_; }
   // The device pixels as the window shows them: opaque inside the window
   // region (the whole surface while none is set), transparent outside it.

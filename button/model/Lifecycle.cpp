@@ -56,7 +56,6 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
   attachFont(std::make_shared<platform::SharedFont>());
   d_->surface.setDevicePixelRatio(devicePixelRatioF());
-  d_->surface.resize(width(), height());
 }
 
 // ---- Destruction ---------------------------------------------------------------
@@ -85,11 +84,23 @@ platform::ControlHost* vexabutton::liveHost() const {
 
 // While the control is visible it shows its own tooltip, so the host's is
 // cleared; hidden, the host gets the ToolTip text back.
+//
+// A button made in code may never be loaded: in a running host it gets its
+// hover tracking and its window's activation when it is first shown, as the
+// load step would have given them (a later load keeps them).
 void vexabutton::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   followDevicePixelRatio();
-  if (auto* host = liveHost())
+  // A Redraw left pending while hidden is done by the first paint: the
+  // pixels of one button are drawn, shown and let go before the next
+  // button's are drawn.
+  auto* host = liveHost();
+  if (host)
     host->extender(this).ToolTipText.clear();
+  if (host && !d_->subclassingStarted && host->ambientUserMode()) {
+    d_->subclassingStarted = true;
+    startSubclassing();
+  }
 }
 
 void vexabutton::hideEvent(QHideEvent* event) {
@@ -134,6 +145,10 @@ void vexabutton::resizeStep() {
     resize(qMin(width(), MaximumSizePixels), qMin(height(), MaximumSizePixels));
   }
   d_->surface.resize(width(), height());
+  // The region follows the new size, whether or not a Redraw has run since
+  // the last one (a hidden button draws only once shown).
+  d_->rec.ClientWidth = d_->surface.width();
+  d_->rec.ClientHeight = d_->surface.height();
   applyWindowRegionStep();
   Redraw();
   d_->steppedSize = size();

@@ -15,23 +15,58 @@ namespace {
 // One paint of the record: the paint is described from it, and what the
 // paint computed (the state drawn, the size and the layout) is written back.
 void paintRecord(ButtonRecord& rec, platform::Surface& surface) {
+  surface.ensurePixels();
   vexa::apply(vexa::Redraw(vexa::describe(rec), surface), rec);
 }
 
 } // namespace
 
+// A hidden button is drawn once it is shown (or its surface or record is
+// read): a window of many buttons built in code sets captions, sizes and
+// styles one after the other, and only the last of those paints counts.
 void vexabutton::Redraw() {
-  paintRecord(d_->rec, d_->surface);
+  if (!isVisible()) {
+    d_->redrawPending = true;
+    return;
+  }
+  d_->draw();
+  update();
+}
+
+void vexabuttonPrivate::settle() {
+  if (redrawPending)
+    draw();
+}
+
+void vexabuttonPrivate::draw() {
+  redrawPending = false;
+  sizeSurface();
+  paintRecord(rec, surface);
   // Every change of what the size hints measure is drawn, so this is where a
   // layout learns of it; hovering and pressing change nothing measured.
-  vexa::ContentKey measured = vexa::contentKey(vexa::describe(d_->rec), d_->surface);
-  if (measured != d_->measuredContent) {
-    d_->measuredContent = std::move(measured);
-    updateGeometry();
+  vexa::ContentKey measured = vexa::contentKey(vexa::describe(rec), surface);
+  if (measured != measuredContent) {
+    measuredContent = std::move(measured);
+    q->updateGeometry();
   }
-  applyRegionIfChanged();
-  update();
-  announceAccessibleChanges();
+  q->applyRegionIfChanged();
+  q->announceAccessibleChanges();
+}
+
+// A button at rest keeps no pixels (see paintEvent): a read of its surface
+// draws it again from the record, which gives the same pixels.
+void vexabuttonPrivate::ensureDrawn() {
+  settle();
+  if (!surface.hasPixels() && surface.width() > 0 && surface.height() > 0)
+    paintRecord(rec, surface);
+}
+
+// The surface takes the widget's size at the first drawing (the resize step
+// keeps it in step after that), so a button made and sized in code never
+// allocates pixels for the size it had before.
+void vexabuttonPrivate::sizeSurface() {
+  if (surface.width() == 0 && surface.height() == 0)
+    surface.resize(q->width(), q->height());
 }
 
 namespace {
@@ -47,7 +82,10 @@ static_assert(vexa::MaximumContentExtent == vexabutton::MaximumSizePixels);
 // The push-button margins come from the application's style, so a button
 // lines up with the push buttons beside it in a form; the content pass's own
 // needs (its fixed insets, the drop-down area) win where they are larger.
+// A layout asks before the button is first shown: a pending draw is made
+// first, so the hints measure in the font the button will be drawn in.
 QSize vexabutton::sizeHint() const {
+  d_->settle();
   const vexa::ContentSize content = vexa::MeasureContent(vexa::describe(d_->rec), d_->surface);
   QStyleOptionButton option;
   option.initFrom(this);
@@ -57,6 +95,7 @@ QSize vexabutton::sizeHint() const {
 }
 
 QSize vexabutton::minimumSizeHint() const {
+  d_->settle();
   return withinControlLimits(vexa::MeasureContent(vexa::describe(d_->rec), d_->surface).fitting);
 }
 
@@ -71,21 +110,27 @@ void vexabutton::applyRegionIfChanged() {
 void vexabutton::paintEvent(QPaintEvent* event) {
   if (d_->rec.Enabled == testAttribute(Qt::WA_ForceDisabled))
     followEnabled();
+  d_->settle(); // painted while hidden (grab, render)
+  d_->sizeSurface();
   QPainter painter(this);
   // A ratio change no event announced: the surface follows the device it is
   // painted on before it is shown.
   const qreal ratio = d_->surface.devicePixelRatio();
   d_->surface.setDevicePixelRatio(painter.device()->devicePixelRatioF());
-  if (d_->surface.devicePixelRatio() != ratio)
+  if (d_->surface.devicePixelRatio() != ratio || !d_->surface.hasPixels())
     paintRecord(d_->rec, d_->surface);
   if (d_->surface.devicePixelRatio() == 1) {
     painter.drawImage(event->rect(), d_->surface.image(), event->rect());
-    return;
+  } else {
+    // Device pixel for device pixel: the image's device size in logical units.
+    const QImage& image = d_->surface.image();
+    const qreal scale = d_->surface.devicePixelRatio();
+    painter.drawImage(QRectF(0, 0, image.width() / scale, image.height() / scale), image);
   }
-  // Device pixel for device pixel: the image's device size in logical units.
-  const QImage& image = d_->surface.image();
-  const qreal scale = d_->surface.devicePixelRatio();
-  painter.drawImage(QRectF(0, 0, image.width() / scale, image.height() / scale), image);
+  // What is shown is on the screen now; the pixels come back at the next
+  // Redraw (drawing a button costs a few microseconds, keeping its pixels
+  // as much memory as the rest of the button).
+  d_->surface.releasePixels();
 }
 
 // The surface draws at the device pixel ratio of the control's window, and

@@ -36,6 +36,18 @@ public:
   void Subclass_WndProc(bool bBefore, bool& bHandled, qint32& lReturn, qint32 lHwnd, qint32& uMsg, qint32& wParam,
                         qint32 lParam);
 
+  // Draws what a Redraw left pending while the button was hidden.
+  void settle();
+  // Draws the record now and applies what the drawing changed.
+  void draw();
+  void ensureDrawn();
+  void sizeSurface();
+  static vexabuttonPrivate& settled(const vexabutton& button) {
+    vexabuttonPrivate& d = *button.d_;
+    d.ensureDrawn();
+    return d;
+  }
+
   // Whether the platform offers a system hand pointer. It always does; tests
   // switch it off to see HandPointer fall back to False.
   static void setSystemHandPointerAvailable(bool available);
@@ -60,6 +72,7 @@ public:
   bool inResizeStep = false;
   int changeDepth = 0;             // nested ChangeSignals
   bool mirroringFont = false;      // QWidget's font, tool tip or enabled state being set to the control's
+  bool redrawPending = false;      // a Redraw came while hidden
   QSize steppedSize;               // the size the last resize step laid out and drew
   bool subclassingStarted = false; // a load with UserMode True installed the routers
   // What the size hints last measured from.
@@ -86,8 +99,11 @@ private:
   std::unique_ptr<Snapshot> before_;
 };
 
-// Short reads for tools and tests.
-inline ButtonRecord& recordOf(vexabutton& button) { return vexabuttonPrivate::get(button).rec; }
-inline const ButtonRecord& recordOf(const vexabutton& button) { return vexabuttonPrivate::get(button).rec; }
-inline const platform::Surface& surfaceOf(const vexabutton& button) { return vexabuttonPrivate::get(button).surface; }
+// Short reads for tools and tests: the record and the surface as the last
+// Redraw left them.
+inline ButtonRecord& recordOf(vexabutton& button) { return vexabuttonPrivate::settled(button).rec; }
+inline const ButtonRecord& recordOf(const vexabutton& button) { return vexabuttonPrivate::settled(button).rec; }
+inline const platform::Surface& surfaceOf(const vexabutton& button) {
+  return vexabuttonPrivate::settled(button).surface;
+}
 inline platform::ControlHost& hostOf(const vexabutton& button) { return *vexabuttonPrivate::get(button).host; }

@@ -13,8 +13,8 @@ class vexabutton;
 // The per-instance table of subclassed windows: each entry routes chosen
 // messages of one window to the owning control's Subclass_WndProc.
 //
-// Every entry owns its own router (an event filter object on the window), so
-// a window with several buttons on it carries one router per button and the
+// Every entry owns its own router on the window; the routers of all the
+// buttons on one window share that window's single event filter, and the
 // buttons may end in any order: stopping an entry unlinks only its router.
 // Entries are reused once freed; the table never shrinks.
 class SubclassTable {

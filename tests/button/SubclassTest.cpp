@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <private/qobject_p.h>
 
 #include <gtest/gtest.h>
 
@@ -359,6 +360,62 @@ TEST_F(Hover, ButtonsOnOneWindowEndInAnyOrder) {
   delete buttons[0];
   inputtest::sendActivation(window, false);
   EXPECT_EQ(std::pair(recordOf(*buttons[2]).ParentActive, rec().ParentActive), std::pair(false, false));
+}
+
+// The event filters Qt itself holds on an object.
+int eventFiltersOn(QObject* object) {
+  const QObjectPrivate* d = QObjectPrivate::get(object);
+  if (!d->extraData)
+    return 0;
+  int count = 0;
+  for (const QPointer<QObject>& filter : d->extraData->eventFilters)
+    count += filter ? 1 : 0;
+  return count;
+}
+
+TEST_F(Hover, AWindowHoldsOneRouterWhateverTheNumberOfButtons) {
+  const int withOne = eventFiltersOn(&window);
+  ASSERT_EQ(platform::MessageRouter::filtersOn(&window), 1);
+  std::vector<vexabutton*> buttons{button};
+  for (int i = 0; i < 40; ++i) {
+    auto* b = new vexabutton(&window);
+    b->setGeometry(100 + i, 50, 60, 24);
+    inputtest::load(*b);
+    buttons.push_back(b);
+  }
+  EXPECT_EQ(eventFiltersOn(&window), withOne);
+  EXPECT_EQ(eventFiltersOn(buttons.back()), 1); // its own window: its own router only
+  // The one filter still hands activation to every button.
+  inputtest::sendActivation(window, true);
+  int active = 0;
+  for (vexabutton* b : buttons)
+    active += recordOf(*b).ParentActive ? 1 : 0;
+  EXPECT_EQ(active, 41);
+  while (buttons.size() > 1) {
+    delete buttons.back();
+    buttons.pop_back();
+  }
+  EXPECT_EQ(eventFiltersOn(&window), withOne);
+  delete button;
+  EXPECT_EQ(platform::MessageRouter::filtersOn(&window), 0);
+  EXPECT_EQ(eventFiltersOn(&window), withOne - 1);
+}
+
+// A router that outlives its window leaves nothing behind for a window made
+// later at the same address (the allocator hands the address out again).
+TEST(MessageRouter, ANewWindowWhereAnOldOneDiedGetsARouterOfItsOwn) {
+  for (int i = 0; i < 50; ++i) {
+    auto old = std::make_unique<QWidget>();
+    auto orphan = std::make_unique<platform::MessageRouter>(old.get(), platform::MessageRouter::Handler{});
+    old.reset();
+    orphan.reset();
+    auto window = std::make_unique<QWidget>();
+    int activations = 0;
+    platform::MessageRouter router(window.get(), [&](const platform::RoutedMessage&) { return ++activations, false; });
+    router.route(WM_ACTIVATE);
+    inputtest::sendActivation(*window, true);
+    ASSERT_EQ(activations, 1) << i;
+  }
 }
 
 TEST_F(Hover, ADesignTimeHostInstallsNoRouters) {
