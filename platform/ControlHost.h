@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/SharedFont.h"
+#include "SharedFont.h"
+#include "vexabutton_platform_export.h"
 
 #include <QPointer>
 #include <QString>
@@ -18,7 +19,7 @@ struct Extender {
 };
 
 // A control that lives in a host: the calls a host makes into it.
-class HostedControl {
+class VEXA_PLATFORM_EXPORT HostedControl {
 public:
   virtual ~HostedControl() = default;
   // The host's ambient value `name` changed ("DisplayAsDefault", "BackColor", ...).
@@ -33,7 +34,7 @@ public:
 // The window side of control hosting: ambient values, the extender and change
 // notification. The form is the host at run time; tools and tests bring
 // their own (StandaloneHost).
-class ControlHost {
+class VEXA_PLATFORM_EXPORT ControlHost {
 public:
   ControlHost();
   virtual ~ControlHost();
@@ -58,7 +59,7 @@ public:
 };
 
 // A host for controls outside a form: tools, tests, other programs.
-class StandaloneHost : public ControlHost {
+class VEXA_PLATFORM_EXPORT StandaloneHost : public ControlHost {
 public:
   StandaloneHost();
 
