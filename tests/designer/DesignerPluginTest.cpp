@@ -27,15 +27,15 @@ QDesignerCustomWidgetInterface* plugin() {
   return qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
 }
 
-// Moves the pointer onto `button` and off it again (to a corner of its
-// window, which the button must not cover), as the window system reports it, and counts the MouseEnter and MouseLeave
-// the button raises.
+// Moves the pointer from a corner of the button's window onto the button and
+// back, as the window system reports it; counts MouseEnter and MouseLeave.
 std::pair<int, int> hoverSignals(vexabutton& button) {
-  int entered = 0, left = 0;
-  QObject::connect(&button, &vexabutton::MouseEnter, &button, [&] { ++entered; });
-  QObject::connect(&button, &vexabutton::MouseLeave, &button, [&] { ++left; });
-  const QPoint corner =
-      button.window()->mapToGlobal(QPoint(button.window()->width() - 5, button.window()->height() - 5));
+  std::pair<int, int> seen;
+  QObject counting; // the connections end with it
+  QObject::connect(&button, &vexabutton::MouseEnter, &counting, [&] { ++seen.first; });
+  QObject::connect(&button, &vexabutton::MouseLeave, &counting, [&] { ++seen.second; });
+  const QWidget* window = button.window();
+  const QPoint corner = window->mapToGlobal(QPoint(window->width() - 5, window->height() - 5));
   for (const QPoint to : {corner, button.mapToGlobal(button.rect().center()), corner}) {
     QCursor::setPos(to);
     QElapsedTimer waited;
@@ -43,9 +43,7 @@ std::pair<int, int> hoverSignals(vexabutton& button) {
     while (waited.elapsed() < 200)
       QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   }
-  QObject::disconnect(&button, &vexabutton::MouseEnter, &button, nullptr);
-  QObject::disconnect(&button, &vexabutton::MouseLeave, &button, nullptr);
-  return {entered, left};
+  return seen;
 }
 
 PropertyBag stored(const vexabutton& button) {

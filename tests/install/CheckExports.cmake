@@ -1,46 +1,29 @@
-# The shared library exports its public API and nothing else. Every
-# exported definition (nm -D --defined-only -C) must match one of the
-# patterns below; the failure names each one that does not.
-#   cmake -DNM=nm -DLIBRARIES="a.so;b.so" -P CheckExports.cmake
-set(public_platform "platform::(HostedControl|ControlHost|StandaloneHost|Picture|PropertyBag|SharedFont)(::|$)")
+# The shared library exports its public API and nothing else: every
+# definition nm -D lists must match a pattern below; the failure names each
+# one that does not.   cmake -DNM=nm -DLIBRARIES="a.so;b.so" -P CheckExports.cmake
+set(platform_types "platform::(HostedControl|ControlHost|StandaloneHost|Picture|PropertyBag|SharedFont)(::|$)")
 set(allowed
-  # The control's class: members, its metaobject, vtable and type.
-  "^vexabutton::"
-  "^(typeinfo|typeinfo name|vtable) for vexabutton$"
-  "^non-virtual thunk to vexabutton::"
-  # The platform types vexabutton.h uses, and the font registration.
-  "^${public_platform}"
-  "^(typeinfo|typeinfo name|vtable) for ${public_platform}"
-  "^non-virtual thunk to ${public_platform}"
+  "^((typeinfo|typeinfo name|vtable) for |non-virtual thunk to )?vexabutton(::|$)" # the class, its metaobject
+  "^((typeinfo|typeinfo name|vtable) for |non-virtual thunk to )?${platform_types}" # the types vexabutton.h uses
   "^platform::registerProgramFonts\\("
-  # The standard library's templates instantiated over those types (the
-  # shared pointers' control blocks): the standard library gives them
-  # default visibility, and every library instantiating them exports them.
+  # The standard library's templates instantiated over those types (shared
+  # pointers' control blocks) have the default visibility it gives them.
   "^((typeinfo|typeinfo name|vtable) for )?std::"
-  # The linker's own markers.
-  "^(_end|_edata|__bss_start|_init|_fini)$")
+  "^(_end|_edata|__bss_start|_init|_fini)$") # the linker's markers
 
 set(offenders)
 foreach(library IN LISTS LIBRARIES)
-  execute_process(COMMAND ${NM} -D --defined-only -C ${library}
-    OUTPUT_VARIABLE listing RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${NM} could not read ${library}")
+  execute_process(COMMAND ${NM} -D --defined-only -C ${library} OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+  string(REGEX MATCHALL "[0-9a-f]+ [A-Za-z] [^\n]+" lines "${listing}")
+  if(NOT status EQUAL 0 OR NOT lines)
+    message(FATAL_ERROR "${NM} lists no exports of ${library}")
   endif()
-  string(REPLACE "\n" ";" lines "${listing}")
-  set(count 0)
   foreach(line IN LISTS lines)
-    # "ADDRESS TYPE NAME"
-    if(NOT line MATCHES "^[0-9a-f]+ [A-Za-z] (.+)$")
-      continue()
-    endif()
-    set(symbol "${CMAKE_MATCH_1}")
-    math(EXPR count "${count} + 1")
+    string(REGEX REPLACE "^[0-9a-f]+ [A-Za-z] " "" symbol "${line}")
     set(known FALSE)
     foreach(pattern IN LISTS allowed)
       if(symbol MATCHES "${pattern}")
         set(known TRUE)
-        break()
       endif()
     endforeach()
     if(NOT known)
@@ -48,13 +31,9 @@ foreach(library IN LISTS LIBRARIES)
       list(APPEND offenders "${name}: ${symbol}")
     endif()
   endforeach()
-  if(count EQUAL 0)
-    message(FATAL_ERROR "${library} exports nothing: not the library this test expects")
-  endif()
 endforeach()
 if(offenders)
-  list(LENGTH offenders n)
+  list(LENGTH offenders count)
   list(JOIN offenders "\n  " text)
-  message(FATAL_ERROR "${n} exported symbols outside the public API:\n  ${text}")
+  message(FATAL_ERROR "${count} exported symbols outside the public API:\n  ${text}")
 endif()
-message(STATUS "only the public API is exported")

@@ -16,12 +16,11 @@ set(client_build ${WORK_DIR}/client)
 file(REMOVE_RECURSE ${prefix} ${client_build})
 run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
-foreach(internal button/model/ButtonRecord.h button/model/vexabutton_p.h render services)
-  file(GLOB_RECURSE found ${prefix}/include/*${internal}*)
-  if(found)
-    message(FATAL_ERROR "an internal header is installed: ${found}")
-  endif()
-endforeach()
+file(GLOB_RECURSE found ${prefix}/include/*ButtonRecord.h ${prefix}/include/*_p.h ${prefix}/include/*Surface.h
+  ${prefix}/include/*StylePaint.h ${prefix}/include/*Subclass.h)
+if(found)
+  message(FATAL_ERROR "internal headers are installed: ${found}")
+endif()
 
 set(configure ${CMAKE_COMMAND} -S ${CLIENT_DIR} -B ${client_build} -G Ninja
   -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DVEXA_EXAMPLES_DIR=${EXAMPLES_DIR})
