@@ -10,8 +10,8 @@ endif()
 
 set(expected
   bin/vokrantov-test bin/vexabutton-render bin/vexabutton-studio
-  ${LIBDIR}/libvexabutton.so ${LIBDIR}/libvexabutton-platform.so
-  include/vexabutton/button/model/vexabutton.h include/vexabutton/platform/PropertyBag.h
+  ${LIBDIR}/libvexabutton.so
+  include/VexaButton/vexabutton.h include/VexaButton/platform/PropertyBag.h
   ${LIBDIR}/cmake/VexaButton/VexaButtonConfig.cmake ${LIBDIR}/cmake/VexaButton/VexaButtonTargets.cmake
   ${PLUGIN_DIR}/libvexabutton-designer.so
   share/applications/example.belmora.VokrantovTest.desktop

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/SharedFont.h"
+#include "SharedFont.h"
+#include "vexabutton_platform_export.h"
 
 #include <QPointer>
 #include <QString>
@@ -18,7 +19,7 @@ struct Extender {
 };
 
 //! A control that lives in a host: the calls a host makes into it.
-class HostedControl {
+class VEXA_PLATFORM_EXPORT HostedControl {
 public:
   virtual ~HostedControl() = default;
   //! The host's ambient value \a name changed ("DisplayAsDefault", "BackColor", ...).
@@ -34,7 +35,7 @@ public:
 //! The window side of control hosting: ambient values, the extender and change
 //! notification. The form is the host at run time; tools and tests bring
 //! their own (StandaloneHost).
-class ControlHost {
+class VEXA_PLATFORM_EXPORT ControlHost {
 public:
   ControlHost();
   virtual ~ControlHost();
@@ -67,7 +68,7 @@ public:
 //! A host for controls outside a form: tools, tests, other programs. It runs
 //! (UserMode true), names its controls "vexabutton1", uses Tahoma 8.25 and the
 //! button-face colour, and keeps one set of extender values.
-class StandaloneHost : public ControlHost {
+class VEXA_PLATFORM_EXPORT StandaloneHost : public ControlHost {
 public:
   StandaloneHost(); //!< A running host with the defaults above.
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vexabutton_platform_export.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +11,6 @@ namespace platform {
 // Bold and Marlett from their own folder, and the family "Calibri" mapped to
 // Carlito. A missing file is skipped (the system's substitute is used);
 // the names of the files that could not be registered are returned.
-QStringList registerProgramFonts(const QString& wineFontDir = QString());
+VEXA_PLATFORM_EXPORT QStringList registerProgramFonts(const QString& wineFontDir = QString());
 
 } // namespace platform

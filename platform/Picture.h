@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vexabutton_platform_export.h"
+
 #include <QImage>
 #include <QString>
 
@@ -10,7 +12,7 @@ namespace platform {
 //! A shared, reference-counted picture: Type 1 bitmap or 3 icon, its pixels,
 //! and Width and Height in HIMETRIC (0.01 mm), as the control's picture
 //! properties hold it. Copies share the same object.
-struct Picture {
+struct VEXA_PLATFORM_EXPORT Picture {
   //! The picture types Type holds.
   enum Kind : int { None = 0, Bitmap = 1, Icon = 3 };
 

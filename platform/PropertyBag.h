@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/Picture.h"
-#include "platform/SharedFont.h"
+#include "Picture.h"
+#include "SharedFont.h"
+#include "vexabutton_platform_export.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -21,7 +22,7 @@ namespace platform {
 //! (SharedFontPtr) or pictures (PicturePtr, possibly null for "none"). The bag
 //! keeps the order in which keys were written. Looking a key up takes constant
 //! time (a hash of the case-folded key), so reading a whole layout is linear.
-class PropertyBag {
+class VEXA_PLATFORM_EXPORT PropertyBag {
 public:
   //! The stored value of \a key, or \a defaultValue when the key is absent.
   QVariant ReadProperty(const QString& key, const QVariant& defaultValue = {}) const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vexabutton_platform_export.h"
+
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -15,7 +17,7 @@ namespace platform {
 //!
 //! Sizes are finite numbers of points from MinSize to MaxSize; every way in
 //! (the constructor, setSize, the text form) holds to that.
-class SharedFont : public QObject {
+class VEXA_PLATFORM_EXPORT SharedFont : public QObject {
   Q_OBJECT
 public:
   static constexpr double MinSize = 1;    //!< The smallest size in points.

@@ -1,10 +1,14 @@
 #pragma once
 
-#include "button/model/ButtonProperties.h"
+// Installed as <VexaButton/vexabutton.h> with the platform headers in
+// VexaButton/platform/: each include below resolves beside this file there,
+// and through the source root in this tree.
+#include "ButtonProperties.h"
 #include "platform/ControlHost.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
 #include "platform/SharedFont.h"
+#include "vexabutton_export.h"
 
 #include <QColor>
 #include <QFont>
@@ -26,7 +30,7 @@ class vexabuttonPrivate;
 // load and save passes), Input.cpp (the input state machine),
 // Lifecycle.cpp (creation, show, hide, resize, destruction); services/
 // Accessible.cpp tells assistive technology what the button is and does.
-class vexabutton : public QWidget, public platform::HostedControl {
+class VEXABUTTON_EXPORT vexabutton : public QWidget, public platform::HostedControl {
   Q_OBJECT
   // ---- Properties for Qt's tools ---------------------------------------------
   // One Q_PROPERTY per stored property, under its own name, in a type Qt

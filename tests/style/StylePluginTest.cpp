@@ -43,6 +43,10 @@ const QStringList Keys = {
 void addPluginFolder() {
   static const bool added = [] {
     QCoreApplication::addLibraryPath(QStringLiteral(VEXA_PLUGIN_ROOT));
+    // The plugin carries its own copy of the renderers and of the system
+    // colours, which follows the application palette as in any program; the
+    // control's copy here follows the same palette, so both draw alike.
+    platform::SystemColors::usePalette();
     return true;
   }();
   (void)added;
@@ -77,6 +81,7 @@ struct SideBySide {
   std::unique_ptr<QStyle> style;
 
   SideBySide(int look, const QString& key) {
+    addPluginFolder();
     window.setGeometry(50, 50, 300, 120);
     control = new vexabutton(&window, &host);
     inputtest::load(*control);
@@ -222,11 +227,13 @@ TEST(StylePluginTest, AKeptPaintFollowsTheSystemColours) {
   push.setStyle(style.get());
   push.resize(80, 24);
   const QImage before = push.grab().toImage();
-  auto table = platform::SystemColors::classicTable();
-  table[platform::SystemColors::ButtonFace] = 0x3050A0;
-  platform::SystemColors::installFixedTable(table);
+  // A palette change is the system-colour change a program sees.
+  const QPalette original = QApplication::palette();
+  QPalette changed = original;
+  changed.setColor(QPalette::Active, QPalette::Button, QColor(0xA0, 0x50, 0x30));
+  QApplication::setPalette(changed);
   const QImage after = push.grab().toImage();
-  platform::SystemColors::installClassicTable();
+  QApplication::setPalette(original);
   EXPECT_EQ(QColor(after.pixel(40, 12)), QColor(0xA0, 0x50, 0x30));
   EXPECT_EQ(push.grab().toImage(), before);
   push.setStyle(nullptr);

@@ -1,8 +1,8 @@
 #include "VexaButtonPlugin.h"
 
-#include "../support/ButtonImage.h"
-#include "button/model/vexabutton.h"
-#include "platform/ControlHost.h"
+#include "../support/ButtonIcon.h"
+
+#include <VexaButton/vexabutton.h>
 
 #include <QDesignerFormEditorInterface>
 #include <QDesignerFormWindowInterface>
@@ -66,7 +66,7 @@ QString VexaButtonPlugin::whatsThis() const {
                         "effects, its own tooltips and an attachable drop-down menu.");
 }
 
-QString VexaButtonPlugin::includeFile() const { return QStringLiteral("button/model/vexabutton.h"); }
+QString VexaButtonPlugin::includeFile() const { return QStringLiteral("VexaButton/vexabutton.h"); }
 
 QIcon VexaButtonPlugin::icon() const {
   QIcon icon;
@@ -118,7 +118,7 @@ QString VexaButtonPlugin::domXml() const {
   <customwidget>
    <class>vexabutton</class>
    <extends>QWidget</extends>
-   <header>button/model/vexabutton.h</header>
+   <header>VexaButton/vexabutton.h</header>
   </customwidget>
  </customwidgets>
 </ui>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ButtonIcon.h"
 #include "button/model/ButtonRecord.h"
 
 #include <QImage>
@@ -12,10 +13,5 @@ namespace toolsupport {
 // fresh surface of `width` x `height` pixels, as an ARGB image that is
 // transparent outside the window region.
 QImage renderButton(ButtonRecord record, int width, int height);
-
-// A vexabutton in the RoundedGradient style, as wide as the `size` pixel
-// square and about five eighths as high, centred, with `caption` in a bold
-// font that fits.
-QImage buttonIcon(int size, const QString& caption);
 
 } // namespace toolsupport

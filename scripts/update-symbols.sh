@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Writes debian/libvexabutton1.symbols from a built library, after a change
+# of the public API (dpkg-buildpackage fails when a listed symbol is gone).
+#   scripts/update-symbols.sh [BUILD_DIR]   (default build/test)
+# The standard library's template instantiations the library exports depend
+# on the compiler's inlining, so they are listed as optional.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build/test}"
+library="$(readlink -f "$build/button/libvexabutton.so")"
+version="$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)"
+raw="$(mktemp)"
+trap 'rm -f "$raw"' EXIT
+(cd "$root" && dpkg-gensymbols -q -c0 -I/dev/null -v"$version" -plibvexabutton1 -e"$library" -O"$raw")
+{
+  head -n 1 "$raw"
+  echo "* Build-Depends-Package: libvexabutton-dev"
+  tail -n +2 "$raw" | sed -E 's/^ (_ZT[ISV]St|_ZZNSt|_ZNSt)/ (optional)\1/'
+} >"$root/debian/libvexabutton1.symbols"
+echo "debian/libvexabutton1.symbols: $(grep -c '@Base' "$root/debian/libvexabutton1.symbols") symbols"
