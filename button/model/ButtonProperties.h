@@ -3,9 +3,10 @@
 // Every stored property of vexabutton, declared once, in the order a stored
 // layout writes them. The getters, the setters that only store and repaint,
 // the load and save passes, the new-instance values, the help strings and
-// the studio's editors are all expanded from this list; adding a property
-// means a row here plus the code that uses it (and its Q_PROPERTY line in
-// vexabutton.h, which a test holds to this list).
+// the studio's editors and the emission of the change signals are all
+// expanded from this list; adding a property means a row here plus the code
+// that uses it (and its Q_PROPERTY and NameChanged lines in vexabutton.h,
+// which tests hold to this list: moc reads no macros).
 //
 // X(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)
 //   Name        the C++ getter (Name()) and setter (setName()), and the Q_PROPERTY
