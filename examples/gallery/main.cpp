@@ -17,7 +17,7 @@ namespace {
 // A button of a fixed size, as the control's own layouts place it.
 vexabutton* makeButton(QWidget* parent, const QString& caption, vexabutton::Style style) {
   auto* button = new vexabutton(parent);
-  button->setButtonStyle(qint32(style));
+  button->setButtonStyle(style);
   button->setCaption(caption);
   button->setFixedSize(121, 33);
   return button;
@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
   auto* checks = new QGroupBox(QStringLiteral("Check buttons"));
   auto* checkRow = new QHBoxLayout(checks);
   for (const char* caption : {"Bold", "Italic", "Underline"}) {
-    vexabutton* check = makeButton(checks, QString::fromLatin1(caption), vexabutton::Style::Gel);
-    check->setMode(qint32(vexabutton::ButtonMode::CheckButton));
+    vexabutton* check = makeButton(checks, QString::fromLatin1(caption), vexabutton::Gel);
+    check->setMode(vexabutton::CheckButton);
     checkRow->addWidget(check);
   }
   layout->addWidget(checks);
@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
   auto* optionRow = new QHBoxLayout(options);
   auto* chosen = new QLabel;
   for (const char* caption : {"Small", "Medium", "Large"}) {
-    vexabutton* option = makeButton(options, QString::fromLatin1(caption), vexabutton::Style::SoftBlue);
-    option->setMode(qint32(vexabutton::ButtonMode::OptionButton));
+    vexabutton* option = makeButton(options, QString::fromLatin1(caption), vexabutton::SoftBlue);
+    option->setMode(vexabutton::OptionButton);
     QObject::connect(option, &vexabutton::Click, chosen,
                      [chosen, option] { chosen->setText(QStringLiteral("Chosen: %1").arg(option->Caption())); });
     optionRow->addWidget(option);

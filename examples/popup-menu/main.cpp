@@ -36,21 +36,21 @@ int main(int argc, char** argv) {
 
   auto* save = new vexabutton(&window);
   save->setGeometry(20, 30, 140, 33);
-  save->setButtonStyle(qint32(vexabutton::Style::WhiteGloss));
+  save->setButtonStyle(vexabutton::WhiteGloss);
   save->setCaption(QStringLiteral("&Save as"));
 
   // The picture: any image becomes a shared Picture; the button draws it to
   // the left of its caption and lightens it while the pointer is over it.
   save->setPictureNormal(platform::Picture::fromImage(sheetPicture()));
-  save->setPictureAlign(qint32(vexabutton::PictureAlignment::LeftOfCaption));
-  save->setPictureEffectOnOver(qint32(vexabutton::PictureEffect::Lighten));
+  save->setPictureAlign(vexabutton::LeftOfCaption);
+  save->setPictureEffectOnOver(vexabutton::Lighten);
 
   // The tooltip: the control draws its own, here a balloon with a title
   // and an information icon.
   save->setToolTip(QStringLiteral("Choose the format to save in."));
   save->setTooltipTitle(QStringLiteral("Save as"));
-  save->setToolTipType(qint32(vexabutton::TooltipStyle::Balloon));
-  save->setToolTipIcon(qint32(vexabutton::TooltipIcon::Information));
+  save->setToolTipType(vexabutton::BalloonTip);
+  save->setToolTipIcon(vexabutton::InformationIcon);
 
   // The menu: once attached, a press opens it below the button instead of
   // raising MouseDown. A drop-down symbol (glyph "6", a triangle pointing
