@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The test itself: the answer check with its three attempts, the end-of-test
 // state, the countdown with its time-out and the pause.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Form3.h"
 
 #include "app/Form1.h"

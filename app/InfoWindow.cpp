@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/InfoWindow.h"
 
 #include "app/Form1.h"

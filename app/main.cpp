@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Form1.h"
 #include "platform/FirstPaint.h"
 #include "platform/Fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a stored layout of N distinct keys: PropertyBag::fromJson should
 // grow linearly with N (the complexity line fitted over the sizes says so).
 #include "platform/PropertyBag.h"

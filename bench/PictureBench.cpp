@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A 32 x 32 picture composed on each route (24-bit with a mask colour,
 // 32-bit alpha, icon), plain and lightened while Hot, at opacity 255 and 128,
 // against QPainter::drawImage of the same picture at the same opacity onto

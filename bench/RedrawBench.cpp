@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Redraw of every ButtonStyle at rest, hot and pressed (ButtonStyle 13
 // without visual styles, the program's most used look, is drawn as the
 // rounded gradient style) against Qt's own push button painted by the Fusion

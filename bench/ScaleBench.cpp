@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows of many buttons: what a window of N vexabuttons costs against the
 // same window of N QPushButtons, on a real window system.
 //

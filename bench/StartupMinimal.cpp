@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reference of the start-up benchmark: a plain Qt Widgets window with the
 // same kinds and numbers of widgets as the program's main window (697 x 528
 // pixels, a long wrapped label, five group boxes with five filled drop-down

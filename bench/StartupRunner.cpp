@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Launches two programs in turn and compares their start-up and idle cost.
 //
 //   startup_runner [--runs N] [--idle SECONDS] PROGRAM REFERENCE

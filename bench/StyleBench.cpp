@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A QPushButton painted through the style plugin against the same button
 // painted by Fusion (QPushButton/Fusion in RedrawBench.cpp): same size,
 // caption and font, rendered into an image by QWidget::render.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # How the two libraries are built. Each source is compiled once, as
 # position-independent code with hidden symbols, into an object library. Those
 # objects make

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes OUT: a reference entry for the getter of every property in the
 # property list LIST (and for the setter the list itself declares), with the
 # property's help text, so the reference and a property browser say the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The render tool's command line: one argument per input line through
 // rendertool::parse, run in a scratch folder that holds a picture of each
 // kind and a stored layout, so file arguments can name real files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stored-layout reader: JSON text through PropertyBag::fromJson, then the
 // control's load pass, one paint, and a save and load round trip.
 //

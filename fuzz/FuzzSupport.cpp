@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FuzzSupport.h"
 
 #include "platform/Fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture loader: file bytes (PNG, BMP, ICO, JPEG, GIF) through
 // Picture::fromBytes, the same bytes as a stored picture, and every picture
 // that loads composed on a button in one of the looks that touch its pixels.

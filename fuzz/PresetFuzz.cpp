@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The studio's preset reader: JSON text through StudioDocument's load, which
 // adds the button's extent keys and refuses unknown keys, loading all or
 // nothing.

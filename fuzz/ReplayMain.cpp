@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs one harness over files and folders of inputs (folders in name order),
 // as an ordinary test: any crash or broken invariant ends the process.
 #include "FuzzSupport.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the seed corpus of the fuzz harnesses (fuzz/corpus/*).
 
 The seeds are small, made here byte by byte so that they can be read and

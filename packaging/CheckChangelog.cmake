@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The newest entry of debian/changelog must carry the project version.
 file(STRINGS ${CHANGELOG} first LIMIT_COUNT 1)
 if(NOT first MATCHES "^[a-z0-9.+-]+ \\(([^)]+)\\)")

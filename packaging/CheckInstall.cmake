@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh folder and checks what landed there: the
 # files the README lists, the desktop entries (desktop-file-validate) and
 # the AppStream metainfo (appstreamcli validate --no-net).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs PROGRAM with --help and with --version where no display can be
 # reached (DISPLAY empty, QT_QPA_PLATFORM unset): a program that made an
 # application window would fail to start instead of answering. Both must

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Controls.h"
 
 #include "platform/Geometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The standard controls as assistive technology sees them.
 
 #include "platform/Controls.h"

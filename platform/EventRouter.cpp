@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/EventRouter.h"
 
 #include "platform/WindowRegistry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/FirstPaint.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Form.h"
 
 #include "platform/Controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hosting half of Form: ambient values, the extender, the Default and
 // Cancel keys and the default look that follows the focus.
 //

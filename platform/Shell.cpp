@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Shell.h"
 
 #include <QDesktopServices>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Surface.h"
 
 #include "platform/SystemColors.h"

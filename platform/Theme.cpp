@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Theme.h"
 
 #include <QApplication>

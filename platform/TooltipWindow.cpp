@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/TooltipWindow.h"
 
 #include "platform/EventRouter.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian packages from debian/ and checks them with lintian.
 #   scripts/build-deb.sh [DIR]
 # The source tree (without build folders and .git) is copied into DIR

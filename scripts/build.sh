@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures (once) and builds one tree incrementally.
 #   scripts/build.sh DIR [extra cmake arguments...]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Draws the README's contact sheets of the button styles: every ButtonStyle in
 # every look, with ButtonStyle 13 once more through the desktop theme, at
 # device pixel ratio 1 (OUT.png) and 2 (OUT@2x.png beside it).

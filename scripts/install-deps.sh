@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the project needs, when they are missing.
 # apt-get as root, through sudo otherwise; if neither works, says what to install.
 #   scripts/install-deps.sh [fuzz] [memcheck] [package] [docs]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the memcheck driver (tests/memcheck) under valgrind: 10,000 repaints
 # of every style, tooltip and menu cycles, and 100 openings of each
 # information window. Fails on any memory error and on any definite or

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the README's screenshot of the main window: starts the program on a
 # virtual display and captures the window's client area.
 #   scripts/screenshot.sh [OUT.png]      (needs xvfb and imagemagick)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the README's screenshot of vexabutton-studio with the example preset:
 # starts the studio on a virtual display and captures its window.
 #   scripts/studio-screenshot.sh [OUT.png]      (needs xvfb and imagemagick)

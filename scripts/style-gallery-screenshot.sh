@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the README's picture of the style plugin: runs the style-gallery
 # example (a stock dialog under three looks) on the offscreen platform with
 # the build tree's plugins and saves its window.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Writes debian/libvexabutton1.symbols from a built library, after a change
 # of the public API (dpkg-buildpackage fails when a listed symbol is gone).
 #   scripts/update-symbols.sh [BUILD_DIR]   (default build/test)

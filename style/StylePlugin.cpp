@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "style/ButtonLookStyle.h"
 
 #include <QStylePlugin>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the main window's pictures with the artwork code and writes them as
 // a C++ source of pixel tables (run by the build; see app/CMakeLists.txt).
 //   artwork-bake OUTPUT.cpp

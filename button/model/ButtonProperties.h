@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Every stored property of vexabutton, declared once, in the order a stored

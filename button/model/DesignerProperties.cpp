@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control in Qt's terms: the Qt-typed forms of its properties (QColor,
 // QFont, QPixmap), the change signals, and the one truth it shares with
 // QWidget for the font, the tool tip and the enabled state.

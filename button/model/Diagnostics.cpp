@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/model/Diagnostics.h"
 
 Q_LOGGING_CATEGORY(vexaLog, "vexabutton")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input state machine: what the button does with mouse presses, pointer
 // movement, keys, access keys and focus changes, and in which order it raises
 // its events.

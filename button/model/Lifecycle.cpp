@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The life of one instance as its host drives it: creation, show and hide,
 // resize, destruction. The new-instance, load and save steps live in
 // Persistence.cpp; painting only copies the surface (vexabutton.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The persistence pair and the new-instance step: ReadProperties (the load
 // pass), WriteProperties (the save pass), InitProperties, and the help texts
 // a property browser shows for the members.

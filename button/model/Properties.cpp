@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Getters and setters. The common pattern: store, Redraw, notify the host.
 // Setters do not validate: out-of-range values are stored and the drawing
 // code decides what they look like. The exceptions are conversions that

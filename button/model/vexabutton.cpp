@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/model/vexabutton_p.h"
 
 #include "button/render/Redraw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Installed as <VexaButton/vexabutton.h> with the platform headers in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The inside of a vexabutton: its record, its drawing surface and the state

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Classic, ClassicThin, FlatClassic and FlatThin: the looks built from the
 // desktop's 3-D edges.
 //

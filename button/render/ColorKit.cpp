@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/render/ColorKit.h"
 
 #include "button/model/ButtonTypes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The content pass every style renderer calls once per paint: caption,
 // picture, drop-down symbol and separator.
 #include "button/render/ColorKit.h"

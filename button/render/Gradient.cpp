@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The gradient styles: BlueGlass, WarmHighlight, SoftBlue and Shaded. Fractional sizes are evaluated exactly and
 // rounded to nearest with ties to even, so H/2 - 2 is R(H / 2.0 - 2), not
 // R(H / 2.0) - 2.

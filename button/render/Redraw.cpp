@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/render/Redraw.h"
 
 #include "button/render/Styles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RoundedGradient (and System without visual styles): a rounded button with a
 // soft vertical gradient, a dark outline with softened corners, an orange
 // glow while hot and a coloured inner ring while focused or default.

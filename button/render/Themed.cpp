@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // System while visual styles are active: the desktop theme's push button,
 // shaped by the theme, with the content pass on top.
 

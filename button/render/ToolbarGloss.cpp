@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Toolbar, Silver, Gel and WhiteGloss. The
 // toolbar and silver looks are flat BackColor until the pointer comes over
 // them; the gel is two gradient bands; the gloss fades white into BackColor.

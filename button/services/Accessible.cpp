@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the button tells assistive technology (screen readers, switch access):
 // its role by Mode, its caption as the name, the ToolTip as the description,
 // its states, its access key, and actions that press it as a click does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/services/Pictures.h"
 
 #include "button/render/ColorKit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The attachable drop-down menu, web addresses and the information box.
 
 #include "button/model/vexabutton_p.h"

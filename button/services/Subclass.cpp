@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/services/Subclass.h"
 
 #include "button/model/vexabutton_p.h"

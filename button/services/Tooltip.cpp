@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control's own tooltip: rebuilt from the tooltip properties each time
 // the pointer enters the button, so a change takes effect at the next entry.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/services/VisualStyles.h"
 
 #include "platform/Theme.h"

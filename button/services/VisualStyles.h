@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Whether ButtonStyle 13 draws through the desktop theme. Each answer is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The smallest program with a vexabutton: one button in a window that
 // answers a click.
 #include <VexaButton/platform/Fonts.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A gallery: every look of the control, each as a push button; a row of
 // check buttons; and a group of option buttons, of which one is down at a
 // time.

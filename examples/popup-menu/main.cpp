@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A button with a drop-down menu, a balloon tooltip and a picture beside its
 // caption.
 #include <VexaButton/platform/Fonts.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The same stock dialog three times side by side, each under one look of the
 // style plugin: a tool bar (a checkable tool, one with a menu), a line of
 // text and the OK / Cancel / Help buttons of a QDialogButtonBox.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The test's own controls as assistive technology meets them, and the lists
 // readable at their narrow width.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Artwork.h"
 #include "app/BuiltArtwork.h"
 

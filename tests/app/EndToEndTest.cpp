@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole tests as a player runs them: keys and mouse clicks on the real
 // widgets of the main window and its information windows.
 #include "FlowSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The answer check, the countdown and the pause, driven through Form1's
 // widgets with every message box recorded.
 #include "FlowSupport.h"

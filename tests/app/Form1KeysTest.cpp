@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's keys: Esc closes it, Enter presses the check button, and
 // the default look follows the focus.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Form1.h"
 
 #include "button/model/vexabutton_p.h"

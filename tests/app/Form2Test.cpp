@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window about Tesmir Vokrant: layout, texts, its exit button and the
 // pause protocol with the main window.
 #include "FlowSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window about the program and its author: layout, texts and the pause
 // protocol with the main window.
 #include "FlowSupport.h"

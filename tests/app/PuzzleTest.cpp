@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Puzzle.h"
 #include "app/Form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button through Qt's accessibility API: role, name, description,
 // states, access key, actions and the announcements of changes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The caption's colour by state and its effects, read from whole glyph
 // pixels (where the text covers a pixel fully it has exactly its colour).
 #include "RenderSupport.h"

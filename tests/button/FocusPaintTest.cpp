@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The focus shows as soon as it moves: styles that mark nothing but the
 // focus are drawn in their new focus state after every Tab.
 #include "InputTestSupport.h"

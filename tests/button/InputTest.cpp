@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input state machine row by row, the orders of the events, keys, access
 // keys, option groups and focus.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Helpers of the input, subclassing and re-entrancy tests: an event log of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Layout of caption, picture and drop-down symbol by the content pass.
 #include "RenderSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The public methods: attaching menus and the information box.
 
 #include "InputTestSupport.h"

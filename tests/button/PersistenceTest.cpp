@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/model/vexabutton_p.h"
 
 #include "platform/SystemColors.h"

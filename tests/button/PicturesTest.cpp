@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picture composition on the surface: opacity, mask colour, effects, the
 // disabled looks, icons, alpha bitmaps, push-on-hover and shadow.
 #include "RenderSupport.h"

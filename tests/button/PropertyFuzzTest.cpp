@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every property at its boundaries and beyond, in every style and state:
 // the control stores what it is given (or refuses a value its type cannot
 // hold) and paints without crashing.

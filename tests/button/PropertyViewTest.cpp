@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Q_PROPERTYs as Qt's tools use them: names and numbers for the named
 // values, colours, fonts and pictures in Qt's types, the change signals,
 // and the font, tool tip and enabled state shared with QWidget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thousands of random input sequences against one button: pointer in and out,
 // presses, releases, double clicks, keys, focus and activation changes,
 // Enabled and Mode changes. The button must never crash, ButtonState stays

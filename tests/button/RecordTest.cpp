@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "button/model/vexabutton.h"
 
 #include <gtest/gtest.h>

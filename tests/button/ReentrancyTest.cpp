@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Event handlers that open modal boxes, run event loops, change properties,
 // hide the window or destroy the button while the button is still inside
 // its own handler.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixels of the classic styles 0, 1, 11 and 12 on a system-colour table whose
 // every colour is distinct (colour n is 0xNNNNNN), so a swapped ring shows.
 #include "RenderSupport.h"

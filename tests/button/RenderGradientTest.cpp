@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixels of the gradient styles 3, 5, 7 and 10 on the classic colour table.
 #include "RenderSupport.h"
 

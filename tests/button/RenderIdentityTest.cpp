@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole-surface digests of every style in every look (and of content
 // variations) at device pixel ratio 1, taken before the surface learned to
 // draw at other ratios: drawing at ratio 1 must stay bit for bit what it was.

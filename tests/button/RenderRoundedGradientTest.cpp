@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixels of the rounded gradient style on the fixed classic colour table.
 #include "RenderSupport.h"
 

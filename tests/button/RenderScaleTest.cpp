@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole buttons at device pixel ratios other than 1: the layout stays in
 // logical pixels, flat looks are their 1x picture on the device grid, and
 // gradients, text and pictures gain the finer resolution.

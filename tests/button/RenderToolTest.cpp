@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vexabutton-render tool, run as a program.
 #include <QDir>
 #include <QFile>

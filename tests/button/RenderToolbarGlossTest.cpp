@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixels of the toolbar, silver, gel and gloss styles (4, 6, 8, 9) on the
 // classic colour table.
 #include "RenderSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Buttons in Qt's layouts: the size they ask for holds their content, and a
 // layout follows when the content grows.
 #include "button/model/vexabutton_p.h"

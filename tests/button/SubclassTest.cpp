@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hover tracking and the per-window message routers.
 
 #include "InputTestSupport.h"

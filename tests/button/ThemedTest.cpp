@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The system style through the desktop theme: the state ids, the theme's shape
 // and the once-kept answer of IsThemed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's tooltip: built from the current properties at each entry of
 // the pointer, and none where the button should show none.
 

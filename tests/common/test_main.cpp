@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one test main: an offscreen QApplication, the program's fonts and the
 // fixed classic system-colour table, so pixel tests agree on every machine.
 // Tests that need a real window system (grabs, popups, tooltips, window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Designer plugin as Designer and QUiLoader use it: the factory, and a
 // form of configured buttons saved to .ui and loaded back through the plugin.
 // Only the public interface: this process links the installed libraries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Designer plugin's tests run in a process that, like a user's program,
 // links only the installed shared libraries: the plugin's buttons and the
 // test's are then one class. So this main sets up only what the public

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The shared library exports its public API and nothing else: every
 # definition nm -D lists must match a pattern below; the failure names each
 # one that does not.   cmake -DNM=nm -DLIBRARIES="a.so;b.so" -P CheckExports.cmake

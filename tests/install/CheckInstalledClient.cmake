@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A user's first steps with the installed package: install the build into a
 # fresh prefix, then configure and build, against that prefix only, a client
 # project that sets no C++ standard (the package brings the one its headers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The work scripts/memcheck.sh runs under valgrind: repaints of every style
 // in every look, tooltip and menu cycles, and openings of both information
 // windows from the main window, then an orderly end, so that whatever is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading what users hand over and replacing files without harming them.
 #include "platform/Files.h"
 

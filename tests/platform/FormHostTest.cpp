@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The form as the host of its controls: Enter and Esc, the default look that
 // follows the focus, the extender.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Byte layout of device-independent pixel buffers, and icons drawn into them.
 #include "platform/PixelBuffer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a menu goes: the alignment flags, then inside the available area.
 
 #include "platform/PopupMenu.h"

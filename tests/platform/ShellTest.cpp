@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening addresses: web and mail addresses reach the desktop's handler,
 // nothing else does.
 

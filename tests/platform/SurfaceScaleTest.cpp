@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The surface at device pixel ratios other than 1: the device grid, and every
 // primitive covering exactly the device pixels of its logical pixels.
 #include "platform/Surface.h"

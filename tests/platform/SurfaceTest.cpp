@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pixel conventions of the drawing surface. Every renderer relies on
 // these, so each is pinned exactly once here.
 #include "platform/Surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tooltip window's layout: wrapping, title line, mirroring, stem; and
 // its background colour.
 

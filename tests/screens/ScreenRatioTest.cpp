@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A control on screens of different device pixel ratios (two offscreen
 // screens, ratio 1 at the left and 2 at the right): it draws at its window's
 // ratio, follows the window to the other screen, and the window shows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The soak: random input sequences against a shown form with a button in
 // every style and every mode, driven through the window system as a user
 // would (pointer, presses, double clicks, keys, access keys, Tab), with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The style plugin as a program meets it: loaded through QStyleFactory from
 // the build tree's plugin folder, drawing real QPushButtons that are compared
 // with real vexabuttons in the same window, driven by the same input.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The studio's document (modified flag, presets) and its property browser.
 #include "PropertyFields.h"
 #include "StudioDocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A form saved by Qt Designer, compiled by uic (and its picture by rcc)
 // into this program: the generated code names the control's values as
 // vexabutton::Gel and sets each property the form holds.

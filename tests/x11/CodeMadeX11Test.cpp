@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A button made in code and never loaded, on a real X server: it tracks the
 // pointer, shows its tip, takes the focus and answers its access key as a
 // loaded one does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Input that needs the window system itself: the space bar's mouse capture,
 // the leave a modal box sends, window activation.
 

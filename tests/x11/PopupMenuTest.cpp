@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The attached drop-down menu on a real X server: the press that opens it,
 // the mouse-leave it causes, where it goes for each alignment, how it closes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's own tooltip on a real X server: when it shows and hides,
 // where it goes, its shadow.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Helpers of the tests that run on a real X server: a window with one loaded

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """A blind player's short game, as Orca speaks it. Inside dbus-run-session and
 xvfb-run: speech-dispatcher with espeak-ng on a null sound device, Orca with
 its debug log, the program (argument 1) on a fast clock, keys by xdotool.

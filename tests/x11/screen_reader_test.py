@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """The program (argument 1) as a screen reader meets it, over AT-SPI: its
 buttons, lists and status line; then the check button pressed through its
 action, the failure message box, and the caption "Provera (2)" read and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VexaButtonPlugin.h"
 
 #include "../support/ButtonIcon.h"

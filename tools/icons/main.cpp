@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vexa-icons: writes the desktop icons of the program and the studio, at the
 // sizes of the hicolor theme, into OUTDIR/hicolor/NxN/apps.
 //

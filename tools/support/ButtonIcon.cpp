@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ButtonIcon.h"
 
 #include "button/model/vexabutton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ButtonImage.h"
 
 #include "button/model/vexabutton_p.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Sheet.h"
 
 #include "button/model/vexabutton_p.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vexabutton-render: draws one vexabutton into a PNG, headless.
 //
 //   vexabutton-render [options] OUT.png

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PropertyFields.h"
 
 #include <QMetaProperty>

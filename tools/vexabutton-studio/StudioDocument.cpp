@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StudioDocument.h"
 
 #include "platform/Files.h"

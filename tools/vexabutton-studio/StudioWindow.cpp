@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StudioWindow.h"
 
 #include "../support/ButtonImage.h"

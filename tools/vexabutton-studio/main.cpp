@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vexabutton-studio: design a vexabutton, see it in each of its looks, try
 // it, and keep it as a preset.
 //

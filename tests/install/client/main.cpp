@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A user's program built against the installed package: it includes the
 // public header by its installed path, shows a button, clicks it through
 // Qt's events and stores its properties. Exits 0 when all of that holds.
