@@ -2,10 +2,12 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QThread>
 
 namespace platform {
 
@@ -36,6 +38,21 @@ void fitTitle(QMessageBox& box) {
                 grid->columnCount());
 }
 
+// A box opened by an access key (Alt and a letter) comes up once Alt is let
+// go, within a second. A screen reader that hears the key's release after
+// the box has come up takes the box for a window it has already presented
+// and speaks only its button, never the message.
+void waitForAltRelease() {
+  QElapsedTimer waited;
+  waited.start();
+  while (QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier) && waited.elapsed() < 1000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
+  }
+  // The release itself reaches the screen reader through the event loop.
+  QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 } // namespace
 
 MsgBoxRecorder::MsgBoxRecorder() { recorder = this; }
@@ -59,6 +76,7 @@ void msgBox(const QString& text, MsgBoxIcon icon, const QString& title) {
                                                     : QMessageBox::NoIcon,
                   title, text, QMessageBox::Ok);
   fitTitle(box);
+  waitForAltRelease();
   box.exec();
 }
 
