@@ -43,6 +43,8 @@ void fitTitle(QMessageBox& box) {
 // the box has come up takes the box for a window it has already presented
 // and speaks only its button, never the message.
 void waitForAltRelease() {
+  if (!QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier))
+    return; // nothing runs before the box when no key holds it back
   QElapsedTimer waited;
   waited.start();
   while (QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier) && waited.elapsed() < 1000) {
