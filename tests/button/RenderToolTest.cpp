@@ -12,7 +12,6 @@
 
 #include "common/TestSupport.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -28,8 +27,10 @@ struct ToolRun {
   QByteArray err;
 };
 
-ToolRun runTool(const QStringList& arguments) {
+ToolRun runTool(const QStringList& arguments, const QString& standardOutput = {}) {
   QProcess process;
+  if (!standardOutput.isEmpty())
+    process.setStandardOutputFile(standardOutput);
   process.start(toolPath(), arguments);
   ToolRun run;
   if (!process.waitForFinished(60000))
@@ -140,15 +141,11 @@ TEST(RenderTool, AFailedWriteExitsWithTheReasonAndKeepsWhatWasThere) {
   const ToolRun device = runTool({"/dev/full"});
   EXPECT_EQ(device.status, 1);
   EXPECT_TRUE(device.err.contains("No space left")) << device.err.toStdString();
-  for (const QStringList& arguments : {QStringList{"-"}, QStringList{"--json", "x.png"}}) {
-    QTemporaryDir dir;
-    QProcess process;
-    process.setWorkingDirectory(dir.path());
-    process.setStandardOutputFile(QStringLiteral("/dev/full"));
-    process.start(toolPath(), arguments);
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 1) << arguments.join(' ').toStdString();
-    EXPECT_TRUE(process.readAllStandardError().contains("standard output")) << arguments.join(' ').toStdString();
+  QTemporaryDir dir;
+  for (const QStringList& arguments : {QStringList{"-"}, QStringList{"--json", dir.filePath("x.png")}}) {
+    const ToolRun run = runTool(arguments, QStringLiteral("/dev/full"));
+    EXPECT_EQ(run.status, 1) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains("standard output")) << run.err.toStdString();
   }
 
   testsupport::SmallDisk disk;
@@ -169,7 +166,7 @@ TEST(RenderTool, SpecialFilesAreRefusedAtOnceAndNamesNeedNotBeUtf8) {
     GTEST_SKIP() << "VEXA_TOOLS_DIR does not point at the built tools";
   QTemporaryDir dir;
   const QString pipe = dir.filePath("pipe.png");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  ASSERT_TRUE(testsupport::makePipe(pipe));
   const QString out = dir.filePath("never.png");
   for (const QStringList& arguments : {QStringList{"--set", "PictureNormal=" + pipe, out},
                                        QStringList{"--bag", pipe, out}, QStringList{"--bag", "/dev/zero", out}}) {
@@ -179,15 +176,12 @@ TEST(RenderTool, SpecialFilesAreRefusedAtOnceAndNamesNeedNotBeUtf8) {
   }
 
   // Both names with a byte that is not UTF-8, given as bytes by the shell.
-  QImage picture(4, 4, QImage::Format_RGB32);
-  picture.fill(Qt::red);
-  ASSERT_TRUE(picture.save(dir.filePath("plain.png")));
   QProcess shell;
   shell.setWorkingDirectory(dir.path());
   shell.start(
       QStringLiteral("/bin/sh"),
       {"-c",
-       R"sh(mv plain.png "$(printf 'p\377.png')" && "$0" --set "PictureNormal=$(printf 'p\377.png')" "$(printf 'out\377.png')")sh",
+       R"sh("$0" "$(printf 'p\377.png')" && "$0" --set "PictureNormal=$(printf 'p\377.png')" "$(printf 'out\377.png')")sh",
        toolPath()});
   ASSERT_TRUE(shell.waitForFinished(60000));
   EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();

@@ -62,11 +62,10 @@ TEST(SizeHint, ButtonsInEachLayoutComeOutAtTheirHintsApartFromEachOther) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (vexabutton* b : buttons) {
-      const QSize hint = b->sizeHint();
-      EXPECT_EQ(b->height(), hint.height()) << b->Caption().toStdString();
-      EXPECT_GE(b->width(), hint.width()) << b->Caption().toStdString();
-      const ButtonRecord& rec = recordOf(*b);
-      EXPECT_TRUE(inside(rec.CaptionRect, b->size()) && inside(rec.PictureRect, b->size()));
+      SCOPED_TRACE(b->Caption().toStdString());
+      EXPECT_EQ(b->height(), b->sizeHint().height());
+      EXPECT_GE(b->width(), b->sizeHint().width());
+      EXPECT_TRUE(inside(recordOf(*b).CaptionRect, b->size()) && inside(recordOf(*b).PictureRect, b->size()));
       for (vexabutton* other : buttons)
         EXPECT_TRUE(b == other || !b->geometry().intersects(other->geometry()));
     }

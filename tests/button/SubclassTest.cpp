@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -365,13 +366,9 @@ TEST_F(Hover, ButtonsOnOneWindowEndInAnyOrder) {
 
 // The event filters Qt itself holds on an object.
 int eventFiltersOn(QObject* object) {
-  const QObjectPrivate* d = QObjectPrivate::get(object);
-  if (!d->extraData)
-    return 0;
-  int count = 0;
-  for (const QPointer<QObject>& filter : d->extraData->eventFilters)
-    count += filter ? 1 : 0;
-  return count;
+  const auto* extra = QObjectPrivate::get(object)->extraData;
+  return extra ? int(std::ranges::count_if(extra->eventFilters, [](const QPointer<QObject>& f) { return !f.isNull(); }))
+               : 0;
 }
 
 TEST_F(Hover, AWindowHoldsOneRouterWhateverTheNumberOfButtons) {
@@ -388,14 +385,8 @@ TEST_F(Hover, AWindowHoldsOneRouterWhateverTheNumberOfButtons) {
   EXPECT_EQ(eventFiltersOn(buttons.back()), 1); // its own window: its own router only
   // The one filter still hands activation to every button.
   inputtest::sendActivation(window, true);
-  int active = 0;
-  for (vexabutton* b : buttons)
-    active += recordOf(*b).ParentActive ? 1 : 0;
-  EXPECT_EQ(active, 41);
-  while (buttons.size() > 1) {
-    delete buttons.back();
-    buttons.pop_back();
-  }
+  EXPECT_EQ(std::ranges::count_if(buttons, [](vexabutton* b) { return recordOf(*b).ParentActive; }), 41);
+  qDeleteAll(buttons.begin() + 1, buttons.end());
   EXPECT_EQ(eventFiltersOn(&window), withOne);
   delete button;
   EXPECT_EQ(platform::MessageRouter::filtersOn(&window), 0);

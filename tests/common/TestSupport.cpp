@@ -11,6 +11,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace testsupport {
 
@@ -78,6 +79,8 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+bool makePipe(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
 
 SmallDisk::SmallDisk() {
   mounted_ =

@@ -30,6 +30,8 @@ struct Announcements {
 // The bytes of a file, empty when it does not read; writes a whole file.
 QByteArray contents(const QString& path);
 bool writeAll(const QString& path, const QByteArray& bytes);
+// A named pipe: opening it to read waits for a writer that never comes.
+bool makePipe(const QString& path);
 
 // Ends the process (SIGALRM) when it is still alive `seconds` from now: a
 // test of something that must not block cannot wait for ctest's timeout.

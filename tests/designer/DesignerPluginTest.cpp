@@ -7,11 +7,12 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QPluginLoader>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUiLoader>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
@@ -31,20 +32,12 @@ QDesignerCustomWidgetInterface* plugin() {
 // Moves the pointer from a corner of the button's window onto the button and
 // back, as the window system reports it; counts MouseEnter and MouseLeave.
 std::pair<int, int> hoverSignals(vexabutton& button) {
-  std::pair<int, int> seen;
-  QObject counting; // the connections end with it
-  QObject::connect(&button, &vexabutton::MouseEnter, &counting, [&] { ++seen.first; });
-  QObject::connect(&button, &vexabutton::MouseLeave, &counting, [&] { ++seen.second; });
+  QSignalSpy enter(&button, &vexabutton::MouseEnter), leave(&button, &vexabutton::MouseLeave);
   const QWidget* window = button.window();
   const QPoint corner = window->mapToGlobal(QPoint(window->width() - 5, window->height() - 5));
-  for (const QPoint to : {corner, button.mapToGlobal(button.rect().center()), corner}) {
-    QCursor::setPos(to);
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 200)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return seen;
+  for (const QPoint to : {corner, button.mapToGlobal(button.rect().center()), corner})
+    QCursor::setPos(to), QTest::qWait(200);
+  return {int(enter.count()), int(leave.count())};
 }
 
 PropertyBag stored(const vexabutton& button) {

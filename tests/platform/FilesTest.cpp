@@ -9,15 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 using platform::readRegularFile;
 
 TEST(Files, OnlyRegularFilesAreReadAtOnceAndUpToTheLimit) {
   testsupport::Watchdog watchdog(20);
   QTemporaryDir dir;
   const QString fifo = dir.filePath("pipe");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  ASSERT_TRUE(testsupport::makePipe(fifo));
   const QString ten = dir.filePath("ten");
   ASSERT_TRUE(testsupport::writeAll(ten, "0123456789"));
   const struct {

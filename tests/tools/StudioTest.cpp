@@ -30,8 +30,6 @@
 #include <algorithm>
 #include <functional>
 
-#include <sys/stat.h>
-
 using platform::PropertyBag;
 
 namespace {
@@ -165,7 +163,7 @@ TEST(StudioDocument, APresetThatCannotBeUsedIsNamedAndChangesNothing) {
   // Special files are refused without being read.
   testsupport::Watchdog watchdog(20);
   const QString pipe = dir.filePath("pipe.json");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  ASSERT_TRUE(testsupport::makePipe(pipe));
   for (const QString& path : {pipe, QStringLiteral("/dev/zero")}) {
     EXPECT_FALSE(document.open(path, &error));
     EXPECT_TRUE(error.contains(QLatin1String("not a regular file"))) << qPrintable(error);
@@ -176,31 +174,23 @@ namespace {
 
 // Acts on each modal window as it opens, in turn, with the step for a window
 // of its type.
-class ModalSteps : public QObject {
-public:
+struct ModalSteps : QObject {
   using Step = std::function<bool(QWidget*)>;
-  explicit ModalSteps(std::vector<Step> steps) : steps_(std::move(steps)) {
-    connect(&timer_, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal && next_ < steps_.size() && steps_[next_](modal))
-        ++next_;
-    });
-    timer_.start(20);
+  explicit ModalSteps(std::vector<Step> steps) : steps(std::move(steps)) { startTimer(20); }
+  void timerEvent(QTimerEvent*) override {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && next < steps.size() && steps[next](modal))
+      ++next;
   }
-  bool finished() const { return next_ == steps_.size(); }
-
-private:
-  std::vector<Step> steps_;
-  std::size_t next_ = 0;
-  QTimer timer_;
+  bool finished() const { return next == steps.size(); }
+  std::vector<Step> steps;
+  std::size_t next = 0;
 };
 
 template <class Window, class Act> ModalSteps::Step on(Act act) {
   return [act](QWidget* modal) {
     auto* window = qobject_cast<Window*>(modal);
-    if (window)
-      act(window);
-    return window != nullptr;
+    return window && (act(window), true);
   };
 }
 
@@ -219,10 +209,7 @@ TEST(StudioWindow, AFailedSaveKeepsTheFileShowsWhyAndLeavesTheDocumentModified) 
   disk.fill(); // not a byte left
   window.document().button().setCaption(QStringLiteral("Drugi"));
   QString shown;
-  ModalSteps steps({on<QMessageBox>([&](QMessageBox* box) {
-    shown = box->text();
-    box->accept();
-  })});
+  ModalSteps steps({on<QMessageBox>([&](QMessageBox* box) { shown = box->text(), box->accept(); })});
   EXPECT_FALSE(window.saveFile(keep));
   EXPECT_TRUE(shown.contains(QLatin1String("No space left"))) << qPrintable(shown);
   EXPECT_TRUE(window.document().isModified());
@@ -241,20 +228,18 @@ TEST(StudioWindow, SaveAsAsksBeforeReplacingTheFileItsSuffixNames) {
   StudioWindow window;
   window.document().button().setCaption(QStringLiteral("Novi"));
   QString question;
-  ModalSteps steps({on<QFileDialog>([&](QFileDialog* dialog) {
-                      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                      ASSERT_NE(name, nullptr);
-                      dialog->setDirectory(dir.path());
-                      name->setText(QStringLiteral("victim"));
-                      // Later, from the dialog's own loop: the question it asks
-                      // runs a loop of its own, in which this timer must go on.
-                      QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
-                    }),
-                    on<QMessageBox>([&](QMessageBox* box) {
-                      question = box->text();
-                      box->button(QMessageBox::No)->click();
-                    }),
-                    on<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); })});
+  ModalSteps steps(
+      {on<QFileDialog>([&](QFileDialog* dialog) {
+         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+         ASSERT_NE(name, nullptr);
+         dialog->setDirectory(dir.path());
+         name->setText(QStringLiteral("victim"));
+         // Later, from the dialog's own loop: the question it asks
+         // runs a loop of its own, in which this timer must go on.
+         QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+       }),
+       on<QMessageBox>([&](QMessageBox* box) { question = box->text(), box->button(QMessageBox::No)->click(); }),
+       on<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); })});
   const auto actions = window.findChildren<QAction*>();
   const auto saveAs = std::ranges::find(actions, QStringLiteral("Save &As..."), &QAction::text);
   ASSERT_NE(saveAs, actions.end());

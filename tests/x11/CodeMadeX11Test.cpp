@@ -7,51 +7,39 @@
 
 #include "platform/TooltipWindow.h"
 
-#include <QElapsedTimer>
-
 namespace {
 
-TEST(CodeMadeButton, HoversLeavesShowsItsTipTakesTheFocusAndAnswersItsAccessKey) {
-  QWidget window;
-  window.setGeometry(312, 284, 400, 200);
-  auto* other = new QWidget(&window); // takes the focus first
-  other->setFocusPolicy(Qt::StrongFocus);
-  auto* button = new vexabutton(&window);
-  button->setGeometry(150, 85, 100, 30);
-  button->setCaption(QStringLiteral("&Kraj"));
-  button->setToolTip(QStringLiteral("Zatvara prozor"));
-  inputtest::EventLog log;
-  log.attach(*button);
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  const ButtonRecord& rec = recordOf(*button);
-  EXPECT_TRUE(rec.ParentActive);
+class CodeMadeButton : public x11test::ButtonWindow {
+protected:
+  void prepare() override {
+    other = new QWidget(&window);
+    other->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(other, button); // takes the focus first
+    button->setCaption(QStringLiteral("&Kraj"));
+    button->setToolTip(QStringLiteral("Zatvara prozor"));
+  }
+  QWidget* other = nullptr;
+};
 
-  inputtest::pointTo(&window, {20, 20});
+TEST_F(CodeMadeButton, HoversLeavesShowsItsTipTakesTheFocusAndAnswersItsAccessKey) {
+  EXPECT_TRUE(rec().ParentActive);
+
   inputtest::pointTo(button, {50, 15});
-  EXPECT_EQ(rec.ButtonState, ButtonRecord::Hot);
-  auto tipShown = [&] {
+  EXPECT_EQ(rec().ButtonState, ButtonRecord::Hot);
+  const auto tipShown = [&] {
     const auto* tip = button->findChild<platform::TooltipWindow*>();
     return tip && tip->isVisible();
   };
-  QElapsedTimer waited;
-  waited.start();
-  while (!tipShown() && waited.elapsed() < 3000)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  EXPECT_TRUE(tipShown());
-
+  EXPECT_TRUE(QTest::qWaitFor(tipShown, 3000));
   log.clear();
-  inputtest::pointTo(&window, {20, 20});
+  park();
   EXPECT_EQ(log.sequence(), "MouseLeave");
-  EXPECT_EQ(rec.ButtonState, ButtonRecord::Normal);
-  EXPECT_FALSE(rec.MouseInside);
+  EXPECT_EQ(std::pair(rec().ButtonState, rec().MouseInside), std::pair(qint32(ButtonRecord::Normal), false));
   EXPECT_FALSE(tipShown());
 
   other->setFocus();
   QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
-  EXPECT_TRUE(button->hasFocus());
-  EXPECT_TRUE(rec.HasFocus);
+  EXPECT_TRUE(button->hasFocus() && rec().HasFocus);
   other->setFocus();
   log.clear();
   QTest::keyClick(window.windowHandle(), Qt::Key_K, Qt::AltModifier);

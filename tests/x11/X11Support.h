@@ -24,7 +24,7 @@ protected:
     window.setGeometry(312, 284, 400, 200);
     button = new vexabutton(&window);
     button->setGeometry(150, 85, 100, 30);
-    inputtest::load(*button);
+    prepare();
     log.attach(*button);
     window.show();
     window.activateWindow();
@@ -37,6 +37,8 @@ protected:
     EXPECT_EQ(QGuiApplication::mouseButtons(), Qt::NoButton);
   }
 
+  // Before the window shows: the button is loaded, as a form does.
+  virtual void prepare() { inputtest::load(*button); }
   // The pointer on the window, away from the button.
   void park() { inputtest::pointTo(&window, {20, 20}); }
   const ButtonRecord& rec() const { return recordOf(*button); }
