@@ -3,8 +3,8 @@
 # LIST, with the property's help text (so the reference and a property
 # browser say the same), the value a stored layout without it reads, and
 # the access functions and change signal its Q_PROPERTY in CLASS names; and
-# short entries for the getter and for the setter the list declares, which
-# point at the property.
+# short entries for the getter, the change signal and the setter the list
+# declares, which point at the property.
 #   cmake -DLIST=button/model/ButtonProperties.h -DCLASS=button/model/vexabutton.h
 #         -DOUT=properties.dox -P PropertyHelp.cmake
 file(READ "${LIST}" text)
@@ -76,6 +76,13 @@ foreach(entry IN LISTS rows)
     string(APPEND out "; a layout without it reads ${default}, and a save leaves that value out")
   endif()
   string(APPEND out ".\n    Access functions: ${access}. Notifier signal: ${notify}(). */\n")
+  string(REGEX MATCH "void ${notify}\\(([^)]*)\\);" signal "${class}")
+  if(NOT signal)
+    message(FATAL_ERROR "${CLASS}: no signal ${notify}")
+  endif()
+  string(APPEND out "/*! \\fn void vexabutton::${notify}(${CMAKE_MATCH_1})\n"
+    "    This signal is emitted with the new value once for every real change of the ${name} property,\n"
+    "    whatever made it; a set to the value it has emits nothing. \\sa ${name} */\n")
   set(seeAlso "set${name}()")
   if(setter STREQUAL "Widget")
     set(seeAlso "QWidget::set${name}()")
