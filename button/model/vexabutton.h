@@ -170,18 +170,18 @@ public:
   //! The horizontal alignment of the caption, the values of CaptionAlign.
   enum CaptionAlignment : qint32 { CaptionLeft = 0, CaptionCenter = 1, CaptionRight = 2 };
   Q_ENUM(CaptionAlignment)
-  //! Where PictureAlign puts the picture: at an edge of the button, with the
-  //! caption laid out in the rest, or next to the caption, the two centred
-  //! together.
+  //! Where PictureAlign puts the picture: at an edge of the button or next to
+  //! the caption, which keeps clear of it. Without a caption the picture is
+  //! centred.
   enum PictureAlignment : qint32 {
-    LeftEdge = 0,       //!< At the left edge, the caption in the space to its right.
+    LeftEdge = 0,       //!< At the left edge, vertically centred.
     LeftOfCaption = 1,  //!< Just left of the caption.
-    RightEdge = 2,      //!< At the right edge, the caption in the space to its left.
+    RightEdge = 2,      //!< At the right edge (left of a drop-down symbol), vertically centred.
     RightOfCaption = 3, //!< Just right of the caption.
     BehindCaption = 4,  //!< Centred, with the caption drawn over it.
-    TopEdge = 5,        //!< At the top edge, the caption in the space below it.
+    TopEdge = 5,        //!< At the top edge, the caption moved down.
     AboveCaption = 6,   //!< Just above the caption.
-    BottomEdge = 7,     //!< At the bottom edge, the caption in the space above it.
+    BottomEdge = 7,     //!< At the bottom edge, the caption moved up.
     BelowCaption = 8,   //!< Just below the caption.
   };
   Q_ENUM(PictureAlignment)
@@ -278,12 +278,15 @@ public:
 
   // Setters of their own (Properties.cpp).
   //! Sets the ButtonStyle property to \a value (a Style, or any other
-  //! number, kept as given) and brings that style's colour scheme and colours,
-  //! which replace BackColor, ForeColor and the others set before.
+  //! number, kept as given) and brings that style's defaults, replacing what
+  //! was set before: its default ColorScheme, the BackColor of that scheme,
+  //! ForeColor, ShowFocusRect (on for Classic, ClassicThin and WhiteGloss)
+  //! and, for Toolbar, PicturePushOnHover. Set the others after it.
   //! \sa ButtonStyle(), setColorScheme()
   void setButtonStyle(qint32 value);
   //! Sets the ColorScheme property to \a value (a Scheme) and brings the
-  //! colours that scheme of the current style gives. \sa ColorScheme()
+  //! current style's defaults again, with the BackColor of that scheme.
+  //! \sa ColorScheme(), setButtonStyle()
   void setColorScheme(qint32 value);
   //! Sets the Caption property to \a value; the character after the first
   //! \c & becomes the access key (Alt and that key press the button). A caption
