@@ -263,7 +263,9 @@ public:
 
   // ---- Properties (ButtonProperties.h) --------------------------------------
   // A getter for every stored property, and the setters that store, repaint
-  // and notify, come from the property list.
+  // and notify, come from the property list. So do their entries in the API
+  // reference, with the properties' and the change signals' entries
+  // (docs/PropertyHelp.cmake): document them in the list, not here.
 #define VEXA_DECLARE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)      \
   Type Name() const;                                                                                                   \
   VEXA_DECLARE_SETTER_##Setter(Name, Type)
