@@ -40,6 +40,7 @@
 namespace vexa {
 //! A property's value as it is stored: a named value as its 32-bit number.
 template <typename T> using Stored = std::conditional_t<std::is_enum_v<T>, qint32, T>;
+//! Returns \a value as it is stored.
 template <typename T> constexpr Stored<T> stored(const T& value) { return Stored<T>(value); }
 //! How a setter takes a value of type T: small values by value, others by reference.
 template <typename T> using In = std::conditional_t<std::is_scalar_v<Stored<T>>, Stored<T>, const Stored<T>&>;

@@ -19,8 +19,9 @@ int main(int argc, char** argv) {
   window.resize(240, 100);
 
   // A button is a QWidget: give it a parent and a place. Made in code it is
-  // ready at once, with the defaults of a newly placed button (the Classic
-  // style, a push button, the caption "vexabutton1").
+  // ready at once: a push button in the Classic style, with no caption until
+  // one is set. (loadNewInstance() would give it the values of a button newly
+  // placed on a form instead: the System style, the caption "vexabutton1".)
   auto* hello = new vexabutton(&window);
   hello->setGeometry(60, 34, 121, 33);
   // "&" marks the access key: Alt+H presses the button.
