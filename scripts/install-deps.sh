@@ -5,9 +5,9 @@
 #   scripts/install-deps.sh [fuzz] [memcheck] [package] [docs]
 # With "fuzz" also clang and its libFuzzer runtime (fuzz/run), with
 # "memcheck" also valgrind (scripts/memcheck.sh), with "package" the Debian
-# packaging tools (scripts/build-deb.sh), with "docs" doxygen and Qt's help
-# generator for the API reference (the "docs" build target). ./test and CI
-# need none of them.
+# packaging tools (scripts/build-deb.sh), with "docs" Qt's help generator
+# for the API reference's .qch file. ./test and CI need none of them; doxygen
+# is in the base list, so the test that builds the API reference runs there.
 set -euo pipefail
 
 PACKAGES=(
@@ -19,14 +19,14 @@ PACKAGES=(
   xvfb xauth clang-format
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus-daemon
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4 xdotool
-  desktop-file-utils appstream
+  desktop-file-utils appstream doxygen
 )
 for group in "$@"; do
   case "$group" in
     fuzz) PACKAGES+=(clang libclang-rt-14-dev) ;;
     memcheck) PACKAGES+=(valgrind) ;;
     package) PACKAGES+=(debhelper dpkg-dev lintian libgl-dev) ;;
-    docs) PACKAGES+=(doxygen qt6-documentation-tools) ;;
+    docs) PACKAGES+=(qt6-documentation-tools) ;;
     *) echo "install-deps.sh: unknown group \"$group\" (fuzz, memcheck, package or docs)" >&2; exit 2 ;;
   esac
 done
