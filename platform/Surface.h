@@ -216,9 +216,9 @@ private:
   bool hasRegion_ = false;
   quint64 regionSerial_ = 0;
   // Laid-out texts by (text, font, width, flags), so repainting an unchanged
-  // caption does not lay it out again. Shared by copies of the surface.
+  // caption does not lay it out again: one bounded cache for every surface
+  // (see Surface.cpp), so a window of many buttons keeps no layouts per button.
   struct TextCache;
-  std::shared_ptr<TextCache> textCache_;
 };
 
 } // namespace platform

@@ -44,11 +44,15 @@ void vexabuttonPrivate::draw() {
   sizeSurface();
   paintRecord(rec, surface);
   // Every change of what the size hints measure is drawn, so this is where a
-  // layout learns of it; hovering and pressing change nothing measured.
-  vexa::ContentKey measured = vexa::contentKey(vexa::describe(rec), surface);
-  if (measured != measuredContent) {
-    measuredContent = std::move(measured);
-    q->updateGeometry();
+  // layout learns of it. Hovering and pressing change nothing measured: only
+  // a draw after a property (or the font) changed looks.
+  if (contentChanged) {
+    contentChanged = false;
+    vexa::ContentKey measured = vexa::contentKey(vexa::describe(rec), surface);
+    if (measured != measuredContent) {
+      measuredContent = std::move(measured);
+      q->updateGeometry();
+    }
   }
   q->applyRegionIfChanged();
   q->announceAccessibleChanges();
@@ -104,7 +108,13 @@ void vexabutton::applyRegionIfChanged() {
   if (!d_->surface.hasWindowRegion() || d_->surface.regionSerial() == d_->appliedRegionSerial)
     return;
   d_->appliedRegionSerial = d_->surface.regionSerial();
-  setMask(d_->surface.windowRegion());
+  // A region that is the whole widget is no mask at all: the widget keeps
+  // none (no region per button, and a hit test need not look at one).
+  const QRegion& region = d_->surface.windowRegion();
+  if (region.rectCount() == 1 && region.boundingRect() == rect())
+    clearMask();
+  else
+    setMask(region);
   platform::notifyShapeChanged(this);
 }
 
