@@ -243,10 +243,12 @@ void Surface::resize(int width, int height) {
     return;
   width_ = width;
   height_ = height;
-  allocate();
+  if (!released_)
+    allocate();
 }
 
 void Surface::allocate() {
+  released_ = false;
   image_ = QImage(toDevice(width_), toDevice(height_), QImage::Format_RGB32);
   // 96 dpi, so that text on the image measures as on the screen.
   image_.setDotsPerMeterX(3780);
@@ -262,7 +264,8 @@ void Surface::setDevicePixelRatio(qreal ratio) {
     return;
   ratio_ = ratio;
   unit_ = ratio == 1;
-  allocate();
+  if (!released_)
+    allocate();
   deviceRegion_ = unit_ ? QRegion() : toDeviceRegion(region_);
 }
 

@@ -108,6 +108,8 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
   d_->shareDefaultFont();
   d_->surface.setDevicePixelRatio(devicePixelRatioF());
+  // Pixels only while a paint needs them (see paintEvent).
+  d_->surface.releasePixels();
 }
 
 // ---- Destruction ---------------------------------------------------------------
