@@ -91,7 +91,6 @@ public:
   QStringList changedNames;
   static constexpr int ChangedNamesKept = 256; //!< How many names changedNames keeps.
 
-
 private:
   QString displayName_ = QStringLiteral("vexabutton1");
   SharedFontPtr font_;

@@ -231,8 +231,7 @@ struct Surface::TextCache {
 
 // ---- Surface ------------------------------------------------------------------
 
-Surface::Surface(int width, int height)
-    : background_(SystemColors::get(SystemColors::ButtonFace)) {
+Surface::Surface(int width, int height) : background_(SystemColors::get(SystemColors::ButtonFace)) {
   resize(width, height);
 }
 

@@ -319,7 +319,7 @@ ChangeSignals::~ChangeSignals() {
   const Snapshot now = snapshot(button_, watched_);
   const QPointer<vexabutton> alive(&button_);
 #define VEXA_EMIT_CHANGE(Name, ...)                                                                                    \
-  if (alive && (watched_ & properties(PropertyId::Name)) && !same(before_->Name, now.Name))                          \
+  if (alive && (watched_ & properties(PropertyId::Name)) && !same(before_->Name, now.Name))                            \
     emitChange(button_, &vexabutton::Name##Changed, #Name);
   VEXA_BUTTON_PROPERTIES(VEXA_EMIT_CHANGE)
 #undef VEXA_EMIT_CHANGE

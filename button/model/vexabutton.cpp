@@ -111,10 +111,16 @@ void vexabutton::applyRegionIfChanged() {
   // A region that is the whole widget is no mask at all: the widget keeps
   // none (no region per button, and a hit test need not look at one).
   const QRegion& region = d_->surface.windowRegion();
-  if (region.rectCount() == 1 && region.boundingRect() == rect())
+  const bool whole = region.rectCount() == 1 && region.boundingRect() == rect();
+  if (whole)
     clearMask();
   else
     setMask(region);
+  // A paint covers the whole surface, so an unshaped button hides what is
+  // behind it: Qt repaints it alone, without the window beneath and the
+  // siblings beside it (a click in a window of thousands of buttons).
+  // A shaped one is drawn over its window, which shows in its corners.
+  setAttribute(Qt::WA_OpaquePaintEvent, whole);
   platform::notifyShapeChanged(this);
 }
 

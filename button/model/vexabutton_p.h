@@ -35,9 +35,7 @@ enum class PropertyId : int {
 };
 static_assert(int(PropertyId::Count) <= 64);
 using PropertySet = quint64;
-template <typename... Ids> constexpr PropertySet properties(Ids... ids) {
-  return ((PropertySet(1) << int(ids)) | ...);
-}
+template <typename... Ids> constexpr PropertySet properties(Ids... ids) { return ((PropertySet(1) << int(ids)) | ...); }
 inline constexpr PropertySet AllProperties = ~PropertySet(0);
 
 class vexabuttonPrivate {
