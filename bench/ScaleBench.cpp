@@ -93,21 +93,27 @@ QWidget* buildWindow(Kind kind, int n, bool load) {
   return window;
 }
 
-// Runs the event loop until the window's first paint has been flushed.
+// Runs the event loop until the window's first paint has been flushed. The
+// paint pass may leave out the window itself (buttons that hide all of it
+// are painted alone), so any widget of the window painted counts: the pass
+// paints them all before it returns.
 void showAndWaitForPaint(QWidget* window) {
   struct Watch : QObject {
+    QWidget* window = nullptr;
     bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override {
-      painted = painted || event->type() == QEvent::Paint;
+    bool eventFilter(QObject* object, QEvent* event) override {
+      if (event->type() == QEvent::Paint && object->isWidgetType())
+        painted = painted || static_cast<QWidget*>(object)->window() == window;
       return false;
     }
   } watch;
-  window->installEventFilter(&watch);
+  watch.window = window;
+  qApp->installEventFilter(&watch);
   window->show();
   while (!watch.painted)
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   QCoreApplication::processEvents(); // the flush comes after the paint pass
-  window->removeEventFilter(&watch);
+  qApp->removeEventFilter(&watch);
 }
 
 // Warps the pointer to `global` and waits until the window system reports it.

@@ -28,6 +28,10 @@ qint32 StandaloneHost::ambientBackColor() const { return SystemColors::get(Syste
 
 Extender& StandaloneHost::extender(const QWidget*) { return extender_; }
 
-void StandaloneHost::propertyChanged(const QWidget*, const QString& name) { changedNames << name; }
+void StandaloneHost::propertyChanged(const QWidget*, const QString& name) {
+  if (changedNames.size() >= ChangedNamesKept)
+    changedNames.remove(0, changedNames.size() - ChangedNamesKept + 1);
+  changedNames << name;
+}
 
 } // namespace platform

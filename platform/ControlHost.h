@@ -86,8 +86,10 @@ public:
   void setDisplayAsDefault(bool value) { displayAsDefault_ = value; }  //!< Sets ambientDisplayAsDefault().
   void setAmbientFont(SharedFontPtr font) { font_ = std::move(font); } //!< Sets ambientFont().
 
-  //! Names passed to propertyChanged, in order (for tests and tools).
+  //! Names passed to propertyChanged, in order (for tests and tools): the
+  //! last ChangedNamesKept of them, so a host that lives long stays small.
   QStringList changedNames;
+  static constexpr int ChangedNamesKept = 256; //!< How many names changedNames keeps.
 
 private:
   QString displayName_ = QStringLiteral("vexabutton1");

@@ -3,6 +3,7 @@
 
 #include "platform/SystemColors.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
@@ -64,9 +65,24 @@ struct Surface::TextCache {
   // Layout boxes up to this many pixels are rasterised whole and kept.
   static constexpr qint64 WholeCoverageLimit = 1 << 20;
 
-  // Few captions and fonts meet one surface: a short list, most recent first.
-  static constexpr std::size_t Capacity = 8;
+  // The texts drawn lately by any surface, most recent first. A button draws
+  // its caption twice per paint (measured, then drawn centred), so this holds
+  // the captions of the last few dozen buttons painted: a hovered or pressed
+  // button finds its own, and a window of thousands of buttons keeps no
+  // layouts per button (a caption laid out again costs tens of microseconds).
+  static constexpr std::size_t Capacity = 64;
   std::vector<std::unique_ptr<Entry>> entries;
+
+  // Surfaces draw on the thread of the application's widgets. The cache is
+  // emptied when the application ends, while its fonts can still be let go.
+  static TextCache& shared() {
+    static TextCache* const cache = [] {
+      auto* made = new TextCache;
+      qAddPostRoutine([] { shared().entries.clear(); });
+      return made;
+    }();
+    return *cache;
+  }
 
   Entry& get(const QString& text, const QFont& font, int width, unsigned flags) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -215,8 +231,7 @@ struct Surface::TextCache {
 
 // ---- Surface ------------------------------------------------------------------
 
-Surface::Surface(int width, int height)
-    : background_(SystemColors::get(SystemColors::ButtonFace)), textCache_(std::make_shared<TextCache>()) {
+Surface::Surface(int width, int height) : background_(SystemColors::get(SystemColors::ButtonFace)) {
   resize(width, height);
 }
 
@@ -227,10 +242,12 @@ void Surface::resize(int width, int height) {
     return;
   width_ = width;
   height_ = height;
-  allocate();
+  if (!released_)
+    allocate();
 }
 
 void Surface::allocate() {
+  released_ = false;
   image_ = QImage(toDevice(width_), toDevice(height_), QImage::Format_RGB32);
   // 96 dpi, so that text on the image measures as on the screen.
   image_.setDotsPerMeterX(3780);
@@ -246,7 +263,8 @@ void Surface::setDevicePixelRatio(qreal ratio) {
     return;
   ratio_ = ratio;
   unit_ = ratio == 1;
-  allocate();
+  if (!released_)
+    allocate();
   deviceRegion_ = unit_ ? QRegion() : toDeviceRegion(region_);
 }
 
@@ -484,7 +502,7 @@ Rect Surface::measureText(const QString& text, const Rect& rect, unsigned flags)
   if (text.isEmpty())
     return {rect.left, rect.top, rect.left, rect.top};
   const unsigned layoutFlags = flags & (TextWordBreak | TextRtlReading | TextNoPrefix);
-  const auto& entry = textCache_->get(text, font_, rect.width(), layoutFlags);
+  const auto& entry = TextCache::shared().get(text, font_, rect.width(), layoutFlags);
   return {rect.left, rect.top, rect.left + entry.textWidth, rect.top + entry.textHeight};
 }
 
@@ -492,7 +510,7 @@ void Surface::drawText(const QString& text, const Rect& rect, unsigned flags) {
   if (text.isEmpty() || image_.isNull())
     return;
   const unsigned layoutFlags = flags & (TextCentre | TextWordBreak | TextRtlReading | TextNoPrefix);
-  auto& entry = textCache_->get(text, font_, rect.width(), layoutFlags);
+  auto& entry = TextCache::shared().get(text, font_, rect.width(), layoutFlags);
   // What of the layout box can show: the rectangle on the surface, in the
   // box's device coordinates.
   const Rect onSurface = deviceArea(rect);

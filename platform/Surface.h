@@ -179,8 +179,13 @@ public:
   const QImage& image() const { return image_; }
   // The pixels may be let go while nobody needs them (what a widget shows is
   // on the screen already); ensurePixels gets them back, cleared to the
-  // background, at the same size.
-  void releasePixels() { image_ = QImage(); }
+  // background, at the size the surface has then. Until then a resize or a
+  // ratio change allocates nothing (a window of many buttons is sized before
+  // any of them draws).
+  void releasePixels() {
+    image_ = QImage();
+    released_ = true;
+  }
   bool hasPixels() const { return !image_.isNull(); }
   void ensurePixels() {
     if (image_.isNull())
@@ -206,7 +211,8 @@ private:
   int width_ = 0;
   int height_ = 0;
   qreal ratio_ = 1;
-  bool unit_ = true; // ratio_ == 1
+  bool unit_ = true;      // ratio_ == 1
+  bool released_ = false; // no pixels until ensurePixels
   QImage image_;
   QFont font_;
   Colour background_;
@@ -216,9 +222,9 @@ private:
   bool hasRegion_ = false;
   quint64 regionSerial_ = 0;
   // Laid-out texts by (text, font, width, flags), so repainting an unchanged
-  // caption does not lay it out again. Shared by copies of the surface.
+  // caption does not lay it out again: one bounded cache for every surface
+  // (see Surface.cpp), so a window of many buttons keeps no layouts per button.
   struct TextCache;
-  std::shared_ptr<TextCache> textCache_;
 };
 
 } // namespace platform

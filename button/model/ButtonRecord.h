@@ -9,6 +9,40 @@
 #include <QString>
 
 #include <array>
+#include <memory>
+
+// A picture-effect table: the value each channel value (0 to 255) becomes.
+// Every button starts with the same standard tables, so a table refers to
+// shared values until it is written to, and is then copied for its holder
+// alone (the record it belongs to may be copied, so both keep their own).
+class EffectTable {
+public:
+  using Values = std::array<quint8, 256>;
+
+  // Refers to `values`, which outlive every table (no copy is made).
+  void share(const Values& values) { values_ = std::shared_ptr<const Values>(std::shared_ptr<void>(), &values); }
+
+  quint8 operator[](std::size_t i) const { return read()[i]; }
+  quint8& operator[](std::size_t i) { return write()[i]; }
+  const quint8* data() const { return read().data(); }
+  quint8* data() { return write().data(); }
+  const quint8* begin() const { return read().data(); }
+  quint8* begin() { return write().data(); }
+
+private:
+  const Values& read() const {
+    static const Values zeros{};
+    return values_ ? *values_ : zeros;
+  }
+  Values& write() {
+    // use_count() is 0 for shared values nobody owns, above 1 for values
+    // another table refers to: both are copied first.
+    if (values_.use_count() != 1)
+      values_ = std::make_shared<Values>(read());
+    return const_cast<Values&>(*values_); // made non-const just above
+  }
+  std::shared_ptr<const Values> values_;
+};
 
 // The record of one vexabutton: its persisted properties and the run-time
 // fields that input, focus and drawing share, under the names the rest of
@@ -108,7 +142,8 @@ struct ButtonRecord {
   bool VisualStylesActive = false; // the answer of IsThemed, kept once evaluated
   bool UserMode = true;            // the host runs (not designing)
 
-  // Picture-effect tables, filled once at creation.
-  std::array<quint8, 256> LightenTable{};
-  std::array<quint8, 256> DarkenTable{};
+  // Picture-effect tables, filled once at creation (the standard values are
+  // shared by every record until one is rewritten).
+  EffectTable LightenTable;
+  EffectTable DarkenTable;
 };

@@ -180,7 +180,7 @@ void vexabutton::followWidgetToolTip() {
   const QString text = QWidget::toolTip();
   if (text == d_->rec.ToolTip)
     return;
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::ToolTip));
   d_->rec.ToolTip = text;
   Redraw();
   propertyChanged(QStringLiteral("ToolTip"));
@@ -281,29 +281,45 @@ struct ChangeSignals::Snapshot {
 };
 
 namespace {
-ChangeSignals::Snapshot snapshot(const vexabutton& b) {
+// The watched properties' values, read from the fields (a getter might hand
+// out the shared font first).
+ChangeSignals::Snapshot snapshot(const vexabutton& b, PropertySet watched) {
+  const vexabuttonPrivate& d = vexabuttonPrivate::get(b);
   ChangeSignals::Snapshot s;
-#define VEXA_SNAPSHOT_TAKE(Name, ...) s.Name = kept(b.Name());
+#define VEXA_SNAPSHOT_TAKE(Name, Type, Kind, Field, ...)                                                               \
+  if (watched & properties(PropertyId::Name))                                                                          \
+    s.Name = kept(d.Field);
   VEXA_BUTTON_PROPERTIES(VEXA_SNAPSHOT_TAKE)
 #undef VEXA_SNAPSHOT_TAKE
   return s;
 }
 } // namespace
 
-ChangeSignals::ChangeSignals(vexabutton& button) : button_(button) {
-  if (vexabuttonPrivate::get(button).changeDepth++ == 0)
-    before_ = std::make_unique<Snapshot>(snapshot(button));
+// A change nested in another compares at the outer one's end, unless it
+// watches properties the outer one does not: those it compares itself.
+ChangeSignals::ChangeSignals(vexabutton& button, PropertySet watched) : button_(button) {
+  vexabuttonPrivate& d = vexabuttonPrivate::get(button);
+  d.contentChanged = true;
+  ++d.changeDepth;
+  watched_ = watched & ~d.watching;
+  if (watched_ == 0)
+    return;
+  d.watching |= watched_;
+  before_ = std::make_unique<Snapshot>(snapshot(button, watched_));
 }
 
 // The outermost change compares and emits; a slot that changes the button
 // again starts a change of its own.
 ChangeSignals::~ChangeSignals() {
-  if (--vexabuttonPrivate::get(button_).changeDepth != 0 || !before_)
+  vexabuttonPrivate& d = vexabuttonPrivate::get(button_);
+  --d.changeDepth;
+  if (!before_)
     return;
-  const Snapshot now = snapshot(button_);
+  d.watching &= ~watched_;
+  const Snapshot now = snapshot(button_, watched_);
   const QPointer<vexabutton> alive(&button_);
 #define VEXA_EMIT_CHANGE(Name, ...)                                                                                    \
-  if (alive && !same(before_->Name, now.Name))                                                                         \
+  if (alive && (watched_ & properties(PropertyId::Name)) && !same(before_->Name, now.Name))                            \
     emitChange(button_, &vexabutton::Name##Changed, #Name);
   VEXA_BUTTON_PROPERTIES(VEXA_EMIT_CHANGE)
 #undef VEXA_EMIT_CHANGE

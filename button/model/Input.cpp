@@ -341,7 +341,7 @@ void vexabutton::focusOutEvent(QFocusEvent* event) {
 // it as it is. Qt announces no change of the own setting while a container
 // is disabled, so a paint checks it too.
 void vexabutton::followEnabled() {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::Enabled));
   const bool own = !testAttribute(Qt::WA_ForceDisabled);
   const bool changed = own != d_->rec.Enabled;
   d_->rec.Enabled = own;

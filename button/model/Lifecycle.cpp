@@ -20,8 +20,59 @@
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 
+#include <unordered_map>
+
 namespace {
 bool systemHandPointerAvailable = true;
+
+// The host of the buttons whose parent is no form: a running host with the
+// standalone defaults, one for all the buttons of one parent (a window of
+// thousands of buttons made in code holds one), each button keeping its own
+// extender values. It keeps no list of changed property names: nobody asks
+// the default host for them, and one list for many buttons would grow with
+// every change of any of them.
+class DefaultHost : public platform::StandaloneHost {
+public:
+  // A parentless button gets a host of its own.
+  static std::shared_ptr<platform::StandaloneHost> of(QWidget* parent) {
+    if (!parent)
+      return std::make_shared<DefaultHost>(nullptr);
+    auto& known = hosts()[parent];
+    auto host = known.lock();
+    // The address of a parent that died may come back as another widget.
+    if (!host || !static_cast<DefaultHost*>(host.get())->parent_) {
+      host = std::make_shared<DefaultHost>(parent);
+      known = host;
+    }
+    return host;
+  }
+
+  explicit DefaultHost(QWidget* parent) : parent_(parent), key_(parent) {}
+  ~DefaultHost() override {
+    if (!key_)
+      return;
+    const auto known = hosts().find(key_);
+    if (known != hosts().end() && known->second.expired())
+      hosts().erase(known);
+  }
+
+  platform::Extender& extender(const QWidget* control) override {
+    if (const auto* button = qobject_cast<const vexabutton*>(control))
+      return vexabuttonPrivate::get(*const_cast<vexabutton*>(button)).extender;
+    return StandaloneHost::extender(control);
+  }
+  void propertyChanged(const QWidget*, const QString&) override {}
+
+private:
+  static std::unordered_map<const QWidget*, std::weak_ptr<platform::StandaloneHost>>& hosts() {
+    // Never destroyed: a button may outlive the program's static data.
+    static auto* const byParent = new std::unordered_map<const QWidget*, std::weak_ptr<platform::StandaloneHost>>;
+    return *byParent;
+  }
+  QPointer<QWidget> parent_;
+  const QWidget* key_;
+};
+
 } // namespace
 
 void vexabuttonPrivate::setSystemHandPointerAvailable(bool available) { systemHandPointerAvailable = available; }
@@ -36,8 +87,8 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
       d_->host = dynamic_cast<platform::ControlHost*>(w);
   }
   if (!d_->host) {
-    d_->ownHost = std::make_unique<platform::StandaloneHost>();
-    d_->host = d_->ownHost.get();
+    d_->defaultHost = DefaultHost::of(parent);
+    d_->host = d_->defaultHost.get();
   }
   setFocusPolicy(Qt::StrongFocus);
   // In a layout it behaves as a push button: as wide as offered, as high as its content asks.
@@ -55,8 +106,10 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
 
   // Until a new-instance or load step runs, the control draws with the
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
-  attachFont(std::make_shared<platform::SharedFont>());
+  d_->shareDefaultFont();
   d_->surface.setDevicePixelRatio(devicePixelRatioF());
+  // Pixels only while a paint needs them (see paintEvent).
+  d_->surface.releasePixels();
 }
 
 // ---- Destruction ---------------------------------------------------------------

@@ -320,7 +320,7 @@ void vexabutton::InitProperties() {
   d_->rec.UserMode = d_->host->ambientUserMode();
   d_->rec.Caption = d_->host->ambientDisplayName(this);
   // The surface's font with the face "Tahoma", shared as mFont.
-  attachFont(std::make_shared<SharedFont>(QStringLiteral("Tahoma"), 8.25));
+  d_->shareDefaultFont();
   mFont_FontChanged(QString());
   d_->rec.ClientHeight = d_->surface.height();
   d_->rec.ClientWidth = d_->surface.width();
@@ -363,7 +363,7 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   // load changes is a real change and emits its change signal.
   ChangeSignals watch(*this);
   d_->rec = std::move(s.rec);
-  attachFont(d_->rec.mFont);
+  d_->shareFontIfDefault();
   d_->mousePointer = s.mousePointer;
   d_->mouseIcon = std::move(s.mouseIcon);
   applyPointer();

@@ -23,14 +23,20 @@
     Redraw();
 #define VEXA_SETTER_Stored(Name, Type, Field, Notify, Change)                                                          \
   void vexabutton::set##Name(vexa::In<Type> value) {                                                                   \
-    ChangeSignals watch(*this);                                                                                        \
+    ChangeSignals watch(*this, properties(PropertyId::Name));                                                          \
     d_->Field = value;                                                                                                 \
     VEXA_REDRAW_##Change() propertyChanged(QStringLiteral(Notify));                                                    \
   }
 #define VEXA_SETTER_Own(Name, Type, Field, Notify, Change)
 #define VEXA_SETTER_Widget(Name, Type, Field, Notify, Change)
+namespace {
+// What a getter hands out: the value itself, except that the shared default
+// font becomes the button's own first (its holder may change it in place).
+template <typename T> const T& handedOut(vexabuttonPrivate&, const T& field) { return field; }
+const platform::SharedFontPtr& handedOut(vexabuttonPrivate& d, const platform::SharedFontPtr&) { return d.ownFont(); }
+} // namespace
 #define VEXA_DEFINE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)       \
-  auto vexabutton::Name() const->Type { return Type(d_->Field); }                                                      \
+  auto vexabutton::Name() const->Type { return Type(handedOut(*d_, d_->Field)); }                                      \
   VEXA_SETTER_##Setter(Name, Type, Field, Notify, Change)
 VEXA_BUTTON_PROPERTIES(VEXA_DEFINE_ACCESSORS)
 #undef VEXA_DEFINE_ACCESSORS
@@ -64,7 +70,7 @@ bool fitsByte(const vexabutton& b, int value, const char* name, QString* error) 
 bool vexabutton::setPictureOpacity(int value, QString* error) {
   if (!fitsByte(*this, value, "PictureOpacity", error))
     return false;
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::PictureOpacity));
   d_->rec.PictureOpacity = quint8(value);
   Redraw();
   propertyChanged(QStringLiteral("PictureOpacity"));
@@ -74,7 +80,7 @@ bool vexabutton::setPictureOpacity(int value, QString* error) {
 bool vexabutton::setPictureOpacityOnOver(int value, QString* error) {
   if (!fitsByte(*this, value, "PictureOpacityOnOver", error))
     return false;
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::PictureOpacityOnOver));
   d_->rec.PictureOpacityOnOver = quint8(value);
   Redraw();
   propertyChanged(QStringLiteral("PictureOpacityOnOver"));
@@ -82,7 +88,7 @@ bool vexabutton::setPictureOpacityOnOver(int value, QString* error) {
 }
 
 void vexabutton::setBackColor(qint32 value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::BackColor, PropertyId::ColorScheme));
   d_->rec.BackColor = value;
   // Any colour but the toolbar style's makes the scheme custom (no notification for it).
   if (!vexa::is(d_->rec.ButtonStyle, vexa::Style::Toolbar))
@@ -92,7 +98,7 @@ void vexabutton::setBackColor(qint32 value) {
 }
 
 void vexabutton::setButtonStyle(qint32 value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, AllProperties);
   d_->rec.ButtonStyle = value;
   vexa::ApplyDefaultColorScheme(d_->rec);
   vexa::ApplyStyleDefaults(d_->rec);
@@ -109,7 +115,7 @@ void vexabutton::setCaption(const QString& value) {
               qPrintable(objectName()), qlonglong(value.size()), MaxCaptionLength);
     return;
   }
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::Caption));
   d_->rec.Caption = value;
   SetAccessKeys();
   Redraw();
@@ -117,7 +123,7 @@ void vexabutton::setCaption(const QString& value) {
 }
 
 void vexabutton::setColorScheme(qint32 value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, AllProperties);
   d_->rec.ColorScheme = value;
   vexa::ApplyStyleDefaults(d_->rec);
   Redraw();
@@ -125,7 +131,7 @@ void vexabutton::setColorScheme(qint32 value) {
 }
 
 void vexabutton::setRightToLeft(bool value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::RightToLeft));
   d_->rec.RightToLeft = value;
   d_->rec.Tooltip.rightToLeft = value;
   Redraw();
@@ -133,7 +139,7 @@ void vexabutton::setRightToLeft(bool value) {
 }
 
 void vexabutton::setForeColor(qint32 value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::ForeColor));
   d_->rec.ForeColor = value;
   d_->surface.setTextColor(vexa::TranslateColor(value));
   Redraw();
@@ -141,7 +147,7 @@ void vexabutton::setForeColor(qint32 value) {
 }
 
 void vexabutton::setForeColorHover(qint32 value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::ForeColorHover));
   d_->rec.ForeColorHover = value;
   d_->surface.setTextColor(vexa::TranslateColor(value));
   Redraw();
@@ -149,7 +155,7 @@ void vexabutton::setForeColorHover(qint32 value) {
 }
 
 void vexabutton::setHandPointer(bool value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::HandPointer, PropertyId::MousePointer));
   d_->rec.HandPointer = value;
   if (value) {
     d_->mousePointer = qint32(DefaultPointer);
@@ -162,7 +168,7 @@ void vexabutton::setHandPointer(bool value) {
 }
 
 void vexabutton::setMode(qint32 value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::Mode, PropertyId::Value));
   d_->rec.Mode = value;
   if (vexa::is(value, vexa::Mode::PushButton))
     d_->rec.ButtonState = ButtonRecord::Normal;
@@ -172,7 +178,7 @@ void vexabutton::setMode(qint32 value) {
 }
 
 void vexabutton::setValue(bool value) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::Value));
   if (vexa::is(d_->rec.Mode, vexa::Mode::PushButton)) {
     // A push button has no value: it only shows itself released.
     d_->rec.ButtonState = ButtonRecord::Normal;
@@ -188,7 +194,7 @@ void vexabutton::setValue(bool value) {
 
 // Picture assignment keeps PictureNormal filled first.
 void vexabutton::setPictureNormal(platform::PicturePtr picture) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::PictureNormal, PropertyId::PictureHot, PropertyId::PictureDown));
   d_->rec.PictureNormal = std::move(picture);
   if (!d_->rec.PictureNormal) {
     resizeStep();
@@ -203,7 +209,7 @@ void vexabutton::setPictureNormal(platform::PicturePtr picture) {
 }
 
 void vexabutton::setPictureHot(platform::PicturePtr picture) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::PictureNormal, PropertyId::PictureHot, PropertyId::PictureDown));
   if (!d_->rec.PictureNormal) {
     d_->rec.PictureNormal = std::move(picture);
     propertyChanged(QStringLiteral("PictureNormal"));
@@ -215,7 +221,7 @@ void vexabutton::setPictureHot(platform::PicturePtr picture) {
 }
 
 void vexabutton::setPictureDown(platform::PicturePtr picture) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::PictureNormal, PropertyId::PictureHot, PropertyId::PictureDown));
   if (!d_->rec.PictureNormal) {
     d_->rec.PictureNormal = std::move(picture);
     propertyChanged(QStringLiteral("PictureNormal"));
@@ -229,7 +235,7 @@ void vexabutton::setPictureDown(platform::PicturePtr picture) {
 void vexabutton::setFont(platform::SharedFontPtr font) {
   if (!font)
     return;
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::Font));
   attachFont(std::move(font));
   update();
   Redraw();
@@ -244,7 +250,7 @@ bool vexabutton::setMousePointer(qint32 value, QString* error) {
         QStringLiteral("MousePointer %1 overflows: a pointer code is a 16-bit number from -32768 to 32767").arg(value),
         error);
   }
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::MousePointer));
   d_->mousePointer = value;
   applyPointer();
   propertyChanged(QStringLiteral("MousePointer"));
@@ -252,7 +258,7 @@ bool vexabutton::setMousePointer(qint32 value, QString* error) {
 }
 
 void vexabutton::setMouseIcon(platform::PicturePtr picture) {
-  ChangeSignals watch(*this);
+  ChangeSignals watch(*this, properties(PropertyId::MouseIcon, PropertyId::MousePointer, PropertyId::HandPointer));
   d_->mouseIcon = std::move(picture);
   if (!d_->mouseIcon) {
     d_->mousePointer = qint32(DefaultPointer);
@@ -267,8 +273,7 @@ void vexabutton::setMouseIcon(platform::PicturePtr picture) {
 
 // The shared font object changed one of its attributes (or was replaced).
 void vexabutton::mFont_FontChanged(const QString&) {
-  if (d_->rec.mFont)
-    d_->surface.setFont(d_->rec.mFont->toQFont());
+  d_->drawInFont();
   showFontOnWidget();
   update();
   Redraw();
@@ -282,13 +287,66 @@ void vexabutton::mFont_FontChanged(const QString&) {
 // Holds `font` as mFont and follows its changes.
 void vexabutton::attachFont(platform::SharedFontPtr font) {
   QObject::disconnect(d_->fontConnection);
+  d_->fontShared = false;
   d_->rec.mFont = std::move(font);
   if (!d_->rec.mFont)
     return;
-  d_->surface.setFont(d_->rec.mFont->toQFont());
+  d_->drawInFont();
   showFontOnWidget();
   d_->fontConnection = connect(d_->rec.mFont.get(), &platform::SharedFont::FontChanged, this,
                                [this](const QString& name) { mFont_FontChanged(name); });
+}
+
+namespace {
+// Tahoma, 8.25 points. Never destroyed: buttons may outlive any owner.
+const platform::SharedFontPtr& defaultFont() {
+  static const auto* const font = new platform::SharedFontPtr(std::make_shared<platform::SharedFont>());
+  return *font;
+}
+} // namespace
+
+void vexabuttonPrivate::shareDefaultFont() {
+  QObject::disconnect(fontConnection);
+  rec.mFont = defaultFont();
+  fontShared = true;
+  drawInFont();
+  q->showFontOnWidget();
+}
+
+const platform::SharedFontPtr& vexabuttonPrivate::ownFont() {
+  if (fontShared) {
+    fontShared = false;
+    rec.mFont = rec.mFont->clone();
+    fontConnection = QObject::connect(rec.mFont.get(), &platform::SharedFont::FontChanged, q,
+                                      [button = q](const QString& name) { button->mFont_FontChanged(name); });
+  }
+  return rec.mFont;
+}
+
+// The buttons drawing in the shared font share its QFont as well (each
+// QFont made from the attributes would hold its own copy of them).
+void vexabuttonPrivate::drawInFont() {
+  if (!rec.mFont)
+    return;
+  contentChanged = true;
+  QFont font = rec.mFont->toQFont();
+  if (fontShared) {
+    static auto* const shared = new QFont;
+    if (!(*shared == font) || shared->resolveMask() != font.resolveMask())
+      *shared = font;
+    font = *shared;
+  }
+  surface.setFont(font);
+}
+
+// A font read from a stored layout with the default's attributes (as every
+// button made for a form without a font of its own reads) is the shared one.
+void vexabuttonPrivate::shareFontIfDefault() {
+  const platform::SharedFontPtr& font = rec.mFont;
+  if (font && font.use_count() == 1 && font->sameAs(*defaultFont()) && font->Name() == defaultFont()->Name())
+    shareDefaultFont();
+  else
+    q->attachFont(rec.mFont);
 }
 
 QString vexabutton::AccessKeys() const { return d_->accessKeys; }

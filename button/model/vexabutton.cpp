@@ -44,11 +44,15 @@ void vexabuttonPrivate::draw() {
   sizeSurface();
   paintRecord(rec, surface);
   // Every change of what the size hints measure is drawn, so this is where a
-  // layout learns of it; hovering and pressing change nothing measured.
-  vexa::ContentKey measured = vexa::contentKey(vexa::describe(rec), surface);
-  if (measured != measuredContent) {
-    measuredContent = std::move(measured);
-    q->updateGeometry();
+  // layout learns of it. Hovering and pressing change nothing measured: only
+  // a draw after a property (or the font) changed looks.
+  if (contentChanged) {
+    contentChanged = false;
+    vexa::ContentKey measured = vexa::contentKey(vexa::describe(rec), surface);
+    if (measured != measuredContent) {
+      measuredContent = std::move(measured);
+      q->updateGeometry();
+    }
   }
   q->applyRegionIfChanged();
   q->announceAccessibleChanges();
@@ -104,7 +108,19 @@ void vexabutton::applyRegionIfChanged() {
   if (!d_->surface.hasWindowRegion() || d_->surface.regionSerial() == d_->appliedRegionSerial)
     return;
   d_->appliedRegionSerial = d_->surface.regionSerial();
-  setMask(d_->surface.windowRegion());
+  // A region that is the whole widget is no mask at all: the widget keeps
+  // none (no region per button, and a hit test need not look at one).
+  const QRegion& region = d_->surface.windowRegion();
+  const bool whole = region.rectCount() == 1 && region.boundingRect() == rect();
+  if (whole)
+    clearMask();
+  else
+    setMask(region);
+  // A paint covers the whole surface, so an unshaped button hides what is
+  // behind it: Qt repaints it alone, without the window beneath and the
+  // siblings beside it (a click in a window of thousands of buttons).
+  // A shaped one is drawn over its window, which shows in its corners.
+  setAttribute(Qt::WA_OpaquePaintEvent, whole);
   platform::notifyShapeChanged(this);
 }
 

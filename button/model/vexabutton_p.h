@@ -6,6 +6,7 @@
 // its tests include it; a program using the control sees vexabutton.h only,
 // so fields can be added here without changing the class's size.
 
+#include "button/model/ButtonProperties.h"
 #include "button/model/ButtonRecord.h"
 #include "button/model/vexabutton.h"
 #include "button/render/Redraw.h"
@@ -24,6 +25,18 @@ class TooltipWindow;
 }
 class QMenu;
 class QAction;
+
+// The stored properties by name, as bits of a set.
+enum class PropertyId : int {
+#define VEXA_PROPERTY_ID(Name, ...) Name,
+  VEXA_BUTTON_PROPERTIES(VEXA_PROPERTY_ID)
+#undef VEXA_PROPERTY_ID
+      Count
+};
+static_assert(int(PropertyId::Count) <= 64);
+using PropertySet = quint64;
+template <typename... Ids> constexpr PropertySet properties(Ids... ids) { return ((PropertySet(1) << int(ids)) | ...); }
+inline constexpr PropertySet AllProperties = ~PropertySet(0);
 
 class vexabuttonPrivate {
 public:
@@ -53,12 +66,27 @@ public:
   // switch it off to see HandPointer fall back to False.
   static void setSystemHandPointerAvailable(bool available);
 
+  // The font a button draws with until it is given one: one object shared
+  // by every button that has not handed its font out or been given another.
+  // Nobody follows the shared object, and nobody outside can change it: the
+  // first read of the button's Font gives the button a copy of its own.
+  void shareDefaultFont();
+  const platform::SharedFontPtr& ownFont();
+  // The surface draws in mFont.
+  void drawInFont();
+  // Holds the mFont just loaded, shared when it is the default's equal.
+  void shareFontIfDefault();
+
   vexabutton* const q;
   ButtonRecord rec;
   platform::Surface surface;
   platform::ControlHost* host = nullptr;
-  std::unique_ptr<platform::StandaloneHost> ownHost;
+  // The host of a button whose parent is no form, shared by the buttons of
+  // one parent; what it keeps for each button is here.
+  std::shared_ptr<platform::StandaloneHost> defaultHost;
+  platform::Extender extender;
   QMetaObject::Connection fontConnection;
+  bool fontShared = false; // mFont is the shared default font
   qint32 mousePointer = 0;
   platform::PicturePtr mouseIcon;
   QString accessKeys;
@@ -72,6 +100,8 @@ public:
   qint32 popupFlags = 0;
   bool inResizeStep = false;
   int changeDepth = 0;             // nested ChangeSignals
+  PropertySet watching = 0;        // the properties they compare
+  bool contentChanged = true;      // a property the size hints measure may have changed
   bool mirroringFont = false;      // QWidget's font, tool tip or enabled state being set to the control's
   bool redrawPending = false;      // a Redraw came while hidden
   QSize steppedSize;               // the size the last resize step laid out and drew
@@ -84,12 +114,14 @@ public:
   QAccessible::State announcedState;
 };
 
-// Emits the change signal of every property whose value differs, once the
-// outermost of these on the button ends: a setter's side effects on other
-// properties count, a set to the same value does not.
+// Emits the change signal of every watched property whose value differs,
+// once the outermost of these on the button ends: a setter's side effects
+// on other properties count, a set to the same value does not. A setter
+// watches the properties it can change (its own, and those its side effects
+// reach), so it compares those and no others.
 class ChangeSignals {
 public:
-  explicit ChangeSignals(vexabutton& button);
+  explicit ChangeSignals(vexabutton& button, PropertySet watched = AllProperties);
   ~ChangeSignals();
   ChangeSignals(const ChangeSignals&) = delete;
   ChangeSignals& operator=(const ChangeSignals&) = delete;
@@ -97,12 +129,18 @@ public:
 
 private:
   vexabutton& button_;
+  PropertySet watched_ = 0; // what this one compares at its end
   std::unique_ptr<Snapshot> before_;
 };
 
 // Short reads for tools and tests: the record and the surface as the last
 // Redraw left them.
-inline ButtonRecord& recordOf(vexabutton& button) { return vexabuttonPrivate::settled(button).rec; }
+// A record written here may change what the size hints measure.
+inline ButtonRecord& recordOf(vexabutton& button) {
+  vexabuttonPrivate& d = vexabuttonPrivate::settled(button);
+  d.contentChanged = true;
+  return d.rec;
+}
 inline const ButtonRecord& recordOf(const vexabutton& button) { return vexabuttonPrivate::settled(button).rec; }
 inline const platform::Surface& surfaceOf(const vexabutton& button) {
   return vexabuttonPrivate::settled(button).surface;

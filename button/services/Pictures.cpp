@@ -345,8 +345,15 @@ ShownPicture SelectCurrentPicture(const ButtonPaint& paint) {
 }
 
 void BuildEffectTables(ButtonRecord& rec) {
-  std::copy_n(StandardTables.lighten, 256, rec.LightenTable.begin());
-  std::copy_n(StandardTables.darken, 256, rec.DarkenTable.begin());
+  const auto values = [](const quint8(&table)[256]) {
+    EffectTable::Values copy;
+    std::copy_n(table, 256, copy.begin());
+    return copy;
+  };
+  static const EffectTable::Values lighten = values(StandardTables.lighten);
+  static const EffectTable::Values darken = values(StandardTables.darken);
+  rec.LightenTable.share(lighten);
+  rec.DarkenTable.share(darken);
 }
 
 bool IsAlphaBitmap(const Picture& picture) { return picture.Type == Picture::Bitmap && picture.alphaBitmap; }
