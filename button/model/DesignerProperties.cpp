@@ -285,7 +285,7 @@ namespace {
 // out the shared font first).
 ChangeSignals::Snapshot snapshot(const vexabutton& b, PropertySet watched) {
   const vexabuttonPrivate& d = vexabuttonPrivate::get(b);
-  ChangeSignals::Snapshot s;
+  ChangeSignals::Snapshot s{}; // unwatched fields stay zero: the snapshot is copied whole
 #define VEXA_SNAPSHOT_TAKE(Name, Type, Kind, Field, ...)                                                               \
   if (watched & properties(PropertyId::Name))                                                                          \
     s.Name = kept(d.Field);
