@@ -23,7 +23,7 @@ class vexabuttonAccessible;
 class vexabuttonPrivate;
 
 // The owner-drawn button control. Its record and its drawing surface live in
-// its private part (vexabutton_p.h, not installed); Redraw renders into the
+// its private data (vexabutton_p.h, not installed); Redraw renders into the
 // surface synchronously and the paint event only copies it to the screen.
 //
 // Source files: vexabutton.cpp (widget core, Qt event mapping, Redraw),
