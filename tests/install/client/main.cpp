@@ -26,13 +26,12 @@ int main(int argc, char** argv) {
   platform::PropertyBag bag;
   button->WriteProperties(bag);
   vexabutton copy;
-  const bool loaded = copy.ReadProperties(bag) && copy.Caption() == button->Caption();
   const QWidget* asWidget = button;
-  const bool ok = qobject_cast<const vexabutton*>(asWidget) == button && button->isVisible() &&
-                  button->grab().size() == QSize(121, 33) && clicks == 1 && loaded;
-  if (!ok)
-    qWarning("client: cast %d, shown %d, drawn %d, clicks %d, stored and loaded %d",
-             qobject_cast<const vexabutton*>(asWidget) == button, button->isVisible(),
-             button->grab().size() == QSize(121, 33), clicks, loaded);
-  return ok ? 0 : 1;
+  int failures = 0;
+  const auto expect = [&](bool holds, const char* what) { failures += holds ? 0 : (qWarning("client: %s", what), 1); };
+  expect(qobject_cast<const vexabutton*>(asWidget) == button, "cast from QWidget");
+  expect(button->isVisible() && button->grab().size() == QSize(121, 33), "shown and drawn");
+  expect(clicks == 1, "one click");
+  expect(copy.ReadProperties(bag) && copy.Caption() == button->Caption(), "stored and loaded");
+  return failures == 0 ? 0 : 1;
 }
