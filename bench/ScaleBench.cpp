@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Windows of many buttons: what a window of N vexabuttons costs against the
-// same window of N QPushButtons, on a real window system.
+// same window of N QPushButtons, on a real window system, and against the
+// floor of Qt itself: N bare widgets that only fill their rectangle again
+// when the pointer enters, leaves or presses them.
 //
 //   scale_bench [--sizes 10,100,1000,2000,4000] [--runs R] [--load]
 //
@@ -27,6 +29,7 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -49,7 +52,38 @@ constexpr int Columns = 50; // 3000 pixels: wider than the screen, as a long too
 constexpr int Moves = 200;
 constexpr int Clicks = 200;
 
-enum class Kind { Vexa, Plain };
+enum class Kind { Vexa, Plain, Bare };
+constexpr const char* KindNames[] = {"vexabutton", "QPushButton", "bare"};
+constexpr int KindCount = 3;
+
+// The least a widget that shows hover and press can do: Qt's dispatch of the
+// pointer to one of N siblings and the repaint of one, nothing else. What a
+// button costs beyond it is the button's own.
+class BareWidget : public QWidget {
+public:
+  explicit BareWidget(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+protected:
+  void enterEvent(QEnterEvent*) override { setShade(1); }
+  void leaveEvent(QEvent*) override { setShade(0); }
+  void mousePressEvent(QMouseEvent*) override { setShade(2); }
+  void mouseReleaseEvent(QMouseEvent*) override { setShade(1); }
+  void paintEvent(QPaintEvent*) override {
+    QPainter(this).fillRect(rect(), QColor::fromRgb(0xd4d0c8 - shade_ * 0x101010));
+  }
+
+private:
+  void setShade(int shade) {
+    if (shade != shade_) {
+      shade_ = shade;
+      update();
+    }
+  }
+  int shade_ = 0;
+};
 
 struct Figures {
   double buildMs = 0;
@@ -85,9 +119,12 @@ QWidget* buildWindow(Kind kind, int n, bool load) {
         button->loadNewInstance();
       button->setCaption(caption);
       button->setGeometry(place);
-    } else {
+    } else if (kind == Kind::Plain) {
       auto* button = new QPushButton(caption, window);
       button->setGeometry(place);
+    } else {
+      auto* bare = new BareWidget(window);
+      bare->setGeometry(place);
     }
   }
   return window;
@@ -245,11 +282,12 @@ int main(int argc, char** argv) {
     if (argument == "--case" && i + 2 < argc) {
       const QByteArray kind = argv[i + 1];
       const int n = QByteArray(argv[i + 2]).toInt();
-      if ((kind != "vexabutton" && kind != "QPushButton") || n < 1)
-        usage("--case takes vexabutton or QPushButton and a count");
+      const auto named = std::find(std::begin(KindNames), std::end(KindNames), kind);
+      if (named == std::end(KindNames) || n < 1)
+        usage("--case takes vexabutton, QPushButton or bare and a count");
       for (int j = i + 3; j < argc; ++j)
         load = load || QByteArray(argv[j]) == "--load";
-      return child(argc, argv, kind == "vexabutton" ? Kind::Vexa : Kind::Plain, n, load);
+      return child(argc, argv, Kind(named - std::begin(KindNames)), n, load);
     }
     if (argument == "--sizes" && i + 1 < argc) {
       sizes.clear();
@@ -273,12 +311,12 @@ int main(int argc, char** argv) {
 
   QCoreApplication app(argc, argv);
   const QString self = QCoreApplication::applicationFilePath();
-  const char* const kinds[2] = {"vexabutton", "QPushButton"};
+  const char* const* kinds = KindNames;
   std::map<std::pair<int, int>, std::vector<Figures>> results; // (kind, N)
   for (int round = 0; round < runs; ++round) {
     for (int n : sizes) {
-      for (int k = 0; k < 2; ++k) {
-        const int kind = (round + k) % 2; // alternate which kind goes first
+      for (int k = 0; k < KindCount; ++k) {
+        const int kind = (round + k) % KindCount; // each kind goes first in turn
         QProcess process;
         QStringList arguments{QStringLiteral("--case"), QString::fromLatin1(kinds[kind]), QString::number(n)};
         if (load)
@@ -303,7 +341,7 @@ int main(int argc, char** argv) {
   std::printf("%-12s %6s %10s %10s %10s %10s %12s %12s\n", "kind", "N", "build ms", "show ms", "move us", "click us",
               "RSS/button", "heap/button");
   for (int n : sizes)
-    for (int kind = 0; kind < 2; ++kind) {
+    for (int kind = 0; kind < KindCount; ++kind) {
       const Figures f = medianOf(results[{kind, n}]);
       std::printf("%-12s %6d %10.1f %10.1f %10.1f %10.1f %10.1f KB %10.1f KB\n", kinds[kind], n, f.buildMs, f.showMs,
                   f.moveUs, f.clickUs, f.rssPerButton / 1024, f.heapPerButton / 1024);
@@ -318,10 +356,21 @@ int main(int argc, char** argv) {
                 v.heapPerButton / q.heapPerButton);
   }
   if (sizes.contains(100) && sizes.contains(4000)) {
-    const Figures small = medianOf(results[{0, 100}]);
-    const Figures large = medianOf(results[{0, 4000}]);
-    std::printf("\nvexabutton at N = 4000 against N = 100: move %.2f, click %.2f\n", large.moveUs / small.moveUs,
-                large.clickUs / small.clickUs);
+    std::printf("\nAt N = 4000 against N = 100\n");
+    for (int kind = 0; kind < KindCount; ++kind) {
+      const Figures small = medianOf(results[{kind, 100}]);
+      const Figures large = medianOf(results[{kind, 4000}]);
+      std::printf("%-12s move %.2f, click %.2f\n", kinds[kind], large.moveUs / small.moveUs,
+                  large.clickUs / small.clickUs);
+    }
+    // What the button adds to Qt's floor, at both sizes.
+    const auto over = [&](int n, double Figures::*field) {
+      return medianOf(results[{0, n}]).*field - medianOf(results[{2, n}]).*field;
+    };
+    std::printf("vexabutton over bare: move %.1f -> %.1f us (%.2f), click %.1f -> %.1f us (%.2f)\n",
+                over(100, &Figures::moveUs), over(4000, &Figures::moveUs),
+                over(4000, &Figures::moveUs) / over(100, &Figures::moveUs), over(100, &Figures::clickUs),
+                over(4000, &Figures::clickUs), over(4000, &Figures::clickUs) / over(100, &Figures::clickUs));
   }
   return 0;
 }

@@ -8,12 +8,62 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
 
 bool leaveTracking = true;
 std::function<QWidget*()> pointerHook;
+
+// Routers that may come and go while they are being handed an event: one
+// removed on the way is skipped (its slot is emptied, and the list closes up
+// once no call is under way), one added on the way waits for the next event.
+// A slot keeps its index while calls are under way.
+class RouterList {
+public:
+  void add(MessageRouter* router) { routers_.push_back(router); }
+  void remove(MessageRouter* router) {
+    const auto at = std::find(routers_.begin(), routers_.end(), router);
+    if (at == routers_.end())
+      return;
+    *at = nullptr;
+    ++emptied_;
+    closeUp();
+  }
+  bool empty() const { return routers_.size() == emptied_; }
+  bool holds(std::size_t slot, const MessageRouter* router) const {
+    return slot < routers_.size() && routers_[slot] == router;
+  }
+  // Hands each router to `call`, the last added first or the first added
+  // first, until one returns true. `call` gets the router and its slot.
+  template <class Call> bool forEach(bool lastFirst, Call call) {
+    ++calling_;
+    bool handled = false;
+    const std::size_t count = routers_.size();
+    for (std::size_t k = 0; k < count && !handled; ++k) {
+      const std::size_t slot = lastFirst ? count - 1 - k : k;
+      if (MessageRouter* router = routers_[slot])
+        handled = call(router, slot);
+    }
+    --calling_;
+    closeUp();
+    return handled;
+  }
+
+private:
+  void closeUp() {
+    if (calling_ > 0 || emptied_ == 0)
+      return;
+    routers_.erase(std::remove(routers_.begin(), routers_.end(), nullptr), routers_.end());
+    emptied_ = 0;
+  }
+
+  std::vector<MessageRouter*> routers_;
+  std::size_t emptied_ = 0;
+  int calling_ = 0;
+};
 
 // An application palette change reaches only the application object, so one
 // watcher on it passes the change on to the routers that route it.
@@ -29,28 +79,23 @@ public:
     }
     return watcher;
   }
-  void add(MessageRouter* router) {
-    if (!routers_.contains(router))
-      routers_.append(router);
-  }
-  void remove(MessageRouter* router) { routers_.removeAll(router); }
+  void add(MessageRouter* router) { routers_.add(router); }
+  void remove(MessageRouter* router) { routers_.remove(router); }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::ApplicationPaletteChange || watched != qApp)
       return false;
     // A router may end another one (or itself) from its handler.
-    QList<QPointer<MessageRouter>> routers;
-    for (MessageRouter* router : std::as_const(routers_))
-      routers.append(router);
-    for (const QPointer<MessageRouter>& router : routers)
-      if (router)
-        router->applicationPaletteChanged();
+    routers_.forEach(false, [](MessageRouter* router, std::size_t) {
+      router->applicationPaletteChanged();
+      return false;
+    });
     return false;
   }
 
 private:
-  QList<MessageRouter*> routers_;
+  RouterList routers_;
 };
 
 } // namespace
@@ -91,15 +136,15 @@ public:
     return hub && hub->window_ == window ? hub : nullptr;
   }
 
-  void add(MessageRouter* router) { routers_.push_back(router); }
+  void add(MessageRouter* router) { routers_.add(router); }
+  // The last router to go takes the hub with it, unless an event is being
+  // handed out: then the hub goes once that is done.
   void remove(MessageRouter* router) {
-    for (MessageRouter*& slot : routers_)
-      if (slot == router)
-        slot = nullptr; // compacted once no delivery is under way
-    ++removed_;
-    if (dispatching_ == 0)
-      compact();
+    routers_.remove(router);
+    if (routers_.empty() && dispatching_ == 0)
+      delete this;
   }
+  bool holds(std::size_t slot, const MessageRouter* router) const { return routers_.holds(slot, router); }
   void countArmed(int delta) { armed_ += delta; }
   void countRouted(qint32 message, int delta) {
     for (auto& [routed, count] : routedCounts_)
@@ -119,17 +164,11 @@ protected:
     // installed to the first; one removed on the way is skipped, one added
     // on the way waits for the next event.
     const QPointer<QObject> target(watched);
-    const QPointer<WindowRouter> self(this);
     ++dispatching_;
-    bool handled = false;
-    for (std::size_t i = routers_.size(); i-- > 0 && !handled && target;)
-      if (MessageRouter* router = routers_[i])
-        handled = router->filter(event);
-    if (!self)
-      return handled || !target;
-    --dispatching_;
-    if (dispatching_ == 0)
-      compact();
+    const bool handled = routers_.forEach(
+        true, [&](MessageRouter* router, std::size_t slot) { return !target || router->filter(event, slot); });
+    if (--dispatching_ == 0 && routers_.empty())
+      delete this;
     return handled || !target;
   }
 
@@ -178,21 +217,11 @@ private:
     }
   }
 
-  void compact() {
-    if (removed_ == 0)
-      return;
-    routers_.erase(std::remove(routers_.begin(), routers_.end(), nullptr), routers_.end());
-    removed_ = 0;
-    if (routers_.empty())
-      delete this;
-  }
-
   const QWidget* key_;
   QPointer<QWidget> window_;
-  std::vector<MessageRouter*> routers_;
+  RouterList routers_;
   std::vector<std::pair<qint32, int>> routedCounts_;
   int armed_ = 0; // routers with a leave requested or deferred
-  int removed_ = 0;
   int dispatching_ = 0;
 };
 
@@ -352,7 +381,7 @@ void notifyShapeChanged(QWidget* window) {
   QCoreApplication::postEvent(window, new QEvent(shapeChangedEvent()));
 }
 
-bool MessageRouter::filter(QEvent* event) {
+bool MessageRouter::filter(QEvent* event, std::size_t slot) {
   if (event->type() == mouseCapturedEvent())
     return leaveArmed_ && deliverLeave();
   // A new shape may take the window away from the pointer as a resize does.
@@ -364,13 +393,13 @@ bool MessageRouter::filter(QEvent* event) {
     // A modal window that opens elsewhere takes the pointer away from the
     // window below it without moving it: no departure. The request stays,
     // and once the modal window is gone the pointer is looked at again.
-    if (!QApplication::activePopupWidget() && widgetUnderPointer() == window_) {
+    if (!QApplication::activePopupWidget() && isUnderPointer(window_)) {
       setLeave(leaveArmed_, true);
       return false;
     }
     return deliverLeave();
   case QEvent::WindowUnblocked:
-    if (leaveArmed_ && leaveDeferred_ && widgetUnderPointer() != window_)
+    if (leaveArmed_ && leaveDeferred_ && !isUnderPointer(window_))
       return deliverLeave();
     return false;
   case QEvent::Enter:
@@ -381,16 +410,17 @@ bool MessageRouter::filter(QEvent* event) {
     // A window that moves, shrinks or changes its shape away from a resting
     // pointer is left without a Leave from Qt: the departure is seen here.
     // The event itself goes on to the window.
-    if (leaveArmed_ && !QApplication::activePopupWidget() && widgetUnderPointer() != window_)
+    if (leaveArmed_ && !QApplication::activePopupWidget() && !isUnderPointer(window_))
       deliverLeave();
     return false;
   case QEvent::WindowActivate:
   case QEvent::WindowDeactivate: {
     const qint32 active = event->type() == QEvent::WindowActivate ? 1 : 0;
-    // Both may be routed; the second only while the router still exists.
-    const QPointer<MessageRouter> self(this);
+    // Both may be routed; the second only while the router still exists
+    // (its handler may end it: the hub, busy handing out this event, stays).
+    WindowRouter* const hub = hub_;
     bool handled = deliver(WindowMessage::WM_ACTIVATE, active);
-    if (self)
+    if (hub->holds(slot, this))
       handled = deliver(WindowMessage::WM_NCACTIVATE, active) || handled;
     return handled;
   }
@@ -425,5 +455,22 @@ QWidget* widgetUnderPointer() {
 }
 
 void setWidgetUnderPointerHook(std::function<QWidget*()> hook) { pointerHook = std::move(hook); }
+
+bool isUnderPointer(const QWidget* widget) {
+  if (!widget)
+    return false;
+  if (pointerHook)
+    return pointerHook() == widget;
+  if (!widget->isVisible())
+    return false;
+  const QPoint global = QCursor::pos();
+  const QPoint local = widget->mapFromGlobal(global);
+  if (!widget->rect().contains(local) || (!widget->mask().isEmpty() && !widget->mask().contains(local)))
+    return false;
+  if (widget->underMouse() && QGuiApplication::mouseButtons() == Qt::NoButton && !QApplication::activePopupWidget() &&
+      !widget->childAt(local))
+    return true;
+  return QApplication::widgetAt(global) == widget;
+}
 
 } // namespace platform

@@ -42,13 +42,12 @@ struct RoutedMessage {
 // let the window process it as usual. The handler may destroy any router
 // (this one included) and the window: the router touches nothing of itself
 // after calling it.
-class MessageRouter : public QObject {
-  Q_OBJECT
+class MessageRouter {
 public:
   using Handler = std::function<bool(const RoutedMessage&)>;
 
   MessageRouter(QWidget* window, Handler handler);
-  ~MessageRouter() override;
+  ~MessageRouter();
   MessageRouter(const MessageRouter&) = delete;
   MessageRouter& operator=(const MessageRouter&) = delete;
 
@@ -77,13 +76,13 @@ public:
 
 private:
   friend class WindowRouter;
-  bool filter(QEvent* event);
+  bool filter(QEvent* event, std::size_t slot); // slot: the router's place in its hub
   void setLeave(bool armed, bool deferred);
   bool deliver(qint32 message, qint32 wParam);
   bool deliverLeave();
 
   QPointer<QWidget> window_;
-  QPointer<WindowRouter> hub_; // the window's shared filter
+  WindowRouter* hub_ = nullptr; // the window's shared filter: it lives as long as its routers
   qint32 handle_ = 0;
   Handler handler_;
   std::vector<qint32> routed_; // a few messages: a list is smaller than a set
@@ -135,5 +134,16 @@ void setLeaveTrackingAvailable(bool available);
 // pointer of an offscreen screen). An empty function restores the default.
 QWidget* widgetUnderPointer();
 void setWidgetUnderPointerHook(std::function<QWidget*()> hook);
+
+// Whether `widget` is the widget under the pointer: widgetUnderPointer() ==
+// widget, without the walk over the window's widgets that finding it takes
+// (a walk that grows with the number of widgets on the window) where the
+// widget's own state settles the answer. A pointer outside the widget's
+// rectangle or mask is not over it. A pointer inside it, while no button is
+// held and no popup is open, is over it if Qt has it under the mouse (Qt
+// found it for the last move and sent it the Enter) and none of its children
+// is there. Only the rest, a press being dragged over it or a widget Qt has
+// not entered, takes the walk.
+bool isUnderPointer(const QWidget* widget);
 
 } // namespace platform

@@ -148,7 +148,7 @@ TooltipWindow::TooltipWindow(QWidget* tool, const TooltipContent& content)
   connect(&autoPop_, &QTimer::timeout, this, [this] { popDown(false); });
   if (tool) {
     tool->installEventFilter(this);
-    if (widgetUnderPointer() == tool)
+    if (isUnderPointer(tool))
       arm();
   }
 }
@@ -167,7 +167,7 @@ void TooltipWindow::arm() {
 }
 
 void TooltipWindow::popUp() {
-  if (!tool_ || widgetUnderPointer() != tool_)
+  if (!tool_ || !isUnderPointer(tool_))
     return;
   shownThisVisit_ = true;
   place(QCursor::pos());

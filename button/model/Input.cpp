@@ -413,7 +413,7 @@ void vexabutton::handleMouseDown(qint16 button, qint16 shift, float x, float y) 
 void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) {
   const QPointer<vexabutton> self(this);
   pointerShape(*this);
-  if (platform::widgetUnderPointer() == this) {
+  if (platform::isUnderPointer(this)) {
     d_->rec.MouseInside = true;
     TrackMouseLeave();
     emit MouseEnter(); // on every movement over the button, before MouseMove
@@ -558,7 +558,7 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   // its release belongs to the button under the pointer, this one, so the
   // button keeps the mouse until then (without the capture Qt would send
   // the release and the moves before it to wherever the press began).
-  if (!(holdsLeftPress() && platform::widgetUnderPointer() == this))
+  if (!(holdsLeftPress() && platform::isUnderPointer(this)))
     releaseSpaceCapture();
   if (d_->rec.MouseInside && d_->rec.MousePressed) {
     setState(*this, ButtonRecord::Down);

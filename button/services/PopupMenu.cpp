@@ -111,7 +111,7 @@ void vexabutton::ShowPopupMenu() {
   // The menu shows no more, also when it closed before the leave it causes
   // reached the button: else the pointer's next departure would be taken
   // for that leave and leave the button hot.
-  if (platform::widgetUnderPointer() == this) {
+  if (platform::isUnderPointer(this)) {
     d_->rec.MenuJustClosed = true;
     d_->rec.PopupMenuShowing = false;
   } else {

@@ -14,6 +14,10 @@ void vexabutton::ShowToolTip() {
   if (!d_->rec.Enabled || d_->rec.MenuJustClosed || d_->rec.ButtonState == ButtonRecord::Down)
     return;
   delete d_->tooltip.data();
+  // A tip without text never shows: most buttons have none, and a hover
+  // over them makes no window for it.
+  if (d_->rec.ToolTip.isEmpty())
+    return;
 
   platform::TooltipContent content;
   content.text = d_->rec.ToolTip;

@@ -105,4 +105,30 @@ TEST_F(XInput, AnotherWindowTakingTheActivationResetsTheButton) {
   EXPECT_TRUE(rec().ParentActive);
 }
 
+// The short answer to "is the pointer over this widget" agrees with the walk
+// over the window's widgets: over the button, over a sibling that covers
+// part of it, over a child of it, beside it, with no button held and while
+// a press is dragged.
+TEST_F(XInput, IsUnderPointerAgreesWithTheWidgetUnderThePointer) {
+  auto* cover = new QWidget(&window);
+  cover->setGeometry(button->geometry().right() - 20, button->y(), 40, 30);
+  auto* inside = new QWidget(button);
+  inside->setGeometry(0, 0, 20, 30);
+  cover->show();
+  inside->show();
+  const QPoint points[] = {{50, 15}, {90, 15}, {10, 15}, {50, 45}};
+  for (bool held : {false, true}) {
+    if (held)
+      inputtest::mouse(Mouse::Press, button, {50, 15});
+    for (const QPoint local : points) {
+      inputtest::pointTo(button, local);
+      EXPECT_EQ(platform::isUnderPointer(button), QApplication::widgetAt(QCursor::pos()) == button)
+          << "at " << local.x() << "," << local.y() << (held ? " with the button held" : "");
+    }
+    inputtest::pointTo(button, {50, 15});
+    EXPECT_TRUE(platform::isUnderPointer(button));
+  }
+  inputtest::mouse(Mouse::Release, button, {50, 15});
+}
+
 } // namespace
