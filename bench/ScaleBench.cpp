@@ -268,8 +268,14 @@ Figures medianOf(const std::vector<Figures>& runs) {
       values.push_back(f.*field);
     return median(values);
   };
-  return {of(&Figures::buildMs),      of(&Figures::showMs),        of(&Figures::moveUs),    of(&Figures::clickUs),
-          of(&Figures::rssPerButton), of(&Figures::heapPerButton), of(&Figures::moveCpuUs), of(&Figures::clickCpuUs)};
+  return {.buildMs = of(&Figures::buildMs),
+          .showMs = of(&Figures::showMs),
+          .moveUs = of(&Figures::moveUs),
+          .clickUs = of(&Figures::clickUs),
+          .moveCpuUs = of(&Figures::moveCpuUs),
+          .clickCpuUs = of(&Figures::clickCpuUs),
+          .rssPerButton = of(&Figures::rssPerButton),
+          .heapPerButton = of(&Figures::heapPerButton)};
 }
 
 int child(int argc, char** argv, Kind kind, int n, bool load) {
