@@ -17,18 +17,27 @@ namespace {
 bool leaveTracking = true;
 std::function<QWidget*()> pointerHook;
 
+} // namespace
+
 // Routers that may come and go while they are being handed an event: one
-// removed on the way is skipped (its slot is emptied, and the list closes up
-// once no call is under way), one added on the way waits for the next event.
-// A slot keeps its index while calls are under way.
+// removed on the way is skipped, one added on the way waits for the next
+// event. Each router knows its slot, so a removal costs the same however
+// many routers the list holds (closing a window of thousands of buttons
+// removes them all); the emptied slots are closed up in one pass once half
+// the list is empty and no call is under way. A slot keeps its index while
+// calls are under way.
 class RouterList {
 public:
-  void add(MessageRouter* router) { routers_.push_back(router); }
+  explicit RouterList(std::size_t MessageRouter::*slotOf) : slotOf_(slotOf) {}
+
+  void add(MessageRouter* router) {
+    router->*slotOf_ = routers_.size();
+    routers_.push_back(router);
+  }
   void remove(MessageRouter* router) {
-    const auto at = std::find(routers_.begin(), routers_.end(), router);
-    if (at == routers_.end())
+    if (!holds(router->*slotOf_, router))
       return;
-    *at = nullptr;
+    routers_[router->*slotOf_] = nullptr;
     ++emptied_;
     closeUp();
   }
@@ -54,12 +63,19 @@ public:
 
 private:
   void closeUp() {
-    if (calling_ > 0 || emptied_ == 0)
+    if (calling_ > 0 || emptied_ * 2 < routers_.size())
       return;
-    routers_.erase(std::remove(routers_.begin(), routers_.end(), nullptr), routers_.end());
+    std::size_t kept = 0;
+    for (MessageRouter* router : routers_)
+      if (router) {
+        router->*slotOf_ = kept;
+        routers_[kept++] = router;
+      }
+    routers_.resize(kept);
     emptied_ = 0;
   }
 
+  std::size_t MessageRouter::*slotOf_;
   std::vector<MessageRouter*> routers_;
   std::size_t emptied_ = 0;
   int calling_ = 0;
@@ -95,10 +111,8 @@ protected:
   }
 
 private:
-  RouterList routers_;
+  RouterList routers_{&MessageRouter::paletteSlot_};
 };
-
-} // namespace
 
 namespace {
 
@@ -219,7 +233,7 @@ private:
 
   const QWidget* key_;
   QPointer<QWidget> window_;
-  RouterList routers_;
+  RouterList routers_{&MessageRouter::hubSlot_};
   std::vector<std::pair<qint32, int>> routedCounts_;
   int armed_ = 0; // routers with a leave requested or deferred
   int dispatching_ = 0;

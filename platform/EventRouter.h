@@ -21,6 +21,7 @@ constexpr qint32 WM_THEMECHANGED = 0x31A;  // the application style or the platf
 } // namespace WindowMessage
 
 class WindowRouter;
+class RouterList;
 
 struct RoutedMessage {
   qint32 window = 0; // handle of the routed window (WindowRegistry)
@@ -76,6 +77,8 @@ public:
 
 private:
   friend class WindowRouter;
+  friend class RouterList;
+  friend class PaletteWatcher;
   bool filter(QEvent* event, std::size_t slot); // slot: the router's place in its hub
   void setLeave(bool armed, bool deferred);
   bool deliver(qint32 message, qint32 wParam);
@@ -87,7 +90,9 @@ private:
   Handler handler_;
   std::vector<qint32> routed_; // a few messages: a list is smaller than a set
   bool leaveArmed_ = false;
-  bool leaveDeferred_ = false; // a Leave came while the pointer stayed on the window
+  bool leaveDeferred_ = false;  // a Leave came while the pointer stayed on the window
+  std::size_t hubSlot_ = 0;     // this router's place in its hub
+  std::size_t paletteSlot_ = 0; // and among the routers told of palette changes
 };
 
 // Tells the window under the pointer that `captor` has taken the mouse: a

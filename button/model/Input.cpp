@@ -220,7 +220,7 @@ qint16 virtualKeyCode(int key, Qt::KeyboardModifiers modifiers) {
 
 // Common step "set state S": repaint only on a change.
 void setState(vexabutton& button, qint32 state) {
-  ButtonRecord& rec = recordOf(button);
+  ButtonRecord& rec = liveRecord(button);
   if (rec.ButtonState == state)
     return;
   rec.ButtonState = state;
@@ -229,7 +229,7 @@ void setState(vexabutton& button, qint32 state) {
 
 // "Store S and Redraw": repaint even when the state was S already.
 void storeState(vexabutton& button, qint32 state) {
-  recordOf(button).ButtonState = state;
+  liveRecord(button).ButtonState = state;
   button.Redraw();
 }
 
@@ -237,7 +237,7 @@ void storeState(vexabutton& button, qint32 state) {
 // hand stays set on the widget in Qt, so it is taken off again once
 // HandPointer has been switched off.
 void pointerShape(vexabutton& button) {
-  if (recordOf(button).HandPointer) {
+  if (liveRecord(button).HandPointer) {
     if (!button.testAttribute(Qt::WA_SetCursor) || button.cursor().shape() != Qt::PointingHandCursor)
       button.setCursor(Qt::PointingHandCursor);
   } else if (button.testAttribute(Qt::WA_SetCursor) && button.cursor().shape() == Qt::PointingHandCursor) {

@@ -61,6 +61,13 @@ public:
     d.ensureDrawn();
     return d;
   }
+  // The same without drawing the pixels of a button at rest again: the
+  // record keeps what its last draw wrote, only a pending Redraw changes it.
+  static vexabuttonPrivate& current(const vexabutton& button) {
+    vexabuttonPrivate& d = *button.d_;
+    d.settle();
+    return d;
+  }
 
   // Whether the platform offers a system hand pointer. It always does; tests
   // switch it off to see HandPointer fall back to False.
@@ -146,3 +153,10 @@ inline const platform::Surface& surfaceOf(const vexabutton& button) {
   return vexabuttonPrivate::settled(button).surface;
 }
 inline platform::ControlHost& hostOf(const vexabutton& button) { return *vexabuttonPrivate::get(button).host; }
+
+// The control's own reads and state steps on a press, a hover or a key: the
+// record as its last draw (and any pending Redraw) left it. Unlike recordOf
+// they draw nothing again, and a state written here changes nothing the
+// size hints measure.
+inline ButtonRecord& liveRecord(vexabutton& button) { return vexabuttonPrivate::current(button).rec; }
+inline const ButtonRecord& liveRecord(const vexabutton& button) { return vexabuttonPrivate::current(button).rec; }

@@ -24,7 +24,7 @@ bool toggles(const ButtonRecord& rec) {
 // disabled, invisible come from the widget itself, which also announces
 // their changes).
 QAccessible::State buttonStates(const vexabutton& button) {
-  const ButtonRecord& rec = recordOf(button);
+  const ButtonRecord& rec = liveRecord(button);
   QAccessible::State state;
   state.checkable = toggles(rec);
   state.checked = toggles(rec) && rec.Value;
@@ -97,9 +97,9 @@ public:
   // attached) all click the button; then the widget's own actions.
   QStringList actionNames() const override {
     QStringList names{pressAction()};
-    if (toggles(recordOf(*button())))
+    if (toggles(liveRecord(*button())))
       names << toggleAction();
-    if (recordOf(*button()).PopupMenuSet)
+    if (liveRecord(*button()).PopupMenuSet)
       names << showMenuAction();
     for (const QString& name : QAccessibleWidget::actionNames())
       if (!names.contains(name))
