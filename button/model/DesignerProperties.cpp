@@ -126,20 +126,30 @@ void vexabutton::warnOfUnlistedValues() const {
 
 // QWidget's font shows the shared font; the flag keeps the change event
 // this causes from being taken for a change from outside.
-void vexabutton::showFontOnWidget() {
-  if (!d_->rec.mFont)
-    return;
-  // In points, as forms and font dialogs keep sizes (the surface draws with
-  // the font's pixel size).
-  const platform::SharedFont& shared = *d_->rec.mFont;
+namespace {
+// In points, as forms and font dialogs keep sizes (the surface draws with
+// the font's pixel size).
+QFont widgetFontOf(const platform::SharedFont& shared) {
   QFont font(shared.Name());
   font.setPointSizeF(shared.Size());
   font.setWeight(QFont::Weight(shared.Weight() == 0 ? 400 : qBound(1, shared.Weight(), 1000)));
   font.setItalic(shared.Italic());
   font.setUnderline(shared.Underline());
   font.setStrikeOut(shared.Strikethrough());
+  return font;
+}
+} // namespace
+
+void vexabutton::showFontOnWidget() {
+  if (!d_->rec.mFont)
+    return;
   const QScopedValueRollback<bool> mirroring(d_->mirroringFont, true);
-  QWidget::setFont(font);
+  if (d_->fontShared) {
+    static const QFont* const shared = new QFont(widgetFontOf(*d_->rec.mFont)); // the shared font never changes
+    QWidget::setFont(*shared);
+  } else {
+    QWidget::setFont(widgetFontOf(*d_->rec.mFont));
+  }
 }
 
 // QWidget::setFont (or a container's font) changed the widget's font: the

@@ -329,14 +329,13 @@ void vexabuttonPrivate::drawInFont() {
   if (!rec.mFont)
     return;
   contentChanged = true;
-  QFont font = rec.mFont->toQFont();
   if (fontShared) {
-    static auto* const shared = new QFont;
-    if (!(*shared == font) || shared->resolveMask() != font.resolveMask())
-      *shared = font;
-    font = *shared;
+    // Nobody changes the shared font: its QFont is made once.
+    static const QFont* const shared = new QFont(rec.mFont->toQFont());
+    surface.setFont(*shared);
+    return;
   }
-  surface.setFont(font);
+  surface.setFont(rec.mFont->toQFont());
 }
 
 // A font read from a stored layout with the default's attributes (as every
