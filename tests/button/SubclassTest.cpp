@@ -105,6 +105,8 @@ TEST(MessageRouter, RoutersOnOneWindowEndInAnyOrder) {
   EXPECT_EQ(a, 1);
   EXPECT_EQ(b, 0);
   EXPECT_EQ(c, 2);
+  third.reset(); // the last one takes the window's filter with it
+  EXPECT_EQ(platform::MessageRouter::filtersOn(&window), 0);
 }
 
 TEST(MessageRouter, SurvivesItsWindowAndItsOwnDeletionInTheHandler) {

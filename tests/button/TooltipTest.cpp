@@ -40,6 +40,11 @@ TEST_F(ButtonTip, AnEntryBuildsTheTipFromTheProperties) {
   EXPECT_TRUE(content.rightToLeft);
   EXPECT_EQ(tip()->backColor(), QColor(212, 208, 200));
   EXPECT_EQ(button->findChildren<TooltipWindow*>().size(), 1);
+  // Without text there is nothing to show, and no window is made for it.
+  leave();
+  button->setToolTip(QString());
+  enter();
+  EXPECT_EQ(tip(), nullptr);
 }
 
 TEST_F(ButtonTip, ABalloonForType1OnlyAndBackColour0KeepsTheDefault) {
