@@ -160,6 +160,7 @@ public:
   }
   bool holds(std::size_t slot, const MessageRouter* router) const { return routers_.holds(slot, router); }
   void countArmed(int delta) { armed_ += delta; }
+  bool leaveArmed() const { return armed_ > 0; }
   void countRouted(qint32 message, int delta) {
     for (auto& [routed, count] : routedCounts_)
       if (routed == message) {
@@ -390,6 +391,11 @@ void notifyMouseCaptured(QWidget* captor) {
 }
 
 void notifyShapeChanged(QWidget* window) {
+  // Only a requested leave looks at the shape: a window without one (every
+  // button of a window being shown) has nothing to be told.
+  const WindowRouter* hub = WindowRouter::find(window);
+  if (!hub || !hub->leaveArmed())
+    return;
   // Posted: the shape changes while the window draws, often inside one of
   // its own handlers, and the leave comes after those have finished.
   QCoreApplication::postEvent(window, new QEvent(shapeChangedEvent()));
@@ -451,11 +457,12 @@ bool MessageRouter::deliverLeave() {
   return deliver(WindowMessage::WM_MOUSELEAVE, 0);
 }
 
+// Every button asks when it is first shown: no copy of the names is made.
 bool isFunctionExported(const QString& functionName, const QString& moduleName) {
-  QString module = moduleName.trimmed().toLower();
-  if (module.endsWith(QLatin1String(".dll")))
+  QStringView module = QStringView(moduleName).trimmed();
+  if (module.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive))
     module.chop(4);
-  if (module == QLatin1String("user32"))
+  if (module.compare(QLatin1String("user32"), Qt::CaseInsensitive) == 0)
     return leaveTracking && functionName.compare(QLatin1String("TrackMouseEvent"), Qt::CaseInsensitive) == 0;
   return false;
 }
