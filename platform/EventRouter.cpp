@@ -477,21 +477,36 @@ QWidget* widgetUnderPointer() {
 
 void setWidgetUnderPointerHook(std::function<QWidget*()> hook) { pointerHook = std::move(hook); }
 
-bool isUnderPointer(const QWidget* widget) {
+namespace {
+
+// Whether the point (in the widget's coordinates) is on the widget: inside
+// its rectangle and its mask, and on none of its children.
+bool onWidget(const QWidget* widget, QPoint local) {
+  return widget->rect().contains(local) && (widget->mask().isEmpty() || widget->mask().contains(local)) &&
+         !widget->childAt(local);
+}
+
+// Whether Qt has the widget under the mouse, as the last move left it: a
+// held button or an open popup keeps Qt from following the pointer.
+bool hoveredByQt(const QWidget* widget) {
+  return widget->underMouse() && QGuiApplication::mouseButtons() == Qt::NoButton && !QApplication::activePopupWidget();
+}
+
+} // namespace
+
+bool isUnderPointer(const QWidget* widget, const QPoint* reported) {
   if (!widget)
     return false;
   if (pointerHook)
     return pointerHook() == widget;
   if (!widget->isVisible())
     return false;
-  const QPoint global = QCursor::pos();
-  const QPoint local = widget->mapFromGlobal(global);
-  if (!widget->rect().contains(local) || (!widget->mask().isEmpty() && !widget->mask().contains(local)))
-    return false;
-  if (widget->underMouse() && QGuiApplication::mouseButtons() == Qt::NoButton && !QApplication::activePopupWidget() &&
-      !widget->childAt(local))
+  if (reported && hoveredByQt(widget) && onWidget(widget, widget->mapFromGlobal(*reported)))
     return true;
-  return QApplication::widgetAt(global) == widget;
+  const QPoint global = QCursor::pos();
+  if (!onWidget(widget, widget->mapFromGlobal(global)))
+    return false; // beside it, or over one of its children
+  return hoveredByQt(widget) || QApplication::widgetAt(global) == widget;
 }
 
 } // namespace platform

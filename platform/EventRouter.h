@@ -149,6 +149,11 @@ void setWidgetUnderPointerHook(std::function<QWidget*()> hook);
 // found it for the last move and sent it the Enter) and none of its children
 // is there. Only the rest, a press being dragged over it or a widget Qt has
 // not entered, takes the walk.
-bool isUnderPointer(const QWidget* widget);
+//
+// The pointer's position is asked of the window system (a round trip to the
+// X server), unless `reported` gives where a mouse move just delivered to
+// the widget found it: a position that puts the pointer over a widget Qt
+// has under the mouse settles the answer; any other is asked again.
+bool isUnderPointer(const QWidget* widget, const QPoint* reported = nullptr);
 
 } // namespace platform

@@ -280,6 +280,10 @@ void vexabutton::mousePressEvent(QMouseEvent* event) {
 void vexabutton::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
   const QPointF at = event->position();
+  // Where the window system found the pointer, for the handler to take: it
+  // need not ask again (a round trip to the X server on every move).
+  if (event->buttons() == Qt::NoButton)
+    d_->moveReportedAt = event->globalPosition().toPoint();
   handleMouseMove(buttonsCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
 }
 
@@ -413,7 +417,8 @@ void vexabutton::handleMouseDown(qint16 button, qint16 shift, float x, float y) 
 void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) {
   const QPointer<vexabutton> self(this);
   pointerShape(*this);
-  if (platform::isUnderPointer(this)) {
+  const std::optional<QPoint> reported = std::exchange(d_->moveReportedAt, std::nullopt);
+  if (platform::isUnderPointer(this, reported ? &*reported : nullptr)) {
     d_->rec.MouseInside = true;
     TrackMouseLeave();
     emit MouseEnter(); // on every movement over the button, before MouseMove

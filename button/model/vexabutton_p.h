@@ -18,6 +18,7 @@
 #include <QSize>
 
 #include <memory>
+#include <optional>
 
 class SubclassTable;
 namespace platform {
@@ -106,13 +107,14 @@ public:
   qint32 popupAlign = 0;
   qint32 popupFlags = 0;
   bool inResizeStep = false;
-  int changeDepth = 0;             // nested ChangeSignals
-  PropertySet watching = 0;        // the properties they compare
-  bool contentChanged = true;      // a property the size hints measure may have changed
-  bool mirroringFont = false;      // QWidget's font, tool tip or enabled state being set to the control's
-  bool redrawPending = false;      // a Redraw came while hidden
-  QSize steppedSize;               // the size the last resize step laid out and drew
-  bool subclassingStarted = false; // a load with UserMode True installed the routers
+  int changeDepth = 0;                  // nested ChangeSignals
+  PropertySet watching = 0;             // the properties they compare
+  bool contentChanged = true;           // a property the size hints measure may have changed
+  bool mirroringFont = false;           // QWidget's font, tool tip or enabled state being set to the control's
+  bool redrawPending = false;           // a Redraw came while hidden
+  std::optional<QPoint> moveReportedAt; // where the mouse move being handled found the pointer (no button held)
+  QSize steppedSize;                    // the size the last resize step laid out and drew
+  bool subclassingStarted = false;      // a load with UserMode True installed the routers
   // What the size hints last measured from.
   vexa::ContentKey measuredContent;
   // What assistive technology was last told.

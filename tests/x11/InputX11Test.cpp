@@ -106,9 +106,10 @@ TEST_F(XInput, AnotherWindowTakingTheActivationResetsTheButton) {
 }
 
 // The short answer to "is the pointer over this widget" agrees with the walk
-// over the window's widgets: over the button, over a sibling that covers
-// part of it, over a child of it, beside it, with no button held and while
-// a press is dragged.
+// over the window's widgets, asked of the server or taken from where a move
+// reported the pointer: over the button, over a sibling that covers part of
+// it, over a child of it, beside it, with no button held and while a press
+// is dragged.
 TEST_F(XInput, IsUnderPointerAgreesWithTheWidgetUnderThePointer) {
   auto* cover = new QWidget(&window);
   cover->setGeometry(button->geometry().right() - 20, button->y(), 40, 30);
@@ -122,8 +123,12 @@ TEST_F(XInput, IsUnderPointerAgreesWithTheWidgetUnderThePointer) {
       inputtest::mouse(Mouse::Press, button, {50, 15});
     for (const QPoint local : points) {
       inputtest::pointTo(button, local);
-      EXPECT_EQ(platform::isUnderPointer(button), QApplication::widgetAt(QCursor::pos()) == button)
+      const QPoint reported = QCursor::pos(); // as a move there reports it
+      const bool under = QApplication::widgetAt(reported) == button;
+      EXPECT_EQ(platform::isUnderPointer(button), under)
           << "at " << local.x() << "," << local.y() << (held ? " with the button held" : "");
+      EXPECT_EQ(platform::isUnderPointer(button, &reported), under)
+          << "reported at " << local.x() << "," << local.y() << (held ? " with the button held" : "");
     }
     inputtest::pointTo(button, {50, 15});
     EXPECT_TRUE(platform::isUnderPointer(button));
