@@ -107,9 +107,9 @@ TEST_F(XInput, AnotherWindowTakingTheActivationResetsTheButton) {
 
 // The short answer to "is the pointer over this widget" agrees with the walk
 // over the window's widgets, asked of the server or taken from where a move
-// reported the pointer: over the button, over a sibling that covers part of
-// it, over a child of it, beside it, with no button held and while a press
-// is dragged.
+// reported the pointer: over the button, over a sibling that covers its
+// right end, over a child of it, beside it, with no button held and while a
+// press is dragged.
 TEST_F(XInput, IsUnderPointerAgreesWithTheWidgetUnderThePointer) {
   auto* cover = new QWidget(&window);
   cover->setGeometry(button->geometry().right() - 20, button->y(), 40, 30);
