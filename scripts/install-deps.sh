@@ -17,6 +17,7 @@ PACKAGES=(
   libgtest-dev googletest libbenchmark-dev
   fonts-crosextra-carlito fonts-wine
   xvfb xauth clang-format
+  sway wtype grim qt6-wayland libwayland-dev libwayland-bin
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus-daemon
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4 xdotool
   desktop-file-utils appstream doxygen
