@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <optional>
 
 namespace platform {
@@ -38,13 +39,28 @@ struct Press {
   Qt::KeyboardModifiers modifiers;
 };
 
+// Whether the global point lies on one of the open popups.
+bool onAPopup(QPoint global) {
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  return std::any_of(windows.begin(), windows.end(), [global](const QWidget* w) {
+    return w->isVisible() && w->windowType() == Qt::Popup && w->geometry().contains(global);
+  });
+}
+
 // While a menu is open: puts it where menuPosition says once Qt has sized it,
-// and remembers the press outside the menus that closed it.
+// and remembers where the pointer was last seen and the press outside the
+// menus that closed it.
+//
+// The watcher filters the application's events, so it meets the menu in its
+// destruction too (a window deleting its children while the menu is open):
+// it compares the menu by identity only and lets go of it once it is
+// destroyed, never reading it through its type.
 class MenuWatcher : public QObject {
 public:
-  MenuWatcher(QMenu& menu, QPoint at, int flags) : menu_(&menu), at_(at), flags_(flags) {
+  MenuWatcher(QMenu& menu, QPoint at, int flags) : menu_(&menu), identity_(&menu), at_(at), flags_(flags) {
     menu.installEventFilter(this);
     qApp->installEventFilter(this);
+    connect(&menu, &QObject::destroyed, this, [this] { menu_ = nullptr; });
   }
   ~MenuWatcher() override {
     qApp->removeEventFilter(this);
@@ -54,13 +70,20 @@ public:
 
   // The press that closed the menus, if one did.
   const std::optional<Press>& closingPress() const { return press_; }
+  const std::optional<QPoint>& lastPointer() const { return pointer_; }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == menu_ && event->type() == QEvent::Show)
+    const QEvent::Type type = event->type();
+    if (menu_ && watched == identity_ && type == QEvent::Show)
       place();
-    if (event->type() == QEvent::MouseButtonPress && !press_)
-      notePress(watched, static_cast<QMouseEvent*>(event));
+    if ((type == QEvent::MouseMove || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) &&
+        watched->isWidgetType() && !press_) {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      pointer_ = mouse->globalPosition().toPoint();
+      if (type == QEvent::MouseButtonPress)
+        notePress(static_cast<QWidget*>(watched), mouse);
+    }
     return false;
   }
 
@@ -75,28 +98,42 @@ private:
   }
 
   // A press that a popup receives outside every popup closes them all.
-  void notePress(QObject* watched, QMouseEvent* event) {
-    auto* receiver = qobject_cast<QWidget*>(watched);
-    if (!receiver || receiver->window()->windowType() != Qt::Popup)
-      return;
-    const QPoint global = event->globalPosition().toPoint();
-    QWidget* under = QApplication::widgetAt(global);
-    if (under && under->window()->windowType() == Qt::Popup)
+  void notePress(QWidget* receiver, QMouseEvent* event) {
+    if (receiver->window()->windowType() != Qt::Popup || onAPopup(event->globalPosition().toPoint()))
       return;
     press_ = Press{event->globalPosition(), event->button(), event->buttons(), event->modifiers()};
   }
 
-  QPointer<QMenu> menu_;
+  QMenu* menu_;                   // none once destroyed
+  const QObject* const identity_; // the menu, only ever compared
   QPoint at_;
   int flags_;
   std::optional<Press> press_;
+  std::optional<QPoint> pointer_;
 };
+
+// The widget of the program's windows at a global point: the active window
+// first, then the others (Qt knows no stacking order of its windows).
+QWidget* programWidgetAt(QPoint global) {
+  QWidgetList windows = QApplication::topLevelWidgets();
+  std::stable_partition(windows.begin(), windows.end(), [](const QWidget* w) { return w->isActiveWindow(); });
+  for (QWidget* window : windows) {
+    if (!window->isVisible() || window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip)
+      continue;
+    const QPoint local = window->mapFromGlobal(global);
+    if (!window->rect().contains(local))
+      continue;
+    QWidget* child = window->childAt(local);
+    return child ? child : window;
+  }
+  return nullptr;
+}
 
 // Hands the press that closed a menu to the window under it, unless a modal
 // window keeps that window from input.
 void replay(const Press& press) {
   const QPoint global = press.global.toPoint();
-  QWidget* target = QApplication::widgetAt(global);
+  QWidget* target = programWidgetAt(global);
   if (!target || !target->isEnabled())
     return;
   if (QWidget* modal = QApplication::activeModalWidget(); modal && !modal->isAncestorOf(target) && modal != target)
@@ -111,7 +148,7 @@ void replay(const Press& press) {
 
 } // namespace
 
-void showPopupMenu(QMenu& menu, QPoint at, int flags, QAction* defaultItem) {
+std::optional<QPoint> showPopupMenu(QMenu& menu, QPoint at, int flags, QAction* defaultItem) {
   const QPointer<QMenu> guard(&menu);
   const QPointer<QAction> previousDefault = menu.defaultAction();
   if (defaultItem)
@@ -121,6 +158,7 @@ void showPopupMenu(QMenu& menu, QPoint at, int flags, QAction* defaultItem) {
   const bool noReplay = menu.testAttribute(Qt::WA_NoMouseReplay);
   menu.setAttribute(Qt::WA_NoMouseReplay);
   std::optional<Press> closingPress;
+  std::optional<QPoint> lastPointer;
   {
     MenuWatcher watcher(menu, at, flags);
     menu.ensurePolished();
@@ -128,6 +166,7 @@ void showPopupMenu(QMenu& menu, QPoint at, int flags, QAction* defaultItem) {
     const QRect area = screen ? screen->availableGeometry() : QRect(at, menu.sizeHint());
     menu.exec(menuPosition(menu.sizeHint(), at, flags, area));
     closingPress = watcher.closingPress();
+    lastPointer = watcher.lastPointer();
   }
   if (guard) {
     menu.setAttribute(Qt::WA_NoMouseReplay, noReplay);
@@ -136,6 +175,7 @@ void showPopupMenu(QMenu& menu, QPoint at, int flags, QAction* defaultItem) {
   }
   if (closingPress && !QApplication::activePopupWidget())
     replay(*closingPress);
+  return lastPointer;
 }
 
 } // namespace platform

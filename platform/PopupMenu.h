@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 class QAction;
 class QMenu;
 
@@ -29,7 +31,10 @@ QPoint menuPosition(QSize size, QPoint at, int flags, const QRect& area);
 // inside the available area of the screen there, with `defaultItem` (when
 // given) as its default, bold item for this showing. Returns when the menu
 // has closed. As with the classic menu service, a press outside the menu
-// closes it and then goes on to the window under the pointer.
-void showPopupMenu(QMenu& menu, QPoint at, int flags, QAction* defaultItem);
+// closes it and then goes on to the window of the program under the
+// pointer. Returns the global position of the last mouse event the menu
+// saw, the one that closed it if a press did; none when the menu was left
+// by the keyboard without the pointer moving.
+std::optional<QPoint> showPopupMenu(QMenu& menu, QPoint at, int flags, QAction* defaultItem);
 
 } // namespace platform

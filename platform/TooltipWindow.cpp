@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/TooltipWindow.h"
 
-#include "platform/EventRouter.h"
 #include "platform/SystemColors.h"
 
 #include <QApplication>
 #include <QBitmap>
-#include <QCursor>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -129,10 +128,10 @@ TooltipLayout TooltipWindow::layoutFor(const TooltipContent& content, const QFon
   return layout;
 }
 
-TooltipWindow::TooltipWindow(QWidget* tool, const TooltipContent& content)
+TooltipWindow::TooltipWindow(QWidget* tool, const TooltipContent& content, std::optional<QPoint> pointer)
     : QWidget(tool,
               Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus),
-      tool_(tool), content_(content), font_(tipFont()) {
+      tool_(tool), content_(content), font_(tipFont()), pointer_(pointer) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setLayoutDirection(content.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
@@ -148,7 +147,7 @@ TooltipWindow::TooltipWindow(QWidget* tool, const TooltipContent& content)
   connect(&autoPop_, &QTimer::timeout, this, [this] { popDown(false); });
   if (tool) {
     tool->installEventFilter(this);
-    if (isUnderPointer(tool))
+    if (pointer_)
       arm();
   }
 }
@@ -167,10 +166,10 @@ void TooltipWindow::arm() {
 }
 
 void TooltipWindow::popUp() {
-  if (!tool_ || !isUnderPointer(tool_))
+  if (!tool_ || !pointer_)
     return;
   shownThisVisit_ = true;
-  place(QCursor::pos());
+  place(*pointer_);
   show();
   raise();
   autoPop_.start(AutoPop);
@@ -247,10 +246,13 @@ bool TooltipWindow::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
   case QEvent::Enter:
   case QEvent::MouseMove:
+    if (const auto* at = dynamic_cast<const QSinglePointEvent*>(event))
+      pointer_ = at->globalPosition().toPoint();
     arm();
     break;
   case QEvent::Leave:
   case QEvent::Hide:
+    pointer_.reset();
     popDown(true);
     break;
   case QEvent::EnabledChange:

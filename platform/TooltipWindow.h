@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+
 #include <QFont>
 #include <QPixmap>
 #include <QPointer>
@@ -47,9 +49,11 @@ public:
   static constexpr int Reshow = 100;
   static constexpr int MaxTextWidth = 240;
 
-  // A tip for `tool`. When the pointer is already on the tool, the initial
-  // delay starts at once.
-  TooltipWindow(QWidget* tool, const TooltipContent& content);
+  // A tip for `tool`. `pointer` is the global position of the pointer on
+  // the tool when the tool makes its tip while the pointer rests on it (the
+  // initial delay starts at once); after that the tip follows the pointer
+  // from the tool's own events.
+  TooltipWindow(QWidget* tool, const TooltipContent& content, std::optional<QPoint> pointer = std::nullopt);
   ~TooltipWindow() override;
 
   const TooltipContent& content() const { return content_; }
@@ -84,7 +88,8 @@ private:
   QPixmap backdrop_; // the screen under the tip, for the shadow
   QTimer delay_;
   QTimer autoPop_;
-  bool shownThisVisit_ = false; // shown (or cut short by a press) since the pointer came
+  bool shownThisVisit_ = false;   // shown (or cut short by a press) since the pointer came
+  std::optional<QPoint> pointer_; // where the pointer is on the tool, while it is
 };
 
 } // namespace platform

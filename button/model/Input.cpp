@@ -19,7 +19,7 @@
 //   any   | focus lost                                            | Hot if the window is active and the pointer
 //         |                                                       | is over the button, else Normal
 //   any   | popup menu attached: mouse up                         | Normal (no Click, no MouseUp)
-//   any   | window activated or deactivated                       | Normal (Subclass.cpp)
+//   any   | window activated or deactivated                       | Normal (Hover.cpp)
 //   any   | disabled (itself or through a container)              | Normal, not MouseInside; press and
 //         |                                                       | space press dropped
 //
@@ -33,7 +33,7 @@
 
 #include "button/model/vexabutton_p.h"
 
-#include "platform/EventRouter.h"
+#include "platform/Pointer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -273,22 +273,21 @@ void moveFocus(vexabutton& button, bool next) {
 void vexabutton::mousePressEvent(QMouseEvent* event) {
   // Qt keeps the mouse for this widget until the release (implicit grab).
   event->accept();
+  d_->hover.pointerReportedSinceEnter = true;
   const QPointF at = event->position();
   handleMouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
 }
 
 void vexabutton::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
+  d_->hover.pointerReportedSinceEnter = true;
   const QPointF at = event->position();
-  // Where the window system found the pointer, for the handler to take: it
-  // need not ask again (a round trip to the X server on every move).
-  if (event->buttons() == Qt::NoButton)
-    d_->moveReportedAt = event->globalPosition().toPoint();
   handleMouseMove(buttonsCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
 }
 
 void vexabutton::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
+  d_->hover.pointerReportedSinceEnter = true;
   const QPointF at = event->position();
   handleMouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
 }
@@ -381,6 +380,17 @@ bool vexabutton::event(QEvent* event) {
   case QEvent::ToolTip:
     // The control shows ToolTip in its own tip window, never Qt's beside it.
     return true;
+  case QEvent::WindowActivate: // passed on by the window to its visible children
+  case QEvent::WindowDeactivate:
+    d_->parentActivationChanged(event->type() == QEvent::WindowActivate);
+    break;
+  case QEvent::StyleChange:
+  case QEvent::ThemeChange:
+    d_->themeChanged();
+    break;
+  case QEvent::PaletteChange:
+    d_->systemColoursChanged();
+    break;
   case QEvent::ScreenChangeInternal: // the window moved to a screen
   case QEvent::ParentChange:         // the control moved to a window
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
@@ -417,10 +427,12 @@ void vexabutton::handleMouseDown(qint16 button, qint16 shift, float x, float y) 
 void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) {
   const QPointer<vexabutton> self(this);
   pointerShape(*this);
-  const std::optional<QPoint> reported = std::exchange(d_->moveReportedAt, std::nullopt);
-  if (platform::isUnderPointer(this, reported ? &*reported : nullptr)) {
+  // Where the move found the pointer: on the button itself, or beside it or
+  // over a child of it (a press keeps the moves coming here).
+  const QPoint at = QPointF(x, y).toPoint();
+  if (platform::isOnWidget(this, at)) {
     d_->rec.MouseInside = true;
-    TrackMouseLeave();
+    d_->requestLeave(at);
     emit MouseEnter(); // on every movement over the button, before MouseMove
     if (!self)
       return;
@@ -432,7 +444,7 @@ void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) 
   if (d_->rec.MouseInside) {
     if (d_->rec.MousePressed) {
       setState(*this, ButtonRecord::Down);
-    } else if (d_->rec.ButtonState != ButtonRecord::Hot) {
+    } else if (d_->rec.ButtonState != ButtonRecord::Hot || std::exchange(d_->hover.newVisit, false)) {
       storeState(*this, ButtonRecord::Hot);
       // A button held down by its Value comes back Down from Redraw: no tooltip.
       if (d_->rec.ButtonState != ButtonRecord::Down)
@@ -563,7 +575,7 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
   // its release belongs to the button under the pointer, this one, so the
   // button keeps the mouse until then (without the capture Qt would send
   // the release and the moves before it to wherever the press began).
-  if (!(holdsLeftPress() && platform::isUnderPointer(this)))
+  if (!(holdsLeftPress() && d_->rec.MouseInside))
     releaseSpaceCapture();
   if (d_->rec.MouseInside && d_->rec.MousePressed) {
     setState(*this, ButtonRecord::Down);
@@ -605,7 +617,7 @@ void vexabutton::captureForSpace() {
   // A control the pointer is over sees no more of it while the capture
   // lasts: it gets its leave now instead of staying hot after the pointer
   // has gone.
-  platform::notifyMouseCaptured(this);
+  d_->takePointerFromOthers();
 }
 
 void vexabutton::releaseSpaceCapture() {

@@ -7,12 +7,11 @@
 
 #include "button/model/Diagnostics.h"
 
-#include "platform/EventRouter.h"
+#include "platform/Pointer.h"
 
 #include "button/render/Redraw.h"
 #include "button/services/Accessible.h"
 #include "button/services/Pictures.h"
-#include "button/services/Subclass.h"
 #include "button/services/VisualStyles.h"
 
 #include <QCursor>
@@ -122,11 +121,9 @@ vexabutton::~vexabutton() {
   QObject::disconnect(d_->fontConnection);
   d_->rec.mFont = nullptr;
   UnsetPopupMenu();
-  // Only a load in a running host installed routers. (The host itself may
-  // already be half destroyed: a form deletes its controls from its QWidget
-  // base, so it is not asked for its UserMode again.)
-  if (d_->subclassingStarted)
-    stopSubclassing();
+  // (The host itself may already be half destroyed: a form deletes its
+  // controls from its QWidget base, so it is not asked for anything.)
+  d_->stopHoverTracking();
 }
 
 // The host, or nullptr once its destruction has begun.
@@ -141,7 +138,8 @@ platform::ControlHost* vexabutton::liveHost() const {
 //
 // A button made in code may never be loaded: in a running host it gets its
 // hover tracking and its window's activation when it is first shown, as the
-// load step would have given them (a later load keeps them).
+// load step would have given them (a later load keeps them). A hidden
+// button hears nothing of its window's activation: it looks when shown.
 void vexabutton::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   followDevicePixelRatio();
@@ -151,10 +149,10 @@ void vexabutton::showEvent(QShowEvent* event) {
   auto* host = liveHost();
   if (host)
     host->extender(this).ToolTipText.clear();
-  if (host && !d_->subclassingStarted && host->ambientUserMode()) {
-    d_->subclassingStarted = true;
-    startSubclassing();
-  }
+  if (host && !d_->hover.tracking && host->ambientUserMode())
+    d_->startHoverTracking();
+  if (d_->hover.tracking)
+    d_->rec.ParentActive = isActiveWindow();
 }
 
 void vexabutton::hideEvent(QHideEvent* event) {
@@ -171,9 +169,14 @@ void vexabutton::hideEvent(QHideEvent* event) {
 // the resize step), so only a size the step has not seen runs it.
 void vexabutton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (event->size() == d_->steppedSize)
-    return;
-  resizeStep();
+  if (event->size() != d_->steppedSize)
+    resizeStep();
+  d_->pointerMovedAway();
+}
+
+void vexabutton::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  d_->pointerMovedAway();
 }
 
 // Minimum size, window region, repaint. Also run by the load step and by

@@ -379,12 +379,10 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
     d_->rec.HandPointer = loadHandCursor();
   resizeStep();
   warnOfUnlistedValues();
-  // Only a running host gets the routers that bring hover and activation.
+  // Only a running host tracks the pointer and the window's activation.
   d_->rec.UserMode = d_->host->ambientUserMode();
-  if (d_->rec.UserMode) {
-    d_->subclassingStarted = true;
-    startSubclassing();
-  }
+  if (d_->rec.UserMode)
+    d_->startHoverTracking();
   return true;
 }
 

@@ -2,8 +2,6 @@
 #include "button/model/vexabutton_p.h"
 
 #include "button/render/Redraw.h"
-#include "button/services/Subclass.h"
-#include "platform/EventRouter.h"
 #include "platform/WindowRegistry.h"
 
 #include <QPaintEvent>
@@ -121,7 +119,7 @@ void vexabutton::applyRegionIfChanged() {
   // siblings beside it (a click in a window of thousands of buttons).
   // A shaped one is drawn over its window, which shows in its corners.
   setAttribute(Qt::WA_OpaquePaintEvent, whole);
-  platform::notifyShapeChanged(this);
+  d_->shapeChanged();
 }
 
 void vexabutton::paintEvent(QPaintEvent* event) {

@@ -257,8 +257,7 @@ public:
   //! A button made in code takes the values of a newly placed one from
   //! loadNewInstance(), a stored one from ReadProperties().
   explicit vexabutton(QWidget* parent = nullptr, platform::ControlHost* host = nullptr);
-  //! Detaches the popup menu (which is not deleted) and stops the hover
-  //! tracking the button installed in its window.
+  //! Detaches the popup menu (which is not deleted).
   ~vexabutton() override;
 
   // ---- Properties (ButtonProperties.h) --------------------------------------
@@ -643,6 +642,9 @@ protected:
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool event(QEvent* event) override;
   //@}
 
@@ -669,10 +671,6 @@ private:
   bool pressHeldByAnotherButton() const;
   bool holdsLeftPress() const;
 
-  // Hover tracking and window subclassing (services/Subclass.cpp).
-  void startSubclassing(); // load step: routers on the own and the parent window
-  void stopSubclassing();  // destruction step
-  void TrackMouseLeave();
   // Tooltip and popup-menu services (services/Tooltip.cpp, services/PopupMenu.cpp).
   void ShowToolTip();
   void ShowPopupMenu();

@@ -20,7 +20,7 @@
 #include <memory>
 #include <optional>
 
-class SubclassTable;
+class HeldLeaveWatch;
 namespace platform {
 class TooltipWindow;
 }
@@ -47,9 +47,20 @@ public:
   static vexabuttonPrivate& get(vexabutton& button) { return *button.d_; }
   static const vexabuttonPrivate& get(const vexabutton& button) { return *button.d_; }
 
-  // Called by the subclass routers with routed messages.
-  void Subclass_WndProc(bool bBefore, bool& bHandled, qint32& lReturn, qint32 lHwnd, qint32& uMsg, qint32& wParam,
-                        qint32 lParam);
+  // Hover tracking (Hover.cpp): handlers of the button's own events and
+  // its window's.
+  void startHoverTracking();
+  void stopHoverTracking();
+  void requestLeave(QPoint local);
+  void notePointer(QPoint local);
+  void mouseLeft();
+  void windowEntered(QPoint inWindow);
+  void pointerMovedAway();
+  void shapeChanged();
+  void takePointerFromOthers();
+  void parentActivationChanged(bool active);
+  void themeChanged();
+  void systemColoursChanged();
 
   // Draws what a Redraw left pending while the button was hidden.
   void settle();
@@ -99,7 +110,17 @@ public:
   platform::PicturePtr mouseIcon;
   QString accessKeys;
   quint64 appliedRegionSerial = 0;
-  std::unique_ptr<SubclassTable> subclass;
+  struct Hover {
+    bool tracking = false;                  // loaded in a running host
+    bool repaintOnColourChange = false;     // the desktop theme drew the button when tracking started
+    bool leaveRequested = false;            // by the last move over the button; one leave per request
+    bool pointerReportedSinceEnter = false; // a move, press or release came after the pointer's last arrival
+    bool newVisit = false;                  // the pointer arrived and has not made the button hot yet
+    // Where Qt last reported the pointer over the button, in its window's
+    // coordinates, while a leave is requested.
+    std::optional<QPoint> pointerInWindow;
+  } hover;
+  QPointer<HeldLeaveWatch> heldLeaveWatch; // a leave held back while a modal window is open
   QPointer<platform::TooltipWindow> tooltip;
   QPointer<QMenu> popupMenu;
   QMetaObject::Connection menuConnection;
@@ -107,14 +128,12 @@ public:
   qint32 popupAlign = 0;
   qint32 popupFlags = 0;
   bool inResizeStep = false;
-  int changeDepth = 0;                  // nested ChangeSignals
-  PropertySet watching = 0;             // the properties they compare
-  bool contentChanged = true;           // a property the size hints measure may have changed
-  bool mirroringFont = false;           // QWidget's font, tool tip or enabled state being set to the control's
-  bool redrawPending = false;           // a Redraw came while hidden
-  std::optional<QPoint> moveReportedAt; // where the mouse move being handled found the pointer (no button held)
-  QSize steppedSize;                    // the size the last resize step laid out and drew
-  bool subclassingStarted = false;      // a load with UserMode True installed the routers
+  int changeDepth = 0;        // nested ChangeSignals
+  PropertySet watching = 0;   // the properties they compare
+  bool contentChanged = true; // a property the size hints measure may have changed
+  bool mirroringFont = false; // QWidget's font, tool tip or enabled state being set to the control's
+  bool redrawPending = false; // a Redraw came while hidden
+  QSize steppedSize;          // the size the last resize step laid out and drew
   // What the size hints last measured from.
   vexa::ContentKey measuredContent;
   // What assistive technology was last told.

@@ -7,7 +7,7 @@
 #include "button/services/Accessible.h"
 
 #include "button/model/vexabutton_p.h"
-#include "platform/EventRouter.h"
+#include "platform/Pointer.h"
 #include "platform/Later.h"
 
 #include <QAccessibleWidget>

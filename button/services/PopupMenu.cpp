@@ -3,8 +3,8 @@
 
 #include "button/model/vexabutton_p.h"
 
-#include "platform/EventRouter.h"
 #include "platform/MessageBox.h"
+#include "platform/Pointer.h"
 #include "platform/PopupMenu.h"
 #include "platform/Shell.h"
 
@@ -102,16 +102,19 @@ void vexabutton::ShowPopupMenu() {
   // Modal: returns when the menu has closed. Its commands may do anything,
   // including destroying this button.
   const QPointer<vexabutton> self(this);
+  std::optional<QPoint> pointer;
   if (d_->popupMenu)
-    platform::showPopupMenu(*d_->popupMenu, mapToGlobal(at), flags, d_->defaultMenu);
+    pointer = platform::showPopupMenu(*d_->popupMenu, mapToGlobal(at), flags, d_->defaultMenu);
   if (!self)
     return;
 
   // Closed over the button: the press that closed it must not reopen it.
   // The menu shows no more, also when it closed before the leave it causes
   // reached the button: else the pointer's next departure would be taken
-  // for that leave and leave the button hot.
-  if (platform::isUnderPointer(this)) {
+  // for that leave and leave the button hot. Where the menu last saw the
+  // pointer tells; a menu left by the keyboard saw it nowhere, and the
+  // pointer is still where the press that opened it was.
+  if (!pointer || platform::isOnWidget(this, mapFromGlobal(*pointer))) {
     d_->rec.MenuJustClosed = true;
     d_->rec.PopupMenuShowing = false;
   } else {

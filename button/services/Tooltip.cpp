@@ -28,5 +28,9 @@ void vexabutton::ShowToolTip() {
   // 0 keeps the platform's background (so pure black cannot be chosen).
   content.backColor = d_->rec.TooltipBackColor == 0 ? -1 : vexa::TranslateColor(d_->rec.TooltipBackColor);
   content.rightToLeft = d_->rec.RightToLeft;
-  d_->tooltip = new platform::TooltipWindow(this, content);
+  // The move that made the button hot says where the pointer rests.
+  std::optional<QPoint> pointer;
+  if (d_->hover.pointerInWindow)
+    pointer = window()->mapToGlobal(*d_->hover.pointerInWindow);
+  d_->tooltip = new platform::TooltipWindow(this, content, pointer);
 }

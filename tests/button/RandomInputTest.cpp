@@ -98,7 +98,6 @@ private:
   void move(bool in) {
     const bool wasInside = inside_;
     inside_ = in;
-    pointer_.widget = in ? static_cast<QWidget*>(button_) : &window_;
     // Without a held button Qt sends moves outside to the window below.
     if (in || held_ != Qt::NoButton)
       sendMouse(QEvent::MouseMove, Qt::NoButton);
@@ -237,7 +236,6 @@ private:
   QWidget window_;
   vexabutton* button_ = nullptr;
   vexabutton* sibling_ = nullptr;
-  inputtest::PointerOver pointer_;
   bool inside_ = false;
   bool focused_ = false;
   bool spaceHeld_ = false;

@@ -177,6 +177,40 @@ TEST_F(Menus, ACommandThatDestroysTheButton) {
   EXPECT_FALSE(menu.isVisible());
 }
 
+// A window destroyed while its button's menu, one of the window's own
+// children, is open: by a timer, or by the menu's own command. The menu
+// goes with the window, in the middle of its modal loop. (The command
+// hands the deletion to the event loop: QMenu itself still works on its
+// own data after a command returns, whoever owns it.)
+TEST(MenuInADestroyedWindow, EndsCleanlyFromATimerAndFromItsOwnCommand) {
+  for (bool fromCommand : {false, true}) {
+    SCOPED_TRACE(fromCommand ? "from the menu's command" : "from a timer");
+    auto* window = new QWidget;
+    window->setGeometry(312, 284, 400, 200);
+    auto* button = new vexabutton(window);
+    button->setGeometry(150, 85, 100, 30);
+    inputtest::load(*button);
+    auto* menu = new QMenu(window);
+    QAction* item = menu->addAction(QStringLiteral("Zatvori"));
+    button->SetPopupMenu(menu, 0);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QPointer<QWidget> guard(window);
+    QObject::connect(item, &QAction::triggered, [&] { QTimer::singleShot(0, [&] { delete guard.data(); }); });
+    x11test::whenShown(*menu, [&, button, menu, item] {
+      inputtest::mouse(Mouse::Release, button, {50, 15});
+      if (fromCommand)
+        inputtest::mouse(Mouse::Click, menu, menu->actionGeometry(item).center());
+      else
+        QTimer::singleShot(0, [&] { delete guard.data(); });
+    });
+    inputtest::mouse(Mouse::Press, button, {50, 15});
+    QTest::qWait(20);
+    EXPECT_TRUE(guard.isNull());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  }
+}
+
 // Align: the menu's corner next to the button `b`, in screen coordinates:
 // at the left or right edge, below or above it, or beside it.
 QPoint expectedCorner(int align, const QRect& b, QSize m) {
