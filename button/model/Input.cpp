@@ -430,7 +430,9 @@ void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) 
   // Where the move found the pointer: on the button itself, or beside it or
   // over a child of it (a press keeps the moves coming here).
   const QPoint at = QPointF(x, y).toPoint();
+  bool newVisit = false; // the first move since the pointer arrived
   if (platform::isOnWidget(this, at)) {
+    newVisit = std::exchange(d_->hover.newVisit, false);
     d_->rec.MouseInside = true;
     d_->requestLeave(at);
     emit MouseEnter(); // on every movement over the button, before MouseMove
@@ -444,7 +446,7 @@ void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) 
   if (d_->rec.MouseInside) {
     if (d_->rec.MousePressed) {
       setState(*this, ButtonRecord::Down);
-    } else if (d_->rec.ButtonState != ButtonRecord::Hot || std::exchange(d_->hover.newVisit, false)) {
+    } else if (d_->rec.ButtonState != ButtonRecord::Hot || newVisit) {
       storeState(*this, ButtonRecord::Hot);
       // A button held down by its Value comes back Down from Redraw: no tooltip.
       if (d_->rec.ButtonState != ButtonRecord::Down)
