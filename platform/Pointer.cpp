@@ -12,6 +12,11 @@ bool isOnWidget(const QWidget* widget, QPoint local) {
          !widget->childAt(local);
 }
 
+bool arrivalComesWithoutMove() {
+  static const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  return wayland;
+}
+
 namespace {
 
 // Whether `window` is `ancestor` or lies inside it, following parents

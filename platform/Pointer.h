@@ -15,6 +15,12 @@ namespace platform {
 // inside its rectangle and its mask, and on none of its children.
 bool isOnWidget(const QWidget* widget, QPoint local);
 
+// Whether the window system reports the pointer arriving on a window with
+// an enter alone, without a move: a Wayland compositor does when the
+// pointer comes onto a window from elsewhere; X11 and QTest's synthetic
+// events follow every arrival of a moving pointer with a move.
+bool arrivalComesWithoutMove();
+
 // Whether a modal window that blocks `widget`'s window is being shown or is
 // open: the Leave that such a window sends to the window below it takes the
 // pointer away without moving it. Qt sends that Leave while it shows the

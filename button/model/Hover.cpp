@@ -92,21 +92,24 @@ void vexabuttonPrivate::requestLeave(QPoint local) {
 
 void vexabuttonPrivate::notePointer(QPoint local) { hover.pointerInWindow = q->mapTo(q->window(), local); }
 
-// The pointer arrives. A move usually comes with it, in the same dispatch
-// (Qt's own enter from a move) or right after it (X11); a Wayland
-// compositor that puts the pointer straight onto the button sends the
-// enter alone, with its position. When nothing else of the pointer has
-// come by the time the events queued with the enter are handled, the
-// arrival counts as that move.
+// The pointer arrives. Where the window system follows an arrival with a
+// move (X11, QTest), that move makes the button hot. A Wayland compositor
+// that puts the pointer straight onto the button sends the enter alone,
+// with its position: when nothing else of the pointer has come by the time
+// the events queued with the enter are handled, the arrival counts as that
+// move. (Qt also re-enters a window after a popup or a window under the
+// pointer has gone; there a move tells where the pointer really is.)
 void vexabutton::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
   const QPoint at = event->position().toPoint();
   d_->notePointer(at);
   // The pointer is back on the button: a leave held back was no departure.
   delete d_->heldLeaveWatch.data();
-  d_->hover.pointerReportedSinceEnter = false;
   // Each arrival is a new visit, also where Qt sent no leave for the last.
   d_->hover.newVisit = true;
+  d_->hover.pointerReportedSinceEnter = false;
+  if (!platform::arrivalComesWithoutMove())
+    return;
   QMetaObject::invokeMethod(
       this,
       [this, at] {
