@@ -74,6 +74,7 @@ TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd)
     EXPECT_EQ(statusLine(), QLatin1String(end.line)) << end.end;
     // Spoken through the notification inside the line, the focus where it was.
     EXPECT_EQ(heard.seen.filter(QStringLiteral("ObjectShow")).count(), end.announced) << end.end;
+    ASSERT_FALSE(heard.seen.isEmpty()) << end.end;
     EXPECT_EQ(heard.seen.last(), QStringLiteral("ObjectShow ") + QLatin1String(end.line)) << end.end;
   }
 }
