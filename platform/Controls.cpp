@@ -4,6 +4,7 @@
 #include "platform/Geometry.h"
 #include "platform/SystemColors.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -440,6 +441,58 @@ void ComboBox::AddItem(const QString& item) {
 }
 
 QString ComboBox::Text() const { return currentIndex() < 0 ? QString() : currentText(); }
+
+// QComboBox lets the hidden popup list search for a typed letter, which makes
+// the entry found the focus of assistive technology while the list is
+// closed: the screen reader then stays on that hidden entry. The closed list
+// searches here itself.
+void ComboBox::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  const bool typed = !text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace() &&
+                     !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  if (!typed || view()->isVisible()) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
+  chooseByTypedText(text);
+  event->accept();
+}
+
+void ComboBox::chooseByTypedText(const QString& text) {
+  const bool continued = typedAt_.isValid() && typedAt_.elapsed() <= QApplication::keyboardInputInterval();
+  typedAt_.start();
+  typed_ = continued ? typed_ + text : text;
+  const bool sameLetter = typed_.count(typed_.back()) == typed_.size();
+  const QString prefix = sameLetter ? typed_.right(1) : typed_;
+  const int first = continued && !sameLetter ? std::max(currentIndex(), 0) : currentIndex() + 1;
+  for (int step = 0; step < count(); ++step) {
+    const int index = (first + step) % count();
+    if (itemText(index).startsWith(prefix, Qt::CaseInsensitive)) {
+      setCurrentIndex(index);
+      emit activated(index);
+      emit textActivated(itemText(index));
+      return;
+    }
+  }
+}
+
+// The popup list announces its current entry as the focus while it opens,
+// before it has the keyboard focus; its own focus, announced next, names no
+// entry. The entry is announced once more after that.
+void ComboBox::showPopup() {
+  QComboBox::showPopup();
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        QAbstractItemView* list = view();
+        if (!list->isVisible() || !list->hasFocus() || !list->currentIndex().isValid())
+          return;
+        QAccessibleEvent focus(list, QAccessible::Focus);
+        focus.setChild(list->currentIndex().row());
+        QAccessible::updateAccessibility(&focus);
+      },
+      Qt::QueuedConnection);
+}
 
 // A list that already shows the font (the one its frame passes on, say) keeps
 // it: a font change makes the drop-down build its popup list at once, which

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
@@ -165,6 +166,14 @@ private:
 // Readable at any width: a selected entry wider than the list is shown cut
 // short with an ellipsis, the tooltip shows the whole selected entry, and
 // the open list (as QComboBox opens it) is wide enough for its longest entry.
+//
+// For assistive technology the closed list is the focus whatever chooses its
+// entry (Up, Down, Home, End, a typed letter): no entry of the hidden popup
+// list ever is. Typed letters search: letters typed within the keyboard
+// input interval add up to a prefix of the entry to choose; a new prefix, or
+// one letter typed again (which steps through the entries it starts), starts
+// after the current entry; the search wraps around and ignores letter case.
+// The open list makes its current entry the focus.
 class ComboBox : public QComboBox, public TwipsGeometry {
   Q_OBJECT
 public:
@@ -183,11 +192,17 @@ public:
   void setFont(const SharedFont& font);
   // The selected entry as the closed list shows it.
   QString shownText() const;
+  void showPopup() override;
 
 protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  void chooseByTypedText(const QString& text);
+  // The letters typed so far and when the last one came.
+  QString typed_;
+  QElapsedTimer typedAt_;
   // A new entry reaches assistive technology as the list's text, replaced
   // whole while it is selected: a screen reader speaks it even though the
   // list's name stays its own.

@@ -40,6 +40,7 @@ TEST_F(Accessibility, ListsNameTheirHouseAndCategoryAndShowTheWholeEntry) {
         int start = -1, end = -1;
         read->textInterface()->selection(0, &start, &end);
         EXPECT_EQ(read->textInterface()->text(start, end), entry);
+        EXPECT_EQ(read->text(QAccessible::Description), QString()); // the tooltip would say the entry again
         if (shown == entry)
           continue;
         ++cut;
@@ -47,6 +48,33 @@ TEST_F(Accessibility, ListsNameTheirHouseAndCategoryAndShowTheWholeEntry) {
       }
     }
   EXPECT_GT(cut, 0); // "Biciklizam" and others do not fit
+}
+
+// Typed letters choose as a search: the same letter again steps on, letters
+// typed together make a prefix, letter case aside. The closed list keeps the
+// focus for assistive technology: no entry of its hidden popup list ever
+// takes it, whatever chooses.
+TEST_F(Accessibility, TypedLettersChooseInTheClosedListWhichKeepsTheFocus) {
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  const int interval = QApplication::keyboardInputInterval();
+  QApplication::setKeyboardInputInterval(200);
+  platform::ComboBox* box = form->kuca(1); // Bela, Crvena, Plava, Zelena, Zuta
+  box->setFocus();
+  testsupport::Announcements heard;
+  const std::pair<const char*, const char*> searches[] = {
+      {"z", "Zelena"}, {"zz", "Zelena"}, {"c", "Crvena"}, {"zu", "Zuta"}, {"B", "Bela"}};
+  for (const auto& [typed, chosen] : searches) {
+    QTest::qWait(300); // a new search
+    QTest::keyClicks(box, QLatin1String(typed));
+    EXPECT_EQ(box->Text(), QLatin1String(chosen)) << typed;
+  }
+  QTest::keyClick(box, Qt::Key_End);
+  QTest::keyClick(box, Qt::Key_Up);
+  QApplication::setKeyboardInputInterval(interval);
+  EXPECT_EQ(heard.seen.filter(QStringLiteral("TextInserted")).size(), 9); // each entry chosen, "zz" two
+  EXPECT_EQ(heard.seen.filter(QStringLiteral("Focus")), QStringList());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 // Read whole; announced once per new minute and at every end of the test.
