@@ -77,7 +77,8 @@ TEST_F(Accessibility, TypedLettersChooseInTheClosedListWhichKeepsTheFocus) {
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
-// Read whole; announced once per new minute and at every end of the test.
+// Read whole; announced once per new minute and at every end of the test,
+// and the checks left after a failed check as well.
 TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd) {
   EXPECT_EQ(statusLine(), QStringLiteral("Vreme za resavanje testa je: 30 minuta."));
   EXPECT_TRUE(iface(form->Label4)->state().invisible); // read within the line
@@ -86,12 +87,14 @@ TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd)
     std::function<void(Form1&)> reach;
     const char* line;
     int announced;
+    const char* first;
   } ends[] = {
-      {"a minute", [](Form1& f) { tick(f, 61); }, "Vreme za resavanje testa je: 29 minuta.", 1},
-      {"solved", [](Form1& f) { pickSolution(f), click(f.vexabutton1); }, "Test je resen za 0 minuta. Cestitamo!", 1},
+      {"a minute", [](Form1& f) { tick(f, 61); }, "Vreme za resavanje testa je: 29 minuta.", 1, nullptr},
+      {"solved", [](Form1& f) { pickSolution(f), click(f.vexabutton1); }, "Test je resen za 0 minuta. Cestitamo!", 1,
+       nullptr},
       {"attempts used up", [](Form1& f) { click(f.vexabutton1), click(f.vexabutton1), click(f.vexabutton1); },
-       "Iskoristili ste 3 dozvoljenih pokusaja za resavanje testa.", 1},
-      {"timed out", [](Form1& f) { tick(f, 30 * 61 + 1); }, "Vreme za resavanje testa je isteklo.", 31},
+       "Iskoristili ste 3 dozvoljenih pokusaja za resavanje testa.", 3, "Provera (2)"},
+      {"timed out", [](Form1& f) { tick(f, 30 * 61 + 1); }, "Vreme za resavanje testa je isteklo.", 31, nullptr},
   };
   for (const auto& end : ends) {
     delete form.data();
@@ -104,6 +107,9 @@ TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd)
     EXPECT_EQ(heard.seen.filter(QStringLiteral("ObjectShow")).count(), end.announced) << end.end;
     ASSERT_FALSE(heard.seen.isEmpty()) << end.end;
     EXPECT_EQ(heard.seen.last(), QStringLiteral("ObjectShow ") + QLatin1String(end.line)) << end.end;
+    if (end.first) {
+      EXPECT_EQ(heard.seen.filter(QStringLiteral("ObjectShow")).first(), QStringLiteral("ObjectShow ") + end.first);
+    }
   }
 }
 
