@@ -105,6 +105,19 @@ public:
   // not a line of the caption.
   QRect lineRect(int line) const;
 
+  // The caption as it is drawn, for a reader of its text: the text (each
+  // line break as one "\n"), each drawn line as a range of it (a wrapped
+  // line with its trailing space, a last line with its line break) with its
+  // rectangle, and the rectangle of each character, in pixels in the label.
+  struct TextLine {
+    int start = 0;
+    int length = 0;
+    QRect rect;
+  };
+  QString text() const { return Lines().join(QLatin1Char('\n')); }
+  QList<TextLine> textLines() const;
+  QRect characterRect(int offset) const;
+
 protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -260,6 +273,10 @@ private:
   QImage picture_;
   bool autoSize_ = false;
 };
+
+// Makes `widget` a Tab stop exactly while assistive technology is active
+// (a screen reader runs), or no longer when `on` is false.
+void tabStopWhileAssisted(QWidget* widget, bool on);
 
 // Makes the label, the frame, the list, the picture box and the window known
 // to Qt's accessibility (once per process; their constructors call it): a

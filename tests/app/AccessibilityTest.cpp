@@ -176,4 +176,51 @@ TEST_F(Accessibility, HeadingPicturesAndInformationWindowsSayWhatTheyAre) {
   EXPECT_EQ(iface(&program)->text(QAccessible::Name), QStringLiteral("O Programu i autoru"));
 }
 
+// While a screen reader runs, an information window opens on its texts as
+// one document read from the top: the heading first, the picture described
+// where it stands. Its lines are the drawn lines, one after the other, each
+// where it is drawn; Down moves the reading point. Without a screen reader
+// the picture has the focus, as ever.
+TEST_F(Accessibility, InformationWindowsReadAsOneDocumentFromTheTop) {
+  {
+    Form3 program(form);
+    EXPECT_EQ(program.focusWidget(), program.Picture1);
+  }
+  testsupport::Announcements heard;
+  Form2 about(form);
+  about.Show();
+  about.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+  ASSERT_EQ(QApplication::focusWidget(), about.document);
+  QAccessibleInterface* document = iface(about.document);
+  EXPECT_EQ(document->role(), QAccessible::Document);
+  QAccessibleTextInterface* text = document->textInterface();
+  const QStringList parts{about.Label1->Caption(), about.Label2->Caption(), about.Label3->Caption(),
+                          about.Picture1->accessibleDescription(), about.Label4->Caption()};
+  EXPECT_EQ(text->text(0, text->characterCount()), parts.join(QLatin1Char('\n')));
+  EXPECT_TRUE(iface(about.Label2)->state().invisible); // read within the document only
+  int start = -1, end = -1;
+  EXPECT_EQ(text->textAtOffset(0, QAccessible::SentenceBoundary, &start, &end).trimmed(), parts[0]);
+
+  const QRect heading(about.Label1->mapToGlobal(QPoint()), about.Label1->size());
+  const QRect area(about.document->mapToGlobal(QPoint()), about.document->size());
+  QRect previous;
+  for (int offset = 0; offset < text->characterCount(); offset = end) {
+    const QString line = text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+    ASSERT_EQ(start, offset);
+    ASSERT_EQ(line.size(), end - start);
+    const QRect first = text->characterRect(start);
+    EXPECT_TRUE(area.contains(first)) << line.toStdString();
+    EXPECT_GE(first.top(), previous.top()) << line.toStdString();
+    if (offset == 0) {
+      EXPECT_TRUE(heading.contains(first) && line == parts[0] + QLatin1Char('\n'));
+    }
+    previous = first;
+  }
+  text->textAtOffset(0, QAccessible::LineBoundary, &start, &end);
+  QTest::keyClick(about.document, Qt::Key_Down);
+  EXPECT_EQ(text->cursorPosition(), end);
+  EXPECT_EQ(heard.seen.filter(QStringLiteral("TextCaretMoved")).size(), 1);
+}
+
 } // namespace
