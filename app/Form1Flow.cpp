@@ -88,7 +88,10 @@ void Form1::vexabutton1_Click() {
     Label5->hide();
     Label3->setCaption(QStringLiteral("Iskoristili ste 3 dozvoljenih pokusaja za resavanje testa."));
     announceStatusLine();
+    return;
   }
+  // The checks left, said where the player is, as the minutes are.
+  Label3->announce(vexabutton1->Caption());
 }
 
 void Form1::gotovo() {

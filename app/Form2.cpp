@@ -48,7 +48,8 @@ Form2::Form2(Form1* main) : main_(main) {
   connect(vexabutton1, &vexabutton::Click, this, &Form2::vexabutton1_Click);
 
   setTabOrder(Picture1, vexabutton1);
-  Picture1->setFocus();
+  // Read from the top: the heading, the two texts, the picture beside the last one.
+  document = infowindow::addDocument(this, {Label1, Label2, Label3, Picture1, Label4}, Picture1);
 
   // The main window may go first (the program ends): this window goes with it.
   if (main)

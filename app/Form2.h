@@ -4,6 +4,7 @@
 #include "button/model/vexabutton.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/TextDocument.h"
 
 #include <QPointer>
 
@@ -24,6 +25,8 @@ public:
   platform::Label* Label3 = nullptr;
   platform::Label* Label4 = nullptr;
   vexabutton* vexabutton1 = nullptr;
+  // The texts as assistive technology reads them.
+  platform::TextDocument* document = nullptr;
 
   // The stored properties of vexabutton1, as the window keeps them.
   static platform::PropertyBag storedButtonProperties();

@@ -28,7 +28,6 @@ Form3::Form3(Form1* main) : main_(main) {
   Picture1->setToolTipText(infotexts::authorPictureTip());
   Picture1->setAccessibleName(QStringLiteral("Autor programa"));
   Picture1->setAccessibleDescription(infotexts::authorPictureDescription());
-  Picture1->setFocus();
 
   const platform::SharedFont text = calibri(9.75);
   const platform::SharedFont contact = calibri(11.25, 700);
@@ -39,6 +38,9 @@ Form3::Form3(Form1* main) : main_(main) {
       addLabel(this, QStringLiteral("Label4"), 3000, 3840, 2955, 270, contact, infotexts::contactAuthorMail(), true);
   Label5 = addLabel(this, QStringLiteral("Label5"), 3000, 4560, 2895, 270, contact, infotexts::contactStudio(), true);
   Label7 = addLabel(this, QStringLiteral("Label7"), 3000, 4200, 3300, 270, contact, infotexts::contactInfoMail(), true);
+  // Read from the top: the idea, the picture and the author beside it, the
+  // contact lines as they stand one under the other.
+  document = infowindow::addDocument(this, {Label1, Picture1, Label2, Label3, Label4, Label7, Label5}, Picture1);
 
   // The main window may go first (the program ends): this window goes with it.
   if (main)

@@ -3,6 +3,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/TextDocument.h"
 
 #include <QPointer>
 
@@ -25,6 +26,8 @@ public:
   platform::Label* Label4 = nullptr;
   platform::Label* Label5 = nullptr;
   platform::Label* Label7 = nullptr;
+  // The texts as assistive technology reads them.
+  platform::TextDocument* document = nullptr;
 
 protected:
   void Form_Load() override;

@@ -21,6 +21,14 @@ platform::Label* addLabel(platform::Form* form, const QString& name, double left
   return label;
 }
 
+platform::TextDocument* addDocument(platform::Form* form, const QList<QWidget*>& parts, QWidget* first) {
+  auto* document = new platform::TextDocument(form);
+  document->setParts(parts);
+  QWidget::setTabOrder(document, first);
+  (document->focusPolicy() == Qt::NoFocus ? first : document)->setFocus();
+  return document;
+}
+
 void setToolWindowFrame(platform::Form* form) {
   form->setBorderStyle(4);
   form->setMaxButton(false);

@@ -4,6 +4,7 @@
 #include "platform/Geometry.h"
 #include "platform/SystemColors.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -115,30 +116,37 @@ void Label::announce(const QString& text) {
 
 namespace {
 
-// Keeps the labels that read as lists in the Tab order exactly while
-// assistive technology is active.
-class LineListActivation : public QAccessible::ActivationObserver {
+const char* const assistedTabStop = "platformTabStopWhileAssisted";
+
+// Keeps the widgets marked by tabStopWhileAssisted in the Tab order exactly
+// while assistive technology is active.
+class AssistedTabStops : public QAccessible::ActivationObserver {
 public:
   static void follow() {
-    static LineListActivation observer;
+    static AssistedTabStops observer;
     static const bool installed = (QAccessible::installActivationObserver(&observer), true);
     Q_UNUSED(installed);
   }
   void accessibilityActiveChanged(bool active) override {
     for (QWidget* widget : QApplication::allWidgets())
-      if (auto* label = qobject_cast<Label*>(widget); label && label->LinesAsList())
-        label->setFocusPolicy(active ? Qt::TabFocus : Qt::NoFocus);
+      if (widget->property(assistedTabStop).toBool())
+        widget->setFocusPolicy(active ? Qt::TabFocus : Qt::NoFocus);
   }
 };
 
 } // namespace
 
+void tabStopWhileAssisted(QWidget* widget, bool on) {
+  AssistedTabStops::follow();
+  widget->setProperty(assistedTabStop, on);
+  widget->setFocusPolicy(on && QAccessible::isActive() ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void Label::setLinesAsList(bool on) {
   if (linesAsList_ == on)
     return;
   linesAsList_ = on;
-  LineListActivation::follow();
-  setFocusPolicy(on && QAccessible::isActive() ? Qt::TabFocus : Qt::NoFocus);
+  tabStopWhileAssisted(this, on);
 }
 
 QStringList Label::Lines() const {
@@ -174,6 +182,48 @@ QRect Label::lineRect(int line) const {
   const int top = int(first.y());
   const int bottom = int(std::ceil(last.y() + QFontMetrics(font_.toQFont()).height()));
   return QRect(0, top, width(), bottom - top);
+}
+
+QList<Label::TextLine> Label::textLines() const {
+  const TextBlock block = layoutText(width(), wraps());
+  const int lineHeight = QFontMetrics(font_.toQFont()).height();
+  QList<TextLine> lines;
+  int paragraphStart = 0;
+  for (size_t p = 0; p < block.paragraphs.size(); ++p) {
+    const QTextLayout& paragraph = *block.paragraphs[p];
+    const bool lastParagraph = p + 1 == block.paragraphs.size();
+    for (int i = 0; i < paragraph.lineCount(); ++i) {
+      const QTextLine line = paragraph.lineAt(i);
+      const bool breaks = i + 1 == paragraph.lineCount() && !lastParagraph;
+      const int left = int(line.cursorToX(line.textStart()));
+      const int right = int(std::ceil(line.cursorToX(line.textStart() + line.textLength())));
+      lines.append({paragraphStart + line.textStart(), line.textLength() + (breaks ? 1 : 0),
+                    QRect(std::min(left, right), int(line.y()), std::abs(right - left), lineHeight)});
+    }
+    paragraphStart += int(paragraph.text().size()) + 1;
+  }
+  return lines;
+}
+
+QRect Label::characterRect(int offset) const {
+  const TextBlock block = layoutText(width(), wraps());
+  const int lineHeight = QFontMetrics(font_.toQFont()).height();
+  int paragraphStart = 0;
+  for (const auto& paragraph : block.paragraphs) {
+    const int length = int(paragraph->text().size());
+    if (offset <= length + paragraphStart) {
+      // A line break stands, without width, at the end of its line.
+      const int at = offset - paragraphStart;
+      const QTextLine line = paragraph->lineForTextPosition(std::min(at, std::max(0, length - 1)));
+      if (!line.isValid())
+        return {};
+      const int left = int(line.cursorToX(at));
+      const int right = at < length ? int(std::ceil(line.cursorToX(at + 1))) : left;
+      return QRect(std::min(left, right), int(line.y()), std::abs(right - left), lineHeight);
+    }
+    paragraphStart += length + 1;
+  }
+  return {};
 }
 
 void Label::keyPressEvent(QKeyEvent* event) {
@@ -440,6 +490,58 @@ void ComboBox::AddItem(const QString& item) {
 }
 
 QString ComboBox::Text() const { return currentIndex() < 0 ? QString() : currentText(); }
+
+// QComboBox lets the hidden popup list search for a typed letter, which makes
+// the entry found the focus of assistive technology while the list is
+// closed: the screen reader then stays on that hidden entry. The closed list
+// searches here itself.
+void ComboBox::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  const bool typed = !text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace() &&
+                     !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  if (!typed || view()->isVisible()) {
+    QComboBox::keyPressEvent(event);
+    return;
+  }
+  chooseByTypedText(text);
+  event->accept();
+}
+
+void ComboBox::chooseByTypedText(const QString& text) {
+  const bool continued = typedAt_.isValid() && typedAt_.elapsed() <= QApplication::keyboardInputInterval();
+  typedAt_.start();
+  typed_ = continued ? typed_ + text : text;
+  const bool sameLetter = typed_.count(typed_.back()) == typed_.size();
+  const QString prefix = sameLetter ? typed_.right(1) : typed_;
+  const int first = continued && !sameLetter ? std::max(currentIndex(), 0) : currentIndex() + 1;
+  for (int step = 0; step < count(); ++step) {
+    const int index = (first + step) % count();
+    if (itemText(index).startsWith(prefix, Qt::CaseInsensitive)) {
+      setCurrentIndex(index);
+      emit activated(index);
+      emit textActivated(itemText(index));
+      return;
+    }
+  }
+}
+
+// The popup list announces its current entry as the focus while it opens,
+// before it has the keyboard focus; its own focus, announced next, names no
+// entry. The entry is announced once more after that.
+void ComboBox::showPopup() {
+  QComboBox::showPopup();
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        QAbstractItemView* list = view();
+        if (!list->isVisible() || !list->hasFocus() || !list->currentIndex().isValid())
+          return;
+        QAccessibleEvent focus(list, QAccessible::Focus);
+        focus.setChild(list->currentIndex().row());
+        QAccessible::updateAccessibility(&focus);
+      },
+      Qt::QueuedConnection);
+}
 
 // A list that already shows the font (the one its frame passes on, say) keeps
 // it: a font change makes the drop-down build its popup list at once, which

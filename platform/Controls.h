@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
@@ -104,6 +105,19 @@ public:
   // not a line of the caption.
   QRect lineRect(int line) const;
 
+  // The caption as it is drawn, for a reader of its text: the text (each
+  // line break as one "\n"), each drawn line as a range of it (a wrapped
+  // line with its trailing space, a last line with its line break) with its
+  // rectangle, and the rectangle of each character, in pixels in the label.
+  struct TextLine {
+    int start = 0;
+    int length = 0;
+    QRect rect;
+  };
+  QString text() const { return Lines().join(QLatin1Char('\n')); }
+  QList<TextLine> textLines() const;
+  QRect characterRect(int offset) const;
+
 protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -165,6 +179,14 @@ private:
 // Readable at any width: a selected entry wider than the list is shown cut
 // short with an ellipsis, the tooltip shows the whole selected entry, and
 // the open list (as QComboBox opens it) is wide enough for its longest entry.
+//
+// For assistive technology the closed list is the focus whatever chooses its
+// entry (Up, Down, Home, End, a typed letter): no entry of the hidden popup
+// list ever is. Typed letters search: letters typed within the keyboard
+// input interval add up to a prefix of the entry to choose; a new prefix, or
+// one letter typed again (which steps through the entries it starts), starts
+// after the current entry; the search wraps around and ignores letter case.
+// The open list makes its current entry the focus.
 class ComboBox : public QComboBox, public TwipsGeometry {
   Q_OBJECT
 public:
@@ -183,11 +205,17 @@ public:
   void setFont(const SharedFont& font);
   // The selected entry as the closed list shows it.
   QString shownText() const;
+  void showPopup() override;
 
 protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  void chooseByTypedText(const QString& text);
+  // The letters typed so far and when the last one came.
+  QString typed_;
+  QElapsedTimer typedAt_;
   // A new entry reaches assistive technology as the list's text, replaced
   // whole while it is selected: a screen reader speaks it even though the
   // list's name stays its own.
@@ -245,6 +273,10 @@ private:
   QImage picture_;
   bool autoSize_ = false;
 };
+
+// Makes `widget` a Tab stop exactly while assistive technology is active
+// (a screen reader runs), or no longer when `on` is false.
+void tabStopWhileAssisted(QWidget* widget, bool on);
 
 // Makes the label, the frame, the list, the picture box and the window known
 // to Qt's accessibility (once per process; their constructors call it): a

@@ -199,9 +199,13 @@ public:
     return QAccessibleWidget::interface_cast(type);
   }
 
+  // The tooltip, which shows the entry whole, is no description: it would
+  // repeat the entry.
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value)
       return box()->Text();
+    if (t == QAccessible::Description)
+      return box()->accessibleDescription();
     return QAccessibleWidget::text(t);
   }
 

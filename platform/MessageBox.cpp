@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QSpacerItem>
 #include <QThread>
@@ -55,6 +56,25 @@ void waitForAltRelease() {
   QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
+// The window that was active before the box gets the activation back, as a
+// window manager gives it back. Without one nothing does, and a screen reader
+// that saw no window become active takes the next box, titled as this one,
+// for the window it has already presented: it speaks only the box's button,
+// never the message. Waits (half a second at most) until the window is
+// active, so that what the caller has said next comes after the reader's
+// report of the window, which would cut it short.
+void giveActivationBack(const QPointer<QWidget>& window) {
+  if (!window || !window->isVisible() || window->isActiveWindow())
+    return;
+  window->activateWindow();
+  QElapsedTimer waited;
+  waited.start();
+  while (window && window->isVisible() && !window->isActiveWindow() && waited.elapsed() < 500) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
+  }
+}
+
 } // namespace
 
 MsgBoxRecorder::MsgBoxRecorder() { recorder = this; }
@@ -79,7 +99,9 @@ void msgBox(const QString& text, MsgBoxIcon icon, const QString& title) {
                   title, text, QMessageBox::Ok);
   fitTitle(box);
   waitForAltRelease();
+  const QPointer<QWidget> active = QApplication::activeWindow();
   box.exec();
+  giveActivationBack(active);
 }
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "button/services/Accessible.h"
 
 #include "button/model/vexabutton_p.h"
+#include "platform/AccessibilityBus.h"
 #include "platform/Pointer.h"
 #include "platform/Later.h"
 
@@ -203,5 +204,8 @@ void vexabutton::announceAccessibleChanges() {
   if (changed.checkable || changed.checked || changed.pressed || changed.defaultButton || changed.hasPopup) {
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
+    // The default look follows the focus: each button that gains or loses
+    // it says so, or a screen reader names a stale default.
+    platform::announceStateChange(this, changed, now);
   }
 }

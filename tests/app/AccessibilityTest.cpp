@@ -40,6 +40,7 @@ TEST_F(Accessibility, ListsNameTheirHouseAndCategoryAndShowTheWholeEntry) {
         int start = -1, end = -1;
         read->textInterface()->selection(0, &start, &end);
         EXPECT_EQ(read->textInterface()->text(start, end), entry);
+        EXPECT_EQ(read->text(QAccessible::Description), QString()); // the tooltip would say the entry again
         if (shown == entry)
           continue;
         ++cut;
@@ -49,7 +50,35 @@ TEST_F(Accessibility, ListsNameTheirHouseAndCategoryAndShowTheWholeEntry) {
   EXPECT_GT(cut, 0); // "Biciklizam" and others do not fit
 }
 
-// Read whole; announced once per new minute and at every end of the test.
+// Typed letters choose as a search: the same letter again steps on, letters
+// typed together make a prefix, letter case aside. The closed list keeps the
+// focus for assistive technology: no entry of its hidden popup list ever
+// takes it, whatever chooses.
+TEST_F(Accessibility, TypedLettersChooseInTheClosedListWhichKeepsTheFocus) {
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  const int interval = QApplication::keyboardInputInterval();
+  QApplication::setKeyboardInputInterval(200);
+  platform::ComboBox* box = form->kuca(1); // Bela, Crvena, Plava, Zelena, Zuta
+  box->setFocus();
+  testsupport::Announcements heard;
+  const std::pair<const char*, const char*> searches[] = {
+      {"z", "Zelena"}, {"zz", "Zelena"}, {"c", "Crvena"}, {"zu", "Zuta"}, {"B", "Bela"}};
+  for (const auto& [typed, chosen] : searches) {
+    QTest::qWait(300); // a new search
+    QTest::keyClicks(box, QLatin1String(typed));
+    EXPECT_EQ(box->Text(), QLatin1String(chosen)) << typed;
+  }
+  QTest::keyClick(box, Qt::Key_End);
+  QTest::keyClick(box, Qt::Key_Up);
+  QApplication::setKeyboardInputInterval(interval);
+  EXPECT_EQ(heard.seen.filter(QStringLiteral("TextInserted")).size(), 9); // each entry chosen, "zz" two
+  EXPECT_EQ(heard.seen.filter(QStringLiteral("Focus")), QStringList());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// Read whole; announced once per new minute and at every end of the test,
+// and the checks left after a failed check as well.
 TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd) {
   EXPECT_EQ(statusLine(), QStringLiteral("Vreme za resavanje testa je: 30 minuta."));
   EXPECT_TRUE(iface(form->Label4)->state().invisible); // read within the line
@@ -58,12 +87,14 @@ TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd)
     std::function<void(Form1&)> reach;
     const char* line;
     int announced;
+    const char* first;
   } ends[] = {
-      {"a minute", [](Form1& f) { tick(f, 61); }, "Vreme za resavanje testa je: 29 minuta.", 1},
-      {"solved", [](Form1& f) { pickSolution(f), click(f.vexabutton1); }, "Test je resen za 0 minuta. Cestitamo!", 1},
+      {"a minute", [](Form1& f) { tick(f, 61); }, "Vreme za resavanje testa je: 29 minuta.", 1, nullptr},
+      {"solved", [](Form1& f) { pickSolution(f), click(f.vexabutton1); }, "Test je resen za 0 minuta. Cestitamo!", 1,
+       nullptr},
       {"attempts used up", [](Form1& f) { click(f.vexabutton1), click(f.vexabutton1), click(f.vexabutton1); },
-       "Iskoristili ste 3 dozvoljenih pokusaja za resavanje testa.", 1},
-      {"timed out", [](Form1& f) { tick(f, 30 * 61 + 1); }, "Vreme za resavanje testa je isteklo.", 31},
+       "Iskoristili ste 3 dozvoljenih pokusaja za resavanje testa.", 3, "Provera (2)"},
+      {"timed out", [](Form1& f) { tick(f, 30 * 61 + 1); }, "Vreme za resavanje testa je isteklo.", 31, nullptr},
   };
   for (const auto& end : ends) {
     delete form.data();
@@ -74,7 +105,11 @@ TEST_F(Accessibility, TheStatusLineIsAnnouncedWhenItsMinutesChangeAndAtEveryEnd)
     EXPECT_EQ(statusLine(), QLatin1String(end.line)) << end.end;
     // Spoken through the notification inside the line, the focus where it was.
     EXPECT_EQ(heard.seen.filter(QStringLiteral("ObjectShow")).count(), end.announced) << end.end;
+    ASSERT_FALSE(heard.seen.isEmpty()) << end.end;
     EXPECT_EQ(heard.seen.last(), QStringLiteral("ObjectShow ") + QLatin1String(end.line)) << end.end;
+    if (end.first) {
+      EXPECT_EQ(heard.seen.filter(QStringLiteral("ObjectShow")).first(), QStringLiteral("ObjectShow ") + end.first);
+    }
   }
 }
 
@@ -139,6 +174,50 @@ TEST_F(Accessibility, HeadingPicturesAndInformationWindowsSayWhatTheyAre) {
   }
   EXPECT_EQ(iface(&about)->text(QAccessible::Name), QStringLiteral("O Tesmiru Vokrantu:"));
   EXPECT_EQ(iface(&program)->text(QAccessible::Name), QStringLiteral("O Programu i autoru"));
+}
+
+// While a screen reader runs, an information window opens on its texts as
+// one document read from the top: the heading first, the picture described
+// where it stands. Its lines are the drawn lines, one after the other, each
+// where it is drawn; Down moves the reading point. Without a screen reader
+// the picture has the focus, as ever.
+TEST_F(Accessibility, InformationWindowsReadAsOneDocumentFromTheTop) {
+  {
+    Form3 program(form);
+    EXPECT_EQ(program.focusWidget(), program.Picture1);
+  }
+  testsupport::Announcements heard;
+  Form2 about(form);
+  about.Show();
+  about.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+  ASSERT_EQ(QApplication::focusWidget(), about.document);
+  QAccessibleInterface* document = iface(about.document);
+  EXPECT_EQ(document->role(), QAccessible::Document);
+  QAccessibleTextInterface* text = document->textInterface();
+  const QStringList parts{about.Label1->Caption(), about.Label2->Caption(), about.Label3->Caption(),
+                          about.Picture1->accessibleDescription(), about.Label4->Caption()};
+  EXPECT_EQ(text->text(0, text->characterCount()), parts.join(QLatin1Char('\n')));
+  EXPECT_TRUE(iface(about.Label2)->state().invisible); // read within the document only
+  int start = -1, end = -1;
+  EXPECT_EQ(text->textAtOffset(0, QAccessible::SentenceBoundary, &start, &end).trimmed(), parts[0]);
+
+  EXPECT_TRUE(QRect(about.Label1->mapToGlobal(QPoint()), about.Label1->size()).contains(text->characterRect(0)));
+  const QRect area(about.document->mapToGlobal(QPoint()), about.document->size());
+  QRect previous;
+  for (int offset = 0; offset < text->characterCount(); offset = end) {
+    const QString line = text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+    ASSERT_EQ(start, offset);
+    ASSERT_EQ(line.size(), end - start);
+    const QRect first = text->characterRect(start);
+    EXPECT_TRUE(area.contains(first)) << line.toStdString();
+    EXPECT_GE(first.top(), previous.top()) << line.toStdString();
+    previous = first;
+  }
+  EXPECT_EQ(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), parts[0] + QLatin1Char('\n'));
+  QTest::keyClick(about.document, Qt::Key_Down);
+  EXPECT_EQ(text->cursorPosition(), end);
+  EXPECT_EQ(heard.seen.filter(QStringLiteral("TextCaretMoved")).size(), 1);
 }
 
 } // namespace

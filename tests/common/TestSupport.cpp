@@ -33,6 +33,7 @@ void record(QAccessibleEvent* event) {
                                          {QAccessible::StateChanged, QStringLiteral("StateChanged")},
                                          {QAccessible::TextInserted, QStringLiteral("TextInserted")},
                                          {QAccessible::ObjectShow, QStringLiteral("ObjectShow")},
+                                         {QAccessible::TextCaretMoved, QStringLiteral("TextCaretMoved")},
                                          {QAccessible::Focus, QStringLiteral("Focus")}};
   // A widget's own focus changes are its state's business; the focus moving
   // among the parts of one widget is an announcement of its own.

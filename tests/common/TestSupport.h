@@ -16,8 +16,9 @@ namespace testsupport {
 void setUpProcess();
 
 // The accessibility events for `of` (for every object when null) while
-// alive, as "NameChanged", "DescriptionChanged", "ValueChanged" or
-// "StateChanged" with the changed states among checkable, checked, pressed,
+// alive, as "NameChanged", "DescriptionChanged", "ValueChanged",
+// "TextInserted", "TextCaretMoved", "ObjectShow", "Focus" (on a part of a
+// widget) or "StateChanged" with the changed states among checkable, checked, pressed,
 // default, popup and disabled. Qt's accessibility is on meanwhile, as a
 // screen reader switches it on.
 struct Announcements {
