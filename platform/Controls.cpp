@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Controls.h"
 
+#include "platform/Form.h"
 #include "platform/Geometry.h"
 #include "platform/SystemColors.h"
 
@@ -24,13 +25,51 @@ namespace platform {
 
 namespace {
 
-// A colour value 0x00BBGGRR (or a system-colour reference) as a QColor; an
-// untranslatable value falls back to `fallbackIndex`'s system colour.
-QColor toQColor(qint32 oleColor, int fallbackIndex) {
-  qint32 rgb = translateOleColor(oleColor);
+using SystemColors::Source;
+
+QColor fromRgb(qint32 rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+qint32 toRgb(const QColor& colour) { return colour.red() | colour.green() << 8 | colour.blue() << 16; }
+
+// A colour value 0x00BBGGRR (or a system-colour reference, taken from
+// `source`) as a QColor; an untranslatable value falls back to
+// `fallbackIndex`'s system colour.
+QColor toQColor(qint32 oleColor, int fallbackIndex, Source source = Source::System) {
+  qint32 rgb = translateOleColor(oleColor, source);
   if (rgb < 0)
     rgb = SystemColors::get(fallbackIndex);
-  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+  return fromRgb(rgb);
+}
+
+// The back colour a text is drawn on, and where it comes from.
+struct Backdrop {
+  Source source;
+  qint32 rgb;
+};
+
+// A label's: its frame's or its form's back colour, or the window's own
+// background (the palette's) where the form has none.
+Backdrop backdropOf(const QWidget* label) {
+  for (const QWidget* w = label->parentWidget(); w; w = w->parentWidget()) {
+    qint32 back = -1;
+    if (const auto* frame = qobject_cast<const Frame*>(w))
+      back = frame->BackColor();
+    else if (const auto* form = qobject_cast<const Form*>(w))
+      back = form->BackColor();
+    else
+      continue;
+    if (const qint32 rgb = translateOleColor(back); rgb >= 0)
+      return {SystemColors::sourceOf(back), rgb};
+    break;
+  }
+  return {Source::System, toRgb(label->window()->palette().color(QPalette::Window))};
+}
+
+// A text's colour on `back`: ForeColor from the back colour's source while
+// enabled, else the grey text that reads on it.
+QColor textColour(const QWidget* widget, qint32 foreColor, const Backdrop& back) {
+  if (!widget->isEnabled())
+    return fromRgb(SystemColors::legibleGrayText(back.source, SystemColors::ButtonText, back.rgb, back.rgb));
+  return toQColor(foreColor, SystemColors::ButtonText, back.source);
 }
 
 // Copies every attribute of `from` into the font object `to`.
@@ -371,8 +410,8 @@ void Label::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty())
     return;
   QPainter painter(this);
-  painter.setPen(isEnabled() ? toQColor(foreColor_, SystemColors::ButtonText)
-                             : toQColor(qint32(0x80000011), SystemColors::GrayText));
+  // The text takes its colours from where its back colour comes from.
+  painter.setPen(textColour(this, foreColor_, backdropOf(this)));
   const TextBlock block = layoutText(width(), wraps());
   for (const auto& paragraph : block.paragraphs)
     paragraph->draw(&painter, QPointF(0, 0));
@@ -441,8 +480,7 @@ void Frame::paintEvent(QPaintEvent*) {
   const QRect textRect(textLeft - 2, 0, textWidth + 4, metrics.height());
   painter.fillRect(textRect, back);
   painter.setFont(font);
-  painter.setPen(isEnabled() ? toQColor(qint32(0x80000012), SystemColors::ButtonText)
-                             : toQColor(qint32(0x80000011), SystemColors::GrayText));
+  painter.setPen(textColour(this, qint32(0x80000012), {SystemColors::sourceOf(backColor_), toRgb(back)}));
   painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
 }
 
@@ -567,6 +605,19 @@ void ComboBox::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Text));
   QStyleOptionComboBox option;
   initStyleOption(&option);
+  // A disabled list's entry in grey that reads on the field's face (the list
+  // is the palette's, whatever table the system colours come from).
+  if (!isEnabled() && !SystemColors::usingFixedTable()) {
+    QImage face(size(), QImage::Format_ARGB32_Premultiplied);
+    face.fill(palette().color(QPalette::Window));
+    QPainter offscreen(&face);
+    style()->drawComplexControl(QStyle::CC_ComboBox, &option, &offscreen, this);
+    offscreen.end();
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QColor grey = fromRgb(SystemColors::legibleGrayText(Source::System, SystemColors::ButtonText, face, field));
+    option.palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
+    option.palette.setColor(QPalette::Disabled, QPalette::Text, grey);
+  }
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
   option.currentText = shownText();
   painter.drawControl(QStyle::CE_ComboBoxLabel, option);

@@ -158,6 +158,7 @@ public:
   explicit Frame(QWidget* parent = nullptr);
   QString Caption() const { return caption_; }
   void setCaption(const QString& caption);
+  qint32 BackColor() const { return backColor_; }
   void setBackColor(qint32 rgb);
   void setFont(const SharedFont& font);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
+#include <QRect>
 #include <QtGlobal>
 
 #include <map>
@@ -42,10 +44,40 @@ void installClassicTable();
 void usePalette();
 bool usingFixedTable();
 
+// Where a colour comes from. A pair that must stay readable (a caption on
+// its face, a label on its form) takes both halves from one source: both
+// from the system (the palette), or both fixed.
+enum class Source { System, Fixed };
+
+// The source of a stored colour: a system-colour reference is the system's,
+// and so is -1 (none: the window's own background); an RGB value is fixed.
+Source sourceOf(qint32 oleColor);
+
+// System colour `index` as the fixed source has it: the classic colour the
+// fixed looks and forms were drawn with. While a fixed table is installed,
+// that table is both sources.
+qint32 fixedColour(int index);
+
+// Disabled text on a background whose colours run from `darkest` to
+// `lightest`: the grey text of `source`. Where the system colours come from
+// a palette and that grey reads less than 3:1 there, it moves toward the
+// source's text colour `textIndex` (or black or white, where that does not
+// read either) just far enough. A fixed table keeps its grey as it is.
+qint32 legibleGrayText(Source source, int textIndex, qint32 darkest, qint32 lightest);
+// The same on the pixels of `image` within `rect` (the grey of `source` as
+// it is where there are none).
+qint32 legibleGrayText(Source source, int textIndex, const QImage& image, const QRect& rect);
+
 } // namespace SystemColors
 
 // OLE colour translation: RGB values (high byte 0) pass through, 0x80000000 + n
 // resolves to system colour n; anything else fails and gives -1.
 qint32 translateOleColor(qint32 oleColor);
+// The same, with a system-colour reference taken from `source`.
+qint32 translateOleColor(qint32 oleColor, SystemColors::Source source);
+
+// WCAG's contrast ratio of two RGB colours: (L1 + 0.05) / (L2 + 0.05) of
+// their relative luminances, 1 to 21.
+double contrastRatio(qint32 rgb1, qint32 rgb2);
 
 } // namespace platform

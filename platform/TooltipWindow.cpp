@@ -135,7 +135,8 @@ TooltipWindow::TooltipWindow(QWidget* tool, const TooltipContent& content, std::
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setLayoutDirection(content.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-  back_ = colourOf(content.backColor >= 0 ? content.backColor : SystemColors::get(SystemColors::InfoBackground));
+  const qint32 back = translateOleColor(content.backColor);
+  back_ = colourOf(back >= 0 ? back : SystemColors::get(SystemColors::InfoBackground));
   layout_ = layoutFor(content_, font_, false, StemInset);
   resize(layout_.windowSize);
 
@@ -290,7 +291,9 @@ void TooltipWindow::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing, false);
 
   // Icon and title
-  const QColor ink = colourOf(SystemColors::get(InfoTextColour));
+  // The tooltip's text colour, from where its back colour comes from.
+  const QColor ink =
+      colourOf(translateOleColor(qint32(0x80000000u | InfoTextColour), SystemColors::sourceOf(content_.backColor)));
   if (!layout_.icon.isEmpty()) {
     static constexpr QStyle::StandardPixmap icons[] = {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning,
                                                        QStyle::SP_MessageBoxCritical};

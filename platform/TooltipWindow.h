@@ -18,7 +18,9 @@ struct TooltipContent {
   QString title; // empty: no title line (and no icon)
   int icon = 0;  // beside the title: 1 information, 2 warning, 3 error; any other value none
   bool balloon = false;
-  qint32 backColor = -1; // 0x00BBGGRR; -1 for the platform's tooltip background
+  // 0x00BBGGRR, or 0x800000nn for system colour nn; -1 for the platform's
+  // tooltip background. The text takes the same source's colour.
+  qint32 backColor = -1;
   bool rightToLeft = false;
 };
 

@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages the project needs, when they are missing.
 # apt-get as root, through sudo otherwise; if neither works, says what to install.
-#   scripts/install-deps.sh [fuzz] [memcheck] [package] [docs]
+#   scripts/install-deps.sh [fuzz] [memcheck] [package] [docs] [screenshots]
 # With "fuzz" also clang and its libFuzzer runtime (fuzz/run), with
 # "memcheck" also valgrind (scripts/memcheck.sh), with "package" the Debian
 # packaging tools (scripts/build-deb.sh), with "docs" Qt's help generator
-# for the API reference's .qch file. ./test and CI need none of them; doxygen
-# is in the base list, so the test that builds the API reference runs there.
+# for the API reference's .qch file, with "screenshots" ImageMagick and the
+# qt6ct palette (scripts/screenshot.sh). ./test and CI need none of them;
+# doxygen is in the base list, so the test that builds the API reference
+# runs there.
 set -euo pipefail
 
 PACKAGES=(
@@ -28,7 +30,8 @@ for group in "$@"; do
     memcheck) PACKAGES+=(valgrind) ;;
     package) PACKAGES+=(debhelper dpkg-dev lintian libgl-dev) ;;
     docs) PACKAGES+=(qt6-documentation-tools) ;;
-    *) echo "install-deps.sh: unknown group \"$group\" (fuzz, memcheck, package or docs)" >&2; exit 2 ;;
+    screenshots) PACKAGES+=(imagemagick qt6ct) ;;
+    *) echo "install-deps.sh: unknown group \"$group\" (fuzz, memcheck, package, docs or screenshots)" >&2; exit 2 ;;
   esac
 done
 

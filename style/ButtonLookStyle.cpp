@@ -22,15 +22,21 @@ namespace {
 // The symbol font's downward triangle: a button with a menu shows it.
 constexpr qint32 MenuSymbol = 6;
 
-// The look's colours as a loaded vexabutton of that look has them: the
-// stored defaults (the button face as background), then the look's own.
+// The look's colours as a loaded vexabutton of that look draws them: the
+// system's colours a load takes for the missing keys, then the look's own;
+// those taken from the system are drawn as the system's.
 LookDefaults defaultsOf(qint32 look) {
+  using namespace platform::SystemColors;
   ButtonRecord rec;
   rec.ButtonStyle = look;
-  rec.BackColor = platform::SystemColors::get(platform::SystemColors::ButtonFace);
+  rec.BackColor = get(ButtonFace);
+  rec.ForeColor = rec.ForeColorHover = get(ButtonText);
+  rec.TakenFromSystem = {rec.BackColor, rec.ForeColor, rec.ForeColorHover, std::nullopt};
   ApplyDefaultColorScheme(rec);
   ApplyStyleDefaults(rec);
-  return {rec.BackColor, rec.ForeColor, rec.ColorScheme, rec.ShowFocusRect, rec.PicturePushOnHover};
+  const ButtonPaint drawn = describe(rec);
+  return {drawn.backColor, drawn.foreColor,   drawn.foreColorHover,
+          rec.ColorScheme, rec.ShowFocusRect, rec.PicturePushOnHover};
 }
 
 // The picture an icon gives: its pixmap at the icon size, in logical pixels,
@@ -74,6 +80,7 @@ ButtonPaint ButtonLookStyle::describeOption(const QStyleOption& option, const QS
   paint.style = look_;
   paint.backColor = defaults.backColor;
   paint.foreColor = defaults.foreColor;
+  paint.foreColorHover = defaults.foreColorHover;
   paint.colorScheme = defaults.colorScheme;
   paint.showFocusRect = defaults.showFocusRect;
   paint.picturePushOnHover = defaults.picturePushOnHover;
@@ -163,6 +170,24 @@ void ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, c
 
 void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                                   const QWidget* widget) const {
+  // A tool button's label on a panel of the look: the base style draws it
+  // in the text colour of the panel's source, disabled in a grey that reads
+  // there.
+  const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option);
+  if (element == CE_ToolButtonLabel && tool && (tool->state & (State_Sunken | State_On | State_Raised)) &&
+      !platform::SystemColors::usingFixedTable()) {
+    using namespace platform::SystemColors;
+    platform::Surface panel(16, 16);
+    const Source face = Redraw(describeOption(*option, QString()), panel).face;
+    const qint32 text = platform::translateOleColor(qint32(0x80000000u | ButtonText), face);
+    const qint32 grey = legibleGrayText(face, ButtonText, panel.image(), QRect(3, 3, 10, 10));
+    QStyleOptionToolButton label = *tool;
+    for (const auto& [group, rgb] :
+         {std::pair{QPalette::Active, text}, {QPalette::Inactive, text}, {QPalette::Disabled, grey}})
+      label.palette.setColor(group, QPalette::ButtonText, QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF));
+    QProxyStyle::drawControl(element, &label, painter, widget);
+    return;
+  }
   const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
   if (!button || (element != CE_PushButton && element != CE_PushButtonBevel)) {
     QProxyStyle::drawControl(element, option, painter, widget);

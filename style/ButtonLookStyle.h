@@ -41,6 +41,7 @@ size_t qHash(const LookPaintKey& key, size_t seed = 0);
 struct LookDefaults {
   qint32 backColor;
   qint32 foreColor;
+  qint32 foreColorHover;
   qint32 colorScheme;
   bool showFocusRect;
   bool picturePushOnHover;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 // A picture-effect table: the value each channel value (0 to 255) becomes.
 // Every button starts with the same standard tables, so a table refers to
@@ -141,6 +142,16 @@ struct ButtonRecord {
   // What the paint code needs to know of its surroundings.
   bool VisualStylesActive = false; // the answer of IsThemed, kept once evaluated
   bool UserMode = true;            // the host runs (not designing)
+
+  // Colours the control took from the system and keeps as RGB values: a
+  // load's value for a missing key, the style's defaults. While a property
+  // still holds the value taken, it is drawn as that system colour is now.
+  struct TakenColours {
+    std::optional<qint32> BackColor;        // the button face
+    std::optional<qint32> ForeColor;        // the button text
+    std::optional<qint32> ForeColorHover;   // the button text
+    std::optional<qint32> TooltipBackColor; // the tooltip background
+  } TakenFromSystem;
 
   // Picture-effect tables, filled once at creation (the standard values are
   // shared by every record until one is rewritten).

@@ -325,6 +325,7 @@ void vexabutton::InitProperties() {
   d_->rec.ClientHeight = d_->surface.height();
   d_->rec.ClientWidth = d_->surface.width();
   // The style's colours over the zero colours.
+  d_->rec.TakenFromSystem = {};
   vexa::ApplyDefaultColorScheme(d_->rec);
   vexa::ApplyStyleDefaults(d_->rec);
   d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
@@ -353,6 +354,13 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
 #undef VEXA_READ
   in.textLength("Caption", s.rec.Caption, MaxCaptionLength);
   s.rec.Tooltip.rightToLeft = s.rec.RightToLeft;
+  // A missing colour key leaves the system's colour of the moment.
+  const auto taken = [&](const char* key, qint32 value) {
+    return bag.contains(QLatin1String(key)) ? std::nullopt : std::optional<qint32>(value);
+  };
+  s.rec.TakenFromSystem = {taken("BackColor", s.rec.BackColor), taken("ForeColor", s.rec.ForeColor),
+                           taken("ForeColorHover", s.rec.ForeColorHover),
+                           taken("TooltipBackcolor", s.rec.TooltipBackColor)};
   if (in.failed()) {
     if (error)
       *error = in.error();

@@ -34,14 +34,14 @@ void DrawClassic(const ButtonPaint& paint, Surface& surface, PaintResult& result
   if (!paint.enabled) {
     if (!flat)
       raised();
-    p.content();
+    p.content(p.System);
     return;
   }
 
   // Checked toggle: a lighter body sunk into the surface.
   if (p.checked()) {
     p.fill(p.S(0.02f));
-    p.content();
+    p.content(p.back());
     if (style == Style::FlatThin)
       return;
     p.edge(client, Surface::EdgeSunken);
@@ -54,18 +54,18 @@ void DrawClassic(const ButtonPaint& paint, Surface& surface, PaintResult& result
   case State::Normal:
     p.region();
     p.fill(p.B);
-    p.content();
+    p.content(p.back());
     if (!flat)
       raised();
     break;
   case State::Hot:
     p.fill(p.B);
-    p.content();
+    p.content(p.back());
     raised();
     break;
   case State::Down:
     p.fill(p.B);
-    p.content();
+    p.content(p.back());
     if (style == Style::Classic) {
       p.frame(1, 1, p.W - 2, p.H - 2, 0x99A8AC);
       p.outline(0x000000);

@@ -159,8 +159,9 @@ void ApplyStyleDefaults(ButtonRecord& rec) {
       rec.BackColor = scheme2;
       break;
     default:
-      break;
+      return;
     }
+    rec.TakenFromSystem.BackColor.reset(); // the look's own colour
   };
   switch (Style(rec.ButtonStyle)) {
   case Style::Classic:
@@ -171,6 +172,7 @@ void ApplyStyleDefaults(ButtonRecord& rec) {
   case Style::FlatClassic:
   case Style::FlatThin:
     rec.BackColor = platform::SystemColors::get(platform::SystemColors::ButtonFace);
+    rec.TakenFromSystem.BackColor = rec.BackColor;
     break;
   case Style::RoundedGradient:
     byScheme(0xE7EBEC, 0xDBEEF3, 0xFCF1F0);
@@ -193,6 +195,7 @@ void ApplyStyleDefaults(ButtonRecord& rec) {
   }
 
   rec.ForeColor = platform::SystemColors::get(platform::SystemColors::ButtonText);
+  rec.TakenFromSystem.ForeColor = rec.ForeColor;
   rec.ShowFocusRect = is(rec.ButtonStyle, Style::Classic) || is(rec.ButtonStyle, Style::ClassicThin) ||
                       is(rec.ButtonStyle, Style::WhiteGloss);
   if (is(rec.ButtonStyle, Style::Toolbar))

@@ -57,7 +57,17 @@ bool pictureStacked(const ButtonPaint& paint) {
                                     PictureAlignment::BottomEdge, PictureAlignment::BelowCaption});
 }
 
-Colour disabledTextColour() { return platform::SystemColors::get(platform::SystemColors::GrayText); }
+using platform::SystemColors::Source;
+
+// Disabled text on what the renderer painted under `rect`: the grey text of
+// the face's source, made legible on the darkest and lightest colour there.
+Colour disabledTextColour(Source face, const Surface& surface, const Rect& rect) {
+  using namespace platform::SystemColors;
+  if (usingFixedTable())
+    return legibleGrayText(face, ButtonText, 0, 0);
+  const Rect area = surface.toDevice(rect);
+  return legibleGrayText(face, ButtonText, surface.image(), QRect(area.left, area.top, area.width(), area.height()));
+}
 
 void DrawCaptionText(const ButtonPaint& paint, Surface& surface, const Rect& rect, Colour colour, int dx, int dy) {
   const Colour previous = surface.textColor();
@@ -277,7 +287,8 @@ Layout layOut(const ButtonPaint& paint, int W, int H, Rect t, int pw, int ph) {
 
 } // namespace
 
-void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& surface, PaintResult& result) {
+void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Source face, Surface& surface,
+                           PaintResult& result) {
   const int W = surface.width();
   const int H = surface.height();
 
@@ -311,6 +322,14 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& 
     symbolRect.translate(1, 1);
   }
 
+  // Caption colours: a system colour from the source of the face under the
+  // caption; the disabled grey made legible on what lies there now.
+  const auto drawn = [face](qint32 colour) { return platform::translateOleColor(colour, face); };
+  const Colour disabledText = paint.enabled ? 0 : disabledTextColour(face, surface, t);
+  const Colour captionColour =
+      paint.enabled ? drawn(is(paint.state, State::Hot) ? paint.foreColorHover : foreColor) : disabledText;
+  const Colour effectCaptionColour = paint.enabled ? drawn(foreColor) : disabledText;
+
   // Picture, lifted, or with its shadow under a second copy.
   const bool pushOnHover = paint.picturePushOnHover && is(paint.state, State::Hot);
   if (pushOnHover)
@@ -321,10 +340,6 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& 
     DrawPictureShadow(paint, shown, surface, pictureRect);
 
   // Caption, over its effect's copies.
-  const Colour captionColour = paint.enabled
-                                   ? TranslateColor(is(paint.state, State::Hot) ? paint.foreColorHover : foreColor)
-                                   : disabledTextColour();
-  const Colour effectCaptionColour = paint.enabled ? TranslateColor(foreColor) : disabledTextColour();
   if (!is(paint.captionEffects, CaptionEffect::None))
     DrawCaptionEffects(paint, surface, t, effectCaptionColour);
   DrawCaptionText(paint, surface, t, captionColour, 0, 0);
@@ -340,6 +355,7 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Surface& 
   }
 
   result.laidOut = true;
+  result.face = face;
   result.captionRect = t;
   result.pictureRect = pictureRect;
   result.symbolRect = symbolRect;

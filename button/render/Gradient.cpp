@@ -29,7 +29,7 @@ void DrawBlueGlass(const ButtonPaint& paint, platform::Surface& surface, PaintRe
   if (!paint.enabled) {
     p.region();
     p.fill(p.S(0.03f));
-    p.content();
+    p.content(p.back());
     p.outline(p.S(-0.25f));
     p.frame(1, 1, W - 2, H - 2, p.S(0.25f));
     p.corners(p.S(-0.03f));
@@ -53,7 +53,7 @@ void DrawBlueGlass(const ButtonPaint& paint, platform::Surface& surface, PaintRe
     p.hgrad(1, half, 5, lowerBand, p.S(0xDCAB4E, 0.02f), p.S(0xF0D29A, -0.01f));
     p.hgrad(W - 6, 3, 5, upperBand, p.S(0xF6E4C2, -0.01f), p.S(0xE6C891, 0.02f));
     p.hgrad(W - 6, half, 5, lowerBand, p.S(0xF0D29A, -0.01f), p.S(0xDCAB4E, 0.02f));
-    p.content();
+    p.content(p.Look);
     break;
   case State::Hot:
     p.vgrad(1, 1, W - 2, half, 0xFFF7E4, 0xFFF3DA);
@@ -63,7 +63,7 @@ void DrawBlueGlass(const ButtonPaint& paint, platform::Surface& surface, PaintRe
     p.hgrad(1, half, 5, lowerBand, 0xFAD68F, p.S(0xFDE1AC, 0.01f));
     p.hgrad(W - 6, 3, 5, upperBand, 0xFFF7E4, 0xFFEECD);
     p.hgrad(W - 6, half, 5, lowerBand, p.S(0xFDE1AC, 0.01f), 0xFAD68F);
-    p.content();
+    p.content(p.Look);
     p.outline(0xA77532);
     p.frame(1, 1, W - 2, H - 2, White);
     break;
@@ -71,7 +71,7 @@ void DrawBlueGlass(const ButtonPaint& paint, platform::Surface& surface, PaintRe
     p.region();
     p.vgrad(1, 1, W - 1, H, light, p.B);
     p.vgrad(1, half, W - 2, H - 2, p.S(-0.02f), p.S(-0.15f));
-    p.content();
+    p.content(p.back());
     p.outline(0x707070);
     p.frame(1, 1, W - 2, H - 2, White);
     break;
@@ -105,7 +105,7 @@ void DrawWarmHighlight(const ButtonPaint& paint, platform::Surface& surface, Pai
       p.vgrad(0, 0, W, H, 0x4E91FE, 0x8ED3FF);
     else
       p.vgrad(0, 0, W, H, 0x8CD5FF, 0x55ADFF);
-    p.content();
+    p.content(p.Look);
     p.outline(Navy);
     return;
   }
@@ -125,7 +125,9 @@ void DrawWarmHighlight(const ButtonPaint& paint, platform::Surface& surface, Pai
   default:
     break;
   }
-  p.content();
+  // At rest the face is B's; hot and pressed faces are the look's own (other
+  // states paint none).
+  p.content(is(state, State::Normal) ? p.back() : is(state, State::Hot) || is(state, State::Down) ? p.Look : p.System);
   if (!is(paint.state, State::Normal))
     p.outline(Navy);
 }
@@ -139,7 +141,7 @@ void DrawSoftBlue(const ButtonPaint& paint, platform::Surface& surface, PaintRes
 
   if (!paint.enabled) {
     p.fill(p.B);
-    p.content();
+    p.content(p.back());
     p.corners(p.B);
     return;
   }
@@ -148,7 +150,7 @@ void DrawSoftBlue(const ButtonPaint& paint, platform::Surface& surface, PaintRes
   case State::Normal:
     p.region();
     p.fill(p.B);
-    p.content();
+    p.content(p.back());
     return;
   case State::Hot:
     p.vgrad(1, 1, W - 2, H - 2, 0xFDF9F1, 0xF8ECD0);
@@ -161,7 +163,7 @@ void DrawSoftBlue(const ButtonPaint& paint, platform::Surface& surface, PaintRes
   default:
     return;
   }
-  p.content();
+  p.content(p.Look);
   p.outline(0xCA9E61);
   p.frame(1, 1, W - 2, H - 2, White);
   p.corners(p.S(0xCA9E61, 0.3f));
@@ -201,7 +203,7 @@ void DrawShaded(const ButtonPaint& paint, platform::Surface& surface, PaintResul
   p.vgrad(0, 0, p.W, 5, top(look->top), p.B);
   // Row 5 keeps the fill.
   p.vgrad(0, 6, p.W, p.H - 1, p.S(look->lowFrom), mixed(look->lowTo));
-  p.content();
+  p.content(p.back());
   p.outline(p.S(look->outline));
   p.corners(p.S(look->corners));
 }

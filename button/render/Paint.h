@@ -5,6 +5,7 @@
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/Surface.h"
+#include "platform/SystemColors.h"
 
 #include <QString>
 
@@ -88,6 +89,8 @@ struct PaintResult {
   qint32 pictureWidth = 0;
   qint32 pictureHeight = 0;
   platform::PicturePtr currentPicture;
+  // Where the colours under the caption came from (see DrawCaptionAndPicture).
+  platform::SystemColors::Source face = platform::SystemColors::Source::System;
 };
 
 // The state a stored state draws as: a checked toggle shows pressed, except

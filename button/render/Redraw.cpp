@@ -45,6 +45,10 @@ qint32 ForcedDownState(const ButtonPaint& paint) {
   return paint.state;
 }
 
+qint32 DrawnColour(qint32 stored, const std::optional<qint32>& taken, int systemIndex) {
+  return taken && *taken == stored ? qint32(0x80000000u | unsigned(systemIndex)) : stored;
+}
+
 ButtonPaint describe(const ButtonRecord& rec) {
   ButtonPaint paint;
   paint.style = rec.ButtonStyle;
@@ -60,9 +64,10 @@ ButtonPaint describe(const ButtonRecord& rec) {
   paint.showFocusRect = rec.ShowFocusRect;
   paint.userMode = rec.UserMode;
   paint.visualStylesActive = rec.VisualStylesActive;
-  paint.backColor = rec.BackColor;
-  paint.foreColor = rec.ForeColor;
-  paint.foreColorHover = rec.ForeColorHover;
+  using namespace platform::SystemColors;
+  paint.backColor = DrawnColour(rec.BackColor, rec.TakenFromSystem.BackColor, ButtonFace);
+  paint.foreColor = DrawnColour(rec.ForeColor, rec.TakenFromSystem.ForeColor, ButtonText);
+  paint.foreColorHover = DrawnColour(rec.ForeColorHover, rec.TakenFromSystem.ForeColorHover, ButtonText);
   paint.colorScheme = rec.ColorScheme;
   paint.caption = rec.Caption;
   paint.unicodeText = rec.UnicodeText;

@@ -4,8 +4,11 @@
 #include "button/model/ButtonRecord.h"
 #include "button/render/Paint.h"
 #include "platform/Surface.h"
+#include "platform/SystemColors.h"
 
 #include <QSize>
+
+#include <optional>
 
 // The paint pipeline as the control uses it: the description of a record,
 // the results written back to it, the window region, and the shared content
@@ -14,6 +17,10 @@ namespace vexa {
 
 // The paint of a record as it stands, with the forced-Down rule applied.
 ButtonPaint describe(const ButtonRecord& rec);
+// A colour as it is drawn: one the control took from the system, while the
+// property still holds it, as a reference to that system colour (it follows
+// the palette and pairs with the system's faces); any other as stored.
+qint32 DrawnColour(qint32 stored, const std::optional<qint32>& taken, int systemIndex);
 // Writes what a paint computed into the record: the drawn state, the size
 // fields and, when the content was laid out, the layout fields.
 void apply(const PaintResult& result, ButtonRecord& rec);
@@ -25,8 +32,15 @@ void ApplyWindowRegion(const ButtonRecord& rec, platform::Surface& surface);
 
 // Lays out and draws caption, picture and drop-down symbol (and separator),
 // the caption in `foreColor` unless Hot or disabled; fills the layout fields
-// of `result`.
-void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, platform::Surface& surface, PaintResult& result);
+// of `result`. `face` says where the colours under the caption come from:
+// a system colour for the caption is taken from the same source.
+void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, platform::SystemColors::Source face,
+                           platform::Surface& surface, PaintResult& result);
+// The same on a face painted from BackColor.
+inline void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, platform::Surface& surface,
+                                  PaintResult& result) {
+  DrawCaptionAndPicture(paint, foreColor, platform::SystemColors::sourceOf(paint.backColor), surface, result);
+}
 QFont CreateSymbolFont(int height);
 
 // The room the content pass needs, in surface pixels.

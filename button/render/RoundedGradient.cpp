@@ -35,7 +35,10 @@ void DrawRoundedGradient(const ButtonPaint& paint, platform::Surface& surface, P
   const auto S = [B](float fraction) { return ShiftColor(B, fraction); };
   const auto line = [&](int x1, int y1, int x2, int y2, Colour colour) { DrawLine(surface, x1, y1, x2, y2, colour); };
   const auto tc = [](qint32 colour) { return TranslateColor(colour); };
-  const auto content = [&] { DrawCaptionAndPicture(paint, paint.foreColor, surface, result); };
+  // Every face of the look, the faded disabled one too, is painted from B.
+  const auto content = [&] {
+    DrawCaptionAndPicture(paint, paint.foreColor, platform::SystemColors::sourceOf(paint.backColor), surface, result);
+  };
   const Scheme scheme = Scheme(paint.colorScheme);
   const bool bluePalette = scheme == Scheme::Scheme0 || scheme == Scheme::Scheme1 || scheme == Scheme::Custom;
   const bool glossPalette = scheme == Scheme::Scheme2;

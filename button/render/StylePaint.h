@@ -44,9 +44,17 @@ struct StylePaint {
   void line(int x1, int y1, int x2, int y2, Colour colour) const { DrawLine(surface, x1, y1, x2, y2, colour); }
   void corners(Colour colour) const { SetCornerPixels(surface, colour); }
   void edge(const platform::Rect& rect, unsigned rings) const { surface.drawEdge(rect, rings); }
-  void content() const { content(in.foreColor); }
+  // Where the colours under the caption come from: BackColor's source for a
+  // face painted from B, the look's own fixed colours, or the system's (the
+  // cleared surface).
+  using Source = platform::SystemColors::Source;
+  Source back() const { return platform::SystemColors::sourceOf(in.backColor); }
+  static constexpr Source Look = Source::Fixed;
+  static constexpr Source System = Source::System;
+  // The content pass on a face of `face`'s colours.
+  void content(Source face) const { content(in.foreColor, face); }
   // The content with the caption in another colour than ForeColor.
-  void content(qint32 foreColor) const { DrawCaptionAndPicture(in, foreColor, surface, out); }
+  void content(qint32 foreColor, Source face) const { DrawCaptionAndPicture(in, foreColor, face, surface, out); }
   void region() const { ApplyWindowRegion(in.style, W, H, surface); }
   // The dotted focus rectangle `inset` pixels inside every edge.
   void focusRect(int inset) const { surface.drawFocusRect({inset, inset, W - inset, H - inset}); }

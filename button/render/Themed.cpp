@@ -36,7 +36,7 @@ void DrawThemed(const ButtonPaint& paint, platform::Surface& surface, PaintResul
   const QRegion outline =
       platform::Theme::drawPushButton(surface, client, outlineRect, ThemedStateId(paint), &deviceOutline);
   surface.setWindowRegion(outline, deviceOutline);
-  DrawCaptionAndPicture(paint, paint.foreColor, surface, result);
+  DrawCaptionAndPicture(paint, paint.foreColor, platform::SystemColors::Source::System, surface, result);
 }
 
 } // namespace vexa

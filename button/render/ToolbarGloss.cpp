@@ -27,6 +27,7 @@ void DrawToolbar(const ButtonPaint& paint, platform::Surface& surface, PaintResu
     Colour base, outline;
   };
   Palette palette{0, 0};
+  StylePaint::Source paletteSource = p.Look;
   switch (Scheme(paint.colorScheme)) {
   case Scheme::Scheme0:
     palette = {0xEED2C1, 0xC56A31};
@@ -39,6 +40,7 @@ void DrawToolbar(const ButtonPaint& paint, platform::Surface& surface, PaintResu
     break;
   case Scheme::Custom:
     palette = {p.B, p.S(-0.12f)};
+    paletteSource = p.back();
     break;
   default:
     break;
@@ -53,7 +55,7 @@ void DrawToolbar(const ButtonPaint& paint, platform::Surface& surface, PaintResu
       p.fill(ShiftColor(base, -0.01f));
       p.outline(outline);
     }
-    p.content();
+    p.content(paletteSource);
     return;
   }
 
@@ -70,7 +72,10 @@ void DrawToolbar(const ButtonPaint& paint, platform::Surface& surface, PaintResu
   default:
     break;
   }
-  p.content();
+  // B at rest, the palette when hot or pressed; other states paint no face.
+  p.content(is(state, State::Normal)                          ? p.back()
+            : is(state, State::Hot) || is(state, State::Down) ? paletteSource
+                                                              : p.System);
   if (!is(paint.state, State::Normal))
     p.outline(outline);
 }
@@ -84,16 +89,18 @@ void DrawSilver(const ButtonPaint& paint, platform::Surface& surface, PaintResul
   const StylePaint p(paint, surface, result);
   qint32 state = paint.state;
   const int W = p.W, H = p.H;
-  const Colour buttonText = p.system(platform::SystemColors::ButtonText);
+  // The system's button text, as a reference: it takes the source of the
+  // face it is drawn on. White on the pressed face is the look's own pair.
+  const qint32 buttonText = qint32(0x80000000u | platform::SystemColors::ButtonText);
 
-  const Colour caption = is(state, State::Down) ? White : buttonText;
+  const qint32 caption = is(state, State::Down) ? qint32(White) : buttonText;
   // A checked toggle held down by the mouse shows pressed.
   if (p.checked() && paint.mousePressed)
     state = qint32(State::Down);
 
   if (p.checked() && !is(state, State::Down)) {
     p.fill(0xFEFEFE);
-    p.content(buttonText);
+    p.content(buttonText, p.Look);
     p.outline(0xAF987A);
     p.corners(p.S(0xC1B3A0, -0.2f));
     if (is(state, State::Hot)) {
@@ -109,7 +116,7 @@ void DrawSilver(const ButtonPaint& paint, platform::Surface& surface, PaintResul
   switch (State(state)) {
   case State::Down:
     p.fill(0xDDE4E5);
-    p.content(caption);
+    p.content(caption, p.Look);
     // Shaded top and bottom rows
     p.line(1, 1, W - 2, 1, p.S(0xD1DADC, -0.02f));
     p.line(1, 2, W - 2, 2, p.S(0xDAE1E3, -0.02f));
@@ -122,7 +129,7 @@ void DrawSilver(const ButtonPaint& paint, platform::Surface& surface, PaintResul
     const int half = StylePaint::R(H / 2.0);
     p.vgrad(0, 0, W, half, 0xFDFEFE, 0xEEF4F4);
     p.vgrad(0, half, W, half, 0xEEF4F4, 0xEAF1F1);
-    p.content(caption);
+    p.content(caption, p.Look);
     // Shading at the right and bottom
     p.line(W - 2, 2, W - 2, H - 2, 0xE0E7EA);
     p.line(W - 3, 2, W - 3, H - 2, 0xEAF0F0);
@@ -136,7 +143,7 @@ void DrawSilver(const ButtonPaint& paint, platform::Surface& surface, PaintResul
   case State::Normal:
     p.region();
     p.fill(p.B);
-    p.content(caption);
+    p.content(caption, p.back());
     break;
   default:
     break;
@@ -165,7 +172,7 @@ void DrawGel(const ButtonPaint& paint, platform::Surface& surface, PaintResult& 
       bands(0x58C1FF, 0x51AFFF, 0x468FFF, 0x5FD3FF);
       p.outline(outline);
     }
-    p.content();
+    p.content(p.Look);
     return;
   }
 
@@ -183,7 +190,8 @@ void DrawGel(const ButtonPaint& paint, platform::Surface& surface, PaintResult& 
   default:
     return;
   }
-  p.content();
+  // The gel at rest is B's; the hot and pressed gels are the look's own.
+  p.content(is(state, State::Normal) ? p.back() : p.Look);
   p.outline(outline);
 }
 
@@ -201,7 +209,7 @@ void DrawWhiteGloss(const ButtonPaint& paint, platform::Surface& surface, PaintR
   if (is(state, State::Down)) {
     p.vgrad(0, 0, W, half, White, p.S(-0.1f));
     p.vgrad(0, half, W, H, p.S(-0.1f), p.S(-0.05f));
-    p.content();
+    p.content(p.back());
     // The bottom side of the highlight falls below the surface.
     p.frame(1, 1, W - 2, H, White);
     p.outline(p.S(-0.23f));
@@ -212,7 +220,7 @@ void DrawWhiteGloss(const ButtonPaint& paint, platform::Surface& surface, PaintR
       p.region();
     p.vgrad(0, 0, W, half, White, p.B);
     p.vgrad(0, half, W, H, p.B, p.B);
-    p.content();
+    p.content(p.back());
     p.frame(1, 1, W - 2, H, White);
     p.outline(p.S(-0.2f));
     p.line(2, H - 1, W - 2, H - 1, p.S(-0.25f));

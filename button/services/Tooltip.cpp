@@ -4,7 +4,7 @@
 
 #include "button/model/vexabutton_p.h"
 
-#include "button/render/ColorKit.h"
+#include "button/render/Redraw.h"
 #include "platform/TooltipWindow.h"
 
 void vexabutton::ShowToolTip() {
@@ -25,8 +25,11 @@ void vexabutton::ShowToolTip() {
   content.icon = d_->rec.TooltipIcon;
   content.balloon =
       vexa::is(d_->rec.TooltipType, vexa::TooltipStyle::Balloon); // any other type is the standard rectangle
-  // 0 keeps the platform's background (so pure black cannot be chosen).
-  content.backColor = d_->rec.TooltipBackColor == 0 ? -1 : vexa::TranslateColor(d_->rec.TooltipBackColor);
+  // 0 keeps the platform's background (so pure black cannot be chosen), and
+  // so does the colour a load took from the system.
+  const qint32 back = vexa::DrawnColour(d_->rec.TooltipBackColor, d_->rec.TakenFromSystem.TooltipBackColor,
+                                        platform::SystemColors::InfoBackground);
+  content.backColor = back == 0 || back == qint32(0x80000000u | platform::SystemColors::InfoBackground) ? -1 : back;
   content.rightToLeft = d_->rec.RightToLeft;
   // The move that made the button hot says where the pointer rests.
   std::optional<QPoint> pointer;

@@ -123,7 +123,14 @@ TEST(StylePluginTest, APushButtonIsDrawnAsAVexabuttonOfTheLookInEveryState) {
       {"focused", none, [](QWidget* w) { w->setFocus(Qt::TabFocusReason); }},
   };
   const QString appStyle = QApplication::style()->name();
-  for (int look = 0; look < int(Keys.size()); ++look) {
+  // Every look on a light desktop, then on a dark one.
+  const QPalette light = QApplication::palette();
+  QPalette dark(QColor(0x424245), QColor(0x222020));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(role, Qt::white);
+  for (int run = 0; run < 2 * int(Keys.size()); ++run) {
+    const int look = run % int(Keys.size());
+    QApplication::setPalette(run == look ? light : dark);
     // Without a theme the System look is the rounded gradient, in the
     // control as in the plugin: the classic application style has none.
     if (Keys[look] == QLatin1String("vexa")) {
@@ -131,7 +138,7 @@ TEST(StylePluginTest, APushButtonIsDrawnAsAVexabuttonOfTheLookInEveryState) {
       vexa::resetVisualStyles();
     }
     for (const auto& state : states) {
-      SCOPED_TRACE(Keys[look].toStdString() + " " + state.name);
+      SCOPED_TRACE(Keys[look].toStdString() + " " + state.name + (run == look ? "" : " dark"));
       const bool pressed = state.name == std::string("sunken");
       SideBySide s(look, Keys[look]);
       state.both(s);
@@ -154,9 +161,10 @@ TEST(StylePluginTest, APushButtonIsDrawnAsAVexabuttonOfTheLookInEveryState) {
         inputtest::pointTo(&s.window, {280, 100});
       }
     }
+    QApplication::setStyle(appStyle);
+    vexa::resetVisualStyles();
   }
-  QApplication::setStyle(appStyle);
-  vexa::resetVisualStyles();
+  QApplication::setPalette(light);
 }
 
 // Controls other than buttons look exactly as under the style the plugin
