@@ -35,7 +35,7 @@ LookDefaults defaultsOf(qint32 look) {
   ApplyDefaultColorScheme(rec);
   ApplyStyleDefaults(rec);
   const ButtonPaint drawn = describe(rec);
-  return {drawn.backColor, drawn.foreColor,   drawn.foreColorHover,
+  return {drawn.BackColor, drawn.ForeColor,   drawn.ForeColorHover,
           rec.ColorScheme, rec.ShowFocusRect, rec.PicturePushOnHover};
 }
 
@@ -77,33 +77,33 @@ ButtonPaint ButtonLookStyle::describeOption(const QStyleOption& option, const QS
   }
   const LookDefaults& defaults = *defaults_;
   ButtonPaint paint;
-  paint.style = look_;
-  paint.backColor = defaults.backColor;
-  paint.foreColor = defaults.foreColor;
-  paint.foreColorHover = defaults.foreColorHover;
-  paint.colorScheme = defaults.colorScheme;
-  paint.showFocusRect = defaults.showFocusRect;
-  paint.picturePushOnHover = defaults.picturePushOnHover;
+  paint.ButtonStyle = look_;
+  paint.BackColor = defaults.backColor;
+  paint.ForeColor = defaults.foreColor;
+  paint.ForeColorHover = defaults.foreColorHover;
+  paint.ColorScheme = defaults.colorScheme;
+  paint.ShowFocusRect = defaults.showFocusRect;
+  paint.PicturePushOnHover = defaults.picturePushOnHover;
   // A theme drawn through the application style would be this style again.
   paint.visualStylesActive = false;
   paint.userMode = true;
 
   const QStyle::State state = option.state;
-  paint.enabled = state & State_Enabled;
+  paint.Enabled = state & State_Enabled;
   paint.hasFocus = state & State_HasFocus;
   paint.parentActive = state & State_Active;
-  paint.mouseInside = paint.enabled && (state & State_MouseOver);
-  paint.mousePressed = paint.enabled && (state & State_Sunken);
+  paint.mouseInside = paint.Enabled && (state & State_MouseOver);
+  paint.mousePressed = paint.Enabled && (state & State_Sunken);
   if (state & State_On) {
-    paint.mode = qint32(Mode::CheckButton);
-    paint.value = true;
+    paint.Mode = qint32(Mode::CheckButton);
+    paint.Value = true;
   }
   if (paint.mousePressed)
     paint.state = qint32(vexa::State::Down);
   else if (paint.mouseInside)
     paint.state = qint32(vexa::State::Hot);
-  paint.rightToLeft = option.direction == Qt::RightToLeft;
-  paint.caption = caption;
+  paint.RightToLeft = option.direction == Qt::RightToLeft;
+  paint.Caption = caption;
   paint.state = ForcedDownState(paint);
   return paint;
 }
@@ -126,12 +126,12 @@ void ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, c
   key.height = rect.height();
   key.ratio = ratioOf(painter);
   key.state = paint.state;
-  key.mode = paint.mode;
-  key.flags = quint32(paint.value) | quint32(paint.enabled) << 1 | quint32(paint.hasFocus) << 2 |
+  key.mode = paint.Mode;
+  key.flags = quint32(paint.Value) | quint32(paint.Enabled) << 1 | quint32(paint.hasFocus) << 2 |
               quint32(paint.isDefault) << 3 | quint32(paint.parentActive) << 4 | quint32(paint.mouseInside) << 5 |
-              quint32(paint.mousePressed) << 6 | quint32(paint.rightToLeft) << 7;
-  key.dropDownSymbol = paint.dropDownSymbol;
-  key.caption = paint.caption;
+              quint32(paint.mousePressed) << 6 | quint32(paint.RightToLeft) << 7;
+  key.dropDownSymbol = paint.DropDownSymbol;
+  key.caption = paint.Caption;
   key.font = font;
   key.icon = icon.isNull() ? 0 : icon.cacheKey();
   key.iconSize = icon.isNull() ? QSize() : iconSize;
@@ -147,9 +147,9 @@ void ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, c
     platform::Surface surface(key.width, key.height);
     surface.setDevicePixelRatio(key.ratio);
     surface.setFont(font);
-    paint.pictureNormal = pictureOf(icon, iconSize, paint.enabled);
+    paint.PictureNormal = pictureOf(icon, iconSize, paint.Enabled);
     const PaintResult result = Redraw(paint, surface);
-    ApplyWindowRegion(paint.style, result.clientWidth, result.clientHeight, surface);
+    ApplyWindowRegion(paint.ButtonStyle, result.clientWidth, result.clientHeight, surface);
     found = painted_.insert(
         key, {surface.image(), surface.windowRegion(), surface.deviceWindowRegion(), surface.devicePixelRatio()});
   }
@@ -206,8 +206,8 @@ void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* op
   ButtonPaint paint = describeOption(*option, whole ? button->text : QString());
   paint.isDefault = button->features & QStyleOptionButton::DefaultButton;
   if (button->features & QStyleOptionButton::HasMenu)
-    paint.dropDownSymbol = MenuSymbol;
-  paint.useMaskColor = false;
+    paint.DropDownSymbol = MenuSymbol;
+  paint.UseMaskColor = false;
   paintLook(paint, *option, fontOf(widget), painter, whole ? button->icon : QIcon(), button->iconSize);
 }
 

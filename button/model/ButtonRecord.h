@@ -2,6 +2,7 @@
 #pragma once
 
 #include "button/model/ButtonTypes.h"
+#include "button/model/StoredProperties.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/SharedFont.h"
@@ -45,55 +46,18 @@ private:
   std::shared_ptr<const Values> values_;
 };
 
-// The record of one vexabutton: its persisted properties and the run-time
-// fields that input, focus and drawing share, under the names the rest of
+// The record of one vexabutton: its stored properties (shared with the
+// description of a paint) and the run-time fields that input, focus and
+// drawing share, under the names the rest of
 // the code uses. Plain data: renderers read it and write only ButtonState
 // (the forced-Down rule), the layout rectangles and the size fields.
-struct ButtonRecord {
+struct ButtonRecord : vexa::StoredProperties {
   // The shared visual states, as plain numbers the state field compares with.
   enum State : qint32 {
     Normal = qint32(vexa::State::Normal),
     Hot = qint32(vexa::State::Hot),
     Down = qint32(vexa::State::Down),
   };
-
-  // Persisted properties (defaults here are the zero values; a new instance
-  // and the load pass set the real ones).
-  qint32 ButtonStyle = 0;
-  bool ShowFocusRect = false;
-  platform::SharedFontPtr mFont;
-  qint32 BackColor = 0;
-  bool Enabled = true;
-  QString Caption;
-  bool Value = false;
-  bool HandPointer = false;
-  platform::PicturePtr PictureNormal;
-  platform::PicturePtr PictureHot;
-  platform::PicturePtr PictureDown;
-  bool PictureShadow = false;
-  quint8 PictureOpacity = 255;
-  quint8 PictureOpacityOnOver = 255;
-  qint32 DisabledPictureMode = 0;
-  bool PicturePushOnHover = false;
-  qint32 PictureEffectOnOver = 0;
-  qint32 PictureEffectOnDown = 0;
-  qint32 MaskColor = 0xE0E0E0;
-  bool UseMaskColor = true;
-  qint32 CaptionEffects = 0;
-  qint32 Mode = 0;
-  qint32 PictureAlign = 1;
-  qint32 CaptionAlign = 1;
-  qint32 ForeColor = 0;
-  qint32 ForeColorHover = 0;
-  bool DropDownSeparator = false;
-  QString TooltipTitle;
-  QString ToolTip;
-  qint32 TooltipIcon = 0;
-  qint32 TooltipType = 0;
-  qint32 TooltipBackColor = 0;
-  bool RightToLeft = false;
-  qint32 DropDownSymbol = 0;
-  qint32 ColorScheme = 0;
 
   // Tooltip settings kept with the record.
   struct TooltipSettings {

@@ -22,7 +22,7 @@ using platform::SystemColors::GrayText;
 
 void DrawClassic(const ButtonPaint& paint, Surface& surface, PaintResult& result) {
   const StylePaint p(paint, surface, result);
-  const Style style = Style(paint.style);
+  const Style style = Style(paint.ButtonStyle);
   const qint32 state = paint.state;
   const bool flat = style == Style::FlatClassic || style == Style::FlatThin;
   const bool thin = style == Style::ClassicThin || style == Style::FlatThin;
@@ -31,7 +31,7 @@ void DrawClassic(const ButtonPaint& paint, Surface& surface, PaintResult& result
   const auto raised = [&] { p.edge(client, thin ? Surface::RaisedInner : Surface::EdgeRaised); };
 
   // Disabled: the style's resting border on the cleared surface, no fill.
-  if (!paint.enabled) {
+  if (!paint.Enabled) {
     if (!flat)
       raised();
     p.content(p.System);
@@ -45,7 +45,7 @@ void DrawClassic(const ButtonPaint& paint, Surface& surface, PaintResult& result
     if (style == Style::FlatThin)
       return;
     p.edge(client, Surface::EdgeSunken);
-    if (paint.showFocusRect && paint.hasFocus && style == Style::Classic)
+    if (paint.ShowFocusRect && paint.hasFocus && style == Style::Classic)
       p.frame(4, 4, p.W - 7, p.H - 7, p.system(AppWorkspace));
     return;
   }
@@ -85,7 +85,7 @@ void DrawClassic(const ButtonPaint& paint, Surface& surface, PaintResult& result
     return;
 
   // Focus rectangle: only in a running host, and only in an active window.
-  if (paint.userMode && paint.showFocusRect && paint.parentActive)
+  if (paint.userMode && paint.ShowFocusRect && paint.parentActive)
     p.focusRect(thin ? 3 : 4);
 
   // Default-button frame: black outside a raised edge, while not pressed.

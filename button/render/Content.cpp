@@ -18,17 +18,17 @@ using platform::Surface;
 
 namespace {
 
-bool hasDropDown(const ButtonPaint& paint) { return paint.dropDownSeparator || paint.dropDownSymbol != 0; }
+bool hasDropDown(const ButtonPaint& paint) { return paint.DropDownSeparator || paint.DropDownSymbol != 0; }
 
 // The caption as the text calls take it: as stored for the wide call, else
 // in the narrow code page (characters it lacks become "?").
 QString captionForText(const ButtonPaint& paint) {
   if (paint.unicodeText)
-    return paint.caption;
-  return QString::fromLatin1(paint.caption.toLatin1());
+    return paint.Caption;
+  return QString::fromLatin1(paint.Caption.toLatin1());
 }
 
-unsigned rtlFlag(const ButtonPaint& paint) { return paint.rightToLeft ? Surface::TextRtlReading : 0u; }
+unsigned rtlFlag(const ButtonPaint& paint) { return paint.RightToLeft ? Surface::TextRtlReading : 0u; }
 
 // Only spaces count, as the caption trim of the layout has it.
 bool captionIsBlank(const QString& caption) {
@@ -48,12 +48,12 @@ template <typename Enum> bool isAny(qint32 stored, std::initializer_list<Enum> v
 
 // Beside the caption on the right, at the edge or next to it.
 bool pictureRight(const ButtonPaint& paint) {
-  return isAny(paint.pictureAlign, {PictureAlignment::RightEdge, PictureAlignment::RightOfCaption});
+  return isAny(paint.PictureAlign, {PictureAlignment::RightEdge, PictureAlignment::RightOfCaption});
 }
 
 // Above or below the caption, at the edge or next to it.
 bool pictureStacked(const ButtonPaint& paint) {
-  return isAny(paint.pictureAlign, {PictureAlignment::TopEdge, PictureAlignment::AboveCaption,
+  return isAny(paint.PictureAlign, {PictureAlignment::TopEdge, PictureAlignment::AboveCaption,
                                     PictureAlignment::BottomEdge, PictureAlignment::BelowCaption});
 }
 
@@ -80,7 +80,7 @@ void DrawCaptionText(const ButtonPaint& paint, Surface& surface, const Rect& rec
 // The effect's copies of the caption under it, then the caption itself in
 // the caption colour (ForeColor's place even while Hot).
 void DrawCaptionEffects(const ButtonPaint& paint, Surface& surface, const Rect& rect, Colour colour) {
-  const Colour base = TranslateColor(paint.backColor);
+  const Colour base = TranslateColor(paint.BackColor);
   const auto copy = [&](Colour shade, int dx, int dy) { DrawCaptionText(paint, surface, rect, shade, dx, dy); };
   const auto fourCopies = [&](Colour shade) {
     copy(shade, 1, 1);
@@ -88,7 +88,7 @@ void DrawCaptionEffects(const ButtonPaint& paint, Surface& surface, const Rect& 
     copy(shade, -1, 1);
     copy(shade, -1, -1);
   };
-  switch (CaptionEffect(paint.captionEffects)) {
+  switch (CaptionEffect(paint.CaptionEffects)) {
   case CaptionEffect::Raised:
     copy(ShiftColor(base, 0.14f), -1, -1);
     break;
@@ -122,13 +122,13 @@ Place PlacePicture(const ButtonPaint& paint, int W, int H, int pw, int ph, const
   int left = paint.previousPictureLeft;
   int top = paint.previousPictureTop;
   const bool dropDown = hasDropDown(paint);
-  if (captionIsBlank(paint.caption) || is(paint.pictureAlign, PictureAlignment::BehindCaption)) {
+  if (captionIsBlank(paint.Caption) || is(paint.PictureAlign, PictureAlignment::BehindCaption)) {
     left = (W - pw) / 2 - (dropDown ? 8 : 0);
     return {left, (H - ph) / 2};
   }
   const int middle = (H - ph) / 2;
   const int centre = (W - pw) / 2;
-  switch (PictureAlignment(paint.pictureAlign)) {
+  switch (PictureAlignment(paint.PictureAlign)) {
   case PictureAlignment::LeftEdge:
     left = 3;
     top = middle;
@@ -139,7 +139,7 @@ Place PlacePicture(const ButtonPaint& paint, int W, int H, int pw, int ph, const
     break;
   case PictureAlignment::RightEdge:
   case PictureAlignment::RightOfCaption:
-    left = is(paint.pictureAlign, PictureAlignment::RightEdge) ? W - pw - 3 : c.right + 4;
+    left = is(paint.PictureAlign, PictureAlignment::RightEdge) ? W - pw - 3 : c.right + 4;
     top = middle;
     if (dropDown)
       left -= 16;
@@ -173,7 +173,7 @@ void DrawDropDownSymbol(const ButtonPaint& paint, Surface& surface, const Rect& 
   const QFont previous = surface.font();
   surface.setFont(CreateSymbolFont(14));
   // The glyph of the first character of the decimal text.
-  surface.drawText(QString::number(paint.dropDownSymbol).left(1), rect, Surface::TextWordBreak | Surface::TextNoPrefix);
+  surface.drawText(QString::number(paint.DropDownSymbol).left(1), rect, Surface::TextWordBreak | Surface::TextNoPrefix);
   surface.setFont(previous);
 }
 
@@ -206,8 +206,8 @@ Layout layOut(const ButtonPaint& paint, int W, int H, Rect t, int pw, int ph) {
   // Placed by CaptionAlign.
   const int textW = t.right;
   const int textH = t.bottom;
-  const bool centred = is(paint.captionAlign, CaptionAlignment::Center);
-  switch (CaptionAlignment(paint.captionAlign)) {
+  const bool centred = is(paint.CaptionAlign, CaptionAlignment::Center);
+  switch (CaptionAlignment(paint.CaptionAlign)) {
   case CaptionAlignment::Left:
     t.translate(2, (H - textH) / 2);
     break;
@@ -226,8 +226,8 @@ Layout layOut(const ButtonPaint& paint, int W, int H, Rect t, int pw, int ph) {
   }
 
   // Room for the picture.
-  if (paint.pictureNormal) {
-    switch (PictureAlignment(paint.pictureAlign)) {
+  if (paint.PictureNormal) {
+    switch (PictureAlignment(paint.PictureAlign)) {
     case PictureAlignment::LeftEdge:
     case PictureAlignment::LeftOfCaption:
       if (!centred && t.left < pw + 4) {
@@ -262,11 +262,11 @@ Layout layOut(const ButtonPaint& paint, int W, int H, Rect t, int pw, int ph) {
   }
 
   // A right-aligned caption stays clear of the drop-down area.
-  if (is(paint.captionAlign, CaptionAlignment::Right) && dropDown)
+  if (is(paint.CaptionAlign, CaptionAlignment::Right) && dropDown)
     t.translate(-16, 0);
 
   // The system style keeps the caption 4 pixels inside every edge.
-  if (is(paint.style, Style::System)) {
+  if (is(paint.ButtonStyle, Style::System)) {
     t.left = std::max(t.left, 4);
     t.right = std::min(t.right, W - 4);
     t.top = std::max(t.top, 4);
@@ -276,11 +276,11 @@ Layout layOut(const ButtonPaint& paint, int W, int H, Rect t, int pw, int ph) {
   // The picture is laid out only while there is a normal picture; without
   // one, a state's own picture shows where the last layout put it.
   Layout layout{t, {paint.previousPictureLeft, paint.previousPictureTop}, {}};
-  if (paint.pictureNormal)
+  if (paint.PictureNormal)
     layout.picture = PlacePicture(paint, W, H, pw, ph, t);
 
   // The drop-down symbol's cell at the right edge.
-  if (paint.dropDownSymbol != 0)
+  if (paint.DropDownSymbol != 0)
     layout.symbol = {W - 15, platform::roundHalfEven(H / 2.0 - 7), W, platform::roundHalfEven(H / 2.0 + 8)};
   return layout;
 }
@@ -306,7 +306,7 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Source fa
 
   // Separator, in shades of the background the renderer painted (on a
   // finer surface, the device pixel at the corner of logical pixel (7, 7)).
-  if (paint.dropDownSeparator && W - 8 > t.right) {
+  if (paint.DropDownSeparator && W - 8 > t.right) {
     const Colour background = surface.pixel(7, 7);
     DrawLine(surface, W - 16, 3, W - 16, H - 3, ShiftColor(background, -0.1f));
     DrawLine(surface, W - 15, 3, W - 15, H - 3, ShiftColor(background, 0.1f));
@@ -314,8 +314,9 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Source fa
 
   // Styles whose pressed look sinks move the content one pixel.
   const bool down = is(paint.state, State::Down);
-  const bool pressedMoves = isAny(paint.style, {Style::Classic, Style::ClassicThin, Style::WarmHighlight, Style::Silver,
-                                                Style::SoftBlue, Style::Shaded, Style::FlatClassic, Style::FlatThin});
+  const bool pressedMoves =
+      isAny(paint.ButtonStyle, {Style::Classic, Style::ClassicThin, Style::WarmHighlight, Style::Silver,
+                                Style::SoftBlue, Style::Shaded, Style::FlatClassic, Style::FlatThin});
   if (down && pressedMoves) {
     t.translate(1, 1);
     pictureRect.translate(1, 1);
@@ -325,29 +326,29 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Source fa
   // Caption colours: a system colour from the source of the face under the
   // caption; the disabled grey made legible on what lies there now.
   const auto drawn = [face](qint32 colour) { return platform::translateOleColor(colour, face); };
-  const Colour disabledText = paint.enabled ? 0 : disabledTextColour(face, surface, t);
+  const Colour disabledText = paint.Enabled ? 0 : disabledTextColour(face, surface, t);
   const Colour captionColour =
-      paint.enabled ? drawn(is(paint.state, State::Hot) ? paint.foreColorHover : foreColor) : disabledText;
-  const Colour effectCaptionColour = paint.enabled ? drawn(foreColor) : disabledText;
+      paint.Enabled ? drawn(is(paint.state, State::Hot) ? paint.ForeColorHover : foreColor) : disabledText;
+  const Colour effectCaptionColour = paint.Enabled ? drawn(foreColor) : disabledText;
 
   // Picture, lifted, or with its shadow under a second copy.
-  const bool pushOnHover = paint.picturePushOnHover && is(paint.state, State::Hot);
+  const bool pushOnHover = paint.PicturePushOnHover && is(paint.state, State::Hot);
   if (pushOnHover)
     DrawPicturePushOnHover(paint, shown, surface, pictureRect);
   else
     DrawPicture(paint, shown, surface, pictureRect, -1);
-  if (paint.pictureShadow && !pushOnHover)
+  if (paint.PictureShadow && !pushOnHover)
     DrawPictureShadow(paint, shown, surface, pictureRect);
 
   // Caption, over its effect's copies.
-  if (!is(paint.captionEffects, CaptionEffect::None))
+  if (!is(paint.CaptionEffects, CaptionEffect::None))
     DrawCaptionEffects(paint, surface, t, effectCaptionColour);
   DrawCaptionText(paint, surface, t, captionColour, 0, 0);
 
   // Drop-down symbol; some styles push it one pixel further when pressed.
-  if (paint.dropDownSymbol != 0) {
-    const bool symbolMovesTwice = isAny(paint.style, {Style::Classic, Style::ClassicThin, Style::Silver,
-                                                      Style::SoftBlue, Style::FlatClassic, Style::FlatThin});
+  if (paint.DropDownSymbol != 0) {
+    const bool symbolMovesTwice = isAny(paint.ButtonStyle, {Style::Classic, Style::ClassicThin, Style::Silver,
+                                                            Style::SoftBlue, Style::FlatClassic, Style::FlatThin});
     if (down && symbolMovesTwice)
       symbolRect.translate(1, 1);
     surface.setTextColor(effectCaptionColour);
@@ -371,7 +372,7 @@ namespace {
 // The largest picture any state shows: the layout makes room for each.
 QSize largestPicture(const ButtonPaint& paint) {
   QSize size;
-  for (const platform::PicturePtr& picture : {paint.pictureNormal, paint.pictureHot, paint.pictureDown})
+  for (const platform::PicturePtr& picture : {paint.PictureNormal, paint.PictureHot, paint.PictureDown})
     if (picture)
       size = size.expandedTo({platform::himetricToPixels(picture->Width), platform::himetricToPixels(picture->Height)});
   return size;
@@ -395,22 +396,22 @@ bool apart(int low1, int high1, int low2, int high2) { return high1 <= low2 || h
 } // namespace
 
 ContentSize MeasureContent(const ButtonPaint& paint, const Surface& surface) {
-  const bool caption = !captionIsBlank(paint.caption);
+  const bool caption = !captionIsBlank(paint.Caption);
   const bool picture =
-      paint.pictureNormal &&
-      isAny(paint.pictureAlign,
+      paint.PictureNormal &&
+      isAny(paint.PictureAlign,
             {PictureAlignment::LeftEdge, PictureAlignment::LeftOfCaption, PictureAlignment::RightEdge,
              PictureAlignment::RightOfCaption, PictureAlignment::BehindCaption, PictureAlignment::TopEdge,
              PictureAlignment::AboveCaption, PictureAlignment::BottomEdge, PictureAlignment::BelowCaption});
   const bool stacked = caption && picture && pictureStacked(paint);
-  const bool beside = caption && picture && !stacked && !is(paint.pictureAlign, PictureAlignment::BehindCaption);
+  const bool beside = caption && picture && !stacked && !is(paint.PictureAlign, PictureAlignment::BehindCaption);
   const bool dropDown = hasDropDown(paint);
 
   // The caption on its own lines, as no button is too narrow for it.
   const Rect block = measureCaption(paint, surface, MaximumContentExtent * 16, MaximumContentExtent * 16);
   const int textW = caption ? block.right : 0;
   const int textH = caption ? block.bottom : 0;
-  const QSize shown = paint.pictureNormal ? largestPicture(paint) : QSize(0, 0);
+  const QSize shown = paint.PictureNormal ? largestPicture(paint) : QSize(0, 0);
   const int pw = shown.width();
   const int ph = shown.height();
 
@@ -454,14 +455,14 @@ ContentSize MeasureContent(const ButtonPaint& paint, const Surface& surface) {
 
 ContentKey contentKey(const ButtonPaint& paint, const Surface& surface) {
   ContentKey key;
-  key.caption = paint.caption;
+  key.caption = paint.Caption;
   key.font = surface.font();
   key.unicodeText = paint.unicodeText;
-  key.rightToLeft = paint.rightToLeft;
-  key.style = paint.style;
-  key.captionAlign = paint.captionAlign;
-  key.pictureAlign = paint.pictureAlign;
-  key.picture = paint.pictureNormal ? largestPicture(paint) : QSize();
+  key.rightToLeft = paint.RightToLeft;
+  key.style = paint.ButtonStyle;
+  key.captionAlign = paint.CaptionAlign;
+  key.pictureAlign = paint.PictureAlign;
+  key.picture = paint.PictureNormal ? largestPicture(paint) : QSize();
   key.dropDown = hasDropDown(paint);
   return key;
 }

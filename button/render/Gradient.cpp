@@ -26,7 +26,7 @@ void DrawBlueGlass(const ButtonPaint& paint, platform::Surface& surface, PaintRe
   const int upperBand = R(H / 2.0 - 2);
   const int lowerBand = R(H - H / 2.0 - 1);
 
-  if (!paint.enabled) {
+  if (!paint.Enabled) {
     p.region();
     p.fill(p.S(0.03f));
     p.content(p.back());
@@ -85,7 +85,7 @@ void DrawBlueGlass(const ButtonPaint& paint, platform::Surface& surface, PaintRe
       p.outline(0xA77532);
       p.frame(1, 1, W - 2, H - 2, 0xFBD848);
     }
-    if (paint.showFocusRect && paint.hasFocus)
+    if (paint.ShowFocusRect && paint.hasFocus)
       p.focusRect(2);
   }
   p.corners(0xBE965F);
@@ -139,7 +139,7 @@ void DrawSoftBlue(const ButtonPaint& paint, platform::Surface& surface, PaintRes
   qint32 state = paint.state;
   const int W = p.W, H = p.H;
 
-  if (!paint.enabled) {
+  if (!paint.Enabled) {
     p.fill(p.B);
     p.content(p.back());
     p.corners(p.B);
@@ -185,7 +185,7 @@ void DrawShaded(const ButtonPaint& paint, platform::Surface& surface, PaintResul
   constexpr Look Hot{-0.03f, 0.15f, -0.05f, 0.2f, -0.28f, -0.36f};
   constexpr Look Resting{-0.03f, 0.1f, -0.05f, 0.1f, -0.33f, -0.36f};
 
-  const Look* look = !paint.enabled             ? &Disabled
+  const Look* look = !paint.Enabled             ? &Disabled
                      : is(state, State::Down)   ? &Pressed
                      : is(state, State::Hot)    ? &Hot
                      : is(state, State::Normal) ? &Resting

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "button/model/ButtonTypes.h"
+#include "button/model/StoredProperties.h"
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 #include "platform/Surface.h"
@@ -15,51 +16,22 @@
 // description, paints, and applies the result as it sees fit.
 namespace vexa {
 
-struct ButtonPaint {
-  qint32 style = 0; // ButtonStyle; values without a renderer draw the cleared surface only
+// The stored properties are the record's own (StoredProperties); the rest
+// are the run-time facts the paint depends on.
+struct ButtonPaint : StoredProperties {
   // The state to draw. A checked toggle of most styles is drawn Down: the
   // builder applies that rule (see ForcedDownState), the renderers do not.
   qint32 state = qint32(State::Normal);
-  qint32 mode = qint32(Mode::PushButton);
-  bool value = false;
 
-  bool enabled = true;
   bool hasFocus = false;
   bool isDefault = false;
   bool parentActive = false;
   bool mouseInside = false;
   bool mousePressed = false;
-  bool showFocusRect = false;
   bool userMode = true;            // running, not being designed: the focus rectangle shows
   bool visualStylesActive = false; // the System style draws the desktop theme
-
-  // Colours as stored: RGB or system-colour references.
-  qint32 backColor = 0;
-  qint32 foreColor = 0;
-  qint32 foreColorHover = 0;
-  qint32 colorScheme = 0;
-
-  QString caption;
   bool unicodeText = true;
-  bool rightToLeft = false;
-  qint32 captionAlign = qint32(CaptionAlignment::Center);
-  qint32 captionEffects = qint32(CaptionEffect::None);
-  qint32 dropDownSymbol = 0;
-  bool dropDownSeparator = false;
 
-  platform::PicturePtr pictureNormal;
-  platform::PicturePtr pictureHot;
-  platform::PicturePtr pictureDown;
-  qint32 pictureAlign = qint32(PictureAlignment::LeftOfCaption);
-  bool pictureShadow = false;
-  bool picturePushOnHover = false;
-  quint8 pictureOpacity = 255;
-  quint8 pictureOpacityOnOver = 255;
-  qint32 disabledPictureMode = qint32(DisabledPictureLook::Faded);
-  qint32 pictureEffectOnOver = qint32(PictureEffect::None);
-  qint32 pictureEffectOnDown = qint32(PictureEffect::None);
-  qint32 maskColor = 0xE0E0E0;
-  bool useMaskColor = true;
   // The channel maps of the lighten and darken effects, 256 entries each;
   // null for the standard ones.
   const quint8* lightenTable = nullptr;
@@ -70,7 +42,7 @@ struct ButtonPaint {
   qint32 previousPictureLeft = 0;
   qint32 previousPictureTop = 0;
 
-  bool checked() const { return mode != qint32(Mode::PushButton) && value; }
+  bool checked() const { return Mode != qint32(vexa::Mode::PushButton) && Value; }
 };
 
 // What a paint computed.

@@ -40,7 +40,7 @@ constexpr std::array<StyleRenderer, 14> Renderers = {
 } // namespace
 
 qint32 ForcedDownState(const ButtonPaint& paint) {
-  if (paint.checked() && !is(paint.style, Style::Classic) && !is(paint.style, Style::Silver))
+  if (paint.checked() && !is(paint.ButtonStyle, Style::Classic) && !is(paint.ButtonStyle, Style::Silver))
     return qint32(State::Down);
   return paint.state;
 }
@@ -51,44 +51,22 @@ qint32 DrawnColour(qint32 stored, const std::optional<qint32>& taken, int system
 
 ButtonPaint describe(const ButtonRecord& rec) {
   ButtonPaint paint;
-  paint.style = rec.ButtonStyle;
+  static_cast<StoredProperties&>(paint) = rec;
+  // A colour the button took from the system is drawn as the system shows
+  // it now.
+  using namespace platform::SystemColors;
+  paint.BackColor = DrawnColour(rec.BackColor, rec.TakenFromSystem.BackColor, ButtonFace);
+  paint.ForeColor = DrawnColour(rec.ForeColor, rec.TakenFromSystem.ForeColor, ButtonText);
+  paint.ForeColorHover = DrawnColour(rec.ForeColorHover, rec.TakenFromSystem.ForeColorHover, ButtonText);
   paint.state = rec.ButtonState;
-  paint.mode = rec.Mode;
-  paint.value = rec.Value;
-  paint.enabled = rec.Enabled;
   paint.hasFocus = rec.HasFocus;
   paint.isDefault = rec.IsDefault;
   paint.parentActive = rec.ParentActive;
   paint.mouseInside = rec.MouseInside;
   paint.mousePressed = rec.MousePressed;
-  paint.showFocusRect = rec.ShowFocusRect;
   paint.userMode = rec.UserMode;
   paint.visualStylesActive = rec.VisualStylesActive;
-  using namespace platform::SystemColors;
-  paint.backColor = DrawnColour(rec.BackColor, rec.TakenFromSystem.BackColor, ButtonFace);
-  paint.foreColor = DrawnColour(rec.ForeColor, rec.TakenFromSystem.ForeColor, ButtonText);
-  paint.foreColorHover = DrawnColour(rec.ForeColorHover, rec.TakenFromSystem.ForeColorHover, ButtonText);
-  paint.colorScheme = rec.ColorScheme;
-  paint.caption = rec.Caption;
   paint.unicodeText = rec.UnicodeText;
-  paint.rightToLeft = rec.RightToLeft;
-  paint.captionAlign = rec.CaptionAlign;
-  paint.captionEffects = rec.CaptionEffects;
-  paint.dropDownSymbol = rec.DropDownSymbol;
-  paint.dropDownSeparator = rec.DropDownSeparator;
-  paint.pictureNormal = rec.PictureNormal;
-  paint.pictureHot = rec.PictureHot;
-  paint.pictureDown = rec.PictureDown;
-  paint.pictureAlign = rec.PictureAlign;
-  paint.pictureShadow = rec.PictureShadow;
-  paint.picturePushOnHover = rec.PicturePushOnHover;
-  paint.pictureOpacity = rec.PictureOpacity;
-  paint.pictureOpacityOnOver = rec.PictureOpacityOnOver;
-  paint.disabledPictureMode = rec.DisabledPictureMode;
-  paint.pictureEffectOnOver = rec.PictureEffectOnOver;
-  paint.pictureEffectOnDown = rec.PictureEffectOnDown;
-  paint.maskColor = rec.MaskColor;
-  paint.useMaskColor = rec.UseMaskColor;
   paint.lightenTable = rec.LightenTable.data();
   paint.darkenTable = rec.DarkenTable.data();
   paint.previousPictureLeft = rec.PicturePlacedLeft;
@@ -123,8 +101,8 @@ PaintResult Redraw(const ButtonPaint& paint, platform::Surface& surface) {
   result.state = paint.state;
   result.clientWidth = surface.width();
   result.clientHeight = surface.height();
-  if (paint.style >= 0 && paint.style < qint32(Renderers.size()))
-    Renderers[paint.style](paint, surface, result);
+  if (paint.ButtonStyle >= 0 && paint.ButtonStyle < qint32(Renderers.size()))
+    Renderers[paint.ButtonStyle](paint, surface, result);
   return result;
 }
 

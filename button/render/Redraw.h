@@ -39,7 +39,7 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, platform:
 // The same on a face painted from BackColor.
 inline void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, platform::Surface& surface,
                                   PaintResult& result) {
-  DrawCaptionAndPicture(paint, foreColor, platform::SystemColors::sourceOf(paint.backColor), surface, result);
+  DrawCaptionAndPicture(paint, foreColor, platform::SystemColors::sourceOf(paint.BackColor), surface, result);
 }
 QFont CreateSymbolFont(int height);
 

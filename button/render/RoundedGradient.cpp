@@ -31,22 +31,22 @@ void DrawRoundedGradient(const ButtonPaint& paint, platform::Surface& surface, P
   const platform::Rect client{0, 0, W, H};
   const qint32 state = paint.state;
 
-  const Colour B = TranslateColor(paint.backColor);
+  const Colour B = TranslateColor(paint.BackColor);
   const auto S = [B](float fraction) { return ShiftColor(B, fraction); };
   const auto line = [&](int x1, int y1, int x2, int y2, Colour colour) { DrawLine(surface, x1, y1, x2, y2, colour); };
   const auto tc = [](qint32 colour) { return TranslateColor(colour); };
   // Every face of the look, the faded disabled one too, is painted from B.
   const auto content = [&] {
-    DrawCaptionAndPicture(paint, paint.foreColor, platform::SystemColors::sourceOf(paint.backColor), surface, result);
+    DrawCaptionAndPicture(paint, paint.ForeColor, platform::SystemColors::sourceOf(paint.BackColor), surface, result);
   };
-  const Scheme scheme = Scheme(paint.colorScheme);
+  const Scheme scheme = Scheme(paint.ColorScheme);
   const bool bluePalette = scheme == Scheme::Scheme0 || scheme == Scheme::Scheme1 || scheme == Scheme::Custom;
   const bool glossPalette = scheme == Scheme::Scheme2;
   const int halfH = platform::roundHalfEven(H / 2.0);
 
   // Disabled: a faded body and a shaded outline, nothing else.
-  if (!paint.enabled) {
-    ApplyWindowRegion(paint.style, W, H, surface);
+  if (!paint.Enabled) {
+    ApplyWindowRegion(paint.ButtonStyle, W, H, surface);
     const Colour face = tc(0x80000000 | platform::SystemColors::ButtonFace);
     FillRectangle(surface, MixColors(face, S(0.1f)), client);
     content();
@@ -68,7 +68,7 @@ void DrawRoundedGradient(const ButtonPaint& paint, platform::Surface& surface, P
 
   switch (State(state)) {
   case State::Normal:
-    ApplyWindowRegion(paint.style, W, H, surface);
+    ApplyWindowRegion(paint.ButtonStyle, W, H, surface);
     if (bluePalette) {
       bodyGradients();
       content();
@@ -145,7 +145,7 @@ void DrawRoundedGradient(const ButtonPaint& paint, platform::Surface& surface, P
   }
 
   // Focus rectangle, in every state
-  if (paint.parentActive && paint.showFocusRect && marked)
+  if (paint.parentActive && paint.ShowFocusRect && marked)
     surface.drawFocusRect({2, 2, W - 2, H - 2});
 
   // Outline and softened corners

@@ -21,7 +21,7 @@ struct StylePaint {
 
   StylePaint(const ButtonPaint& paint, platform::Surface& target, PaintResult& result)
       : in(paint), surface(target), out(result), W(target.width()), H(target.height()),
-        B(TranslateColor(paint.backColor)) {}
+        B(TranslateColor(paint.BackColor)) {}
 
   Colour S(float fraction) const { return ShiftColor(B, fraction); }
   // S'(c, x): the shift of another colour.
@@ -48,14 +48,14 @@ struct StylePaint {
   // face painted from B, the look's own fixed colours, or the system's (the
   // cleared surface).
   using Source = platform::SystemColors::Source;
-  Source back() const { return platform::SystemColors::sourceOf(in.backColor); }
+  Source back() const { return platform::SystemColors::sourceOf(in.BackColor); }
   static constexpr Source Look = Source::Fixed;
   static constexpr Source System = Source::System;
   // The content pass on a face of `face`'s colours.
-  void content(Source face) const { content(in.foreColor, face); }
+  void content(Source face) const { content(in.ForeColor, face); }
   // The content with the caption in another colour than ForeColor.
   void content(qint32 foreColor, Source face) const { DrawCaptionAndPicture(in, foreColor, face, surface, out); }
-  void region() const { ApplyWindowRegion(in.style, W, H, surface); }
+  void region() const { ApplyWindowRegion(in.ButtonStyle, W, H, surface); }
   // The dotted focus rectangle `inset` pixels inside every edge.
   void focusRect(int inset) const { surface.drawFocusRect({inset, inset, W - inset, H - inset}); }
 

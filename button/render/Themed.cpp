@@ -11,7 +11,7 @@ namespace vexa {
 
 int ThemedStateId(const ButtonPaint& paint) {
   using platform::Theme::PushButtonState;
-  if (!paint.enabled)
+  if (!paint.Enabled)
     return PushButtonState::Disabled;
   switch (State(paint.state)) {
   case State::Normal:
@@ -36,7 +36,7 @@ void DrawThemed(const ButtonPaint& paint, platform::Surface& surface, PaintResul
   const QRegion outline =
       platform::Theme::drawPushButton(surface, client, outlineRect, ThemedStateId(paint), &deviceOutline);
   surface.setWindowRegion(outline, deviceOutline);
-  DrawCaptionAndPicture(paint, paint.foreColor, platform::SystemColors::Source::System, surface, result);
+  DrawCaptionAndPicture(paint, paint.ForeColor, platform::SystemColors::Source::System, surface, result);
 }
 
 } // namespace vexa

@@ -28,7 +28,7 @@ void DrawToolbar(const ButtonPaint& paint, platform::Surface& surface, PaintResu
   };
   Palette palette{0, 0};
   StylePaint::Source paletteSource = p.Look;
-  switch (Scheme(paint.colorScheme)) {
+  switch (Scheme(paint.ColorScheme)) {
   case Scheme::Scheme0:
     palette = {0xEED2C1, 0xC56A31};
     break;
@@ -203,7 +203,7 @@ void DrawWhiteGloss(const ButtonPaint& paint, platform::Surface& surface, PaintR
   qint32 state = paint.state;
   const int W = p.W, H = p.H;
   const int half = StylePaint::R(H / 2.0);
-  if (!paint.enabled)
+  if (!paint.Enabled)
     state = qint32(State::Normal);
 
   if (is(state, State::Down)) {
@@ -227,7 +227,7 @@ void DrawWhiteGloss(const ButtonPaint& paint, platform::Surface& surface, PaintR
   }
   p.corners(p.S(0.05f));
 
-  if (paint.parentActive && paint.showFocusRect && p.marked())
+  if (paint.parentActive && paint.ShowFocusRect && p.marked())
     p.focusRect(3);
 }
 

@@ -64,8 +64,8 @@ Look LookOf(const ButtonPaint& paint) {
   // Effect by state: Hot lightens or darkens by PictureEffectOnOver, Down by
   // PictureEffectOnDown; other values than those two effects do nothing.
   const bool hot = is(paint.state, State::Hot);
-  const qint32 effect = hot                            ? paint.pictureEffectOnOver
-                        : is(paint.state, State::Down) ? paint.pictureEffectOnDown
+  const qint32 effect = hot                            ? paint.PictureEffectOnOver
+                        : is(paint.state, State::Down) ? paint.PictureEffectOnDown
                                                        : qint32(PictureEffect::None);
   look.effect = is(effect, PictureEffect::Lighten) || is(effect, PictureEffect::Darken);
   if (is(effect, PictureEffect::Lighten)) {
@@ -81,18 +81,18 @@ Look LookOf(const ButtonPaint& paint) {
   // Disabled look: faded at a fixed 52, grayscale at three quarters of
   // PictureOpacity, invisible for other modes.
   int disabledOpacity = 0;
-  if (!paint.enabled) {
-    if (is(paint.disabledPictureMode, DisabledPictureLook::Faded)) {
+  if (!paint.Enabled) {
+    if (is(paint.DisabledPictureMode, DisabledPictureLook::Faded)) {
       disabledOpacity = 52;
-    } else if (is(paint.disabledPictureMode, DisabledPictureLook::Grayscale)) {
-      disabledOpacity = platform::roundHalfEven(paint.pictureOpacity * 0.75);
+    } else if (is(paint.DisabledPictureMode, DisabledPictureLook::Grayscale)) {
+      disabledOpacity = platform::roundHalfEven(paint.PictureOpacity * 0.75);
       look.grayscale = true;
     }
   }
   // The 24-bit route lets Hot win over the disabled look, the 32-bit route
   // the other way round.
-  look.opacity24 = hot ? paint.pictureOpacityOnOver : paint.enabled ? paint.pictureOpacity : disabledOpacity;
-  look.opacity32 = !paint.enabled ? disabledOpacity : hot ? paint.pictureOpacityOnOver : paint.pictureOpacity;
+  look.opacity24 = hot ? paint.PictureOpacityOnOver : paint.Enabled ? paint.PictureOpacity : disabledOpacity;
+  look.opacity32 = !paint.Enabled ? disabledOpacity : hot ? paint.PictureOpacityOnOver : paint.PictureOpacity;
   return look;
 }
 
@@ -333,11 +333,11 @@ const platform::PicturePtr& emptyPicture() {
 ShownPicture SelectCurrentPicture(const ButtonPaint& paint) {
   platform::PicturePtr chosen;
   if (is(paint.state, State::Down) || paint.checked())
-    chosen = paint.pictureDown ? paint.pictureDown : paint.pictureHot ? paint.pictureHot : paint.pictureNormal;
+    chosen = paint.PictureDown ? paint.PictureDown : paint.PictureHot ? paint.PictureHot : paint.PictureNormal;
   else if (is(paint.state, State::Hot))
-    chosen = paint.pictureHot ? paint.pictureHot : paint.pictureNormal;
+    chosen = paint.PictureHot ? paint.PictureHot : paint.PictureNormal;
   else
-    chosen = paint.pictureNormal;
+    chosen = paint.PictureNormal;
   ShownPicture shown{chosen ? chosen : emptyPicture()};
   shown.width = platform::himetricToPixels(shown.picture->Width);
   shown.height = platform::himetricToPixels(shown.picture->Height);
@@ -364,7 +364,7 @@ void DrawPicture(const ButtonPaint& paint, const ShownPicture& shown, Surface& s
     return;
   const Picture& picture = *shown.picture;
   // Icons are drawn over silver, which then stands for their transparency.
-  const Colour maskColour = picture.Type == Picture::Icon ? TranslateColor(0xC0C0C0) : paint.maskColor;
+  const Colour maskColour = picture.Type == Picture::Icon ? TranslateColor(0xC0C0C0) : paint.MaskColor;
   if (IsAlphaBitmap(picture))
     DrawPictureAlpha(paint, surface, rect.left, rect.top, shown.width, shown.height, picture, colour);
   else
@@ -384,7 +384,7 @@ void DrawPictureRGB(const ButtonPaint& paint, Surface& surface, int x, int y, in
   const Rect area = DeviceArea(surface, x, y, width, height);
   QImage made;
   const QImage& source = DevicePixels(surface, x, y, width, height, area, picture,
-                                      paint.useMaskColor && picture.Type == Picture::Bitmap, made);
+                                      paint.UseMaskColor && picture.Type == Picture::Bitmap, made);
   x = area.left;
   y = area.top;
   width = area.width();
@@ -401,7 +401,7 @@ void DrawPictureRGB(const ButtonPaint& paint, Surface& surface, int x, int y, in
 
   // Pixels whose nearest colour is the comparison colour stay background;
   // -1 (UseMaskColor False) matches none.
-  const quint32 compare = PixelWord(paint.useMaskColor ? maskColour : -1);
+  const quint32 compare = PixelWord(paint.UseMaskColor ? maskColour : -1);
   SourceRows sources(SourceKind(colour >= 0, look), look, colour, width, 3);
   // One opacity for the call: each row is composed as runs of shown pixels
   // between transparent ones.
@@ -485,7 +485,7 @@ void DrawPictureAlpha(const ButtonPaint& paint, Surface& surface, int x, int y, 
 }
 
 void DrawPictureShadow(const ButtonPaint& paint, const ShownPicture& shown, Surface& surface, const Rect& rect) {
-  const Colour base = MixColors(TranslateColor(0x808080), TranslateColor(paint.backColor));
+  const Colour base = MixColors(TranslateColor(0x808080), TranslateColor(paint.BackColor));
   // Outer, lighter shadow; inner, darker shadow; the picture on top.
   DrawPicture(paint, shown, surface, rect.translated(2, 2), ShiftColor(base, 0.05f));
   DrawPicture(paint, shown, surface, rect.translated(1, 1), ShiftColor(base, -0.1f));

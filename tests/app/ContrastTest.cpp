@@ -121,7 +121,7 @@ TEST_F(Contrast, EveryLookReadsInEveryState) {
       platform::Surface surface(96, 28);
       surface.setFont(surfaceOf(button).font());
       const auto drawn = [&](const char* caption) {
-        paint.caption = QLatin1String(caption);
+        paint.Caption = QLatin1String(caption);
         vexa::Redraw(paint, surface);
         return surface.image().copy();
       };
@@ -132,7 +132,7 @@ TEST_F(Contrast, EveryLookReadsInEveryState) {
         if (look == 6 && state == 2)
           continue;
         paint.state = state % 3;
-        paint.enabled = state < 3;
+        paint.Enabled = state < 3;
         const QImage with = drawn("Dugme");
         expect(name + " " + states[state], ofText(with, drawn("")), state < 3 ? 4.5 : 3);
       }

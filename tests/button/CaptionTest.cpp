@@ -17,8 +17,8 @@ const QString Caption = QStringLiteral("Dugme");
 // A large bold caption, so that many glyph pixels are covered whole.
 HeadlessButton captioned(qint32 style, Colour back) {
   HeadlessButton b(120, 40, style);
-  b.in.backColor = back;
-  b.in.caption = Caption;
+  b.in.BackColor = back;
+  b.in.Caption = Caption;
   b.surface.setFont(platform::SharedFont(QStringLiteral("Tahoma"), 16, 700).toQFont());
   return b;
 }
@@ -46,10 +46,10 @@ TEST(Caption, ColourFollowsHoverAndDisabled) {
   };
   for (const Case& c : cases) {
     HeadlessButton b = captioned(c.style, 0xE7EBEC);
-    b.in.foreColor = Fore;
-    b.in.foreColorHover = Hover;
-    b.in.enabled = c.enabled;
-    b.in.mode = c.mode;
+    b.in.ForeColor = Fore;
+    b.in.ForeColorHover = Hover;
+    b.in.Enabled = c.enabled;
+    b.in.Mode = c.mode;
     b.in.state = c.state;
     b.paint();
     SCOPED_TRACE(c.what);
@@ -71,14 +71,14 @@ TEST(Caption, EachEffectDrawsItsCopyAtItsOffset) {
   };
   // Soft blue at rest: a flat BackColor body under the caption.
   HeadlessButton plain = captioned(7, Back);
-  plain.in.foreColor = Fore;
+  plain.in.ForeColor = Fore;
   plain.paint();
   const platform::Rect area = plain.out.captionRect;
 
   for (const Case& c : cases) {
     HeadlessButton b = captioned(7, Back);
-    b.in.foreColor = Fore;
-    b.in.captionEffects = c.effect;
+    b.in.ForeColor = Fore;
+    b.in.CaptionEffects = c.effect;
     b.paint();
     ASSERT_EQ(b.out.captionRect, area);
     // Beside every whole glyph pixel, where the caption itself leaves the

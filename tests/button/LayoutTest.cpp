@@ -40,9 +40,9 @@ bool haveSymbolFont() {
 
 TEST(LayoutCaption, CentredBlockMeasuredEightPixelsNarrowerThanTheButton) {
   HeadlessButton b(75, 25);
-  b.in.caption = QStringLiteral("OK");
+  b.in.Caption = QStringLiteral("OK");
   b.paint();
-  const Rect text = measured(b, b.in.caption, 67);
+  const Rect text = measured(b, b.in.Caption, 67);
   ASSERT_GT(text.right, 0);
   EXPECT_EQ(b.out.captionRect, Rect({(75 - text.right) / 2, (25 - text.bottom) / 2, (75 - text.right) / 2 + text.right,
                                      (25 - text.bottom) / 2 + text.bottom}));
@@ -50,7 +50,7 @@ TEST(LayoutCaption, CentredBlockMeasuredEightPixelsNarrowerThanTheButton) {
   // The measuring width is 67: a caption that wraps differently at 66 and 68
   // gets the block measured at 67.
   HeadlessButton wide(75, 60);
-  wide.in.caption = Words;
+  wide.in.Caption = Words;
   wide.paint();
   EXPECT_EQ(wide.out.captionRect.width(), measured(wide, Words, 67).right);
   EXPECT_EQ(wide.out.captionRect.height(), measured(wide, Words, 67).bottom);
@@ -58,12 +58,12 @@ TEST(LayoutCaption, CentredBlockMeasuredEightPixelsNarrowerThanTheButton) {
 
 TEST(LayoutCaption, DropDownSymbolAndSeparator) {
   HeadlessButton b(75, 25);
-  b.in.caption = QStringLiteral("OK");
-  b.in.dropDownSymbol = 6;
-  b.in.dropDownSeparator = true;
+  b.in.Caption = QStringLiteral("OK");
+  b.in.DropDownSymbol = 6;
+  b.in.DropDownSeparator = true;
   b.paint();
 
-  const Rect text = measured(b, b.in.caption, 59);
+  const Rect text = measured(b, b.in.Caption, 59);
   EXPECT_EQ(b.out.captionRect.left, (75 - text.right) / 2 - 8);
   EXPECT_EQ(b.out.symbolRect, Rect({60, 6, 75, 20}));
 
@@ -82,8 +82,8 @@ TEST(LayoutCaption, DropDownSymbolAndSeparator) {
   if (!haveSymbolFont())
     GTEST_SKIP() << "the symbol font is not installed";
   HeadlessButton plain(75, 25);
-  plain.in.caption = QStringLiteral("OK");
-  plain.in.dropDownSeparator = true;
+  plain.in.Caption = QStringLiteral("OK");
+  plain.in.DropDownSeparator = true;
   plain.paint();
   int top = -1, bottom = -1;
   std::vector<int> widths;
@@ -104,7 +104,7 @@ TEST(LayoutCaption, DropDownSymbolAndSeparator) {
 
 TEST(LayoutCaption, SystemStyleKeepsTheCaptionFourPixelsInside) {
   HeadlessButton b(75, 25, 13);
-  b.in.caption = QStringLiteral("Averyveryverylongcaption thatwrapsandwraps andwraps");
+  b.in.Caption = QStringLiteral("Averyveryverylongcaption thatwrapsandwraps andwraps");
   b.paint();
   EXPECT_EQ(b.out.captionRect.left, 4);
   EXPECT_EQ(b.out.captionRect.right, 71);
@@ -113,67 +113,67 @@ TEST(LayoutCaption, SystemStyleKeepsTheCaptionFourPixelsInside) {
 
   // Style 2 does not clamp.
   HeadlessButton rounded(75, 25, 2);
-  rounded.in.caption = b.in.caption;
+  rounded.in.Caption = b.in.Caption;
   rounded.paint();
   EXPECT_LT(rounded.out.captionRect.left, 4);
 }
 
 TEST(LayoutCaption, LeftAndRightAlignment) {
   HeadlessButton b(75, 25);
-  b.in.caption = QStringLiteral("OK");
-  b.in.captionAlign = 0;
+  b.in.Caption = QStringLiteral("OK");
+  b.in.CaptionAlign = 0;
   b.paint();
-  const Rect text = measured(b, b.in.caption, 67);
+  const Rect text = measured(b, b.in.Caption, 67);
   EXPECT_EQ(b.out.captionRect.left, 2);
 
-  b.in.captionAlign = 2;
+  b.in.CaptionAlign = 2;
   b.paint();
   EXPECT_EQ(b.out.captionRect.left, 75 - text.right - 4);
 
-  b.in.dropDownSymbol = 6; // right-aligned text moves clear of the glyph
+  b.in.DropDownSymbol = 6; // right-aligned text moves clear of the glyph
   b.paint();
-  EXPECT_EQ(b.out.captionRect.left, 75 - measured(b, b.in.caption, 59).right - 4 - 16);
+  EXPECT_EQ(b.out.captionRect.left, 75 - measured(b, b.in.Caption, 59).right - 4 - 16);
 }
 
 TEST(LayoutPicture, CentredBehindTheCaption) {
   HeadlessButton b(121, 33);
-  b.in.caption = QStringLiteral("Provera");
-  b.in.pictureNormal = picture16();
-  b.in.pictureAlign = 4;
+  b.in.Caption = QStringLiteral("Provera");
+  b.in.PictureNormal = picture16();
+  b.in.PictureAlign = 4;
   b.paint();
   EXPECT_EQ(b.out.pictureWidth, 16);
   EXPECT_EQ(b.out.pictureHeight, 16);
   EXPECT_EQ(b.out.pictureRect, Rect({52, 8, 68, 24}));
-  const Rect text = measured(b, b.in.caption, 113);
+  const Rect text = measured(b, b.in.Caption, 113);
   EXPECT_EQ(b.out.captionRect.left, (121 - text.right + 16) / 2 - 16);
 }
 
 TEST(LayoutPicture, PlacementsBesideAboveAndWithoutCaption) {
   HeadlessButton b(121, 41);
-  b.in.caption = QStringLiteral("Provera");
-  b.in.pictureNormal = picture16();
-  const Rect text = measured(b, b.in.caption, 113);
+  b.in.Caption = QStringLiteral("Provera");
+  b.in.PictureNormal = picture16();
+  const Rect text = measured(b, b.in.Caption, 113);
 
-  b.in.pictureAlign = 0; // left edge; a left caption moves clear of it
-  b.in.captionAlign = 0;
+  b.in.PictureAlign = 0; // left edge; a left caption moves clear of it
+  b.in.CaptionAlign = 0;
   b.paint();
   EXPECT_EQ(b.out.pictureRect, Rect({3, 12, 19, 28}));
   EXPECT_EQ(b.out.captionRect.left, 20);
   EXPECT_EQ(b.out.captionRect.right, 2 + text.right + 20);
 
-  b.in.pictureAlign = 1; // left of the centred caption
-  b.in.captionAlign = 1;
+  b.in.PictureAlign = 1; // left of the centred caption
+  b.in.CaptionAlign = 1;
   b.paint();
   EXPECT_EQ(b.out.captionRect.left, (121 - text.right + 16) / 2);
   EXPECT_EQ(b.out.pictureRect.left, b.out.captionRect.left - 16 - 4);
 
-  b.in.pictureAlign = 6; // above the caption
+  b.in.PictureAlign = 6; // above the caption
   b.paint();
   EXPECT_EQ(b.out.captionRect.top, (41 - text.bottom) / 2 + 8);
   EXPECT_EQ(b.out.pictureRect, Rect({52, b.out.captionRect.top - 18, 68, b.out.captionRect.top - 2}));
 
-  b.in.caption = QStringLiteral("   "); // blank caption: centred
-  b.in.dropDownSymbol = 6;
+  b.in.Caption = QStringLiteral("   "); // blank caption: centred
+  b.in.DropDownSymbol = 6;
   b.paint();
   EXPECT_EQ(b.out.pictureRect, Rect({44, 12, 60, 28}));
 }
@@ -205,8 +205,8 @@ TEST(LayoutPicture, CurrentPictureFollowsTheState) {
   HeadlessButton b(60, 30);
   const auto normal = picture16();
   const auto hot = platform::Picture::fromImage(QImage(8, 4, QImage::Format_RGB32));
-  b.in.pictureNormal = normal;
-  b.in.pictureHot = hot;
+  b.in.PictureNormal = normal;
+  b.in.PictureHot = hot;
   b.in.state = Down; // no PictureDown: PictureHot
   b.paint();
   EXPECT_EQ(b.out.currentPicture, hot);
@@ -215,7 +215,7 @@ TEST(LayoutPicture, CurrentPictureFollowsTheState) {
   b.in.state = Normal;
   b.paint();
   EXPECT_EQ(b.out.currentPicture, normal);
-  b.in.pictureNormal = nullptr;
+  b.in.PictureNormal = nullptr;
   b.paint();
   ASSERT_TRUE(b.out.currentPicture);
   EXPECT_EQ(b.out.pictureWidth, 0);
@@ -225,9 +225,9 @@ TEST(LayoutPressed, OffsetsByStyle) {
   const auto rectsAfter = [](qint32 style, qint32 state) {
     HeadlessButton b(80, 30);
     ButtonPaint paint;
-    paint.style = style;
-    paint.caption = QStringLiteral("OK");
-    paint.dropDownSymbol = 6;
+    paint.ButtonStyle = style;
+    paint.Caption = QStringLiteral("OK");
+    paint.DropDownSymbol = 6;
     paint.state = state;
     PaintResult result;
     DrawCaptionAndPicture(paint, 0, b.surface, result);

@@ -52,17 +52,17 @@ struct Canvas {
   ButtonPaint paint;
   explicit Canvas(Colour background, int width = 20, int height = 12) : surface(width, height) {
     surface.fillRect({0, 0, width, height}, background);
-    paint.style = qint32(Style::RoundedGradient);
+    paint.ButtonStyle = qint32(Style::RoundedGradient);
   }
   // Draws `picture` as the current picture at (x, y).
   void draw(const PicturePtr& picture, int x = 2, int y = 2, Colour colour = -1) {
-    paint.pictureNormal = picture;
+    paint.PictureNormal = picture;
     DrawPicture(paint, SelectCurrentPicture(paint), surface, {x, y, x, y}, colour);
   }
   // The content pass of the paint.
   void content() {
     PaintResult result;
-    DrawCaptionAndPicture(paint, paint.foreColor, surface, result);
+    DrawCaptionAndPicture(paint, paint.ForeColor, surface, result);
   }
   Colour at(int x, int y) const { return surface.pixel(x, y); }
 };
@@ -84,20 +84,20 @@ TEST(PictureOpacity, ExactAtFullBlendedByDiv256NothingAtZero) {
 
     // 254: white on black gives 253 (255 x 254 div 256).
     Canvas almost(0x000000);
-    almost.paint.pictureOpacity = 254;
+    almost.paint.PictureOpacity = 254;
     almost.draw(solid(route, 0xFFFFFF));
     EXPECT_EQ(almost.at(3, 3), gray(253));
 
     // 0: nothing, the silhouette included.
     Canvas none(0x102030);
-    none.paint.pictureOpacity = 0;
+    none.paint.PictureOpacity = 0;
     none.draw(solid(route, 0xFFFFFF));
     none.draw(solid(route, 0xFFFFFF), 2, 2, 0x0000FF);
     EXPECT_EQ(none.at(3, 3), 0x102030);
 
     // Hot draws at PictureOpacityOnOver, whatever PictureOpacity holds.
     none.paint.state = qint32(State::Hot);
-    none.paint.pictureOpacityOnOver = 254;
+    none.paint.PictureOpacityOnOver = 254;
     none.draw(solid(route, 0xFFFFFF));
     EXPECT_EQ(none.at(3, 3), gray(253));
   }
@@ -110,7 +110,7 @@ TEST(PictureOpacity, AlphaBitmapScalesEachPixelsAlpha) {
   const auto colourAt = [](int x, int) { return Colour(0x10 * x | (0xF0 - 0x08 * x) << 8 | 0x80 << 16); };
   for (int opacity : {255, 128}) {
     Canvas canvas(0x203040, 20, 6);
-    canvas.paint.pictureOpacity = quint8(opacity);
+    canvas.paint.PictureOpacity = quint8(opacity);
     canvas.draw(makePicture(Route::Alpha, width, 2, colourAt, [&](int x, int) { return alphas[x]; }));
     for (int x = 0; x < width; ++x) {
       const int f = alphas[x] * opacity / 255;
@@ -142,8 +142,8 @@ TEST(PictureEffect, LightenWhileHotDarkenWhileDownNoneWhileNormal) {
       SCOPED_TRACE(testing::Message() << nameOf(route) << " state " << c.state << " effect " << c.effect);
       Canvas canvas(0x000000);
       canvas.paint.state = c.state;
-      canvas.paint.pictureEffectOnOver = c.effect;
-      canvas.paint.pictureEffectOnDown = c.effect;
+      canvas.paint.PictureEffectOnOver = c.effect;
+      canvas.paint.PictureEffectOnDown = c.effect;
       // Each channel on its own, so red, green and blue all go through the table.
       canvas.draw(solid(route, c.channel));
       canvas.draw(solid(route, c.channel << 8), 8, 2);
@@ -164,7 +164,7 @@ TEST(PictureEffect, EveryChannelValueMapsThroughTheInstanceTable) {
       SCOPED_TRACE(testing::Message() << nameOf(route) << " effect " << effect);
       Canvas canvas(0x000000, 260, 3);
       canvas.paint.state = qint32(State::Hot);
-      canvas.paint.pictureEffectOnOver = effect == 0 ? 1 : effect;
+      canvas.paint.PictureEffectOnOver = effect == 0 ? 1 : effect;
       ButtonRecord instance;
       BuildEffectTables(instance);
       if (effect == 0) // a rewritten lighten table: every value inverted
@@ -211,9 +211,9 @@ TEST(PictureDisabled, FadedAtFiftyTwoGrayscaleAtThreeQuartersOrNothing) {
     SCOPED_TRACE(testing::Message() << nameOf(c.route) << " mode " << c.mode << " opacity " << c.opacity << " state "
                                     << c.state);
     Canvas canvas(0x000000);
-    canvas.paint.enabled = false;
-    canvas.paint.disabledPictureMode = c.mode;
-    canvas.paint.pictureOpacity = quint8(c.opacity);
+    canvas.paint.Enabled = false;
+    canvas.paint.DisabledPictureMode = c.mode;
+    canvas.paint.PictureOpacity = quint8(c.opacity);
     canvas.paint.state = c.state;
     canvas.draw(solid(c.route, 0xFFFFFF));
     EXPECT_EQ(canvas.at(3, 3), gray(c.expected));
@@ -236,8 +236,8 @@ TEST(PictureDisabled, GrayscaleRoundsTiesToEvenTwice) {
   };
   for (const auto& c : cases) {
     Canvas canvas(0x000000);
-    canvas.paint.enabled = false;
-    canvas.paint.disabledPictureMode = 1;
+    canvas.paint.Enabled = false;
+    canvas.paint.DisabledPictureMode = 1;
     canvas.paint.state = qint32(State::Hot);
     canvas.draw(solid(Route::Rgb, c.colour));
     EXPECT_EQ(canvas.at(3, 3), gray(c.gray)) << std::hex << c.colour;
@@ -255,7 +255,7 @@ TEST(PictureRgbRoute, EveryColumnExactForOddWidths) {
         return x == y ? Colour(0xE0E0E0) : Colour((x * 30 + 5) | (y * 50 + 7) << 8 | (x * 7 + y * 11) << 16);
       };
       Canvas canvas(0x336699);
-      canvas.paint.pictureOpacity = quint8(opacity);
+      canvas.paint.PictureOpacity = quint8(opacity);
       canvas.draw(makePicture(Route::Rgb, width, height, colourAt), 3, 1);
       for (int y = -1; y <= height; ++y)
         for (int x = -1; x <= width; ++x) {
@@ -287,8 +287,8 @@ TEST(PictureRgbRoute, MaskColourAsStoredMatchesOnlyWhileUsed) {
   };
   for (const auto& c : cases) {
     Canvas canvas(0x102030);
-    canvas.paint.useMaskColor = c.use;
-    canvas.paint.maskColor = c.mask;
+    canvas.paint.UseMaskColor = c.use;
+    canvas.paint.MaskColor = c.mask;
     canvas.draw(picture);
     EXPECT_EQ(canvas.at(2, 2), c.first) << c.use << " " << std::hex << c.mask;
     EXPECT_EQ(canvas.at(3, 2), 0x0000FF);
@@ -301,8 +301,8 @@ TEST(PictureIconRoute, TransparentAreaIsSilverUnlessTheMaskIsUsed) {
       Route::Icon, 2, 2, [](int, int) { return 0x00FF00; }, [](int x, int) { return x == 0 ? 0 : 255; });
   for (bool use : {false, true}) {
     Canvas canvas(0x102030);
-    canvas.paint.useMaskColor = use;
-    canvas.paint.maskColor = 0x00FF00; // never consulted for icons
+    canvas.paint.UseMaskColor = use;
+    canvas.paint.MaskColor = 0x00FF00; // never consulted for icons
     canvas.draw(icon);
     EXPECT_EQ(canvas.at(2, 2), use ? 0x102030 : 0xC0C0C0) << use;
     EXPECT_EQ(canvas.at(3, 3), 0x00FF00) << use;
@@ -310,7 +310,7 @@ TEST(PictureIconRoute, TransparentAreaIsSilverUnlessTheMaskIsUsed) {
 
   // Icons of one size drawn in turn each show their own pixels.
   Canvas canvas(0x102030);
-  canvas.paint.useMaskColor = false;
+  canvas.paint.UseMaskColor = false;
   for (const auto& [picture, colour] :
        {std::pair{icon, 0xC0C0C0}, {solid(Route::Icon, 0x0000FF, 255, 2), 0x0000FF}, {icon, 0xC0C0C0}}) {
     canvas.draw(picture);
@@ -370,9 +370,9 @@ TEST(PictureState, FallsBackToThePictureNormalShows) {
     // No caption: the picture is centred, at (8, 4) on a 20 x 12 surface.
     Canvas canvas(0x000000);
     canvas.paint.state = c.state;
-    canvas.paint.pictureNormal = red;
-    canvas.paint.pictureHot = c.hot;
-    canvas.paint.pictureDown = c.down;
+    canvas.paint.PictureNormal = red;
+    canvas.paint.PictureHot = c.hot;
+    canvas.paint.PictureDown = c.down;
     canvas.content();
     EXPECT_EQ(canvas.at(8, 4), c.shown) << "state " << c.state;
     EXPECT_EQ(canvas.at(11, 7), c.shown) << "state " << c.state;
@@ -382,11 +382,11 @@ TEST(PictureState, FallsBackToThePictureNormalShows) {
 TEST(PictureState, ACheckedToggleShowsPictureDownInTheStylesNotForcedDown) {
   for (Style style : {Style::Classic, Style::Silver}) {
     Canvas canvas(0x000000);
-    canvas.paint.style = qint32(style);
-    canvas.paint.mode = qint32(Mode::OptionButton);
-    canvas.paint.value = true;
-    canvas.paint.pictureNormal = solid(Route::Rgb, 0x0000FF);
-    canvas.paint.pictureDown = solid(Route::Rgb, 0xFF0000);
+    canvas.paint.ButtonStyle = qint32(style);
+    canvas.paint.Mode = qint32(Mode::OptionButton);
+    canvas.paint.Value = true;
+    canvas.paint.PictureNormal = solid(Route::Rgb, 0x0000FF);
+    canvas.paint.PictureDown = solid(Route::Rgb, 0xFF0000);
     canvas.content();
     EXPECT_EQ(canvas.at(8, 4), 0xFF0000) << "style " << qint32(style);
   }
@@ -400,11 +400,11 @@ TEST(PictureLift, PushOnHoverAndShadowNeverTogether) {
   const Colour inner = ShiftColor(base, -0.1f);
   const auto paint = [&](qint32 state, bool push, bool shadow) {
     auto canvas = std::make_unique<Canvas>(back);
-    canvas->paint.backColor = 0xE7EBEC;
+    canvas->paint.BackColor = 0xE7EBEC;
     canvas->paint.state = state;
-    canvas->paint.picturePushOnHover = push;
-    canvas->paint.pictureShadow = shadow;
-    canvas->paint.pictureNormal = solid(Route::Rgb, 0x0000FF);
+    canvas->paint.PicturePushOnHover = push;
+    canvas->paint.PictureShadow = shadow;
+    canvas->paint.PictureNormal = solid(Route::Rgb, 0x0000FF);
     canvas->content();
     return canvas;
   };

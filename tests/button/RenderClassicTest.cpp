@@ -45,7 +45,7 @@ void expectRing(const HeadlessButton& b, int inset, Ring ring, const std::string
 
 HeadlessButton classic(qint32 style, qint32 back = qint32(0x80000000u | 15)) {
   HeadlessButton b(W, H, style);
-  b.in.backColor = back;
+  b.in.BackColor = back;
   return b;
 }
 
@@ -69,7 +69,7 @@ TEST_F(RenderClassic, DisabledDrawsTheRestingBorderOnTheClearedFace) {
   };
   for (const Case& c : cases) {
     HeadlessButton b = classic(c.style, 0x0000FF); // red, never painted
-    b.in.enabled = false;
+    b.in.Enabled = false;
     b.in.state = Hot;
     b.paint();
     const std::string what = "style " + std::to_string(c.style);
@@ -121,10 +121,10 @@ TEST_F(RenderClassic, CheckedToggleIsLighterAndSunkenWithAWorkspaceFrameForFocus
   };
   for (const Case& c : cases) {
     HeadlessButton b = classic(c.style);
-    b.in.mode = 1;
-    b.in.value = true;
+    b.in.Mode = 1;
+    b.in.Value = true;
     b.in.hasFocus = c.focused;
-    b.in.showFocusRect = c.showFocusRect;
+    b.in.ShowFocusRect = c.showFocusRect;
     b.paint();
     const std::string what = "style " + std::to_string(c.style);
     // Style 0 is not forced Down by Redraw; the others are.
@@ -160,7 +160,7 @@ TEST_F(RenderClassic, FocusRectangleAndDefaultFrame) {
     HeadlessButton b = classic(c.style);
     b.in.state = c.state;
     b.in.hasFocus = true;
-    b.in.showFocusRect = true;
+    b.in.ShowFocusRect = true;
     b.in.parentActive = c.parentActive;
     b.in.userMode = c.userMode;
     b.paint();
@@ -193,7 +193,7 @@ TEST_F(RenderClassic, FocusRectangleAndDefaultFrame) {
 TEST_F(RenderClassic, ClearingTakesTheButtonFaceOfTheMomentNotOfTheSurfacesBirth) {
   platform::SystemColors::installClassicTable();
   HeadlessButton disabled = classic(0, 0x0000FF);
-  disabled.in.enabled = false;
+  disabled.in.Enabled = false;
   HeadlessButton unknown = classic(14);
   DistinctSystemColours changed; // the palette changes after the surfaces exist
   disabled.paint();

@@ -77,7 +77,7 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
     b.in.hasFocus = c.focus;
     b.in.isDefault = c.isDefault;
     b.in.parentActive = c.active;
-    b.in.showFocusRect = c.showFocusRect;
+    b.in.ShowFocusRect = c.showFocusRect;
     b.paint();
     SCOPED_TRACE(c.what);
     expectPixels(b, {0, 5, c.outer, 10, H - 1, c.outer, 1, 5, c.inner, W - 2, H - 3, c.inner});
@@ -102,9 +102,9 @@ TEST(RenderBlueGlass, HotGlassAndTheFocusOutline) {
 TEST(RenderBlueGlass, DisabledIsFlatWithShadedOutlinesAndNoFocus) {
   constexpr Colour B = 0xE3E3E3;
   HeadlessButton b = button(3, B);
-  b.in.enabled = false;
+  b.in.Enabled = false;
   b.in.hasFocus = true;
-  b.in.showFocusRect = true;
+  b.in.ShowFocusRect = true;
   b.paint();
   expectPixels(b, {10, 10, ShiftColor(B, 0.03f), 2, 2, ShiftColor(B, 0.03f), 0, 5, ShiftColor(B, -0.25f), 1, 5,
                    ShiftColor(B, 0.25f)});
@@ -127,8 +127,8 @@ TEST(RenderWarmHighlight, CheckedOptionIsOrangeWhateverTheState) {
   };
   for (const Case& c : cases) {
     HeadlessButton b = button(5, 0xFCE1CA);
-    b.in.mode = 2;
-    b.in.value = true;
+    b.in.Mode = 2;
+    b.in.Value = true;
     b.in.mouseInside = c.mouseInside;
     b.in.state = c.state;
     b.paint();
@@ -181,7 +181,7 @@ TEST(RenderSoftBlue, HotAndPressedGradientsWithBlueAndWhiteOutlines) {
   expectCorners(down, 0xFFEBAE);
 
   HeadlessButton disabled = button(7, 0x0000FF);
-  disabled.in.enabled = false;
+  disabled.in.Enabled = false;
   disabled.in.state = Hot;
   disabled.paint();
   for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {W - 2, H - 2}, {10, 10}})
@@ -209,7 +209,7 @@ TEST(RenderShaded, ShadesByStateAndDisabled) {
   };
   for (const Case& c : cases) {
     HeadlessButton b = button(10, B);
-    b.in.enabled = c.enabled;
+    b.in.Enabled = c.enabled;
     b.in.state = c.state;
     b.paint();
     SCOPED_TRACE(c.what);

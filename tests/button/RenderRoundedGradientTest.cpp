@@ -19,8 +19,8 @@ constexpr Colour Palette0 = 0xE7EBEC; // palette 0 default background
 // A 75 x 23 style-2 button without caption, so every pixel is the style's.
 HeadlessButton button(qint32 scheme = 0, Colour back = Palette0) {
   HeadlessButton b(75, 23, 2);
-  b.in.colorScheme = scheme;
-  b.in.backColor = back;
+  b.in.ColorScheme = scheme;
+  b.in.BackColor = back;
   return b;
 }
 
@@ -81,7 +81,7 @@ TEST(RenderRoundedGradient, HotGlowsWithoutShadingOrRingButKeepsTheFocusRect) {
   HeadlessButton b = button();
   b.in.state = Hot;
   b.in.hasFocus = true;
-  b.in.showFocusRect = true;
+  b.in.ShowFocusRect = true;
   b.paint();
   // Glow lines (focus-rect pixels with x + y even are inverted on rows and columns 2 and 20 / 72).
   expectPixels(b,
@@ -107,8 +107,8 @@ TEST(RenderRoundedGradient, PressedPalette0) {
 
 TEST(RenderRoundedGradient, CheckedToggleIsForcedDown) {
   HeadlessButton b = button();
-  b.in.mode = 1;
-  b.in.value = true;
+  b.in.Mode = 1;
+  b.in.Value = true;
   b.paint();
   EXPECT_EQ(b.out.state, Down);
   EXPECT_EQ(b.at(10, 10), ShiftColor(Palette0, -0.05f));
@@ -116,10 +116,10 @@ TEST(RenderRoundedGradient, CheckedToggleIsForcedDown) {
 
 TEST(RenderRoundedGradient, DisabledHasNoGlowRingOrFocusRect) {
   HeadlessButton b = button();
-  b.in.enabled = false;
+  b.in.Enabled = false;
   b.in.state = Hot;
   b.in.hasFocus = true;
-  b.in.showFocusRect = true;
+  b.in.ShowFocusRect = true;
   b.paint();
   const Colour fill = 0xE4E8EA; // MixColors(face, S(+0.1))
   expectPixels(b, {10, 10, fill, 10, 2, fill, 2, 10, fill, 10, 1, fill});
@@ -128,7 +128,7 @@ TEST(RenderRoundedGradient, DisabledHasNoGlowRingOrFocusRect) {
 
 TEST(RenderRoundedGradient, UnknownSchemeLeavesOnlyTheClearedSurface) {
   HeadlessButton b = button(5);
-  b.in.caption = QStringLiteral("OK");
+  b.in.Caption = QStringLiteral("OK");
   b.paint();
   for (int y = 0; y < 23; ++y)
     for (int x = 0; x < 75; ++x)
@@ -146,7 +146,7 @@ TEST(RenderRoundedGradient, FocusRingAtRestAndNoneInAnInactiveWindow) {
   // Default button of an inactive window, focus rect wanted: neither ring nor rectangle.
   HeadlessButton inactive = button();
   inactive.in.isDefault = true;
-  inactive.in.showFocusRect = true;
+  inactive.in.ShowFocusRect = true;
   inactive.in.parentActive = false;
   inactive.paint();
   HeadlessButton plain = button();
@@ -167,14 +167,14 @@ TEST(RenderRoundedGradient, SystemStyleWithoutVisualStylesLooksTheSameButStaysRe
   HeadlessButton rounded = button();
   rounded.paint();
   HeadlessButton system = button();
-  system.in.style = 13;
+  system.in.ButtonStyle = 13;
   system.paint();
   EXPECT_EQ(system.surface.image(), rounded.surface.image());
   EXPECT_EQ(system.surface.windowRegion(), QRegion(0, 0, 75, 23));
 
   // With visual styles active the themed renderer takes over.
   HeadlessButton themed = button();
-  themed.in.style = 13;
+  themed.in.ButtonStyle = 13;
   themed.in.visualStylesActive = true;
   themed.paint();
   EXPECT_NE(themed.surface.image(), rounded.surface.image());
@@ -236,7 +236,7 @@ TEST(RenderRoundedGradient, CustomSchemeIsDrawnAsPalette0) {
       for (HeadlessButton* b : {&custom, &blue}) {
         b->in.state = state;
         b->in.hasFocus = focused;
-        b->in.showFocusRect = focused;
+        b->in.ShowFocusRect = focused;
         b->paint();
       }
       EXPECT_EQ(custom.surface.image(), blue.surface.image()) << "state " << state << " focused " << focused;

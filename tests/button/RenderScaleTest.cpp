@@ -168,7 +168,7 @@ TEST(RenderScale, PicturesDrawFromTheirDeviceSizedPixels) {
     b.surface.fillRect({0, 0, 20, 12}, 0x00FF00);
     // Without a variant: each device pixel from its logical pixel, the mask
     // colour transparent to the pixel.
-    b.in.pictureNormal = platform::Picture::fromImage(image);
+    b.in.PictureNormal = platform::Picture::fromImage(image);
     drawPicture(b, {2, 2, 2, 2});
     const Surface& s = b.surface;
     for (int y = s.toDevice(1); y < s.toDevice(6); ++y)
@@ -180,8 +180,8 @@ TEST(RenderScale, PicturesDrawFromTheirDeviceSizedPixels) {
 
     // With the variant: at 2x its pixels exactly; at 1.5, unmasked, its
     // pixels scaled, inside the picture's device rectangle only.
-    b.in.useMaskColor = ratio == 2;
-    b.in.pictureNormal = withVariant;
+    b.in.UseMaskColor = ratio == 2;
+    b.in.PictureNormal = withVariant;
     drawPicture(b, {10, 5, 10, 5});
     const Rect area = s.toDevice(Rect{10, 5, 14, 8});
     for (int y = 0; ratio == 2 && y < 6; ++y)

@@ -21,7 +21,7 @@ struct HeadlessButton {
   vexa::PaintResult out;
 
   HeadlessButton(int width, int height, qint32 style = 2) : surface(width, height) {
-    in.style = style;
+    in.ButtonStyle = style;
     in.parentActive = true;
     surface.setFont(platform::SharedFont(QStringLiteral("Tahoma"), 8.25).toQFont());
   }
@@ -101,7 +101,7 @@ constexpr Colour White = 0xFFFFFF;
 
 inline HeadlessButton button(qint32 style, Colour back, int height = H) {
   HeadlessButton b(W, height, style);
-  b.in.backColor = back;
+  b.in.BackColor = back;
   return b;
 }
 } // namespace styletest

@@ -41,12 +41,12 @@ TEST(RenderToolbar, PaletteFillAndOutlineByStateAndCheck) {
   };
   for (const Case& c : cases) {
     HeadlessButton b = button(4, c.back);
-    b.in.colorScheme = c.scheme;
+    b.in.ColorScheme = c.scheme;
     b.in.state = c.state;
-    b.in.mode = c.checked ? 1 : 0;
-    b.in.value = c.checked;
+    b.in.Mode = c.checked ? 1 : 0;
+    b.in.Value = c.checked;
     b.in.mouseInside = c.mouseInside;
-    b.in.enabled = false; // not consulted
+    b.in.Enabled = false; // not consulted
     b.paint();
     SCOPED_TRACE(c.what);
     expectPixels(b, {1, 1, c.fill, W - 2, H - 2, c.fill, 0, 0, c.outline, W - 1, H - 1, c.outline});
@@ -58,8 +58,8 @@ TEST(RenderToolbar, PaletteFillAndOutlineByStateAndCheck) {
 
 TEST(RenderSilver, PressedCaptionIsWhiteAndReleaseRestoresTheButtonText) {
   HeadlessButton b = button(6, Face);
-  b.in.caption = QStringLiteral("Dugme");
-  b.in.foreColor = 0x00FF00; // not the caption's colour in this style
+  b.in.Caption = QStringLiteral("Dugme");
+  b.in.ForeColor = 0x00FF00; // not the caption's colour in this style
   b.in.state = Down;
   b.paint();
   EXPECT_EQ(b.at(10, 10), 0xDDE4E5);
@@ -93,8 +93,8 @@ TEST(RenderSilver, TheDesignersForeColorSurvivesPaintsAndASave) {
 TEST(RenderSilver, CheckedLookAndTheMousePressedDownLook) {
   const auto checked = [](qint32 state, bool pressed) {
     HeadlessButton b = button(6, Face);
-    b.in.mode = 1;
-    b.in.value = true;
+    b.in.Mode = 1;
+    b.in.Value = true;
     b.in.state = state;
     b.in.mousePressed = pressed;
     b.paint();
@@ -116,7 +116,7 @@ TEST(RenderSilver, CheckedLookAndTheMousePressedDownLook) {
   const HeadlessButton held = checked(Normal, true);
   EXPECT_EQ(held.at(10, 10), 0xDDE4E5);
   EXPECT_EQ(held.at(0, 5), 0x929D9D);
-  EXPECT_EQ(held.in.foreColor, 0x000000);
+  EXPECT_EQ(held.in.ForeColor, 0x000000);
 }
 
 TEST(RenderSilver, HotGradientAndShading) {
@@ -153,8 +153,8 @@ TEST(RenderGel, BandsSplitAtHeightOver2Point7) {
   for (const Case& c : cases) {
     HeadlessButton b = button(8, B, GelH);
     b.in.state = c.state;
-    b.in.mode = c.checked ? 2 : 0;
-    b.in.value = c.checked;
+    b.in.Mode = c.checked ? 2 : 0;
+    b.in.Value = c.checked;
     b.in.mouseInside = c.mouseInside;
     b.paint();
     SCOPED_TRACE(c.what);
@@ -195,10 +195,10 @@ TEST(RenderWhiteGloss, HotLooksLikeRestAndPressedDiffers) {
 TEST(RenderWhiteGloss, DisabledAndFocusedIsDrawnAtRestWithTheFocusRectangle) {
   constexpr Colour B = 0xE1D6D5;
   HeadlessButton disabled = button(9, B);
-  disabled.in.enabled = false;
+  disabled.in.Enabled = false;
   disabled.in.state = Down;
   disabled.in.hasFocus = true;
-  disabled.in.showFocusRect = true;
+  disabled.in.ShowFocusRect = true;
   disabled.paint();
   HeadlessButton rest = button(9, B);
   rest.paint();

@@ -18,9 +18,9 @@ using vexa::State;
 
 vexa::ButtonPaint themedPaint() {
   vexa::ButtonPaint paint;
-  paint.style = qint32(vexa::Style::System);
+  paint.ButtonStyle = qint32(vexa::Style::System);
   paint.visualStylesActive = true;
-  paint.caption = QStringLiteral("OK");
+  paint.Caption = QStringLiteral("OK");
   paint.parentActive = true;
   return paint;
 }
@@ -45,7 +45,7 @@ TEST(Themed, StateIdsFollowEnabledStateFocusAndActivation) {
   for (const Row& row : rows) {
     vexa::ButtonPaint paint = themedPaint();
     paint.state = row.state;
-    paint.enabled = row.enabled;
+    paint.Enabled = row.enabled;
     paint.hasFocus = row.focused;
     paint.isDefault = row.isDefault;
     paint.parentActive = row.active;
@@ -77,7 +77,7 @@ TEST(Themed, TheWindowTakesTheThemesOutlineOfTheEnlargedRectangle) {
 TEST(Themed, WithoutVisualStylesTheSystemStyleIsTheRoundedGradient) {
   vexa::ButtonPaint plain = themedPaint();
   plain.visualStylesActive = false;
-  plain.backColor = 0xE7EBEC;
+  plain.BackColor = 0xE7EBEC;
   platform::Surface a(75, 23), b(75, 23);
   vexa::Redraw(themedPaint(), a);
   vexa::Redraw(plain, b);
