@@ -265,30 +265,32 @@ QRect Label::characterRect(int offset) const {
   return {};
 }
 
-void Label::keyPressEvent(QKeyEvent* event) {
-  if (!linesAsList_ || event->modifiers() & ~Qt::KeypadModifier) {
-    QWidget::keyPressEvent(event);
-    return;
-  }
-  switch (event->key()) {
+std::optional<int> lineForKey(const QKeyEvent& event, int current, int count) {
+  if (event.modifiers() & ~Qt::KeypadModifier)
+    return std::nullopt;
+  switch (event.key()) {
   case Qt::Key_Up:
-    setCurrentLine(currentLine_ - 1);
-    break;
+    return current - 1;
   case Qt::Key_Down:
-    setCurrentLine(currentLine_ + 1);
-    break;
+    return current + 1;
   case Qt::Key_Home:
   case Qt::Key_PageUp:
-    setCurrentLine(0);
-    break;
+    return 0;
   case Qt::Key_End:
   case Qt::Key_PageDown:
-    setCurrentLine(int(Lines().size()) - 1);
-    break;
+    return count - 1;
   default:
+    return std::nullopt;
+  }
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+  const std::optional<int> line = linesAsList_ ? lineForKey(*event, currentLine_, int(Lines().size())) : std::nullopt;
+  if (!line) {
     QWidget::keyPressEvent(event);
     return;
   }
+  setCurrentLine(*line);
   event->accept();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+
 #include "platform/SharedFont.h"
 
 #include <QAccessible>
@@ -10,6 +12,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+class QKeyEvent;
 
 namespace platform {
 
@@ -40,6 +44,11 @@ protected:
   double width_ = 0;
   double height_ = 0;
 };
+
+// The line that Up, Down, Home (Page Up) or End (Page Down) moves to in a
+// list of `count` lines read one at a time from `current`; none for any
+// other key, or with a modifier other than the keypad's.
+std::optional<int> lineForKey(const QKeyEvent& event, int current, int count);
 
 // A label that paints its own text: transparent background, AutoSize (the
 // Width and Height follow the text), word wrap in a fixed box, alignment

@@ -211,29 +211,12 @@ void TextDocument::setCurrentLine(int line) {
 }
 
 void TextDocument::keyPressEvent(QKeyEvent* event) {
-  if (event->modifiers() & ~Qt::KeypadModifier) {
+  const std::optional<int> line = lineForKey(*event, currentLine_, int(lines().size()));
+  if (!line) {
     QWidget::keyPressEvent(event);
     return;
   }
-  switch (event->key()) {
-  case Qt::Key_Up:
-    setCurrentLine(currentLine_ - 1);
-    break;
-  case Qt::Key_Down:
-    setCurrentLine(currentLine_ + 1);
-    break;
-  case Qt::Key_Home:
-  case Qt::Key_PageUp:
-    setCurrentLine(0);
-    break;
-  case Qt::Key_End:
-  case Qt::Key_PageDown:
-    setCurrentLine(int(lines().size()) - 1);
-    break;
-  default:
-    QWidget::keyPressEvent(event);
-    return;
-  }
+  setCurrentLine(*line);
   event->accept();
 }
 
