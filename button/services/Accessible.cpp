@@ -8,8 +8,8 @@
 
 #include "button/model/vexabutton_p.h"
 #include "platform/AccessibilityBus.h"
-#include "platform/Pointer.h"
 #include "platform/Later.h"
+#include "platform/Pointer.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>
