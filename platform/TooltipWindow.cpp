@@ -176,6 +176,11 @@ void TooltipWindow::popUp() {
   autoPop_.start(AutoPop);
 }
 
+void TooltipWindow::pointerLeft() {
+  pointer_.reset();
+  popDown(true);
+}
+
 void TooltipWindow::popDown(bool byLeave) {
   delay_.stop();
   autoPop_.stop();

@@ -58,6 +58,11 @@ public:
   TooltipWindow(QWidget* tool, const TooltipContent& content, std::optional<QPoint> pointer = std::nullopt);
   ~TooltipWindow() override;
 
+  // The tool knows the pointer has left it where Qt sent it no Leave (a
+  // capture by another widget, a window taking the pointer): the tip goes
+  // and waits for the next arrival.
+  void pointerLeft();
+
   const TooltipContent& content() const { return content_; }
   const TooltipLayout& tipLayout() const { return layout_; }
   QColor backColor() const { return back_; }

@@ -22,6 +22,7 @@
 #include "button/model/vexabutton_p.h"
 
 #include "platform/Pointer.h"
+#include "platform/TooltipWindow.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -173,6 +174,8 @@ void vexabuttonPrivate::mouseLeft() {
   hover.leaveRequested = false;
   hover.pointerInWindow.reset();
   hoveredButtons().removeAll(QPointer<vexabutton>(q));
+  if (tooltip)
+    tooltip->pointerLeft();
   rec.MouseInside = false;
   if (rec.PopupMenuSet) {
     if (rec.PopupMenuShowing) {

@@ -4,6 +4,8 @@
 
 #include "InputTestSupport.h"
 
+#include "platform/TooltipWindow.h"
+
 #include <QApplication>
 #include <QTest>
 #include <private/qobject_p.h>
@@ -70,11 +72,15 @@ TEST_F(Hover, ASpacePressOnAnotherButtonTakesThePointerAwayFromAHotOne) {
   other->setGeometry(10, 60, 80, 30);
   inputtest::load(*other);
   other->show();
+  button->setToolTip(QStringLiteral("Proverava odgovore"));
   moveInside();
   ASSERT_EQ(rec().ButtonState, Hot);
+  const auto* tip = button->findChild<platform::TooltipWindow*>();
+  ASSERT_TRUE(tip && tip->isPending());
   log.clear();
   QTest::keyPress(other, Qt::Key_Space); // the space press captures the mouse
   EXPECT_EQ(log.sequence(), "MouseLeave");
+  EXPECT_FALSE(tip->isPending()); // no tip for a pointer that has gone
   EXPECT_EQ(rec().ButtonState, Normal);
   EXPECT_FALSE(rec().MouseInside);
   QTest::keyRelease(other, Qt::Key_Space);
