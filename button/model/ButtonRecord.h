@@ -83,7 +83,6 @@ struct ButtonRecord : vexa::StoredProperties {
   qint16 LastShift = 0;
   float LastX = 0;
   float LastY = 0;
-  bool TrackUser32 = false;
   bool PopupMenuSet = false;
   bool MenuJustClosed = false;
   bool PopupMenuShowing = false;

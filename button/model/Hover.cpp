@@ -71,7 +71,6 @@ private:
 void vexabuttonPrivate::startHoverTracking() {
   hover.tracking = true;
   hover.repaintOnColourChange = rec.VisualStylesActive;
-  rec.TrackUser32 = true; // Qt always reports the pointer leaving
 }
 
 void vexabuttonPrivate::stopHoverTracking() {
