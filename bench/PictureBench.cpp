@@ -6,7 +6,7 @@
 // reference's, and their ratio from alternating batches run in the benchmark.
 #include "button/model/ButtonRecord.h"
 #include "button/render/Redraw.h"
-#include "button/services/Pictures.h"
+#include "button/render/Pictures.h"
 #include "platform/Picture.h"
 #include "platform/Surface.h"
 

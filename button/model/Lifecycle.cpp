@@ -11,7 +11,7 @@
 
 #include "button/render/Redraw.h"
 #include "button/services/Accessible.h"
-#include "button/services/Pictures.h"
+#include "button/render/Pictures.h"
 #include "button/services/VisualStyles.h"
 
 #include <QCursor>

@@ -3,7 +3,7 @@
 // picture, drop-down symbol and separator.
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
-#include "button/services/Pictures.h"
+#include "button/render/Pictures.h"
 #include "platform/SystemColors.h"
 
 #include <QFontMetricsF>

@@ -5,7 +5,7 @@
 
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
-#include "button/services/Pictures.h"
+#include "button/render/Pictures.h"
 
 #include <gtest/gtest.h>
 

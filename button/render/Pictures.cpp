@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "button/services/Pictures.h"
+#include "button/render/Pictures.h"
 
 #include "button/render/ColorKit.h"
 #include "platform/PixelBuffer.h"
