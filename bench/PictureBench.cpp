@@ -5,8 +5,8 @@
 // the same surface image. Each row shows the composition's time, the
 // reference's, and their ratio from alternating batches run in the benchmark.
 #include "button/model/ButtonRecord.h"
-#include "button/render/Redraw.h"
 #include "button/render/Pictures.h"
+#include "button/render/Redraw.h"
 #include "platform/Picture.h"
 #include "platform/Surface.h"
 

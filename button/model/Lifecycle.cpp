@@ -9,9 +9,9 @@
 
 #include "platform/Pointer.h"
 
+#include "button/render/Pictures.h"
 #include "button/render/Redraw.h"
 #include "button/services/Accessible.h"
-#include "button/render/Pictures.h"
 #include "button/services/VisualStyles.h"
 
 #include <QCursor>

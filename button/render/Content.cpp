@@ -2,8 +2,8 @@
 // The content pass every style renderer calls once per paint: caption,
 // picture, drop-down symbol and separator.
 #include "button/render/ColorKit.h"
-#include "button/render/Redraw.h"
 #include "button/render/Pictures.h"
+#include "button/render/Redraw.h"
 #include "platform/SystemColors.h"
 
 #include <QFontMetricsF>

@@ -4,8 +4,8 @@
 #include "RenderSupport.h"
 
 #include "button/render/ColorKit.h"
-#include "button/render/Redraw.h"
 #include "button/render/Pictures.h"
+#include "button/render/Redraw.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "StyleCases.h"
 
 #include "button/render/ColorKit.h"
-#include "button/render/Redraw.h"
 #include "button/render/Pictures.h"
+#include "button/render/Redraw.h"
 
 #include <gtest/gtest.h>
 
