@@ -173,8 +173,7 @@ void vexabuttonPrivate::mouseLeft() {
   hover.leaveRequested = false;
   hover.pointerInWindow.reset();
   hoveredButtons().removeAll(QPointer<vexabutton>(q));
-  if (tooltip)
-    tooltip->pointerLeft();
+  tooltip->pointerLeft();
   rec.MouseInside = false;
   if (rec.PopupMenuSet) {
     if (rec.PopupMenuShowing) {

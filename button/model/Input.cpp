@@ -421,7 +421,7 @@ void vexabutton::handleMouseDown(qint16 button, qint16 shift, float x, float y) 
   if (!d_->rec.PopupMenuSet)
     emit MouseDown(button, shift, x, y);
   else if (!d_->rec.MenuJustClosed)
-    ShowPopupMenu();
+    d_->menu->open();
 }
 
 void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) {
@@ -450,7 +450,7 @@ void vexabutton::handleMouseMove(qint16 button, qint16 shift, float x, float y) 
       storeState(*this, ButtonRecord::Hot);
       // A button held down by its Value comes back Down from Redraw: no tooltip.
       if (d_->rec.ButtonState != ButtonRecord::Down)
-        ShowToolTip();
+        d_->tooltip->show();
     }
   } else {
     setState(*this, ButtonRecord::Normal);
@@ -514,7 +514,7 @@ void vexabutton::handleDblClick() {
   if (!d_->rec.PopupMenuSet)
     emit DblClick();
   else if (!d_->rec.MenuJustClosed)
-    ShowPopupMenu();
+    d_->menu->open();
 }
 
 void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
@@ -755,4 +755,24 @@ void vexabutton::SetAccessKeys() {
     connect(shortcut, &QShortcut::activatedAmbiguously, this, [this] { setFocus(Qt::ShortcutFocusReason); });
   }
   shortcut->setKey(QKeySequence::mnemonic(QStringLiteral("&") + d_->accessKeys));
+}
+
+// A left click at the centre, as the window system would deliver it: the
+// focus as a press gives it, then MouseDown (or the menu), Click, MouseUp.
+void vexabuttonPrivate::clickAtCentre() {
+  vexabutton* const button = q;
+  if (!button->isEnabled())
+    return;
+  const QPointer<vexabutton> self(button);
+  if (button->focusPolicy() & Qt::ClickFocus)
+    button->setFocus(Qt::MouseFocusReason);
+  if (!self)
+    return;
+  const float x = float(button->width()) / 2;
+  const float y = float(button->height()) / 2;
+  platform::claimLeftPress(button); // the release below ends this press
+  button->handleMouseDown(1, 0, x, y);
+  if (!self)
+    return;
+  button->handleMouseUp(1, 0, x, y);
 }

@@ -11,8 +11,7 @@
 
 #include "button/render/Pictures.h"
 #include "button/render/Redraw.h"
-#include "button/services/Accessible.h"
-#include "button/services/VisualStyles.h"
+#include "button/render/VisualStyles.h"
 
 #include <QCursor>
 #include <QPixmap>
@@ -93,7 +92,6 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
   // In a layout it behaves as a push button: as wide as offered, as high as its content asks.
   setSizePolicy(QSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed, QSizePolicy::PushButton));
   setMouseTracking(true);
-  vexa::installAccessibleFactory();
   platform::watchLeftPresses(); // a release clicks only the button its press went to
 
   // The picture-effect tables.
@@ -113,7 +111,9 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
 
 // ---- Destruction ---------------------------------------------------------------
 
-vexabuttonPrivate::vexabuttonPrivate(vexabutton* owner) : q(owner) {}
+vexabuttonPrivate::vexabuttonPrivate(vexabutton* owner)
+    : q(owner), tooltip(vexa::makeTooltipService(*this)), menu(vexa::makeMenuService(*this)),
+      accessible(vexa::makeAccessibleService(*this)) {}
 vexabuttonPrivate::~vexabuttonPrivate() = default;
 
 vexabutton::~vexabutton() {

@@ -2,6 +2,8 @@
 #include "button/model/vexabutton_p.h"
 
 #include "button/render/Redraw.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
 #include "platform/WindowRegistry.h"
 
 #include <QPaintEvent>
@@ -53,7 +55,7 @@ void vexabuttonPrivate::draw() {
     }
   }
   q->applyRegionIfChanged();
-  q->announceAccessibleChanges();
+  accessible->announceChanges();
 }
 
 // A button at rest keeps no pixels (see paintEvent): a read of its surface
@@ -165,3 +167,35 @@ qint32 vexabutton::hWnd() const { return platform::WindowRegistry::handleOf(this
 QString vexabutton::Tag() const { return d_->host->extender(this).Tag; }
 
 void vexabutton::setTag(const QString& tag) { d_->host->extender(this).Tag = tag; }
+
+vexa::ButtonSide* vexa::sideOf(QObject* object) {
+  auto* button = qobject_cast<vexabutton*>(object);
+  return button ? &vexabuttonPrivate::get(*button) : nullptr;
+}
+
+// ---- The attachable menu, web addresses and the information box ------------
+
+void vexabutton::SetPopupMenu(QObject* Menu, qint32 Align, qint32 Flags, QAction* DefaultMenu) {
+  if (d_->menu->attach(Menu, Align, Flags, DefaultMenu))
+    d_->accessible->announceChanges();
+}
+
+void vexabutton::UnsetPopupMenu() {
+  const bool wasSet = d_->rec.PopupMenuSet;
+  d_->menu->detach();
+  if (wasSet)
+    d_->accessible->announceChanges();
+}
+
+bool vexabutton::OpenWebsite(const QString& sAddress) { return platform::openWebAddress(sAddress); }
+
+QString vexabutton::aboutText() {
+  return QStringLiteral("VexaButton v 1.02\n"
+                        "Written by Ranko Vesnic\n"
+                        "Contact: ranko.vesnic@vexabutton.example\n"
+                        "\n"
+                        "The control remains the property of its author; it may be used freely in any program "
+                        "that keeps this notice.");
+}
+
+void vexabutton::About() { platform::msgBox(aboutText(), platform::MsgBoxIcon::Information, QStringLiteral("About")); }

@@ -649,8 +649,6 @@ protected:
   //@}
 
 private:
-  friend class vexabuttonAccessible;
-
   // Handlers of the input state machine (Input.cpp): the Qt events above
   // turned into the button's own terms.
   void handleMouseDown(qint16 button, qint16 shift, float x, float y);
@@ -670,14 +668,6 @@ private:
   void releaseSpaceCaptureUnlessPressHeld();
   bool pressHeldByAnotherButton() const;
   bool holdsLeftPress() const;
-
-  // Tooltip and popup-menu services (services/Tooltip.cpp, services/PopupMenu.cpp).
-  void ShowToolTip();
-  void ShowPopupMenu();
-  // Accessibility (services/Accessible.cpp): the click an assistive
-  // technology asks for, and the announcement of what changed.
-  void clickForAssistiveTechnology();
-  void announceAccessibleChanges();
 
   void propertyChanged(const QString& name);
   // The font, tool tip and enabled state shared with QWidget (DesignerProperties.cpp).

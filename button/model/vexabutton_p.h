@@ -8,12 +8,12 @@
 
 #include "button/model/ButtonProperties.h"
 #include "button/model/ButtonRecord.h"
+#include "button/model/ButtonServices.h"
 #include "button/model/vexabutton.h"
 #include "button/render/Redraw.h"
 #include "platform/ControlHost.h"
 #include "platform/Surface.h"
 
-#include <QAccessible>
 #include <QPointer>
 #include <QSize>
 
@@ -21,11 +21,6 @@
 #include <optional>
 
 class HeldLeaveWatch;
-namespace platform {
-class TooltipWindow;
-}
-class QMenu;
-class QAction;
 
 // The stored properties by name, as bits of a set.
 enum class PropertyId : int {
@@ -39,10 +34,20 @@ using PropertySet = quint64;
 template <typename... Ids> constexpr PropertySet properties(Ids... ids) { return ((PropertySet(1) << int(ids)) | ...); }
 inline constexpr PropertySet AllProperties = ~PropertySet(0);
 
-class vexabuttonPrivate {
+class vexabuttonPrivate final : public vexa::ButtonSide {
 public:
   explicit vexabuttonPrivate(vexabutton* owner);
   ~vexabuttonPrivate();
+
+  // What the services see of the button (ButtonServices.h).
+  QWidget& widget() override { return *q; }
+  ButtonRecord& record() override { return rec; }
+  const ButtonRecord& currentRecord() override { return current(*q).rec; }
+  std::optional<QPoint> pointerInWindow() const override { return hover.pointerInWindow; }
+  void redraw() override { q->Redraw(); }
+  QString accessKey() const override { return accessKeys; }
+  void clickAtCentre() override;
+  void forgetMenu() override { q->UnsetPopupMenu(); }
 
   static vexabuttonPrivate& get(vexabutton& button) { return *button.d_; }
   static const vexabuttonPrivate& get(const vexabutton& button) { return *button.d_; }
@@ -121,12 +126,6 @@ public:
     std::optional<QPoint> pointerInWindow;
   } hover;
   QPointer<HeldLeaveWatch> heldLeaveWatch; // a leave held back while a modal window is open
-  QPointer<platform::TooltipWindow> tooltip;
-  QPointer<QMenu> popupMenu;
-  QMetaObject::Connection menuConnection;
-  QPointer<QAction> defaultMenu;
-  qint32 popupAlign = 0;
-  qint32 popupFlags = 0;
   bool inResizeStep = false;
   int changeDepth = 0;        // nested ChangeSignals
   PropertySet watching = 0;   // the properties they compare
@@ -136,10 +135,10 @@ public:
   QSize steppedSize;          // the size the last resize step laid out and drew
   // What the size hints last measured from.
   vexa::ContentKey measuredContent;
-  // What assistive technology was last told.
-  QString announcedCaption;
-  QString announcedToolTip;
-  QAccessible::State announcedState;
+  // The services, last: they go before the state they were built on.
+  const std::unique_ptr<vexa::TooltipService> tooltip;
+  const std::unique_ptr<vexa::MenuService> menu;
+  const std::unique_ptr<vexa::AccessibleService> accessible;
 };
 
 // Emits the change signal of every watched property whose value differs,

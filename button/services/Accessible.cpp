@@ -4,18 +4,31 @@
 // its states, its access key, and actions that press it as a click does.
 // Changes of name, description and state are announced as they happen.
 
-#include "button/services/Accessible.h"
-
-#include "button/model/vexabutton_p.h"
+#include "button/model/ButtonServices.h"
 #include "platform/AccessibilityBus.h"
 #include "platform/Later.h"
-#include "platform/Pointer.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>
 #include <QPointer>
+#include <QWidget>
 
 namespace {
+
+// The caption as it reads: "&x" is x, "&&" is one ampersand.
+QString captionWithoutAccessKey(const QString& caption) {
+  QString name;
+  name.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption.at(i) == QLatin1Char('&')) {
+      // "&x" is x, "&&" one ampersand, a last lone "&" nothing, as drawn.
+      if (++i >= caption.size())
+        break;
+    }
+    name.append(caption.at(i));
+  }
+  return name;
+}
 
 bool toggles(const ButtonRecord& rec) {
   return vexa::is(rec.Mode, vexa::Mode::CheckButton) || vexa::is(rec.Mode, vexa::Mode::OptionButton);
@@ -24,8 +37,7 @@ bool toggles(const ButtonRecord& rec) {
 // The states the button adds to those of any widget (focusable, focused,
 // disabled, invisible come from the widget itself, which also announces
 // their changes).
-QAccessible::State buttonStates(const vexabutton& button) {
-  const ButtonRecord& rec = liveRecord(button);
+QAccessible::State buttonStates(const ButtonRecord& rec) {
   QAccessible::State state;
   state.checkable = toggles(rec);
   state.checked = toggles(rec) && rec.Value;
@@ -50,16 +62,15 @@ QAccessible::State changedStates(const QAccessible::State& a, const QAccessible:
   return changed;
 }
 
-} // namespace
-
 class vexabuttonAccessible : public QAccessibleWidget {
 public:
-  explicit vexabuttonAccessible(vexabutton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+  vexabuttonAccessible(QWidget* button, vexa::ButtonSide& side)
+      : QAccessibleWidget(button, QAccessible::Button), side_(side) {}
 
-  vexabutton* button() const { return static_cast<vexabutton*>(widget()); }
+  const ButtonRecord& record() const { return side_.currentRecord(); }
 
   QAccessible::Role role() const override {
-    switch (button()->Mode()) {
+    switch (record().Mode) {
     case qint32(vexa::Mode::CheckButton):
       return QAccessible::CheckBox;
     case qint32(vexa::Mode::OptionButton):
@@ -72,10 +83,10 @@ public:
   QString text(QAccessible::Text t) const override {
     switch (t) {
     case QAccessible::Name:
-      return button()->accessibleName().isEmpty() ? vexa::captionWithoutAccessKey(button()->Caption())
-                                                  : button()->accessibleName();
+      return widget()->accessibleName().isEmpty() ? captionWithoutAccessKey(record().Caption)
+                                                  : widget()->accessibleName();
     case QAccessible::Description:
-      return button()->accessibleDescription().isEmpty() ? button()->ToolTip() : button()->accessibleDescription();
+      return widget()->accessibleDescription().isEmpty() ? record().ToolTip : widget()->accessibleDescription();
     case QAccessible::Accelerator:
       return accessKey();
     default:
@@ -85,7 +96,7 @@ public:
 
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
-    const QAccessible::State own = buttonStates(*button());
+    const QAccessible::State own = buttonStates(record());
     state.checkable = own.checkable;
     state.checked = own.checked;
     state.pressed = own.pressed;
@@ -98,9 +109,9 @@ public:
   // attached) all click the button; then the widget's own actions.
   QStringList actionNames() const override {
     QStringList names{pressAction()};
-    if (toggles(liveRecord(*button())))
+    if (toggles(record()))
       names << toggleAction();
-    if (liveRecord(*button()).PopupMenuSet)
+    if (record().PopupMenuSet)
       names << showMenuAction();
     for (const QString& name : QAccessibleWidget::actionNames())
       if (!names.contains(name))
@@ -116,7 +127,10 @@ public:
       QAccessibleWidget::doAction(name);
       return;
     }
-    platform::later(button(), [](vexabutton* target) { target->clickForAssistiveTechnology(); });
+    platform::later(widget(), [](QWidget* target) {
+      if (vexa::ButtonSide* side = vexa::sideOf(target))
+        side->clickAtCentre();
+    });
   }
 
   QStringList keyBindingsForAction(const QString& name) const override {
@@ -132,80 +146,66 @@ private:
 
   // "Alt+P" for the access key p; empty without one.
   QString accessKey() const {
-    const QString key = button()->AccessKeys();
+    const QString key = side_.accessKey();
     if (key.isEmpty())
       return {};
     return QKeySequence::mnemonic(QStringLiteral("&") + key).toString(QKeySequence::PortableText);
   }
+
+  vexa::ButtonSide& side_;
 };
 
-namespace vexa {
-
-QString captionWithoutAccessKey(const QString& caption) {
-  QString name;
-  name.reserve(caption.size());
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption.at(i) == QLatin1Char('&')) {
-      // "&x" is x, "&&" one ampersand, a last lone "&" nothing, as drawn.
-      if (++i >= caption.size())
-        break;
-    }
-    name.append(caption.at(i));
-  }
-  return name;
-}
-
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("vexabutton") && object && object->isWidgetType())
-    return new vexabuttonAccessible(static_cast<vexabutton*>(object));
+  if (className != QLatin1String("vexabutton"))
+    return nullptr;
+  if (vexa::ButtonSide* side = vexa::sideOf(object))
+    return new vexabuttonAccessible(static_cast<QWidget*>(object), *side);
   return nullptr;
 }
 
-// Qt keeps a factory once, however often it is installed.
-void installAccessibleFactory() { QAccessible::installFactory(&accessibleFactory); }
+class Announcer final : public vexa::AccessibleService {
+public:
+  explicit Announcer(vexa::ButtonSide& side) : side_(side) {}
 
-} // namespace vexa
+  void announceChanges() override;
 
-// A left click at the centre, as the window system would deliver it: the
-// focus as a press gives it, then MouseDown (or the menu), Click, MouseUp.
-void vexabutton::clickForAssistiveTechnology() {
-  if (!isEnabled())
-    return;
-  const QPointer<vexabutton> self(this);
-  if (focusPolicy() & Qt::ClickFocus)
-    setFocus(Qt::MouseFocusReason);
-  if (!self)
-    return;
-  const float x = float(width()) / 2;
-  const float y = float(height()) / 2;
-  platform::claimLeftPress(this); // the release below ends this press
-  handleMouseDown(1, 0, x, y);
-  if (!self)
-    return;
-  handleMouseUp(1, 0, x, y);
-}
+private:
+  vexa::ButtonSide& side_;
+  // What assistive technology was last told.
+  QString caption_;
+  QString toolTip_;
+  QAccessible::State state_;
+};
 
-// Called after every repaint and menu change: tells assistive technology
-// what changed since the last call.
-void vexabutton::announceAccessibleChanges() {
-  if (d_->rec.Caption != d_->announcedCaption) {
-    d_->announcedCaption = d_->rec.Caption;
-    QAccessibleEvent event(this, QAccessible::NameChanged);
+void Announcer::announceChanges() {
+  const ButtonRecord& rec = side_.record();
+  QWidget* button = &side_.widget();
+  if (rec.Caption != caption_) {
+    caption_ = rec.Caption;
+    QAccessibleEvent event(button, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
   }
-  if (d_->rec.ToolTip != d_->announcedToolTip) {
-    d_->announcedToolTip = d_->rec.ToolTip;
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  if (rec.ToolTip != toolTip_) {
+    toolTip_ = rec.ToolTip;
+    QAccessibleEvent event(button, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
   }
-  const QAccessible::State now = buttonStates(*this);
-  const QAccessible::State changed = changedStates(d_->announcedState, now);
-  d_->announcedState = now;
+  const QAccessible::State now = buttonStates(rec);
+  const QAccessible::State changed = changedStates(state_, now);
+  state_ = now;
   if (changed.checkable || changed.checked || changed.pressed || changed.defaultButton || changed.hasPopup) {
-    QAccessibleStateChangeEvent event(this, changed);
+    QAccessibleStateChangeEvent event(button, changed);
     QAccessible::updateAccessibility(&event);
     // The default look follows the focus: each button that gains or loses
     // it says so, or a screen reader names a stale default.
-    platform::announceStateChange(this, changed, now);
+    platform::announceStateChange(button, changed, now);
   }
+}
+
+} // namespace
+
+std::unique_ptr<vexa::AccessibleService> vexa::makeAccessibleService(ButtonSide& side) {
+  // Qt keeps a factory once, however often it is installed.
+  QAccessible::installFactory(&accessibleFactory);
+  return std::make_unique<Announcer>(side);
 }

@@ -1,42 +1,55 @@
 // SPDX-License-Identifier: MIT
-// The attachable drop-down menu, web addresses and the information box.
+// The attachable drop-down menu.
 
-#include "button/model/vexabutton_p.h"
+#include "button/model/ButtonServices.h"
 
-#include "platform/MessageBox.h"
 #include "platform/Pointer.h"
 #include "platform/PopupMenu.h"
-#include "platform/Shell.h"
 
 #include <QMenu>
 #include <QPointer>
 
-void vexabutton::SetPopupMenu(QObject* Menu, qint32 Align, qint32 Flags, QAction* DefaultMenu) {
-  auto* menu = qobject_cast<QMenu*>(Menu);
-  if (!menu)
-    return; // no object, or not a menu: nothing changes
-  QObject::disconnect(d_->menuConnection);
-  d_->popupMenu = menu;
-  d_->popupAlign = Align;
-  d_->popupFlags = Flags;
-  d_->defaultMenu = DefaultMenu;
-  d_->rec.PopupMenuSet = true;
-  // A press on a button whose menu is gone would open nothing and raise
-  // nothing: the button lets go of a destroyed menu.
-  d_->menuConnection = connect(menu, &QObject::destroyed, this, &vexabutton::UnsetPopupMenu);
-  announceAccessibleChanges();
-}
+namespace {
 
-void vexabutton::UnsetPopupMenu() {
-  const bool wasSet = d_->rec.PopupMenuSet;
-  QObject::disconnect(d_->menuConnection);
-  d_->popupMenu.clear();
-  d_->defaultMenu.clear();
-  d_->rec.PopupMenuSet = false;
-  d_->rec.MenuJustClosed = false;
-  if (wasSet)
-    announceAccessibleChanges();
-}
+class PopupMenu final : public vexa::MenuService {
+public:
+  explicit PopupMenu(vexa::ButtonSide& side) : side_(side) {}
+
+  bool attach(QObject* object, qint32 align, qint32 flags, QAction* defaultItem) override {
+    auto* menu = qobject_cast<QMenu*>(object);
+    if (!menu)
+      return false; // no object, or not a menu: nothing changes
+    QObject::disconnect(destroyed_);
+    menu_ = menu;
+    align_ = align;
+    flags_ = flags;
+    defaultItem_ = defaultItem;
+    side_.record().PopupMenuSet = true;
+    // A press on a button whose menu is gone would open nothing and raise
+    // nothing: the button lets go of a destroyed menu.
+    destroyed_ = QObject::connect(menu, &QObject::destroyed, &side_.widget(), [this] { side_.forgetMenu(); });
+    return true;
+  }
+
+  void detach() override {
+    QObject::disconnect(destroyed_);
+    menu_.clear();
+    defaultItem_.clear();
+    ButtonRecord& rec = side_.record();
+    rec.PopupMenuSet = false;
+    rec.MenuJustClosed = false;
+  }
+
+  void open() override;
+
+private:
+  vexa::ButtonSide& side_;
+  QPointer<QMenu> menu_;
+  QMetaObject::Connection destroyed_;
+  QPointer<QAction> defaultItem_;
+  qint32 align_ = 0;
+  qint32 flags_ = 0;
+};
 
 // Opens the menu at one of eight places around the button (Align), with the
 // menu-tracking flags the place calls for written back into the kept Flags:
@@ -54,16 +67,18 @@ void vexabutton::UnsetPopupMenu() {
 //   other | no menu
 //
 // 8 makes the point the menu's right edge, 32 its bottom edge.
-void vexabutton::ShowPopupMenu() {
+void PopupMenu::open() {
+  QWidget& button = side_.widget();
+  ButtonRecord& rec = side_.record();
   // The menu is placed around the button as it is now.
-  d_->rec.ClientWidth = width();
-  d_->rec.ClientHeight = height();
-  const int w = d_->rec.ClientWidth;
-  const int h = d_->rec.ClientHeight;
-  d_->rec.PopupMenuShowing = true;
+  rec.ClientWidth = button.width();
+  rec.ClientHeight = button.height();
+  const int w = rec.ClientWidth;
+  const int h = rec.ClientHeight;
+  rec.PopupMenuShowing = true;
   QPoint at;
-  qint32 flags = d_->popupFlags;
-  switch (d_->popupAlign) {
+  qint32 flags = flags_;
+  switch (align_) {
   case 0:
     at = {0, h};
     break;
@@ -94,19 +109,19 @@ void vexabutton::ShowPopupMenu() {
     at = {w, h};
     break;
   default:
-    d_->rec.PopupMenuShowing = false;
+    rec.PopupMenuShowing = false;
     return;
   }
-  d_->popupFlags = flags;
+  flags_ = flags;
 
   // Modal: returns when the menu has closed. Its commands may do anything,
   // including destroying this button.
-  const QPointer<vexabutton> self(this);
+  const QPointer<QWidget> self(&button);
   std::optional<QPoint> pointer;
-  if (d_->popupMenu)
-    pointer = platform::showPopupMenu(*d_->popupMenu, mapToGlobal(at), flags, d_->defaultMenu);
+  if (menu_)
+    pointer = platform::showPopupMenu(*menu_, button.mapToGlobal(at), flags, defaultItem_);
   if (!self)
-    return;
+    return; // and this service with it
 
   // Closed over the button: the press that closed it must not reopen it.
   // The menu shows no more, also when it closed before the leave it causes
@@ -114,29 +129,20 @@ void vexabutton::ShowPopupMenu() {
   // for that leave and leave the button hot. Where the menu last saw the
   // pointer tells; a menu left by the keyboard saw it nowhere, and the
   // pointer is still where the press that opened it was.
-  if (!pointer || platform::isOnWidget(this, mapFromGlobal(*pointer))) {
-    d_->rec.MenuJustClosed = true;
-    d_->rec.PopupMenuShowing = false;
+  if (!pointer || platform::isOnWidget(&button, button.mapFromGlobal(*pointer))) {
+    rec.MenuJustClosed = true;
+    rec.PopupMenuShowing = false;
   } else {
-    d_->rec.MousePressed = false;
-    d_->rec.MouseInside = false;
-    d_->rec.SpaceDown = false;
-    d_->rec.ButtonState = ButtonRecord::Normal;
-    d_->rec.MenuJustClosed = false;
-    d_->rec.PopupMenuShowing = false;
-    Redraw();
+    rec.MousePressed = false;
+    rec.MouseInside = false;
+    rec.SpaceDown = false;
+    rec.ButtonState = ButtonRecord::Normal;
+    rec.MenuJustClosed = false;
+    rec.PopupMenuShowing = false;
+    side_.redraw();
   }
 }
 
-bool vexabutton::OpenWebsite(const QString& sAddress) { return platform::openWebAddress(sAddress); }
+} // namespace
 
-QString vexabutton::aboutText() {
-  return QStringLiteral("VexaButton v 1.02\n"
-                        "Written by Ranko Vesnic\n"
-                        "Contact: ranko.vesnic@vexabutton.example\n"
-                        "\n"
-                        "The control remains the property of its author; it may be used freely in any program "
-                        "that keeps this notice.");
-}
-
-void vexabutton::About() { platform::msgBox(aboutText(), platform::MsgBoxIcon::Information, QStringLiteral("About")); }
+std::unique_ptr<vexa::MenuService> vexa::makeMenuService(ButtonSide& side) { return std::make_unique<PopupMenu>(side); }

@@ -6,7 +6,7 @@
 #include "button/model/vexabutton_p.h"
 #include "button/render/Redraw.h"
 #include "button/render/Styles.h"
-#include "button/services/VisualStyles.h"
+#include "button/render/VisualStyles.h"
 #include "platform/SystemColors.h"
 #include "platform/Theme.h"
 

@@ -4,7 +4,7 @@
 // with real vexabuttons in the same window, driven by the same input.
 #include "button/InputTestSupport.h"
 #include "button/model/vexabutton_p.h"
-#include "button/services/VisualStyles.h"
+#include "button/render/VisualStyles.h"
 #include "platform/ControlHost.h"
 #include "platform/SharedFont.h"
 #include "platform/SystemColors.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "button/services/VisualStyles.h"
+#include "button/render/VisualStyles.h"
 
 #include "platform/Theme.h"
 
