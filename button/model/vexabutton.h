@@ -29,8 +29,10 @@ class vexabuttonPrivate;
 // Source files: vexabutton.cpp (widget core, Qt event mapping, Redraw),
 // Properties.cpp (getters and setters), Persistence.cpp (new instance,
 // load and save passes), Input.cpp (the input state machine),
-// Lifecycle.cpp (creation, show, hide, resize, destruction); services/
-// Accessible.cpp tells assistive technology what the button is and does.
+// Hover.cpp (hover and leave from Qt's events), Lifecycle.cpp (creation,
+// show, hide, resize, destruction). The tooltip, the popup menu and what
+// assistive technology hears are services the private part owns
+// (ButtonServices.h; built in button/services).
 
 /*! \class vexabutton
     \brief An owner-drawn push, check or option button with fourteen looks,
