@@ -220,9 +220,21 @@ std::shared_ptr<const Picture> Picture::fromImage(const QImage& image, int type)
   auto picture = std::make_shared<Picture>();
   picture->Type = type;
   picture->alphaBitmap = type == Bitmap && image.hasAlphaChannel();
-  picture->image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-  picture->Width = pixelsToHimetric(image.width());
-  picture->Height = pixelsToHimetric(image.height());
+  QImage pixels = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  // An image made for a high-density screen (QIcon::pixmap at ratio 2, say)
+  // keeps its logical size: its own pixels become the high-resolution
+  // variant, drawn on such a screen, beside a copy at the logical size.
+  const qreal ratio = pixels.devicePixelRatio();
+  pixels.setDevicePixelRatio(1);
+  if (ratio > 1) {
+    const QSize logical = (QSizeF(pixels.size()) / ratio).toSize().expandedTo(QSize(1, 1));
+    picture->image = pixels.scaled(logical, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture->highResolution = std::move(pixels);
+  } else {
+    picture->image = std::move(pixels);
+  }
+  picture->Width = pixelsToHimetric(picture->image.width());
+  picture->Height = pixelsToHimetric(picture->image.height());
   return picture;
 }
 

@@ -68,7 +68,7 @@ public:
   //! Parses the text form; returns nullptr and sets *error on a malformed entry.
   static std::shared_ptr<SharedFont> fromText(const QString& text, QString* error = nullptr);
 
-signals:
+Q_SIGNALS:
   //! An attribute changed; \a propertyName names it ("Name", "Size", "Weight", ...); nothing is emitted for a set to
   //! the same value.
   void FontChanged(const QString& propertyName);

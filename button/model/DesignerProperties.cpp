@@ -144,6 +144,13 @@ void vexabutton::showFontOnWidget() {
   if (!d_->rec.mFont)
     return;
   const QScopedValueRollback<bool> mirroring(d_->mirroringFont, true);
+  if (d_->fontFromHost && d_->defaultHost) {
+    // The widget inherits its font, so a parent's or the application's
+    // change reaches the button as a FontChange.
+    if (testAttribute(Qt::WA_SetFont))
+      QWidget::setFont(QFont());
+    return;
+  }
   if (d_->fontShared) {
     static const QFont* const shared = new QFont(widgetFontOf(*d_->rec.mFont)); // the shared font never changes
     QWidget::setFont(*shared);
@@ -158,6 +165,10 @@ void vexabutton::showFontOnWidget() {
 void vexabutton::followWidgetFont() {
   if (d_->mirroringFont || !d_->rec.mFont)
     return;
+  if (d_->fontFromHost && !testAttribute(Qt::WA_SetFont)) {
+    d_->followHostFont(); // a parent's or the application's font changed
+    return;
+  }
   const QFont font = QWidget::font();
   auto next = d_->rec.mFont->clone();
   const uint set = font.resolveMask();
@@ -333,4 +344,6 @@ ChangeSignals::~ChangeSignals() {
     emitChange(button_, &vexabutton::Name##Changed, #Name);
   VEXA_BUTTON_PROPERTIES(VEXA_EMIT_CHANGE)
 #undef VEXA_EMIT_CHANGE
+  if (alive)
+    d.showStateToQt(); // QAbstractButton's view, toggled() after ValueChanged()
 }

@@ -374,6 +374,9 @@ bool vexabutton::event(QEvent* event) {
   case QEvent::FontChange:
     followWidgetFont();
     break;
+  case QEvent::LayoutDirectionChange:
+    d_->followLayoutDirection();
+    break;
   case QEvent::ToolTipChange:
     followWidgetToolTip();
     break;
@@ -398,10 +401,20 @@ bool vexabutton::event(QEvent* event) {
 #endif
     followDevicePixelRatio();
     break;
+  case QEvent::Shortcut:
+    // A shortcut given through QAbstractButton::setShortcut clicks as Qt's
+    // buttons do (click(), and so nextCheckState()).
+    return QAbstractButton::event(event);
   default:
     break;
   }
-  return QWidget::event(event);
+  // QWidget's dispatch, not QAbstractButton's: the handlers above are the
+  // button's own, and a disabled button's mouse events go to its parent.
+  const QPointer<vexabutton> alive(this);
+  const bool handled = QWidget::event(event);
+  if (alive)
+    d_->followQtDown();
+  return handled;
 }
 
 // ---- Handlers ---------------------------------------------------------------
@@ -492,6 +505,9 @@ void vexabutton::handleMouseUp(qint16 button, qint16 shift, float x, float y) {
       emit Click();
       if (!self)
         return;
+      d_->qtClicked();
+      if (!self)
+        return;
     } else if (!d_->rec.SpaceDown) {
       // On the left or top edge the pointer is still over the button: no
       // Click, but the button is let go all the same.
@@ -522,6 +538,8 @@ void vexabutton::handleKeyDown(qint16 keyCode, qint16 shift) {
   switch (keyCode) {
   case KeyEnter:
     emit Click(); // Value is not changed in any mode
+    if (self)
+      d_->qtClicked();
     break;
   case vexa::KeyCode::Left:
   case vexa::KeyCode::Up:
@@ -585,6 +603,9 @@ void vexabutton::handleKeyUp(qint16 keyCode, qint16 shift) {
     setState(*this, d_->rec.MouseInside ? ButtonRecord::Hot : ButtonRecord::Normal);
     if (!d_->rec.MousePressed && d_->rec.SpaceDown) {
       emit Click();
+      if (!self)
+        return;
+      d_->qtClicked();
       if (!self)
         return;
     }
@@ -673,6 +694,8 @@ void vexabutton::handleAccessKeyPress(qint16 keyAscii) {
   if (!self)
     return;
   emit Click();
+  if (self)
+    d_->qtClicked();
 }
 
 // The focus shows at once: a host repaint only copies the surface, and some

@@ -78,7 +78,7 @@ void vexabuttonPrivate::setSystemHandPointerAvailable(bool available) { systemHa
 // ---- Creation ------------------------------------------------------------------
 
 vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
-    : QWidget(parent), d_(std::make_unique<vexabuttonPrivate>(this)) {
+    : QAbstractButton(parent), d_(std::make_unique<vexabuttonPrivate>(this)) {
   d_->host = host;
   if (!d_->host) {
     for (QWidget* w = parent; w && !d_->host; w = w->parentWidget())
@@ -104,6 +104,8 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
   // Until a new-instance or load step runs, the control draws with the
   // surface's own font (Tahoma, 8.25 points), so mFont is never none.
   d_->shareDefaultFont();
+  d_->followHostFont();
+  d_->followLayoutDirection();
   d_->surface.setDevicePixelRatio(devicePixelRatioF());
   // Pixels only while a paint needs them (see paintEvent).
   d_->surface.releasePixels();

@@ -319,8 +319,11 @@ void vexabutton::InitProperties() {
   applyPointer();
   d_->rec.UserMode = d_->host->ambientUserMode();
   d_->rec.Caption = d_->host->ambientDisplayName(this);
-  // The surface's font with the face "Tahoma", shared as mFont.
+  // The host's font: the one chosen around a button outside the program's
+  // forms, else the surface's font with the face "Tahoma", shared as mFont.
   d_->shareDefaultFont();
+  d_->fontFromHost = true;
+  d_->followHostFont();
   mFont_FontChanged(QString());
   d_->rec.ClientHeight = d_->surface.height();
   d_->rec.ClientWidth = d_->surface.width();
@@ -330,6 +333,8 @@ void vexabutton::InitProperties() {
   vexa::ApplyStyleDefaults(d_->rec);
   d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
   showStateOnWidget();
+  d_->rightToLeftFromHost = true;
+  d_->followLayoutDirection();
   update();
 }
 
@@ -338,6 +343,11 @@ void vexabutton::loadNewInstance() {
   PropertyBag bag;
   WriteProperties(bag);
   ReadProperties(bag);
+  // What the new instance took from its surroundings it goes on following.
+  d_->fontFromHost = true;
+  d_->rightToLeftFromHost = true;
+  d_->followHostFont();
+  d_->followLayoutDirection();
 }
 
 // ---- Load --------------------------------------------------------------------
@@ -371,7 +381,12 @@ bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   // load changes is a real change and emits its change signal.
   ChangeSignals watch(*this);
   d_->rec = std::move(s.rec);
+  d_->fontFromHost = !bag.contains(QStringLiteral("Font"));
+  d_->rightToLeftFromHost = !bag.contains(QStringLiteral("RightToLeft"));
   d_->shareFontIfDefault();
+  if (d_->fontFromHost)
+    d_->followHostFont();
+  d_->followLayoutDirection();
   d_->mousePointer = s.mousePointer;
   d_->mouseIcon = std::move(s.mouseIcon);
   applyPointer();

@@ -11,6 +11,9 @@
 
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
+#include "platform/HostFont.h"
+
+#include <QButtonGroup>
 
 #include <limits>
 
@@ -131,6 +134,7 @@ void vexabutton::setColorScheme(qint32 value) {
 }
 
 void vexabutton::setRightToLeft(bool value) {
+  d_->rightToLeftFromHost = false;
   ChangeSignals watch(*this, properties(PropertyId::RightToLeft));
   d_->rec.RightToLeft = value;
   d_->rec.Tooltip.rightToLeft = value;
@@ -185,6 +189,10 @@ void vexabutton::setValue(bool value) {
     Redraw();
     return;
   }
+  // The checked button of an exclusive QButtonGroup stays checked until
+  // another of the group is checked, as Qt's own buttons do.
+  if (!value && group() && group()->exclusive() && group()->checkedButton() == this)
+    return;
   d_->rec.Value = value;
   if (!value)
     d_->rec.ButtonState = ButtonRecord::Normal;
@@ -235,12 +243,44 @@ void vexabutton::setPictureDown(platform::PicturePtr picture) {
 void vexabutton::setFont(platform::SharedFontPtr font) {
   if (!font)
     return;
-  ChangeSignals watch(*this, properties(PropertyId::Font));
-  attachFont(std::move(font));
-  update();
-  Redraw();
-  propertyChanged(QStringLiteral("Font"));
-  mFont_FontChanged(QStringLiteral("Font"));
+  d_->fontFromHost = false;
+  d_->changeFont(std::move(font));
+}
+
+void vexabuttonPrivate::changeFont(platform::SharedFontPtr font) {
+  ChangeSignals watch(*q, properties(PropertyId::Font));
+  q->attachFont(std::move(font));
+  q->update();
+  q->Redraw();
+  q->propertyChanged(QStringLiteral("Font"));
+  q->mFont_FontChanged(QStringLiteral("Font"));
+}
+
+void vexabuttonPrivate::followHostFont() {
+  // Without a chosen font the button keeps what it has: the shared
+  // default, or the host's ambient font a load gave it.
+  const std::optional<QFont> chosen = defaultHost ? platform::chosenFont(*q) : std::nullopt;
+  if (!chosen)
+    return;
+  auto font = std::make_shared<platform::SharedFont>();
+  font->setName(chosen->family());
+  font->setSize(platform::pointSizeOf(*chosen)); // a size out of range keeps the default's
+  font->setWeight(chosen->weight());
+  font->setItalic(chosen->italic());
+  font->setUnderline(chosen->underline());
+  font->setStrikethrough(chosen->strikeOut());
+  if (!fontShared && rec.mFont && rec.mFont->sameAs(*font) && rec.mFont->Name() == font->Name())
+    return;
+  changeFont(std::move(font));
+}
+
+void vexabuttonPrivate::followLayoutDirection() {
+  if (!rightToLeftFromHost || !defaultHost || q->isRightToLeft() == rec.RightToLeft)
+    return;
+  const QPointer<vexabutton> alive(q);
+  q->setRightToLeft(q->isRightToLeft());
+  if (alive)
+    rightToLeftFromHost = true;
 }
 
 bool vexabutton::setMousePointer(qint32 value, QString* error) {
@@ -314,6 +354,11 @@ void vexabuttonPrivate::shareDefaultFont() {
 }
 
 const platform::SharedFontPtr& vexabuttonPrivate::ownFont() {
+  // A font handed out is the button's own, changed by whoever holds it.
+  if (fontFromHost) {
+    fontFromHost = false;
+    q->showFontOnWidget();
+  }
   if (fontShared) {
     fontShared = false;
     rec.mFont = rec.mFont->clone();

@@ -11,15 +11,16 @@
 #include "platform/SharedFont.h"
 #include "vexabutton_export.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <QKeySequence>
 #include <QPixmap>
-#include <QWidget>
 
 #include <memory>
 
 class QAction;
-class vexabuttonAccessible;
 class vexabuttonPrivate;
 
 // The owner-drawn button control. Its record and its drawing surface live in
@@ -65,7 +66,7 @@ class vexabuttonPrivate;
 
     The control draws into an image of its own: Redraw() renders the whole
     button at once and the paint event only copies the image to the screen. */
-class VEXABUTTON_EXPORT vexabutton : public QWidget, public platform::HostedControl {
+class VEXABUTTON_EXPORT vexabutton : public QAbstractButton, public platform::HostedControl {
   Q_OBJECT
   // ---- Properties for Qt's tools ---------------------------------------------
   // One Q_PROPERTY per stored property, under its own name, in a type Qt
@@ -126,6 +127,15 @@ class VEXABUTTON_EXPORT vexabutton : public QWidget, public platform::HostedCont
   //! The window handle of the control (read only, not stored), an opaque id
   //! that identifies the button among the program's windows. \sa hWnd()
   Q_PROPERTY(qint32 hWnd READ hWnd DESIGNABLE false STORED false)
+  // QAbstractButton's view of the same state: each reads and writes the
+  // property beside it, so a form or a caller that knows only Qt's buttons
+  // reaches the control's own. Designer shows the control's name only.
+  Q_PROPERTY(QString text READ Caption WRITE setCaption DESIGNABLE false STORED false)
+  Q_PROPERTY(bool checkable READ isCheckable WRITE setCheckable DESIGNABLE false STORED false)
+  Q_PROPERTY(bool checked READ Value WRITE setValue NOTIFY ValueChanged DESIGNABLE false STORED false USER true)
+  Q_PROPERTY(bool autoExclusive READ autoExclusive WRITE setAutoExclusive DESIGNABLE false STORED false)
+  Q_PROPERTY(QIcon icon READ icon WRITE setIcon DESIGNABLE false STORED false)
+  Q_PROPERTY(QKeySequence shortcut READ shortcut DESIGNABLE false STORED false)
 
 public:
   // ---- Named values -------------------------------------------------------------
@@ -530,6 +540,31 @@ public:
   void hostAccessKeyPress(int keyAscii) override;
   bool hostWantsEnter() const override { return true; }
 
+  // ---- QAbstractButton's names for the control's state -----------------------
+  // A QAbstractButton* reaches the same state: setChecked() and toggle() set
+  // Value, click() and animateClick() click as the mouse does. Through a
+  // vexabutton* the calls below also keep the Part's rules (a caption's
+  // length, the mode that goes with checkable).
+  //! Sets Caption to \a text. \sa setCaption()
+  void setText(const QString& text) { setCaption(text); }
+  //! Makes a push button a check button (true) or a check or option button
+  //! a push button (false); an option button stays one while \a checkable.
+  void setCheckable(bool checkable);
+  //! Returns whether Mode is an option button: option buttons with the same
+  //! parent widget exclude one another.
+  bool autoExclusive() const;
+  //! Makes the button an option button (true) or, from an option button, a
+  //! check button (false).
+  void setAutoExclusive(bool exclusive);
+  //! Returns PictureNormal as an icon (null without one).
+  QIcon icon() const;
+  //! Sets PictureNormal to \a icon's pixmap for the button's iconSize() at
+  //! its device pixel ratio, so the picture keeps its logical size.
+  void setIcon(const QIcon& icon);
+  //! Returns the access key of the caption as Alt and that key; empty
+  //! without one. The caption decides it: put \c & before the key's letter.
+  QKeySequence shortcut() const;
+
   // ---- Input (Input.cpp) ----------------------------------------------------
   //! Clears Value of the other option buttons with the same parent widget;
   //! buttons under other parents keep theirs. A click on an option button
@@ -541,7 +576,11 @@ public:
   //! The access key derived from Caption ("" for none), lower case.
   QString AccessKeys() const;
 
-signals:
+public Q_SLOTS:
+  //! Sets Value to \a checked, as setValue() does: toggled() follows ValueChanged().
+  void setChecked(bool checked) { setValue(checked); }
+
+Q_SIGNALS:
   // The events, in the order of the README's table, which says for each
   // exactly when it is raised; the comments below give the gist and the order.
   //! This signal is emitted when the button is pressed: a left press released
@@ -649,6 +688,12 @@ protected:
   void moveEvent(QMoveEvent* event) override;
   bool event(QEvent* event) override;
   //@}
+  //! Reimplemented from QAbstractButton: a checked state set through Qt
+  //! (QAbstractButton::setChecked(), an exclusive QButtonGroup) becomes Value.
+  void checkStateSet() override;
+  //! Reimplemented from QAbstractButton: click() and animateClick() click
+  //! as a release over the button does (Value as Mode says, then Click).
+  void nextCheckState() override;
 
 private:
   // Handlers of the input state machine (Input.cpp): the Qt events above

@@ -67,6 +67,13 @@ public:
   void themeChanged();
   void systemColoursChanged();
 
+  // QAbstractButton's view (QtButton.cpp): its text, checkable and checked
+  // state shown from the record at the end of every change; its down state
+  // and its pressed, released and clicked signals from the input steps.
+  void showStateToQt();
+  void followQtDown();
+  void qtClicked();
+
   // Draws what a Redraw left pending while the button was hidden.
   void settle();
   // Draws the record now and applies what the drawing changed.
@@ -100,6 +107,13 @@ public:
   void drawInFont();
   // Holds the mFont just loaded, shared when it is the default's equal.
   void shareFontIfDefault();
+  // A button without a font or a direction of its own takes its
+  // surroundings': the font chosen for its parent or the application (else
+  // the shared default), and the layout direction. Only a button outside
+  // the program's forms has such surroundings; a form's buttons keep theirs.
+  void followHostFont();
+  void followLayoutDirection();
+  void changeFont(platform::SharedFontPtr font);
 
   vexabutton* const q;
   ButtonRecord rec;
@@ -110,7 +124,9 @@ public:
   std::shared_ptr<platform::StandaloneHost> defaultHost;
   platform::Extender extender;
   QMetaObject::Connection fontConnection;
-  bool fontShared = false; // mFont is the shared default font
+  bool fontShared = false;         // mFont is the shared default font
+  bool fontFromHost = true;        // no font of its own: followHostFont decides
+  bool rightToLeftFromHost = true; // no RightToLeft of its own: the layout direction decides
   qint32 mousePointer = 0;
   platform::PicturePtr mouseIcon;
   QString accessKeys;
@@ -126,6 +142,7 @@ public:
     std::optional<QPoint> pointerInWindow;
   } hover;
   QPointer<HeldLeaveWatch> heldLeaveWatch; // a leave held back while a modal window is open
+  bool showingStateToQt = false;           // Qt's checked state being set to Value
   bool inResizeStep = false;
   int changeDepth = 0;        // nested ChangeSignals
   PropertySet watching = 0;   // the properties they compare

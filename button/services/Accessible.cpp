@@ -172,7 +172,6 @@ public:
 private:
   vexa::ButtonSide& side_;
   // What assistive technology was last told.
-  QString caption_;
   QString toolTip_;
   QAccessible::State state_;
 };
@@ -180,20 +179,18 @@ private:
 void Announcer::announceChanges() {
   const ButtonRecord& rec = side_.record();
   QWidget* button = &side_.widget();
-  if (rec.Caption != caption_) {
-    caption_ = rec.Caption;
-    QAccessibleEvent event(button, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-  }
+  // The name (the caption) and the checked state are announced by
+  // QAbstractButton as its text and checked state follow them.
   if (rec.ToolTip != toolTip_) {
     toolTip_ = rec.ToolTip;
     QAccessibleEvent event(button, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
   }
   const QAccessible::State now = buttonStates(rec);
-  const QAccessible::State changed = changedStates(state_, now);
+  QAccessible::State changed = changedStates(state_, now);
+  changed.checked = false;
   state_ = now;
-  if (changed.checkable || changed.checked || changed.pressed || changed.defaultButton || changed.hasPopup) {
+  if (changed.checkable || changed.pressed || changed.defaultButton || changed.hasPopup) {
     QAccessibleStateChangeEvent event(button, changed);
     QAccessible::updateAccessibility(&event);
     // The default look follows the focus: each button that gains or loses

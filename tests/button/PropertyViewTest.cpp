@@ -112,8 +112,8 @@ TEST(PropertyView, EveryWritablePropertyNotifiesOncePerRealChange) {
   const QMetaObject& meta = vexabutton::staticMetaObject;
   for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
     const QMetaProperty property = meta.property(i);
-    if (!property.isWritable())
-      continue;
+    if (!property.isWritable() || !property.isStored())
+      continue; // Qt's names for the same state (text, checked...) notify as the stored property
     SCOPED_TRACE(property.name());
     EXPECT_EQ(property.notifySignal().name(), QByteArray(property.name()) + "Changed");
     QSignalSpy spy(&button, property.notifySignal());

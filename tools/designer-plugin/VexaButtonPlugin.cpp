@@ -34,12 +34,29 @@ public:
 // whole points, so a new instance's 8.25 points stay until the font is
 // changed. Designer shows Qt's own enabled, font and toolTip, which are the
 // control's Enabled, Font and ToolTip.
+//
+// QAbstractButton's own entries (text, checkable, checked, icon, ...) are the
+// control's Caption, Mode, Value and PictureNormal under Qt's names: Designer
+// hides them, so each setting shows once. A button dropped on the form takes
+// its object name as its caption.
 void saveChosenProperties(QDesignerFormEditorInterface* core, QWidget* widget) {
-  if (!qobject_cast<vexabutton*>(widget))
+  auto* button = qobject_cast<vexabutton*>(widget);
+  if (!button)
     return;
   auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(core->extensionManager(), widget);
   if (!sheet)
     return;
+  for (int i = 0; i < sheet->count(); ++i)
+    if (sheet->propertyGroup(i) == QLatin1String("QAbstractButton"))
+      sheet->setVisible(i, false);
+  // A form being loaded has set its caption by now; a dropped button still
+  // has the one its host gave it.
+  const DesignHost* host = nullptr;
+  for (const QObject* child : button->children())
+    host = host ? host : dynamic_cast<const DesignHost*>(child);
+  const int caption = sheet->indexOf(QStringLiteral("Caption"));
+  if (host && caption >= 0 && !button->objectName().isEmpty() && button->Caption() == host->ambientDisplayName(button))
+    sheet->setProperty(caption, button->objectName());
   const QMetaObject& meta = vexabutton::staticMetaObject;
   for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
     const QMetaProperty property = meta.property(i);
