@@ -175,8 +175,12 @@ void vexabutton::followWidgetFont() {
   if (set & (QFont::FamilyResolved | QFont::FamiliesResolved))
     next->setName(font.family());
   // A size the font refuses (outside 1 to 2000 points) leaves the size as it was.
+  // A size in pixels (a style sheet's "30px") is taken as points at the
+  // button's logical dpi: 30 pixels at 96 dpi are 22.5 points.
   if ((set & QFont::SizeResolved) && font.pointSizeF() > 0)
     next->setSize(font.pointSizeF());
+  else if ((set & QFont::SizeResolved) && font.pixelSize() > 0)
+    next->setSize(font.pixelSize() * 72.0 / logicalDpiY());
   if (set & QFont::WeightResolved)
     next->setWeight(font.weight());
   if (set & QFont::StyleResolved)
@@ -330,20 +334,29 @@ ChangeSignals::ChangeSignals(vexabutton& button, PropertySet watched) : button_(
 }
 
 // The outermost change compares and emits; a slot that changes the button
-// again starts a change of its own.
+// again starts a change of its own. Each property is compared as it stands
+// when its turn comes, against what was last announced of it: a slot's own
+// change announces a value once, and the changes still going out learn it.
 ChangeSignals::~ChangeSignals() {
   vexabuttonPrivate& d = vexabuttonPrivate::get(button_);
   --d.changeDepth;
   if (!before_)
     return;
   d.watching &= ~watched_;
-  const Snapshot now = snapshot(button_, watched_);
+  outerEmitting_ = std::exchange(d.emitting, this);
   const QPointer<vexabutton> alive(&button_);
-#define VEXA_EMIT_CHANGE(Name, ...)                                                                                    \
-  if (alive && (watched_ & properties(PropertyId::Name)) && !same(before_->Name, now.Name))                            \
-    emitChange(button_, &vexabutton::Name##Changed, #Name);
+#define VEXA_EMIT_CHANGE(Name, Type, Kind, Field, ...)                                                                 \
+  if (alive && (watched_ & properties(PropertyId::Name)) &&                                                            \
+      !same(before_->Name, decltype(before_->Name)(kept(d.Field)))) {                                                  \
+    for (ChangeSignals* going = this; going; going = going->outerEmitting_)                                            \
+      if (going->watched_ & properties(PropertyId::Name))                                                              \
+        going->before_->Name = kept(d.Field);                                                                          \
+    emitChange(button_, &vexabutton::Name##Changed, #Name);                                                            \
+  }
   VEXA_BUTTON_PROPERTIES(VEXA_EMIT_CHANGE)
 #undef VEXA_EMIT_CHANGE
-  if (alive)
+  if (alive) {
+    d.emitting = outerEmitting_;
     d.showStateToQt(); // QAbstractButton's view, toggled() after ValueChanged()
+  }
 }

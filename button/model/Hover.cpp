@@ -4,7 +4,7 @@
 //
 //   Qt event (to the button unless said)        | handler                  | what it does
 //   --------------------------------------------+--------------------------+------------------------------------------
-//   Leave, a leave requested                    | leaveEvent               | mouseLeft: Normal, MouseLeave
+//   Leave, a leave requested                    | leaveEvent               | mouseLeft: Normal, MouseLeave held
 //   Leave while a modal window opens over it    | leaveEvent               | held back: the look stays, no MouseLeave
 //   Enter to its window once the modal is gone  | HeldLeaveWatch           | the held leave, unless the Enter's
 //                                               |                          | position is on the button
@@ -18,6 +18,12 @@
 // A leave is requested by every move over the button and gives one
 // mouseLeft. Only a button loaded in a running host tracks at all; one
 // being designed keeps its look until the next move over it.
+//
+// Qt goes on using a widget after it has delivered a Leave, Move, Resize or
+// Hide to it, so a MouseLeave those cause is held: the look changes at once,
+// the event is raised from the event loop once Qt's delivery is over, or
+// before the next mouse or key event any button handles, whichever comes
+// first. A handler may then delete the button.
 
 #include "button/model/vexabutton_p.h"
 
@@ -32,6 +38,12 @@ namespace {
 // The buttons with a leave requested: the pointer is over them as far as
 // they know. A button taking the mouse tells them that it has gone.
 QList<QPointer<vexabutton>>& hoveredButtons() {
+  static QList<QPointer<vexabutton>> buttons;
+  return buttons;
+}
+
+// The buttons whose MouseLeave is held, in the order they were left.
+QList<QPointer<vexabutton>>& heldLeaves() {
   static QList<QPointer<vexabutton>> buttons;
   return buttons;
 }
@@ -130,23 +142,23 @@ void vexabutton::leaveEvent(QEvent* event) {
       d_->heldLeaveWatch = new HeldLeaveWatch(this, window());
     return;
   }
-  d_->mouseLeft();
+  d_->mouseLeft(vexabuttonPrivate::LeaveEvent::Held);
 }
 
 void vexabuttonPrivate::windowEntered(QPoint inWindow) {
   delete heldLeaveWatch.data();
   if (!platform::isOnWidget(q, q->mapFrom(q->window(), inWindow)))
-    mouseLeft();
+    mouseLeft(LeaveEvent::Held);
 }
 
 // A button that moves, shrinks or changes its shape away from the resting
 // pointer gets no Leave from Qt: the last position Qt reported tells.
-void vexabuttonPrivate::pointerMovedAway() {
+void vexabuttonPrivate::pointerMovedAway(LeaveEvent event) {
   if (!hover.leaveRequested || !hover.pointerInWindow || QApplication::activePopupWidget())
     return;
   const QPoint local = q->mapFrom(q->window(), *hover.pointerInWindow);
   if (!q->isVisible() || !platform::isOnWidget(q, local))
-    mouseLeft();
+    mouseLeft(event);
 }
 
 // The shape changes while the button draws, often inside one of its own
@@ -154,7 +166,7 @@ void vexabuttonPrivate::pointerMovedAway() {
 void vexabuttonPrivate::shapeChanged() {
   if (hover.leaveRequested)
     QMetaObject::invokeMethod(
-        q, [this] { pointerMovedAway(); }, Qt::QueuedConnection);
+        q, [this] { pointerMovedAway(LeaveEvent::Now); }, Qt::QueuedConnection);
 }
 
 // While `captor` holds the mouse no other button sees the pointer: those
@@ -163,12 +175,12 @@ void vexabuttonPrivate::takePointerFromOthers() {
   const QList<QPointer<vexabutton>> others = hoveredButtons();
   for (const QPointer<vexabutton>& other : others)
     if (other && other != q)
-      vexabuttonPrivate::get(*other).mouseLeft();
+      vexabuttonPrivate::get(*other).mouseLeft(LeaveEvent::Now);
 }
 
 // The pointer has left: one MouseLeave, unless the button's own menu caused
 // the leave or the space bar holds the button.
-void vexabuttonPrivate::mouseLeft() {
+void vexabuttonPrivate::mouseLeft(LeaveEvent event) {
   delete heldLeaveWatch.data();
   hover.leaveRequested = false;
   hover.pointerInWindow.reset();
@@ -190,7 +202,24 @@ void vexabuttonPrivate::mouseLeft() {
     rec.ButtonState = ButtonRecord::Normal;
     q->Redraw();
   }
-  emit q->MouseLeave();
+  if (event == LeaveEvent::Now) {
+    emit q->MouseLeave();
+    return;
+  }
+  if (hover.leaveHeld)
+    return;
+  hover.leaveHeld = true;
+  heldLeaves().append(q);
+  QMetaObject::invokeMethod(qApp, &vexabuttonPrivate::raiseHeldLeaves, Qt::QueuedConnection);
+}
+
+// Raises the held MouseLeave events; a handler may delete any button.
+void vexabuttonPrivate::raiseHeldLeaves() {
+  while (!heldLeaves().isEmpty()) {
+    const QPointer<vexabutton> button = heldLeaves().takeFirst();
+    if (button && std::exchange(get(*button).hover.leaveHeld, false))
+      emit button->MouseLeave();
+  }
 }
 
 // ---- The window and the desktop ----------------------------------------------

@@ -33,6 +33,7 @@
 
 #include "button/model/vexabutton_p.h"
 
+#include "platform/Later.h"
 #include "platform/Pointer.h"
 
 #include <QApplication>
@@ -342,7 +343,8 @@ void vexabutton::focusOutEvent(QFocusEvent* event) {
 // Enabled follows the widget's own setting, however it was changed
 // (QWidget::setEnabled, the "enabled" property); a disabled container leaves
 // it as it is. Qt announces no change of the own setting while a container
-// is disabled, so a paint checks it too.
+// is disabled: the getter and the save read it from Qt, and event() has it
+// followed after the next event the button gets.
 void vexabutton::followEnabled() {
   ChangeSignals watch(*this, properties(PropertyId::Enabled));
   const bool own = !testAttribute(Qt::WA_ForceDisabled);
@@ -367,6 +369,32 @@ void vexabutton::followEnabled() {
 }
 
 bool vexabutton::event(QEvent* event) {
+  const QPointer<vexabutton> self(this);
+  switch (event->type()) {
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonRelease:
+  case QEvent::MouseButtonDblClick:
+  case QEvent::MouseMove:
+  case QEvent::KeyPress:
+  case QEvent::KeyRelease:
+    // A leave Qt delivered before this input is raised before it.
+    vexabuttonPrivate::raiseHeldLeaves();
+    if (!self)
+      return true;
+    break;
+  default:
+    break;
+  }
+  // Qt announces no change of the own setting inside a disabled container;
+  // the next event the button gets announces it, from the event loop.
+  if (d_->rec.Enabled == testAttribute(Qt::WA_ForceDisabled) && !d_->enabledCheckPending) {
+    d_->enabledCheckPending = true;
+    platform::later(this, [](vexabutton* button) {
+      vexabuttonPrivate::get(*button).enabledCheckPending = false;
+      if (button->d_->rec.Enabled == button->testAttribute(Qt::WA_ForceDisabled))
+        button->followEnabled();
+    });
+  }
   switch (event->type()) {
   case QEvent::EnabledChange:
     followEnabled();
@@ -408,11 +436,12 @@ bool vexabutton::event(QEvent* event) {
   default:
     break;
   }
+  if (!self)
+    return true; // a change handler deleted the button
   // QWidget's dispatch, not QAbstractButton's: the handlers above are the
   // button's own, and a disabled button's mouse events go to its parent.
-  const QPointer<vexabutton> alive(this);
   const bool handled = QWidget::event(event);
-  if (alive)
+  if (self)
     d_->followQtDown();
   return handled;
 }

@@ -339,6 +339,8 @@ void vexabutton::InitProperties() {
 }
 
 void vexabutton::loadNewInstance() {
+  // One change signal per property, once the whole step is done.
+  ChangeSignals watch(*this);
   InitProperties();
   PropertyBag bag;
   WriteProperties(bag);
@@ -415,7 +417,7 @@ void vexabutton::WriteProperties(PropertyBag& bag) const {
   const SharedFontPtr ambientFont = d_->host->ambientFont();
   BagWriter out(bag);
 #define VEXA_WRITE(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, ...)                                   \
-  out.Kind(Key, d_->Field, decltype(StoredValues{}.Field)(ReadDefault));
+  out.Kind(Key, valueNow(*d_, d_->Field), decltype(StoredValues{}.Field)(ReadDefault));
   VEXA_BUTTON_PROPERTIES(VEXA_WRITE)
 #undef VEXA_WRITE
 }

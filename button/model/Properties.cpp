@@ -35,7 +35,7 @@
 namespace {
 // What a getter hands out: the value itself, except that the shared default
 // font becomes the button's own first (its holder may change it in place).
-template <typename T> const T& handedOut(vexabuttonPrivate&, const T& field) { return field; }
+template <typename T> decltype(auto) handedOut(vexabuttonPrivate& d, const T& field) { return valueNow(d, field); }
 const platform::SharedFontPtr& handedOut(vexabuttonPrivate& d, const platform::SharedFontPtr&) { return d.ownFont(); }
 } // namespace
 #define VEXA_DEFINE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)       \
@@ -171,14 +171,23 @@ void vexabutton::setHandPointer(bool value) {
   propertyChanged(QStringLiteral("HandPointer"));
 }
 
+// A push button has no Value; an option button that is set clears the
+// others of its group, as setting its Value does.
 void vexabutton::setMode(qint32 value) {
-  ChangeSignals watch(*this, properties(PropertyId::Mode, PropertyId::Value));
-  d_->rec.Mode = value;
-  if (vexa::is(value, vexa::Mode::PushButton))
-    d_->rec.ButtonState = ButtonRecord::Normal;
-  Redraw();
-  propertyChanged(QStringLiteral("Value"));
-  propertyChanged(QStringLiteral("Mode"));
+  const QPointer<vexabutton> self(this);
+  {
+    ChangeSignals watch(*this, properties(PropertyId::Mode, PropertyId::Value));
+    d_->rec.Mode = value;
+    if (vexa::is(value, vexa::Mode::PushButton)) {
+      d_->rec.Value = false;
+      d_->rec.ButtonState = ButtonRecord::Normal;
+    }
+    Redraw();
+    propertyChanged(QStringLiteral("Value"));
+    propertyChanged(QStringLiteral("Mode"));
+  }
+  if (self && vexa::is(d_->rec.Mode, vexa::Mode::OptionButton) && d_->rec.Value)
+    UncheckOtherOptions();
 }
 
 void vexabutton::setValue(bool value) {

@@ -125,8 +125,6 @@ void vexabutton::applyRegionIfChanged() {
 }
 
 void vexabutton::paintEvent(QPaintEvent* event) {
-  if (d_->rec.Enabled == testAttribute(Qt::WA_ForceDisabled))
-    followEnabled();
   d_->settle(); // painted while hidden (grab, render)
   d_->sizeSurface();
   QPainter painter(this);

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 
+class ChangeSignals;
 class HeldLeaveWatch;
 
 // The stored properties by name, as bits of a set.
@@ -56,11 +57,15 @@ public:
   // its window's.
   void startHoverTracking();
   void stopHoverTracking();
+  // MouseLeave Now from the button's own handling or the event loop; Held
+  // from inside Qt's delivery of an event to the button (see Hover.cpp).
+  enum class LeaveEvent { Now, Held };
   void requestLeave(QPoint local);
   void notePointer(QPoint local);
-  void mouseLeft();
+  void mouseLeft(LeaveEvent event);
+  static void raiseHeldLeaves();
   void windowEntered(QPoint inWindow);
-  void pointerMovedAway();
+  void pointerMovedAway(LeaveEvent event = LeaveEvent::Held);
   void shapeChanged();
   void takePointerFromOthers();
   void parentActivationChanged(bool active);
@@ -137,6 +142,7 @@ public:
     bool leaveRequested = false;            // by the last move over the button; one leave per request
     bool pointerReportedSinceEnter = false; // a move, press or release came after the pointer's last arrival
     bool newVisit = false;                  // the pointer arrived and has not made the button hot yet
+    bool leaveHeld = false;                 // its MouseLeave waits for Qt's delivery to end
     // Where Qt last reported the pointer over the button, in its window's
     // coordinates, while a leave is requested.
     std::optional<QPoint> pointerInWindow;
@@ -144,12 +150,14 @@ public:
   QPointer<HeldLeaveWatch> heldLeaveWatch; // a leave held back while a modal window is open
   bool showingStateToQt = false;           // Qt's checked state being set to Value
   bool inResizeStep = false;
-  int changeDepth = 0;        // nested ChangeSignals
-  PropertySet watching = 0;   // the properties they compare
-  bool contentChanged = true; // a property the size hints measure may have changed
-  bool mirroringFont = false; // QWidget's font, tool tip or enabled state being set to the control's
-  bool redrawPending = false; // a Redraw came while hidden
-  QSize steppedSize;          // the size the last resize step laid out and drew
+  int changeDepth = 0;               // nested ChangeSignals
+  PropertySet watching = 0;          // the properties they compare
+  ChangeSignals* emitting = nullptr; // the innermost change whose signals are going out
+  bool contentChanged = true;        // a property the size hints measure may have changed
+  bool mirroringFont = false;        // QWidget's font, tool tip or enabled state being set to the control's
+  bool redrawPending = false;        // a Redraw came while hidden
+  bool enabledCheckPending = false;  // the own enabled setting is to be followed from the event loop
+  QSize steppedSize;                 // the size the last resize step laid out and drew
   // What the size hints last measured from.
   vexa::ContentKey measuredContent;
   // The services, last: they go before the state they were built on.
@@ -157,6 +165,14 @@ public:
   const std::unique_ptr<vexa::MenuService> menu;
   const std::unique_ptr<vexa::AccessibleService> accessible;
 };
+
+// A field as it stands now. The own enabled setting is Qt's: inside a
+// disabled container Qt announces no change of it, and the record follows
+// it only from the event loop.
+template <typename T> const T& valueNow(const vexabuttonPrivate&, const T& field) { return field; }
+inline bool valueNow(const vexabuttonPrivate& d, const bool& field) {
+  return &field == &d.rec.Enabled ? !d.q->testAttribute(Qt::WA_ForceDisabled) : field;
+}
 
 // Emits the change signal of every watched property whose value differs,
 // once the outermost of these on the button ends: a setter's side effects
@@ -175,6 +191,7 @@ private:
   vexabutton& button_;
   PropertySet watched_ = 0; // what this one compares at its end
   std::unique_ptr<Snapshot> before_;
+  ChangeSignals* outerEmitting_ = nullptr; // a change whose signals went out when this one's began
 };
 
 // Short reads for tools and tests: the record and the surface as the last

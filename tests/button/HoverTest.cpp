@@ -93,6 +93,7 @@ TEST_F(Hover, AButtonThatShrinksFromUnderTheRestingPointerIsLeft) {
   ASSERT_EQ(rec().ButtonState, Hot);
   log.clear();
   button->resize(40, 30);
+  QCoreApplication::processEvents();
   EXPECT_EQ(log.sequence(), "MouseLeave");
   EXPECT_EQ(rec().ButtonState, Normal);
   EXPECT_FALSE(rec().MouseInside);
@@ -251,7 +252,10 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     log.attach(*button);
   }
-  void move(QPoint inWindow) { QTest::mouseMove(window.windowHandle(), inWindow); }
+  void move(QPoint inWindow) {
+    QTest::mouseMove(window.windowHandle(), inWindow);
+    QCoreApplication::processEvents();
+  }
 
   QWidget window;
   vexabutton* button = nullptr;
@@ -290,6 +294,7 @@ TEST_F(SyntheticHover, AButtonMovedFromUnderTheRestingPointerIsLeftOnce) {
   log.clear();
   button->move(10, 30); // (30, 20) of the window is now above it
   button->move(10, 32);
+  QCoreApplication::processEvents();
   EXPECT_EQ(log.sequence(), "MouseLeave");
   EXPECT_EQ(recordOf(*button).ButtonState, Normal);
 }

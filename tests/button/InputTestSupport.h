@@ -109,6 +109,7 @@ inline void pointTo(const QWidget* widget, QPoint local) {
   waited.start();
   while (!watch.seen && waited.elapsed() < 1000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  QCoreApplication::processEvents(); // what the move left for after Qt's delivery (a MouseLeave)
 }
 
 // Moves the pointer to `local` in `widget`, then presses, releases or
@@ -175,9 +176,11 @@ protected:
   EventLog log;
 };
 
+// A leave, and the MouseLeave it causes once its delivery is over.
 inline void sendLeave(QWidget& widget) {
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(&widget, &leave);
+  QCoreApplication::processEvents();
 }
 
 inline void sendActivation(QWidget& window, bool active) {

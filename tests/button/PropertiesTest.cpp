@@ -79,11 +79,11 @@ TEST(Properties, ValueOnAPushButtonOnlyRepaintsItNormal) {
   EXPECT_TRUE(f.button->Value());
   EXPECT_EQ(f.changed(), QStringList{"Value"});
 
-  // Back to a push button: Normal, Value kept but no longer shown.
+  // Back to a push button: Normal, and no Value.
   recordOf(*f.button).ButtonState = ButtonRecord::Down;
   f.button->setMode(0);
   EXPECT_EQ(recordOf(*f.button).ButtonState, ButtonRecord::Normal);
-  EXPECT_TRUE(f.button->Value());
+  EXPECT_FALSE(f.button->Value());
 }
 
 TEST(Properties, PictureNormalIsFilledFirstAndClearingItClearsTheOthers) {

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using inputtest::EventLog;
@@ -130,9 +131,47 @@ TEST_F(Reentrancy, MouseLeaveHandlerDeletesTheButtonInsideItsLeave) {
   deleteOn(&vexabutton::MouseLeave);
   QPointer<vexabutton> guard = button;
   inputtest::sendLeave(*button);
+  QCoreApplication::processEvents(); // raised once Qt's delivery of the leave is over
   EXPECT_TRUE(guard.isNull());
   // The window's other routers and events go on undisturbed.
   inputtest::sendActivation(*window, true);
+}
+
+// Change handlers delete the button while the change that raised them is
+// under way: in QWidget's setters, in a new instance's step, or announced
+// after its container's show.
+TEST_F(Reentrancy, ChangeHandlersDeleteTheButton) {
+  const struct {
+    const char* change;
+    std::function<void()> connect;
+    std::function<void()> act;
+  } cases[] = {
+      {"EnabledChanged", [this] { deleteOn(&vexabutton::EnabledChanged); }, [this] { button->setEnabled(false); }},
+      {"FontChanged", [this] { deleteOn(&vexabutton::FontChanged); },
+       [this] { button->setFont(QFont(QStringLiteral("Tahoma"), 14)); }},
+      {"ToolTipChanged", [this] { deleteOn(&vexabutton::ToolTipChanged); },
+       [this] { button->setToolTip(QStringLiteral("Pomoc")); }},
+      {"CaptionChanged",
+       [this] {
+         button->setCaption(QStringLiteral("Dalje"));
+         deleteOn(&vexabutton::CaptionChanged);
+       },
+       [this] { button->loadNewInstance(); }},
+      {"EnabledChanged in a disabled container", [this] { deleteOn(&vexabutton::EnabledChanged); },
+       [this] {
+         window->setEnabled(false);
+         button->setEnabled(false);
+         window->show();
+         QTest::qWait(20);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.change);
+    SetUp();
+    c.connect();
+    c.act();
+    EXPECT_TRUE(button.isNull());
+  }
 }
 
 TEST_F(Reentrancy, ClickHandlerDeletesTheWholeWindow) {
