@@ -243,13 +243,16 @@ const QImage& Picture::pixelsAt(const QSize& size, bool smooth) const {
     return image;
   if (size == highResolution.size())
     return highResolution;
-  if (scaled_.size() == size && scaledSmooth_ == smooth)
-    return scaled_;
   const bool finer = !highResolution.isNull() && size.width() > image.width();
   const QImage& source = finer ? highResolution : image;
+  // Kept while it is of the same pixels: an image replaced since (Qt hands
+  // out a cache key once) is scaled anew.
+  if (scaled_.size() == size && scaledSmooth_ == smooth && scaledFrom_ == source.cacheKey())
+    return scaled_;
   scaled_ = source.scaled(size, Qt::IgnoreAspectRatio, smooth ? Qt::SmoothTransformation : Qt::FastTransformation)
                 .convertToFormat(image.format());
   scaledSmooth_ = smooth;
+  scaledFrom_ = source.cacheKey();
   return scaled_;
 }
 

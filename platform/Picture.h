@@ -33,7 +33,9 @@ struct VEXA_PLATFORM_EXPORT Picture {
   //! or its high-resolution variant when one has that size, else the
   //! variant (when the size is above the image's) or the image scaled to it,
   //! smoothly or to the nearest pixel (where exact colours matter, as mask
-  //! colours do), in the image's format. The last scaled result is kept.
+  //! colours do), in the image's format. The last scaled result is kept
+  //! (with the picture, for as long as its pixels stay the same), so a
+  //! picture is scaled once per size, not on every paint.
   const QImage& pixelsAt(const QSize& size, bool smooth) const;
 
   //! Loads a picture file by its content: PNG as a bitmap (of 32 bits per
@@ -67,6 +69,7 @@ struct VEXA_PLATFORM_EXPORT Picture {
 private:
   mutable QImage scaled_;
   mutable bool scaledSmooth_ = false;
+  mutable qint64 scaledFrom_ = 0; // the cache key of the image scaled_ was made from
 };
 
 //! A picture as properties hold it: shared and never changed once made.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/TooltipWindow.h"
 
+#include "platform/Pointer.h"
 #include "platform/SystemColors.h"
 
 #include <QApplication>
@@ -252,8 +253,17 @@ bool TooltipWindow::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
   case QEvent::Enter:
   case QEvent::MouseMove:
-    if (const auto* at = dynamic_cast<const QSinglePointEvent*>(event))
+    if (const auto* at = dynamic_cast<const QSinglePointEvent*>(event)) {
+      // A capture (the space bar's, a press) brings the tool the moves of a
+      // pointer that is elsewhere: those arm nothing, and a tip that waits
+      // or shows goes, so none comes up later away from its tool.
+      if (!isOnWidget(tool_, at->position().toPoint())) {
+        pointer_.reset();
+        popDown(false);
+        break;
+      }
       pointer_ = at->globalPosition().toPoint();
+    }
     arm();
     break;
   case QEvent::Leave:

@@ -266,60 +266,103 @@ Rect DeviceArea(const Surface& surface, int x, int y, int width, int height) {
   return surface.toDevice({x, y, x + width, y + height});
 }
 
+// The part of a device area that lies on the surface: the only pixels a
+// draw can change, and so the only ones it composes. A picture larger than
+// its button costs what the button's area costs.
+Rect OnSurface(const Surface& surface, const Rect& area) {
+  return {std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, surface.deviceWidth()),
+          std::min(area.bottom, surface.deviceHeight())};
+}
+
+// The image that fills the device area, and where the visible part of the
+// area (`part`, inside it) starts in that image; pixels beyond the image
+// read as 0.
+struct DeviceSource {
+  const QImage& image;
+  int column = 0;
+  int row = 0;
+};
+
 // The image that fills those device pixels. At ratio 1 the picture's own
 // image; the high-resolution variant where it has the device size.
 // Otherwise, where mask colours must stay exact, the picture's pixels
 // on the device grid: each device pixel takes its logical pixel's, so the
-// picture shows as at ratio 1, cut and left short alike; elsewhere the
-// picture's pixels at the device size (the high-resolution variant, or a
-// smoothly scaled image; a bitmap keeps the proportion of its image to its
-// logical size, an icon is stretched to the area). `made` keeps an image
-// made for this draw.
-const QImage& DevicePixels(const Surface& surface, int x, int y, int width, int height, const Rect& area,
-                           const Picture& picture, bool exactColours, QImage& made) {
+// picture shows as at ratio 1, cut and left short alike (made into `made`
+// for the visible part alone); elsewhere the picture's pixels at the device
+// size (the high-resolution variant, or a smoothly scaled image, which the
+// picture keeps for the next paint; a bitmap keeps the proportion of its
+// image to its logical size, an icon is stretched to the area).
+DeviceSource DevicePixels(const Surface& surface, int x, int y, int width, int height, const Rect& area,
+                          const Rect& part, const Picture& picture, bool exactColours, QImage& made) {
+  const int column = part.left - area.left;
+  const int row = part.top - area.top;
   if (area.width() == width && area.height() == height)
-    return picture.image;
+    return {picture.image, column, row};
   if (picture.highResolution.size() == QSize(area.width(), area.height()))
-    return picture.highResolution;
+    return {picture.highResolution, column, row};
   if (exactColours) {
     const QImage& image = picture.image;
-    made = QImage(area.width(), area.height(), image.format());
-    for (int row = 0; row < area.height(); ++row) {
-      const int source = surface.toLogical(area.top + row) - y;
+    made = QImage(part.width(), part.height(), image.format());
+    for (int line = 0; line < part.height(); ++line) {
+      const int source = surface.toLogical(part.top + line) - y;
       const QRgb* in = source < image.height() ? reinterpret_cast<const QRgb*>(image.constScanLine(source)) : nullptr;
-      QRgb* out = reinterpret_cast<QRgb*>(made.scanLine(row));
-      for (int column = 0; column < area.width(); ++column) {
-        const int sourceColumn = surface.toLogical(area.left + column) - x;
-        out[column] = in && sourceColumn < image.width() ? in[sourceColumn] : 0;
+      QRgb* out = reinterpret_cast<QRgb*>(made.scanLine(line));
+      for (int at = 0; at < part.width(); ++at) {
+        const int sourceColumn = surface.toLogical(part.left + at) - x;
+        out[at] = in && sourceColumn < image.width() ? in[sourceColumn] : 0;
       }
     }
-    return made;
+    return {made};
   }
   QSize size(area.width(), area.height());
   if (picture.Type == Picture::Bitmap)
     size = QSize(platform::roundHalfEven(double(picture.image.width()) * area.width() / width),
                  platform::roundHalfEven(double(picture.image.height()) * area.height() / height));
-  return picture.pixelsAt(size.expandedTo(QSize(1, 1)), true);
+  return {picture.pixelsAt(size.expandedTo(QSize(1, 1)), true), column, row};
 }
 
-// An icon over the mask colour at one size, as the 24-bit route reads it.
-// A button paints the same icon over the same colour on every paint, so the
-// last one drawn on this thread is kept; the key is the source image's cache
-// key, which Qt never hands out twice, so a changed or new image misses.
-const PixelBuffer& IconOverMask(const QImage& icon, int width, int height, Colour maskColour) {
+// The visible part of an icon drawn over the mask colour, stretched to the
+// full area (nearest pixel), as the 24-bit route reads it: the icon's pixels
+// of that part are picked first, so only they are drawn. A button paints
+// the same icon over the same colour on every paint, so the last one drawn
+// on this thread is kept; the key is the source image's cache key, which Qt
+// never hands out twice, so a changed or new image misses.
+const PixelBuffer& IconOverMask(const DeviceSource& source, const Rect& area, const Rect& part, Colour maskColour) {
   struct Drawn {
     qint64 key = 0;
     Colour mask = 0;
+    QSize full;
+    QRect piece;
     std::optional<PixelBuffer> bits;
   };
   thread_local Drawn last;
-  if (!last.bits || last.key != icon.cacheKey() || last.mask != maskColour || last.bits->width() != width ||
-      last.bits->height() != height) {
-    last.bits.emplace(width, height, 24);
-    last.bits->drawIcon(icon, maskColour);
-    last.key = icon.cacheKey();
-    last.mask = maskColour;
+  const QImage& icon = source.image;
+  const QSize full(area.width(), area.height());
+  const QRect piece(source.column, source.row, part.width(), part.height());
+  if (last.bits && last.key == icon.cacheKey() && last.mask == maskColour && last.full == full && last.piece == piece)
+    return *last.bits;
+  QImage pixels;
+  if (icon.size() == full) {
+    pixels = icon.copy(piece);
+  } else {
+    // Row r of the area shows icon row r x icon height div area height, and
+    // so on for the columns.
+    const QImage straight = icon.depth() == 32 ? icon : icon.convertToFormat(QImage::Format_ARGB32);
+    pixels = QImage(piece.size(), straight.format());
+    for (int row = 0; row < piece.height(); ++row) {
+      const auto* in = reinterpret_cast<const QRgb*>(
+          straight.constScanLine(int(qint64(piece.top() + row) * straight.height() / full.height())));
+      auto* out = reinterpret_cast<QRgb*>(pixels.scanLine(row));
+      for (int column = 0; column < piece.width(); ++column)
+        out[column] = in[qint64(piece.left() + column) * straight.width() / full.width()];
+    }
   }
+  last.bits.emplace(piece.width(), piece.height(), 24);
+  last.bits->drawIcon(pixels, maskColour);
+  last.key = icon.cacheKey();
+  last.mask = maskColour;
+  last.full = full;
+  last.piece = piece;
   return *last.bits;
 }
 
@@ -380,22 +423,26 @@ void DrawPictureRGB(const ButtonPaint& paint, Surface& surface, int x, int y, in
   if (f == 0) // every pixel would stay background
     return;
 
-  // The work buffers cover the device pixels of the picture rectangle.
+  // The work buffers cover the device pixels of the picture rectangle that
+  // lie on the surface.
   const Rect area = DeviceArea(surface, x, y, width, height);
+  const Rect part = OnSurface(surface, area);
+  if (part.isEmpty())
+    return;
   QImage made;
-  const QImage& source = DevicePixels(surface, x, y, width, height, area, picture,
-                                      paint.UseMaskColor && picture.Type == Picture::Bitmap, made);
-  x = area.left;
-  y = area.top;
-  width = area.width();
-  height = area.height();
+  const DeviceSource source = DevicePixels(surface, x, y, width, height, area, part, picture,
+                                           paint.UseMaskColor && picture.Type == Picture::Bitmap, made);
+  x = part.left;
+  y = part.top;
+  width = part.width();
+  height = part.height();
 
   // B: the picture; an icon over the mask colour, so that its transparent
   // area becomes that colour. A: the surface under it.
   std::optional<PixelBuffer> bitmapBits;
   if (picture.Type == Picture::Bitmap)
-    bitmapBits.emplace(width, height, 24).readFrom(source, 0, 0);
-  const PixelBuffer& pictureBits = bitmapBits ? *bitmapBits : IconOverMask(source, width, height, maskColour);
+    bitmapBits.emplace(width, height, 24).readFrom(source.image, source.column, source.row);
+  const PixelBuffer& pictureBits = bitmapBits ? *bitmapBits : IconOverMask(source, area, part, maskColour);
   PixelBuffer result(width, height, 24);
   surface.readPixels(x, y, result);
 
@@ -436,17 +483,21 @@ void DrawPictureAlpha(const ButtonPaint& paint, Surface& surface, int x, int y, 
   if (o == 0) // every pixel's opacity would be 0
     return;
 
-  // The work buffers cover the device pixels of the picture rectangle.
+  // The work buffers cover the device pixels of the picture rectangle that
+  // lie on the surface.
   const Rect area = DeviceArea(surface, x, y, width, height);
+  const Rect part = OnSurface(surface, area);
+  if (part.isEmpty())
+    return;
   QImage made;
-  const QImage& source = DevicePixels(surface, x, y, width, height, area, picture, false, made);
-  x = area.left;
-  y = area.top;
-  width = area.width();
-  height = area.height();
+  const DeviceSource source = DevicePixels(surface, x, y, width, height, area, part, picture, false, made);
+  x = part.left;
+  y = part.top;
+  width = part.width();
+  height = part.height();
 
   PixelBuffer pictureBits(width, height, 32);
-  pictureBits.readFrom(source, 0, 0);
+  pictureBits.readFrom(source.image, source.column, source.row);
   PixelBuffer result(width, height, 32);
   surface.readPixels(x, y, result);
 

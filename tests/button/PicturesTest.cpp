@@ -352,6 +352,40 @@ TEST(PictureRoutes, ClippedAtEverySurfaceEdge) {
   }
 }
 
+// Only the part of a picture that lies on the surface is composed: a
+// picture far larger than the button, drawn up and left of it, shows the
+// same pixels as its visible part drawn at the corner, hot with the lighten
+// effect too, and on the device grid of a finer surface (the mask colour's
+// route keeps each logical pixel's colour there).
+TEST(PictureRoutes, APictureLargerThanTheSurfaceShowsWhatItsVisiblePartShows) {
+  const auto colourAt = [](int x, int y) { return Colour(((x * 7) & 0xFF) | ((y * 11) & 0xFF) << 8 | 0x40 << 16); };
+  const auto alphaAt = [](int x, int y) { return (x + y) % 5 == 0 ? 0 : (x * y) % 3 == 0 ? 255 : 128; };
+  for (Route route : {Route::Rgb, Route::Alpha, Route::Icon})
+    for (qreal ratio : {1.0, 1.5})
+      for (bool hot : {false, true}) {
+        if (ratio != 1 && route != Route::Rgb)
+          continue; // others are scaled smoothly at the device size: no cut-out equals them
+        SCOPED_TRACE(std::string(nameOf(route)) + (hot ? " hot" : "") + " at ratio " + std::to_string(ratio));
+        const auto large = makePicture(route, 60, 40, colourAt, alphaAt);
+        const auto part = makePicture(
+            route, 20, 12, [&](int x, int y) { return colourAt(x + 9, y + 7); },
+            [&](int x, int y) { return alphaAt(x + 9, y + 7); });
+        Canvas whole(0x204060);
+        Canvas cut(0x204060);
+        for (Canvas* canvas : {&whole, &cut}) {
+          canvas->surface.setDevicePixelRatio(ratio);
+          canvas->surface.fillRect({0, 0, 20, 12}, 0x204060);
+          canvas->paint.MaskColor = 0x400000 | 12 * 7 | (9 * 11) << 8; // at (12, 9) of the large one
+          canvas->paint.state = qint32(hot ? State::Hot : State::Normal);
+          canvas->paint.PictureEffectOnOver = qint32(PictureEffect::Lighten);
+          canvas->paint.PictureOpacityOnOver = 200;
+        }
+        whole.draw(large, -9, -7);
+        cut.draw(part, 0, 0);
+        EXPECT_EQ(whole.surface.image(), cut.surface.image());
+      }
+}
+
 TEST(PictureState, FallsBackToThePictureNormalShows) {
   const auto red = solid(Route::Rgb, 0x0000FF);
   const auto green = solid(Route::Rgb, 0x00FF00);

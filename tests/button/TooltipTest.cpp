@@ -77,6 +77,24 @@ TEST_F(ButtonTip, AChangeWhileThePointerRestsWaitsForTheNextEntry) {
   EXPECT_EQ(tip()->content().text, QStringLiteral("Novi tekst"));
 }
 
+// The space bar's capture brings the button the moves of a pointer that is
+// elsewhere: they arm no tip, so none comes up later away from the button
+// (over another one, where it would take the pointer from it).
+TEST_F(ButtonTip, MovesACaptureBringsFromElsewhereArmNoTip) {
+  enter();
+  leave();
+  ASSERT_NE(tip(), nullptr);
+  QTest::keyPress(button, Qt::Key_Space);
+  ASSERT_EQ(QWidget::mouseGrabber(), button);
+  inputtest::pointTo(&window, {200, 100});
+  EXPECT_FALSE(tipWillShow());
+  QTest::keyRelease(button, Qt::Key_Space);
+  EXPECT_FALSE(tipWillShow());
+  // Back on the button the tip waits as after any entry.
+  enter(30);
+  EXPECT_TRUE(tipWillShow());
+}
+
 TEST_F(ButtonTip, AnEmptyTextNeverShows) {
   button->setToolTip(QString());
   enter();

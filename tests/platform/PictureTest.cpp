@@ -249,6 +249,12 @@ TEST(PictureFile, ATwiceAsLargeAtTwoXFileIsTheHighResolutionVariant) {
   EXPECT_EQ(picture->pixelsAt({14, 10}, true).pixel(13, 9), qRgb(1, 2, 3));
   EXPECT_EQ(picture->pixelsAt({11, 8}, true).size(), QSize(11, 8));
   EXPECT_EQ(picture->pixelsAt({11, 8}, true).pixel(10, 7), qRgb(1, 2, 3)); // from the variant
+  // The scaled image is kept for the next paint, and made anew from new pixels.
+  EXPECT_EQ(&picture->pixelsAt({11, 8}, true), &picture->pixelsAt({11, 8}, true));
+  Picture changed = *picture;
+  changed.pixelsAt({11, 8}, true);
+  changed.highResolution.fill(qRgb(7, 8, 9));
+  EXPECT_EQ(changed.pixelsAt({11, 8}, true).pixel(10, 7), qRgb(7, 8, 9));
 
   // A variant of another size, one that does not read, or a named pipe (not
   // waited for) is left out.
