@@ -47,7 +47,7 @@ run("configuring the installed examples" ${CMAKE_COMMAND} -S ${examples_dir} -B 
 run("building the installed examples" ${CMAKE_COMMAND} --build ${examples_build})
 
 # The client again, built through pkg-config alone.
-file(GLOB_RECURSE pc_file ${prefix}/*/pkgconfig/vexabutton.pc)
+file(GLOB_RECURSE pc_file ${prefix}/*vexabutton.pc)
 if(NOT pc_file)
   message(FATAL_ERROR "no vexabutton.pc under ${prefix}")
 endif()
@@ -69,8 +69,8 @@ run("the pkg-config client" ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LD
   ${pc_client})
 
 # One plugin folder holds both plugins.
-file(GLOB_RECURSE designer_plugin ${prefix}/*/designer/libvexabutton-designer.so)
-file(GLOB_RECURSE style_plugin ${prefix}/*/styles/libvexabutton-styles.so)
+file(GLOB_RECURSE designer_plugin ${prefix}/*libvexabutton-designer.so)
+file(GLOB_RECURSE style_plugin ${prefix}/*libvexabutton-styles.so)
 if(NOT designer_plugin OR NOT style_plugin)
   message(FATAL_ERROR "a plugin is not installed: '${designer_plugin}' '${style_plugin}'")
 endif()
