@@ -2,6 +2,7 @@
 #include "platform/SharedFont.h"
 
 #include "platform/Geometry.h"
+#include "platform/ProgramFonts.h"
 
 #include <QLocale>
 
@@ -70,6 +71,7 @@ QFont SharedFont::toQFont() const {
   // A face the program maps to another (Calibri to Carlito) is asked for by
   // its substitute's name, so the font database does not first search for
   // the missing face.
+  ensureProgramFonts();
   QFont font(QFont::substitute(name_));
   font.setPixelSize(qMax(1, roundHalfEven(size_ * 96.0 / 72.0)));
   // Weight 0 is "don't care", drawn regular.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Surface.h"
 
+#include "platform/ProgramFonts.h"
 #include "platform/SystemColors.h"
 
 #include <QCoreApplication>
@@ -249,6 +250,12 @@ void Surface::resize(int width, int height) {
 void Surface::allocate() {
   released_ = false;
   image_ = QImage(toDevice(width_), toDevice(height_), QImage::Format_RGB32);
+  if (image_.isNull()) {
+    // No memory for the pixels: an empty surface, which every operation
+    // clips to nothing (a later resize tries again).
+    width_ = height_ = 0;
+    return;
+  }
   // 96 dpi, so that text on the image measures as on the screen.
   image_.setDotsPerMeterX(3780);
   image_.setDotsPerMeterY(3780);
@@ -494,7 +501,11 @@ void Surface::blitRow(int x, int y, int count, const quint32* pixels) {
     target[i] = source[i] | 0xFF000000u;
 }
 
-void Surface::setFont(const QFont& font) { font_ = font; }
+void Surface::setFont(const QFont& font) {
+  // The faces the control asks for by name come from its own font files.
+  ensureProgramFonts();
+  font_ = font;
+}
 
 Rect Surface::measureText(const QString& text, const Rect& rect, unsigned flags) const {
   if (!(flags & TextCalcRect))

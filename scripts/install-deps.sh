@@ -28,7 +28,7 @@ for group in "$@"; do
   case "$group" in
     fuzz) PACKAGES+=(clang libclang-rt-14-dev) ;;
     memcheck) PACKAGES+=(valgrind) ;;
-    package) PACKAGES+=(debhelper dpkg-dev lintian libgl-dev) ;;
+    package) PACKAGES+=(debhelper dpkg-dev lintian libgl-dev doxygen qt6-documentation-tools) ;;
     docs) PACKAGES+=(qt6-documentation-tools) ;;
     screenshots) PACKAGES+=(imagemagick qt6ct) ;;
     *) echo "install-deps.sh: unknown group \"$group\" (fuzz, memcheck, package, docs or screenshots)" >&2; exit 2 ;;

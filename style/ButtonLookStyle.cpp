@@ -7,6 +7,7 @@
 #include "platform/SystemColors.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QHashFunctions>
 #include <QPaintDevice>
 #include <QPainter>
@@ -14,6 +15,10 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionToolButton>
 #include <QToolButton>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace vexa {
 
@@ -53,6 +58,33 @@ qreal ratioOf(const QPainter* painter) {
 }
 
 QFont fontOf(const QWidget* widget) { return widget ? widget->font() : QApplication::font(); }
+
+// The look is for Qt's push and tool buttons; a control of another kind
+// that asks for a button panel (a combo box's, a spin box's) keeps the base
+// style's. Without a widget the caller draws a button of its own.
+bool isButton(const QWidget* widget) {
+  return !widget || qobject_cast<const QPushButton*>(widget) || qobject_cast<const QToolButton*>(widget);
+}
+
+// The looks that show no panel at rest: among a dialog's buttons they would
+// read as labels.
+bool bareAtRest(qint32 look) {
+  return look == qint32(Style::Toolbar) || look == qint32(Style::FlatClassic) || look == qint32(Style::FlatThin);
+}
+
+bool inDialogButtonRow(const QWidget* widget) {
+  return widget && qobject_cast<const QDialogButtonBox*>(widget->parentWidget());
+}
+
+// The largest button the look draws itself, in device pixels (64 MB of
+// pixels); a larger one is the base style's.
+constexpr qint64 MaxLookPixels = 4096 * 4096;
+
+// The kept paints stay within this many bytes.
+constexpr qint64 PaintedBudget = 32 * 1024 * 1024;
+
+// a + b for sizes, without overflow: at most INT_MAX.
+int saturatedAdd(int a, int b) { return int(std::min<qint64>(qint64(a) + b, INT_MAX)); }
 
 } // namespace
 
@@ -103,6 +135,8 @@ ButtonPaint ButtonLookStyle::describeOption(const QStyleOption& option, const QS
   else if (paint.mouseInside)
     paint.state = qint32(vexa::State::Hot);
   paint.RightToLeft = option.direction == Qt::RightToLeft;
+  // Right to left, the icon and the menu arrow change sides, as in every Qt style.
+  paint.mirrored = paint.RightToLeft;
   paint.Caption = caption;
   paint.state = ForcedDownState(paint);
   return paint;
@@ -114,22 +148,31 @@ size_t qHash(const LookPaintKey& key, size_t seed) {
   return qHashRange(key.colours.begin(), key.colours.end(), seed);
 }
 
-void ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, const QFont& font, QPainter* painter,
+bool ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, const QFont& font, QPainter* painter,
                                 const QIcon& icon, const QSize& iconSize) const {
   const QRect rect = option.rect;
   if (rect.isEmpty())
-    return;
+    return true;
+  // The look renders the whole button: one too large for that at the
+  // device's ratio is rendered at ratio 1, and one too large even then is
+  // left to the base style.
+  const qint64 logicalPixels = qint64(rect.width()) * rect.height();
+  qreal ratio = ratioOf(painter);
+  if (logicalPixels * std::ceil(ratio) * std::ceil(ratio) > MaxLookPixels)
+    ratio = 1;
+  if (logicalPixels > MaxLookPixels)
+    return false;
   // Standard indices the renderers read (faces, edges, texts).
   static constexpr std::array<int, 12> ColourIndices = {4, 5, 8, 12, 15, 16, 17, 18, 20, 21, 22, 24};
   LookPaintKey key;
   key.width = rect.width();
   key.height = rect.height();
-  key.ratio = ratioOf(painter);
+  key.ratio = ratio;
   key.state = paint.state;
   key.mode = paint.Mode;
   key.flags = quint32(paint.Value) | quint32(paint.Enabled) << 1 | quint32(paint.hasFocus) << 2 |
               quint32(paint.isDefault) << 3 | quint32(paint.parentActive) << 4 | quint32(paint.mouseInside) << 5 |
-              quint32(paint.mousePressed) << 6 | quint32(paint.RightToLeft) << 7;
+              quint32(paint.mousePressed) << 6 | quint32(paint.RightToLeft) << 7 | quint32(paint.mirrored) << 8;
   key.dropDownSymbol = paint.DropDownSymbol;
   key.caption = paint.Caption;
   key.font = font;
@@ -140,32 +183,60 @@ void ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, c
 
   // A button repaints in a handful of states: each is rendered once and
   // then copied, as long as nothing it was drawn from changed.
-  auto found = painted_.constFind(key);
-  if (found == painted_.constEnd()) {
-    if (painted_.size() >= MaxPainted)
-      painted_.clear();
+  Painted unkept;
+  const Painted* kept = nullptr;
+  if (auto found = painted_.constFind(key); found != painted_.constEnd())
+    kept = &found.value();
+  if (!kept) {
     platform::Surface surface(key.width, key.height);
     surface.setDevicePixelRatio(key.ratio);
+    // No memory for the pixels: the base style draws the button.
+    if (surface.image().isNull())
+      return false;
     surface.setFont(font);
     paint.PictureNormal = pictureOf(icon, iconSize, paint.Enabled);
     const PaintResult result = Redraw(paint, surface);
     ApplyWindowRegion(paint.ButtonStyle, result.clientWidth, result.clientHeight, surface);
-    found = painted_.insert(
-        key, {surface.image(), surface.windowRegion(), surface.deviceWindowRegion(), surface.devicePixelRatio()});
+    unkept = {surface.image(), surface.windowRegion(), surface.deviceWindowRegion(), surface.devicePixelRatio()};
+    // Kept within a count and a byte budget; a paint larger than the whole
+    // budget is drawn and let go.
+    const qint64 bytes = unkept.image.sizeInBytes();
+    if (painted_.size() >= MaxPainted || paintedBytes_ + bytes > PaintedBudget) {
+      painted_.clear();
+      paintedBytes_ = 0;
+    }
+    if (bytes <= PaintedBudget) {
+      kept = &painted_.insert(key, std::move(unkept)).value();
+      paintedBytes_ += bytes;
+    }
   }
-  const Painted& shown = found.value();
+  const Painted& shown = kept ? *kept : unkept;
 
   // What a vexabutton shows: the surface inside its window region, copied
   // rectangle by rectangle (quicker than clipping the painter to it).
   if (shown.ratio == 1) {
     for (const QRect& part : shown.region)
       painter->drawImage(rect.topLeft() + part.topLeft(), shown.image, part);
-    return;
+    return true;
   }
   for (const QRect& part : shown.deviceRegion)
     painter->drawImage(
         QRectF(QPointF(rect.topLeft()) + QPointF(part.topLeft()) / shown.ratio, QSizeF(part.size()) / shown.ratio),
         shown.image, part);
+  return true;
+}
+
+void ButtonLookStyle::outlineInDialogRow(const ButtonPaint& paint, const QStyleOption& option, QPainter* painter,
+                                         const QWidget* widget) const {
+  if (!bareAtRest(look_) || !inDialogButtonRow(widget) || paint.state != qint32(vexa::State::Normal) || paint.checked())
+    return;
+  // Outline in the button shadow colour, one pixel inside the rectangle.
+  const platform::Colour shadow = platform::SystemColors::get(platform::SystemColors::ButtonShadow);
+  painter->save();
+  painter->setPen(QColor(shadow & 0xFF, (shadow >> 8) & 0xFF, (shadow >> 16) & 0xFF));
+  painter->setBrush(Qt::NoBrush);
+  painter->drawRect(QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5));
+  painter->restore();
 }
 
 void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -174,6 +245,10 @@ void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* op
   // in the text colour of the panel's source, disabled in a grey that reads
   // there.
   const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option);
+  if (!isButton(widget)) {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    return;
+  }
   if (element == CE_ToolButtonLabel && tool && (tool->state & (State_Sunken | State_On | State_Raised)) &&
       !platform::SystemColors::usingFixedTable()) {
     using namespace platform::SystemColors;
@@ -208,11 +283,21 @@ void ButtonLookStyle::drawControl(ControlElement element, const QStyleOption* op
   if (button->features & QStyleOptionButton::HasMenu)
     paint.DropDownSymbol = MenuSymbol;
   paint.UseMaskColor = false;
-  paintLook(paint, *option, fontOf(widget), painter, whole ? button->icon : QIcon(), button->iconSize);
+  if (!paintLook(paint, *option, fontOf(widget), painter, whole ? button->icon : QIcon(), button->iconSize)) {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    return;
+  }
+  outlineInDialogRow(paint, *option, painter, widget);
 }
 
 void ButtonLookStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                     const QWidget* widget) const {
+  const bool panel =
+      element == PE_PanelButtonTool || element == PE_IndicatorButtonDropDown || element == PE_PanelButtonCommand;
+  if (!panel || !isButton(widget)) {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    return;
+  }
   switch (element) {
   case PE_PanelButtonTool:
   case PE_IndicatorButtonDropDown: {
@@ -221,14 +306,19 @@ void ButtonLookStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     const bool autoRaise = option->state & State_AutoRaise;
     if (autoRaise && !(option->state & (State_MouseOver | State_Sunken | State_On | State_Raised)))
       return;
-    paintLook(describeOption(*option, QString()), *option, fontOf(widget), painter);
+    if (!paintLook(describeOption(*option, QString()), *option, fontOf(widget), painter))
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
     return;
   }
   case PE_PanelButtonCommand: {
     ButtonPaint paint = describeOption(*option, QString());
     if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
       paint.isDefault = button->features & QStyleOptionButton::DefaultButton;
-    paintLook(paint, *option, fontOf(widget), painter);
+    if (!paintLook(paint, *option, fontOf(widget), painter)) {
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+      return;
+    }
+    outlineInDialogRow(paint, *option, painter, widget);
     return;
   }
   default:
@@ -242,15 +332,15 @@ QSize ButtonLookStyle::sizeFromContents(ContentsType type, const QStyleOption* o
   case CT_PushButton: {
     // The classic push button: 75 x 23 at least, the caption with room for
     // the frame, the focus rectangle and the content margins of every look.
-    QSize size = contentsSize + QSize(16, 10);
+    QSize size(saturatedAdd(contentsSize.width(), 16), saturatedAdd(contentsSize.height(), 10));
     if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
         button && (button->features & QStyleOptionButton::HasMenu))
-      size.rwidth() += 16;
+      size.setWidth(saturatedAdd(size.width(), 16));
     return size.expandedTo(QSize(75, 23));
   }
   case CT_ToolButton:
     // Two pixels of frame and two of margin each side.
-    return contentsSize + QSize(8, 8);
+    return {saturatedAdd(contentsSize.width(), 8), saturatedAdd(contentsSize.height(), 8)};
   default:
     return QProxyStyle::sizeFromContents(type, option, contentsSize, widget);
   }

@@ -81,9 +81,15 @@ public:
 private:
   // Renders `paint` (with the icon as its picture) at the painter's device
   // pixel ratio over option.rect and copies it to the painter, inside the
-  // look's window region.
-  void paintLook(ButtonPaint paint, const QStyleOption& option, const QFont& font, QPainter* painter,
+  // look's window region. False when the button is too large to render (or
+  // its pixels could not be had): the caller leaves it to the base style.
+  bool paintLook(ButtonPaint paint, const QStyleOption& option, const QFont& font, QPainter* painter,
                  const QIcon& icon = QIcon(), const QSize& iconSize = QSize()) const;
+
+  // A button of a look without a panel at rest gets an outline there when
+  // it stands in a dialog's button row.
+  void outlineInDialogRow(const ButtonPaint& paint, const QStyleOption& option, QPainter* painter,
+                          const QWidget* widget) const;
 
   struct Painted {
     QImage image;
@@ -96,6 +102,7 @@ private:
   qint32 look_;
   // The paints made so far (styles paint on the GUI thread only).
   mutable QHash<LookPaintKey, Painted> painted_;
+  mutable qint64 paintedBytes_ = 0;
   mutable std::optional<LookDefaults> defaults_;
   mutable platform::Colour defaultsFace_ = 0;
   mutable platform::Colour defaultsText_ = 0;

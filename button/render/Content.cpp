@@ -4,12 +4,14 @@
 #include "button/render/ColorKit.h"
 #include "button/render/Pictures.h"
 #include "button/render/Redraw.h"
+#include "platform/ProgramFonts.h"
 #include "platform/SystemColors.h"
 
 #include <QFontMetricsF>
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace vexa {
 
@@ -170,10 +172,16 @@ Place PlacePicture(const ButtonPaint& paint, int W, int H, int pw, int ph, const
 }
 
 void DrawDropDownSymbol(const ButtonPaint& paint, Surface& surface, const Rect& rect) {
+  // The glyph of the first character of the decimal text; without the
+  // symbol font, its shape drawn where the glyph would be.
+  const QChar symbol = QString::number(paint.DropDownSymbol).at(0);
+  if (!platform::symbolFontAvailable()) {
+    DrawSymbolShape(symbol, surface, rect);
+    return;
+  }
   const QFont previous = surface.font();
   surface.setFont(CreateSymbolFont(14));
-  // The glyph of the first character of the decimal text.
-  surface.drawText(QString::number(paint.DropDownSymbol).left(1), rect, Surface::TextWordBreak | Surface::TextNoPrefix);
+  surface.drawText(QString(symbol), rect, Surface::TextWordBreak | Surface::TextNoPrefix);
   surface.setFont(previous);
 }
 
@@ -300,16 +308,26 @@ void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, Source fa
   // The caption block, measured in the width left beside the drop-down area.
   const Layout layout = layOut(paint, W, H, measureCaption(paint, surface, W - captionReduction(paint), H), pw, ph);
   Rect t = layout.caption;
-  const Place placed = layout.picture;
-  Rect pictureRect{placed.x, placed.y, placed.x + pw, placed.y + ph};
+  Place placed = layout.picture;
   Rect symbolRect = layout.symbol;
+  // Mirrored, the parts change sides: x becomes W - x.
+  const auto mirror = [W](const Rect& r) { return Rect{W - r.right, r.top, W - r.left, r.bottom}; };
+  if (paint.mirrored) {
+    t = mirror(t);
+    placed.x = W - placed.x - pw;
+    if (paint.DropDownSymbol != 0)
+      symbolRect = mirror(symbolRect);
+  }
+  Rect pictureRect{placed.x, placed.y, placed.x + pw, placed.y + ph};
 
   // Separator, in shades of the background the renderer painted (on a
   // finer surface, the device pixel at the corner of logical pixel (7, 7)).
-  if (paint.DropDownSeparator && W - 8 > t.right) {
+  if (paint.DropDownSeparator && (paint.mirrored ? t.left > 8 : W - 8 > t.right)) {
     const Colour background = surface.pixel(7, 7);
-    DrawLine(surface, W - 16, 3, W - 16, H - 3, ShiftColor(background, -0.1f));
-    DrawLine(surface, W - 15, 3, W - 15, H - 3, ShiftColor(background, 0.1f));
+    // The groove keeps its shading (dark, then light) on either side.
+    const int x = paint.mirrored ? 14 : W - 16;
+    DrawLine(surface, x, 3, x, H - 3, ShiftColor(background, -0.1f));
+    DrawLine(surface, x + 1, 3, x + 1, H - 3, ShiftColor(background, 0.1f));
   }
 
   // Styles whose pressed look sinks move the content one pixel.
@@ -467,7 +485,74 @@ ContentKey contentKey(const ButtonPaint& paint, const Surface& surface) {
   return key;
 }
 
+void DrawSymbolShape(QChar symbol, Surface& surface, const Rect& cell) {
+  // Where the symbol font's 14-pixel glyph covers its cell: solid spans of
+  // one row, in the text colour.
+  const Colour colour = surface.textColor();
+  const auto span = [&](int y, int from, int to) {
+    surface.fillRect({cell.left + from, cell.top + y, cell.left + to + 1, cell.top + y + 1}, colour);
+  };
+  const auto column = [&](int x, int from, int to) {
+    surface.fillRect({cell.left + x, cell.top + from, cell.left + x + 1, cell.top + to + 1}, colour);
+  };
+  // A window: its outline with a title bar two rows high.
+  const auto window = [&](int left, int top, int right, int bottom) {
+    span(top, left, right);
+    span(top + 1, left, right);
+    span(bottom, left, right);
+    column(left, top, bottom);
+    column(right, top, bottom);
+  };
+  switch (symbol.unicode()) {
+  case '0': // Low bar
+    span(10, 2, 8);
+    span(11, 2, 8);
+    break;
+  case '1': // Window
+    window(1, 3, 10, 11);
+    break;
+  case '2': // A window over another: the back one's visible edges first
+    span(3, 4, 10);
+    span(4, 4, 10);
+    column(4, 3, 5);
+    column(10, 3, 8);
+    span(8, 8, 10);
+    window(1, 6, 8, 11);
+    break;
+  case '3': // Triangle pointing left
+    for (int i = 0; i < 4; ++i)
+      column(4 + i, 6 - i, 6 + i);
+    break;
+  case '4': // Triangle pointing right
+    for (int i = 0; i < 4; ++i)
+      column(9 - i, 6 - i, 6 + i);
+    break;
+  case '5': // Triangle pointing up
+    for (int i = 0; i < 4; ++i)
+      span(5 + i, 6 - i, 6 + i);
+    break;
+  case '6': // Triangle pointing down
+    for (int i = 0; i < 4; ++i)
+      span(5 + i, 3 + i, 9 - i);
+    break;
+  case '7': // Triangle pointing down over a bar
+    for (int i = 0; i < 4; ++i)
+      span(4 + i, 3 + i, 9 - i);
+    span(10, 2, 10);
+    break;
+  case '8':
+  case '9': // Cross, as thin and uneven as the glyph at this size
+    for (const auto& [y, x] :
+         {std::pair{5, 3}, {5, 9}, {6, 4}, {6, 9}, {7, 5}, {7, 7}, {9, 5}, {9, 7}, {10, 3}, {10, 8}, {11, 3}, {11, 9}})
+      span(y, x, x);
+    break;
+  default: // The font has no glyph for a minus sign either
+    break;
+  }
+}
+
 QFont CreateSymbolFont(int height) {
+  platform::ensureProgramFonts();
   QFont font(QStringLiteral("Marlett"));
   font.setStyleStrategy(QFont::NoFontMerging);
   // A positive height is the cell height (ascent plus descent): the pixel

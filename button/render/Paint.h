@@ -31,6 +31,7 @@ struct ButtonPaint : StoredProperties {
   bool userMode = true;            // running, not being designed: the focus rectangle shows
   bool visualStylesActive = false; // the System style draws the desktop theme
   bool unicodeText = true;
+  bool mirrored = false; // picture and drop-down cell on the other side (a right-to-left Qt button)
 
   // The channel maps of the lighten and darken effects, 256 entries each;
   // null for the standard ones.

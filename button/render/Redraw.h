@@ -42,6 +42,10 @@ inline void DrawCaptionAndPicture(const ButtonPaint& paint, qint32 foreColor, pl
   DrawCaptionAndPicture(paint, foreColor, platform::SystemColors::sourceOf(paint.BackColor), surface, result);
 }
 QFont CreateSymbolFont(int height);
+// The symbol font's glyph for `symbol` ('0' to '9') drawn as a shape of the
+// same size in its 15 x 15 cell, in the surface's text colour: what a
+// drop-down symbol shows when the font is missing.
+void DrawSymbolShape(QChar symbol, platform::Surface& surface, const platform::Rect& cell);
 
 // The room the content pass needs, in surface pixels.
 struct ContentSize {

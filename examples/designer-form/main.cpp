@@ -5,15 +5,10 @@
 // built. This file adds only what a form cannot say.
 #include "ui_PrintForm.h"
 
-#include <VexaButton/platform/Fonts.h>
-
 #include <QApplication>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  // Before the form: its buttons are drawn in Tahoma.
-  platform::registerProgramFonts();
-
   QWidget window;
   Ui::PrintForm ui;
   ui.setupUi(&window);

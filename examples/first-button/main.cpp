@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The smallest program with a vexabutton: one button in a window that
 // answers a click.
-#include <VexaButton/platform/Fonts.h>
 #include <VexaButton/vexabutton.h>
 
 #include <QApplication>
@@ -9,10 +8,6 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  // The control's default font is Tahoma 8.25 pt. This registers the fonts
-  // it is drawn with best (from the fonts-wine package); without them the
-  // system's nearest font is used.
-  platform::registerProgramFonts();
 
   QWidget window;
   window.setWindowTitle(QStringLiteral("First button"));

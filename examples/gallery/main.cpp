@@ -2,7 +2,6 @@
 // A gallery: every look of the control, each as a push button; a row of
 // check buttons; and a group of option buttons, of which one is down at a
 // time.
-#include <VexaButton/platform/Fonts.h>
 #include <VexaButton/vexabutton.h>
 
 #include <QApplication>
@@ -28,8 +27,6 @@ vexabutton* makeButton(QWidget* parent, const QString& caption, vexabutton::Styl
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  platform::registerProgramFonts();
-
   QWidget window;
   window.setWindowTitle(QStringLiteral("Gallery"));
   auto* layout = new QVBoxLayout(&window);

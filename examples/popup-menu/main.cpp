@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // A button with a drop-down menu, a balloon tooltip and a picture beside its
 // caption.
-#include <VexaButton/platform/Fonts.h>
 #include <VexaButton/vexabutton.h>
 
 #include <QApplication>
@@ -27,8 +26,6 @@ QImage sheetPicture() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  platform::registerProgramFonts();
-
   QWidget window;
   window.setWindowTitle(QStringLiteral("Popup menu"));
   window.resize(300, 140);

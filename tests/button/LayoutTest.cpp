@@ -238,3 +238,40 @@ TEST(LayoutPressed, OffsetsByStyle) {
   EXPECT_EQ(rectsAfter(5, Down), std::pair(caption.translated(1, 1), symbol.translated(1, 1)));
   EXPECT_EQ(rectsAfter(2, Down), std::pair(caption, symbol));
 }
+
+// Without the symbol font each glyph is drawn as its shape: solid where the
+// glyph is solid, nowhere the glyph leaves blank, so the drop-down reads the
+// same (and never as the digit a substitute font would draw).
+TEST(LayoutCaption, SymbolShapesCoverTheSymbolFontsGlyphs) {
+  if (!haveSymbolFont())
+    GTEST_SKIP() << "the symbol font is not installed";
+  const auto cell = [](auto draw) {
+    Surface s(15, 15);
+    s.fillRect({0, 0, 15, 15}, 0xFFFFFF);
+    s.setTextColor(0x000000);
+    draw(s);
+    return s.image().convertToFormat(QImage::Format_Grayscale8);
+  };
+  for (char symbol : {'0', '1', '2', '3', '4', '5', '6', '7', '8'}) {
+    SCOPED_TRACE(symbol);
+    const QImage glyph = cell([&](Surface& s) {
+      s.setFont(CreateSymbolFont(14));
+      s.drawText(QString(QChar(symbol)), {0, 0, 15, 15}, Surface::TextWordBreak | Surface::TextNoPrefix);
+    });
+    const QImage shape = cell([&](Surface& s) { DrawSymbolShape(QChar(symbol), s, {0, 0, 15, 15}); });
+    int drawn = 0;
+    for (int y = 0; y < 15; ++y)
+      for (int x = 0; x < 15; ++x) {
+        const int ink = 255 - qGray(glyph.pixel(x, y));
+        const bool inShape = qGray(shape.pixel(x, y)) == 0;
+        drawn += inShape;
+        if (ink > 191) {
+          EXPECT_TRUE(inShape) << "solid glyph pixel left out at " << x << "," << y;
+        }
+        if (inShape) {
+          EXPECT_GT(ink, 31) << "shape pixel where the glyph is blank at " << x << "," << y;
+        }
+      }
+    EXPECT_GT(drawn, 0);
+  }
+}

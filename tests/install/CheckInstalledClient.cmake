@@ -2,8 +2,10 @@
 # A user's first steps with the installed package: install the build into a
 # fresh prefix, then configure and build, against that prefix only, a client
 # project that sets no C++ standard (the package brings the one its headers
-# need) together with the examples, and run the client headless.
-#   cmake -DBUILD_DIR= -DWORK_DIR= -DCLIENT_DIR= -DEXAMPLES_DIR= -DCXX_COMPILER=
+# need), the same client through pkg-config, and the examples from the folder
+# they are installed in; run the clients headless. Both plugins must sit under
+# one Qt plugin folder.
+#   cmake -DBUILD_DIR= -DWORK_DIR= -DCLIENT_DIR= -DCXX_COMPILER=
 #         [-DLAUNCHER=] [-DCLIENT_FLAGS=] -P CheckInstalledClient.cmake
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -14,7 +16,8 @@ endfunction()
 
 set(prefix ${WORK_DIR}/prefix)
 set(client_build ${WORK_DIR}/client)
-file(REMOVE_RECURSE ${prefix} ${client_build})
+set(examples_build ${WORK_DIR}/examples)
+file(REMOVE_RECURSE ${prefix} ${client_build} ${examples_build} ${WORK_DIR}/pkg-config-client)
 run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 file(GLOB_RECURSE found ${prefix}/include/*ButtonRecord.h ${prefix}/include/*_p.h ${prefix}/include/*Surface.h
@@ -23,16 +26,64 @@ if(found)
   message(FATAL_ERROR "internal headers are installed: ${found}")
 endif()
 
-set(configure ${CMAKE_COMMAND} -S ${CLIENT_DIR} -B ${client_build} -G Ninja
-  -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DVEXA_EXAMPLES_DIR=${EXAMPLES_DIR})
+set(configure_options -G Ninja -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX_COMPILER})
 if(LAUNCHER)
-  list(APPEND configure -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
+  list(APPEND configure_options -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
 endif()
 if(CLIENT_FLAGS)
   # A sanitizer build's libraries need the same runtime in the client.
-  list(APPEND configure "-DCMAKE_CXX_FLAGS=${CLIENT_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${CLIENT_FLAGS}")
+  list(APPEND configure_options "-DCMAKE_CXX_FLAGS=${CLIENT_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${CLIENT_FLAGS}")
 endif()
-run("configuring the client" ${configure})
-run("building the client and the examples" ${CMAKE_COMMAND} --build ${client_build})
+run("configuring the client" ${CMAKE_COMMAND} -S ${CLIENT_DIR} -B ${client_build} ${configure_options})
+run("building the client" ${CMAKE_COMMAND} --build ${client_build})
 run("the client" ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${client_build}/vexabutton-client)
-message(STATUS "the installed package builds and runs a client and the examples")
+
+# The examples, from where the package puts them.
+set(examples_dir ${prefix}/share/doc/vexabutton/examples)
+if(NOT EXISTS ${examples_dir}/CMakeLists.txt)
+  message(FATAL_ERROR "the examples are not installed in ${examples_dir}")
+endif()
+run("configuring the installed examples" ${CMAKE_COMMAND} -S ${examples_dir} -B ${examples_build} ${configure_options})
+run("building the installed examples" ${CMAKE_COMMAND} --build ${examples_build})
+
+# The client again, built through pkg-config alone.
+file(GLOB_RECURSE pc_file ${prefix}/*vexabutton.pc)
+if(NOT pc_file)
+  message(FATAL_ERROR "no vexabutton.pc under ${prefix}")
+endif()
+get_filename_component(pc_dir ${pc_file} DIRECTORY)
+get_filename_component(library_dir ${pc_dir} DIRECTORY)
+set(pc_env ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_dir})
+execute_process(COMMAND ${pc_env} pkg-config --cflags --libs vexabutton
+  RESULT_VARIABLE status OUTPUT_VARIABLE flags ERROR_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "pkg-config vexabutton failed:\n${flags}")
+endif()
+separate_arguments(flags UNIX_COMMAND "${flags}")
+separate_arguments(extra UNIX_COMMAND "${CLIENT_FLAGS}")
+file(MAKE_DIRECTORY ${WORK_DIR}/pkg-config-client)
+set(pc_client ${WORK_DIR}/pkg-config-client/vexabutton-client)
+run("building the client through pkg-config" ${CXX_COMPILER} -std=c++20 -fPIC ${extra} ${CLIENT_DIR}/main.cpp
+  ${flags} -o ${pc_client})
+run("the pkg-config client" ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LD_LIBRARY_PATH=${library_dir}
+  ${pc_client})
+
+# One plugin folder holds both plugins.
+file(GLOB_RECURSE designer_plugin ${prefix}/*libvexabutton-designer.so)
+file(GLOB_RECURSE style_plugin ${prefix}/*libvexabutton-styles.so)
+if(NOT designer_plugin OR NOT style_plugin)
+  message(FATAL_ERROR "a plugin is not installed: '${designer_plugin}' '${style_plugin}'")
+endif()
+get_filename_component(designer_root ${designer_plugin} DIRECTORY)
+get_filename_component(designer_root ${designer_root} DIRECTORY)
+get_filename_component(style_root ${style_plugin} DIRECTORY)
+get_filename_component(style_root ${style_root} DIRECTORY)
+if(NOT designer_root STREQUAL style_root)
+  message(FATAL_ERROR "the plugins are under two roots: ${designer_root} and ${style_root}")
+endif()
+
+# The API reference, where the tree built it.
+if(EXISTS ${BUILD_DIR}/docs/html/index.html AND NOT EXISTS ${prefix}/share/qt6/doc/vexabutton/index.html)
+  message(FATAL_ERROR "the API reference is not installed")
+endif()
+message(STATUS "the installed package builds and runs a client (CMake and pkg-config) and the examples")

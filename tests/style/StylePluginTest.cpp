@@ -11,15 +11,25 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QStyleOptionToolButton>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <functional>
 #include <memory>
 
@@ -177,6 +187,9 @@ TEST(StylePluginTest, OtherControlsAreTheBaseStyles) {
   ASSERT_NE(base, nullptr);
 
   const auto grabUnder = [](QStyle* with, QWidget& widget) {
+    // The base style keeps panels it drew in the shared pixmap cache, under
+    // keys that do not name the style.
+    QPixmapCache::clear();
     widget.setStyle(with);
     widget.resize(140, 26);
     const QImage image = widget.grab().toImage();
@@ -186,7 +199,11 @@ TEST(StylePluginTest, OtherControlsAreTheBaseStyles) {
   QCheckBox checkBox(QStringLiteral("Kuća"));
   checkBox.setChecked(true);
   QLineEdit edit(QStringLiteral("tekst"));
-  for (QWidget* widget : std::initializer_list<QWidget*>{&checkBox, &edit}) {
+  // These two ask the style for a button panel of their own.
+  QComboBox combo;
+  combo.addItem(QStringLiteral("Crvena"));
+  QSpinBox spin;
+  for (QWidget* widget : std::initializer_list<QWidget*>{&checkBox, &edit, &combo, &spin}) {
     const QImage ours = grabUnder(style.get(), *widget);
     EXPECT_FALSE(ours.isNull());
     EXPECT_EQ(ours, grabUnder(base.get(), *widget)) << widget->metaObject()->className();
@@ -211,6 +228,153 @@ TEST(StylePluginTest, AKeptPaintFollowsTheSystemColours) {
   QApplication::setPalette(original);
   EXPECT_EQ(QColor(after.pixel(40, 12)), QColor(0xA0, 0x50, 0x30));
   EXPECT_EQ(push.grab().toImage(), before);
+}
+
+// The looks without a panel at rest still show one in a dialog's button
+// row, where a bare caption would read as a label.
+TEST(StylePluginTest, ADialogsButtonsKeepAPanelInTheBareLooks) {
+  for (const char* key : {"vexa-toolbar", "vexa-flat-classic", "vexa-flat-thin"}) {
+    SCOPED_TRACE(key);
+    const auto style = createStyle(QLatin1String(key));
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+    box.setStyle(style.get());
+    for (QObject* child : box.children())
+      if (auto* w = qobject_cast<QWidget*>(child))
+        w->setStyle(style.get());
+    box.resize(320, 40);
+    box.show();
+    QPushButton* ok = box.button(QDialogButtonBox::Ok);
+    const QImage image = ok->grab().toImage();
+    const int middle = image.height() / 2;
+    // The edge differs from the face just inside it.
+    EXPECT_NE(image.pixel(0, middle), image.pixel(4, middle));
+    EXPECT_NE(image.pixel(image.width() / 2, image.height() - 1), image.pixel(image.width() / 2, middle - 4));
+    // The same button outside a dialog's row stays bare.
+    QPushButton bare(QStringLiteral("OK"));
+    bare.setStyle(style.get());
+    bare.resize(ok->size());
+    const QImage plain = bare.grab().toImage();
+    EXPECT_EQ(plain.pixel(0, middle), plain.pixel(4, middle));
+  }
+}
+
+// The pointer over a disabled button changes nothing: it is drawn as a
+// disabled one in every look.
+TEST(StylePluginTest, ADisabledButtonUnderThePointerIsDrawnDisabled) {
+  QPushButton push(QStringLiteral("&Potvrdi"));
+  push.resize(96, 28);
+  push.setEnabled(false);
+  for (const QString& key : Keys) {
+    SCOPED_TRACE(key.toStdString());
+    const auto style = createStyle(key);
+    const auto draw = [&](QStyle::State extra) {
+      QStyleOptionButton option;
+      option.initFrom(&push);
+      option.text = push.text();
+      option.state |= extra;
+      QImage image(push.size(), QImage::Format_RGB32);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      style->drawControl(QStyle::CE_PushButton, &option, &painter, &push);
+      return image;
+    };
+    EXPECT_EQ(draw(QStyle::State_MouseOver), draw({}));
+  }
+}
+
+// Right to left, the icon and the menu arrow change sides.
+TEST(StylePluginTest, RightToLeftMirrorsTheIconAndTheArrow) {
+  const auto style = createStyle(QStringLiteral("vexa-gel"));
+  QPixmap red(16, 16);
+  red.fill(Qt::red);
+  QMenu menu;
+  menu.addAction(QStringLiteral("Jedan"));
+  QPushButton push;
+  push.setStyle(style.get());
+  push.setIcon(QIcon(red));
+  push.setMenu(&menu);
+  push.resize(120, 30);
+  // The columns of the icon's red and of the arrow's dark ink.
+  const auto columns = [&](Qt::LayoutDirection direction) {
+    push.setLayoutDirection(direction);
+    const QImage image = push.grab().toImage();
+    QList<int> icon, arrow;
+    for (int x = 0; x < image.width(); ++x)
+      for (int y = 0; y < image.height(); ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 200 && c.green() < 60 && c.blue() < 60) {
+          icon << x;
+          break;
+        }
+        if (qGray(c.rgb()) < 60) {
+          arrow << x;
+          break;
+        }
+      }
+    return std::pair{icon, arrow};
+  };
+  const auto [iconLtr, arrowLtr] = columns(Qt::LeftToRight);
+  const auto [iconRtl, arrowRtl] = columns(Qt::RightToLeft);
+  ASSERT_FALSE(iconLtr.isEmpty());
+  ASSERT_FALSE(arrowLtr.isEmpty());
+  const auto mirrored = [](QList<int> xs) {
+    for (int& x : xs)
+      x = 119 - x;
+    std::sort(xs.begin(), xs.end());
+    return xs;
+  };
+  EXPECT_EQ(iconRtl, mirrored(iconLtr));
+  EXPECT_GT(arrowLtr.first(), 60);
+  EXPECT_LT(arrowRtl.last(), 60);
+  EXPECT_EQ(arrowRtl.size(), arrowLtr.size());
+}
+
+// A huge button seen through a small region is drawn without rendering all
+// of it, and what the style keeps of its paints stays within a budget.
+TEST(StylePluginTest, HugeButtonsAreDrawnAndKeptWithinBounds) {
+  const auto style = createStyle(QStringLiteral("vexa-gel"));
+  QPushButton huge(QStringLiteral("Veliko"));
+  huge.setStyle(style.get());
+  huge.resize(100000, 100000);
+  QImage corner(64, 64, QImage::Format_RGB32);
+  corner.fill(Qt::white);
+  huge.render(&corner, QPoint(), QRegion(0, 0, 64, 64));
+  EXPECT_NE(corner.pixel(32, 32), QColor(Qt::white).rgb());
+
+  // Resident memory in kB, from the kernel.
+  const auto resident = [] {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+      return qint64(-1);
+    for (const QByteArray& line : status.readAll().split('\n'))
+      if (line.startsWith("VmRSS:"))
+        return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return qint64(-1);
+  };
+  const qint64 before = resident();
+  QImage target(16, 16, QImage::Format_RGB32);
+  target.setDevicePixelRatio(2);
+  for (int i = 0; i < 64; ++i) {
+    QStyleOptionButton option;
+    option.state = QStyle::State_Enabled;
+    option.rect = QRect(0, 0, 2000 + 10 * i, 1000 + 10 * i);
+    option.text = QStringLiteral("Dalje");
+    QPainter painter(&target);
+    style->drawControl(QStyle::CE_PushButton, &option, &painter, nullptr);
+  }
+  if (before > 0) {
+    EXPECT_LT(resident() - before, 256 * 1024) << "kB kept after 64 large paints";
+  }
+}
+
+// Sizes saturate instead of overflowing.
+TEST(StylePluginTest, ContentSizesAtTheLimitSaturate) {
+  const auto style = createStyle(QStringLiteral("vexa-classic"));
+  QStyleOptionButton push;
+  push.features = QStyleOptionButton::HasMenu;
+  EXPECT_EQ(style->sizeFromContents(QStyle::CT_PushButton, &push, QSize(INT_MAX, INT_MAX)), QSize(INT_MAX, INT_MAX));
+  QStyleOptionToolButton tool;
+  EXPECT_EQ(style->sizeFromContents(QStyle::CT_ToolButton, &tool, QSize(10, INT_MAX)), QSize(18, INT_MAX));
 }
 
 } // namespace
