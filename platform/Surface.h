@@ -6,10 +6,12 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPalette>
 #include <QRegion>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -129,6 +131,11 @@ public:
   void setFont(const QFont& font);
   const QFont& font() const { return font_; }
   void setTextColor(Colour rgb) { textColor_ = rgb; }
+  // The palette the desktop theme's push button is drawn with: the widget's
+  // own, so a palette set on it or its window reaches the System look.
+  // Without one, the application's palette for push buttons.
+  void setPalette(const QPalette& palette) { palette_ = palette; }
+  const std::optional<QPalette>& palette() const { return palette_; }
   Colour textColor() const { return textColor_; }
   // With TextCalcRect: left and top stay, right = left + widest line,
   // bottom = top + lines x line height. An empty text measures 0 x 0. Width
@@ -215,6 +222,7 @@ private:
   bool released_ = false; // no pixels until ensurePixels
   QImage image_;
   QFont font_;
+  std::optional<QPalette> palette_;
   Colour background_;
   Colour textColor_ = 0;
   QRegion region_;

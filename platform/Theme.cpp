@@ -20,10 +20,10 @@ bool appThemed() {
 
 namespace {
 
-QStyleOptionButton pushButtonOption(const QRect& rect, int state) {
+QStyleOptionButton pushButtonOption(const Surface& surface, const QRect& rect, int state) {
   QStyleOptionButton option;
   option.rect = rect;
-  option.palette = QApplication::palette("QPushButton");
+  option.palette = surface.palette() ? *surface.palette() : QApplication::palette("QPushButton");
   option.state = QStyle::State_Enabled | QStyle::State_Raised;
   switch (state) {
   case Hot:
@@ -105,7 +105,7 @@ QImage pushButtonLayer(const Surface& surface, const QRect& rect, const QRect& c
     QPainter painter(&layer);
     if (!clip.isNull())
       painter.setClipRect(clip);
-    const QStyleOptionButton option = pushButtonOption(rect, state);
+    const QStyleOptionButton option = pushButtonOption(surface, rect, state);
     QApplication::style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter);
   }
   layer.setDevicePixelRatio(1);

@@ -246,6 +246,8 @@ void vexabuttonPrivate::themeChanged() {
 }
 
 void vexabuttonPrivate::systemColoursChanged() {
-  if (hover.tracking && hover.repaintOnColourChange)
+  const bool paletteDraws = vexa::is(rec.ButtonStyle, vexa::Style::System) && surface.palette() != q->palette();
+  surface.setPalette(q->palette());
+  if ((hover.tracking && hover.repaintOnColourChange) || paletteDraws)
     q->Redraw();
 }

@@ -107,6 +107,7 @@ vexabutton::vexabutton(QWidget* parent, platform::ControlHost* host)
   d_->followHostFont();
   d_->followLayoutDirection();
   d_->surface.setDevicePixelRatio(devicePixelRatioF());
+  d_->surface.setPalette(palette());
   // Pixels only while a paint needs them (see paintEvent).
   d_->surface.releasePixels();
 }

@@ -130,11 +130,17 @@ class VEXABUTTON_EXPORT vexabutton : public QAbstractButton, public platform::Ho
   // QAbstractButton's view of the same state: each reads and writes the
   // property beside it, so a form or a caller that knows only Qt's buttons
   // reaches the control's own. Designer shows the control's name only.
+  //! Caption, under QAbstractButton's name. \sa setText()
   Q_PROPERTY(QString text READ Caption WRITE setCaption DESIGNABLE false STORED false)
+  //! Whether Mode is a check or option button. \sa setCheckable()
   Q_PROPERTY(bool checkable READ isCheckable WRITE setCheckable DESIGNABLE false STORED false)
+  //! Value, under QAbstractButton's name. \sa setChecked()
   Q_PROPERTY(bool checked READ Value WRITE setValue NOTIFY ValueChanged DESIGNABLE false STORED false USER true)
+  //! Whether Mode is an option button. \sa setAutoExclusive()
   Q_PROPERTY(bool autoExclusive READ autoExclusive WRITE setAutoExclusive DESIGNABLE false STORED false)
+  //! PictureNormal as an icon. \sa setIcon()
   Q_PROPERTY(QIcon icon READ icon WRITE setIcon DESIGNABLE false STORED false)
+  //! The caption's access key as Alt and that key (read only). \sa shortcut()
   Q_PROPERTY(QKeySequence shortcut READ shortcut DESIGNABLE false STORED false)
 
 public:

@@ -54,7 +54,8 @@ endif()
 get_filename_component(pc_dir ${pc_file} DIRECTORY)
 get_filename_component(library_dir ${pc_dir} DIRECTORY)
 set(pc_env ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pc_dir})
-execute_process(COMMAND ${pc_env} pkg-config --cflags --libs vexabutton
+# The client uses QTest as well, and keeps Qt's keywords out.
+execute_process(COMMAND ${pc_env} pkg-config --cflags --libs vexabutton Qt6Test
   RESULT_VARIABLE status OUTPUT_VARIABLE flags ERROR_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "pkg-config vexabutton failed:\n${flags}")
@@ -63,7 +64,7 @@ separate_arguments(flags UNIX_COMMAND "${flags}")
 separate_arguments(extra UNIX_COMMAND "${CLIENT_FLAGS}")
 file(MAKE_DIRECTORY ${WORK_DIR}/pkg-config-client)
 set(pc_client ${WORK_DIR}/pkg-config-client/vexabutton-client)
-run("building the client through pkg-config" ${CXX_COMPILER} -std=c++20 -fPIC ${extra} ${CLIENT_DIR}/main.cpp
+run("building the client through pkg-config" ${CXX_COMPILER} -std=c++20 -fPIC -DQT_NO_KEYWORDS ${extra} ${CLIENT_DIR}/main.cpp
   ${flags} -o ${pc_client})
 run("the pkg-config client" ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LD_LIBRARY_PATH=${library_dir}
   ${pc_client})
