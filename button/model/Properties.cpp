@@ -268,7 +268,10 @@ void vexabuttonPrivate::changeFont(platform::SharedFontPtr font) {
 void vexabuttonPrivate::followHostFont() {
   // Without a chosen font the button keeps what it has: the shared
   // default, or the host's ambient font a load gave it.
-  const std::optional<QFont> chosen = defaultHost ? platform::chosenFont(*q) : std::nullopt;
+  if (!fontFromHost || !defaultHost)
+    return;
+  q->showFontOnWidget(); // the widget inherits its font again
+  const std::optional<QFont> chosen = platform::chosenFont(*q);
   if (!chosen)
     return;
   auto font = std::make_shared<platform::SharedFont>();
