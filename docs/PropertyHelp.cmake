@@ -96,7 +96,13 @@ foreach(entry IN LISTS rows)
   endif()
   string(APPEND out "/*! \\fn ${type} vexabutton::${name}() const\n    ${returns} \\sa ${seeAlso} */\n")
   if(setter STREQUAL "Stored")
-    string(APPEND out "/*! \\fn void vexabutton::set${name}(vexa::In<${type}> value)\n"
+    # The parameter as the header declares it (the first declaration: the
+    # stored form, before a QColor or QPixmap overload).
+    string(REGEX MATCH "void set${name}\\(([^)]*value)\\);" declared "${class}")
+    if(NOT declared)
+      message(FATAL_ERROR "${CLASS}: no setter set${name}(... value)")
+    endif()
+    string(APPEND out "/*! \\fn void vexabutton::set${name}(${CMAKE_MATCH_1})\n"
       "    Sets the ${name} property to \\a value and tells the host; emits ${notify}() when it changes.\n"
       "    \\sa ${name}() */\n")
   endif()

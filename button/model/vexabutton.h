@@ -279,21 +279,64 @@ public:
   ~vexabutton() override;
 
   // ---- Properties (ButtonProperties.h) --------------------------------------
-  // A getter for every stored property, and the setters that store, repaint
-  // and notify, come from the property list. So do their entries in the API
-  // reference, with the properties' and the change signals' entries
-  // (docs/PropertyHelp.cmake): document them in the list, not here.
-#define VEXA_DECLARE_ACCESSORS(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)      \
-  Type Name() const;                                                                                                   \
-  VEXA_DECLARE_SETTER_##Setter(Name, Type)
-#define VEXA_DECLARE_SETTER_Stored(Name, Type) void set##Name(vexa::In<Type> value);
-#define VEXA_DECLARE_SETTER_Own(Name, Type)
-#define VEXA_DECLARE_SETTER_Widget(Name, Type)
-  VEXA_BUTTON_PROPERTIES(VEXA_DECLARE_ACCESSORS)
-#undef VEXA_DECLARE_ACCESSORS
-#undef VEXA_DECLARE_SETTER_Stored
-#undef VEXA_DECLARE_SETTER_Own
-#undef VEXA_DECLARE_SETTER_Widget
+  // A getter for every stored property, and a setter for those that store,
+  // repaint and notify (the others have setters of their own below). Their
+  // entries in the API reference come from the property list
+  // (docs/PropertyHelp.cmake); a test holds these lines to that list.
+  Style ButtonStyle() const;
+  bool ShowFocusRect() const;
+  void setShowFocusRect(bool value);
+  bool Enabled() const;
+  platform::SharedFontPtr Font() const;
+  qint32 BackColor() const;
+  QString Caption() const;
+  qint32 ForeColor() const;
+  qint32 ForeColorHover() const;
+  ButtonMode Mode() const;
+  bool Value() const;
+  Pointer MousePointer() const;
+  bool HandPointer() const;
+  platform::PicturePtr MouseIcon() const;
+  platform::PicturePtr PictureNormal() const;
+  platform::PicturePtr PictureHot() const;
+  platform::PicturePtr PictureDown() const;
+  PictureAlignment PictureAlign() const;
+  void setPictureAlign(qint32 value);
+  PictureEffect PictureEffectOnOver() const;
+  void setPictureEffectOnOver(qint32 value);
+  PictureEffect PictureEffectOnDown() const;
+  void setPictureEffectOnDown(qint32 value);
+  bool PicturePushOnHover() const;
+  void setPicturePushOnHover(bool value);
+  bool PictureShadow() const;
+  void setPictureShadow(bool value);
+  int PictureOpacity() const;
+  int PictureOpacityOnOver() const;
+  DisabledPictureLook DisabledPictureMode() const;
+  void setDisabledPictureMode(qint32 value);
+  CaptionEffect CaptionEffects() const;
+  void setCaptionEffects(qint32 value);
+  bool UseMaskColor() const;
+  void setUseMaskColor(bool value);
+  qint32 MaskColor() const;
+  void setMaskColor(qint32 value);
+  CaptionAlignment CaptionAlign() const;
+  void setCaptionAlign(qint32 value);
+  QString ToolTip() const;
+  TooltipStyle ToolTipType() const;
+  void setToolTipType(qint32 value);
+  TooltipIcon ToolTipIcon() const;
+  void setToolTipIcon(qint32 value);
+  QString TooltipTitle() const;
+  void setTooltipTitle(const QString& value);
+  qint32 TooltipBackColor() const;
+  void setTooltipBackColor(qint32 value);
+  bool RightToLeft() const;
+  qint32 DropDownSymbol() const;
+  void setDropDownSymbol(qint32 value);
+  bool DropDownSeparator() const;
+  void setDropDownSeparator(bool value);
+  Scheme ColorScheme() const;
 
   // Setters of their own (Properties.cpp).
   //! Sets the ButtonStyle property to \a value (a Style, or any other

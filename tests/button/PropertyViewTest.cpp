@@ -163,3 +163,29 @@ TEST(PropertyView, QWidgetsSettersAndTheControlsPropertiesAreOne) {
   QApplication::sendEvent(widget, &help);
   EXPECT_FALSE(QToolTip::isVisible());
 }
+
+// The header declares each accessor in words; the property list is what the
+// library defines them from. A row added, retyped or given a stored setter
+// without the header following fails to compile here.
+namespace {
+struct DeclaredAsListed : vexabutton {
+  static constexpr bool check() {
+#define VEXA_GETTER(Name, Type, ...)                                                                                   \
+  static_assert(std::is_same_v<decltype(&vexabutton::Name), Type (vexabutton::*)() const>);
+#define VEXA_SETTER(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, Change, Setter, Help)                 \
+  VEXA_SETTER_##Setter(Name, Type)
+#define VEXA_SETTER_Stored(Name, Type) (void)static_cast<void (vexabutton::*)(vexa::In<Type>)>(&vexabutton::set##Name);
+#define VEXA_SETTER_Own(Name, Type)
+#define VEXA_SETTER_Widget(Name, Type)
+    VEXA_BUTTON_PROPERTIES(VEXA_GETTER)
+    VEXA_BUTTON_PROPERTIES(VEXA_SETTER)
+#undef VEXA_GETTER
+#undef VEXA_SETTER
+#undef VEXA_SETTER_Stored
+#undef VEXA_SETTER_Own
+#undef VEXA_SETTER_Widget
+    return true;
+  }
+};
+static_assert(DeclaredAsListed::check());
+} // namespace
