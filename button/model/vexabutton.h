@@ -615,13 +615,6 @@ public:
   QKeySequence shortcut() const;
 
   // ---- Input (Input.cpp) ----------------------------------------------------
-  //! Clears Value of the other option buttons with the same parent widget;
-  //! buttons under other parents keep theirs. A click on an option button
-  //! calls it. \sa Mode
-  void UncheckOtherOptions();
-  //! Takes the access key from Caption again (setCaption() and a load call
-  //! it) and binds Alt and that key in the button's window. \sa AccessKeys()
-  void SetAccessKeys();
   //! The access key derived from Caption ("" for none), lower case.
   QString AccessKeys() const;
 
@@ -745,6 +738,14 @@ protected:
   void nextCheckState() override;
 
 private:
+  // Clears Value of the other option buttons with the same parent widget;
+  // buttons under other parents keep theirs. A click on an option button
+  // calls it.
+  void UncheckOtherOptions();
+  // Takes the access key from Caption again (setCaption() and a load call
+  // it) and binds Alt and that key in the button's window.
+  void SetAccessKeys();
+
   // Handlers of the input state machine (Input.cpp): the Qt events above
   // turned into the button's own terms.
   void handleMouseDown(qint16 button, qint16 shift, float x, float y);

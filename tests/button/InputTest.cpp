@@ -445,7 +445,6 @@ TEST_F(Input, AccessKeysFollowTheAmpersandRules) {
   };
   for (const auto& [caption, key] : cases) {
     button->setCaption(QString::fromUtf8(caption));
-    button->SetAccessKeys();
     EXPECT_EQ(button->AccessKeys(), QString::fromUtf8(key)) << caption;
   }
 }
@@ -499,7 +498,6 @@ TEST_F(Input, AnAccessKeyThatEndsASpacePressLetsTheButtonGo) {
 
 TEST_F(Input, AltAndTheAccessKeyClickInAnActiveWindow) {
   button->setCaption(QStringLiteral("&OK"));
-  button->SetAccessKeys();
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -507,7 +505,6 @@ TEST_F(Input, AltAndTheAccessKeyClickInAnActiveWindow) {
   EXPECT_EQ(log.count("Click"), 1);
   // A caption without an access key takes the shortcut away.
   button->setCaption(QStringLiteral("OK"));
-  button->SetAccessKeys();
   QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
   EXPECT_EQ(log.count("Click"), 1);
 }

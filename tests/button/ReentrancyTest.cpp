@@ -238,7 +238,6 @@ TEST_F(Reentrancy, ClickHandlerHidesTheWindowAndChangesProperties) {
   QObject::connect(button, &vexabutton::Click, [this] {
     window->hide();
     button->setCaption(QStringLiteral("&Novo"));
-    button->SetAccessKeys();
     button->setMode(2);
   });
   mouse(QEvent::MouseButtonPress);
