@@ -160,8 +160,15 @@ bool ButtonLookStyle::paintLook(ButtonPaint paint, const QStyleOption& option, c
   qreal ratio = ratioOf(painter);
   if (logicalPixels * std::ceil(ratio) * std::ceil(ratio) > MaxLookPixels)
     ratio = 1;
-  if (logicalPixels > MaxLookPixels)
-    return false;
+  if (logicalPixels > MaxLookPixels) {
+    // Far beyond any real button: a plain panel in the button's colours,
+    // drawn through the painter's clip, so only the exposed part costs
+    // anything (the base style would cache the whole button as one image).
+    painter->fillRect(rect, option.palette.button());
+    painter->setPen(option.palette.dark().color());
+    painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    return true;
+  }
   // Standard indices the renderers read (faces, edges, texts).
   static constexpr std::array<int, 12> ColourIndices = {4, 5, 8, 12, 15, 16, 17, 18, 20, 21, 22, 24};
   LookPaintKey key;

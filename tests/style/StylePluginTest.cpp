@@ -351,7 +351,7 @@ TEST(StylePluginTest, HugeButtonsAreDrawnAndKeptWithinBounds) {
         return line.mid(6).trimmed().split(' ').first().toLongLong();
     return qint64(-1);
   };
-  const qint64 before = resident();
+  [[maybe_unused]] const qint64 before = resident();
   QImage target(16, 16, QImage::Format_RGB32);
   target.setDevicePixelRatio(2);
   for (int i = 0; i < 64; ++i) {
@@ -362,9 +362,13 @@ TEST(StylePluginTest, HugeButtonsAreDrawnAndKeptWithinBounds) {
     QPainter painter(&target);
     style->drawControl(QStyle::CE_PushButton, &option, &painter, nullptr);
   }
+  // AddressSanitizer keeps up to 256 MB of freed memory in quarantine, so
+  // what a process holds says nothing of what the style keeps there.
+#if !defined(__SANITIZE_ADDRESS__)
   if (before > 0) {
     EXPECT_LT(resident() - before, 256 * 1024) << "kB kept after 64 large paints";
   }
+#endif
 }
 
 // Sizes saturate instead of overflowing.
