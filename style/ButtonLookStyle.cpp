@@ -77,7 +77,7 @@ bool inDialogButtonRow(const QWidget* widget) {
 }
 
 // The largest button the look draws itself, in device pixels (64 MB of
-// pixels); a larger one is the base style's.
+// pixels); a larger one is a plain panel (see paintLook).
 constexpr qint64 MaxLookPixels = 4096 * 4096;
 
 // The kept paints stay within this many bytes.

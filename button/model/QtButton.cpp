@@ -26,34 +26,32 @@ namespace {
 
 bool checks(qint32 mode) { return vexa::is(mode, vexa::Mode::CheckButton) || vexa::is(mode, vexa::Mode::OptionButton); }
 
-void emitPressed(vexabutton& button) {
+// Emits the button's `signal`, then its group's by id and by button, as
+// QAbstractButton does; a handler may delete the button or take it out of
+// the group.
+template <typename... Args>
+void emitWithGroup(vexabutton& button, void (QAbstractButton::*signal)(Args...), void (QButtonGroup::*byId)(int),
+                   void (QButtonGroup::*byButton)(QAbstractButton*), Args... args) {
   const QPointer<vexabutton> alive(&button);
-  Q_EMIT button.pressed();
+  Q_EMIT(button.*signal)(args...);
   if (QButtonGroup* group = alive ? button.group() : nullptr) {
-    Q_EMIT group->idPressed(group->id(&button));
+    Q_EMIT(group->*byId)(group->id(&button));
     if (alive && button.group() == group)
-      Q_EMIT group->buttonPressed(&button);
+      Q_EMIT(group->*byButton)(&button);
   }
+}
+
+void emitPressed(vexabutton& button) {
+  emitWithGroup(button, &QAbstractButton::pressed, &QButtonGroup::idPressed, &QButtonGroup::buttonPressed);
 }
 
 void emitReleased(vexabutton& button) {
-  const QPointer<vexabutton> alive(&button);
-  Q_EMIT button.released();
-  if (QButtonGroup* group = alive ? button.group() : nullptr) {
-    Q_EMIT group->idReleased(group->id(&button));
-    if (alive && button.group() == group)
-      Q_EMIT group->buttonReleased(&button);
-  }
+  emitWithGroup(button, &QAbstractButton::released, &QButtonGroup::idReleased, &QButtonGroup::buttonReleased);
 }
 
 void emitClicked(vexabutton& button) {
-  const QPointer<vexabutton> alive(&button);
-  Q_EMIT button.clicked(button.isChecked());
-  if (QButtonGroup* group = alive ? button.group() : nullptr) {
-    Q_EMIT group->idClicked(group->id(&button));
-    if (alive && button.group() == group)
-      Q_EMIT group->buttonClicked(&button);
-  }
+  emitWithGroup(button, &QAbstractButton::clicked, &QButtonGroup::idClicked, &QButtonGroup::buttonClicked,
+                button.isChecked());
 }
 
 } // namespace
