@@ -126,7 +126,7 @@ void vexabutton::enterEvent(QEnterEvent* event) {
       this,
       [this, at] {
         if (!d_->hover.pointerReportedSinceEnter && underMouse() && isEnabled())
-          handleMouseMove(0, 0, float(at.x()), float(at.y()));
+          vexa::input::mouseMove(*d_, 0, 0, float(at.x()), float(at.y()));
       },
       Qt::QueuedConnection);
 }
@@ -186,22 +186,8 @@ void vexabuttonPrivate::mouseLeft(LeaveEvent event) {
   hover.pointerInWindow.reset();
   hoveredButtons().removeAll(QPointer<vexabutton>(q));
   tooltip->pointerLeft();
-  rec.MouseInside = false;
-  if (rec.PopupMenuSet) {
-    if (rec.PopupMenuShowing) {
-      // The leave that the open menu causes: keep the look, no event.
-      rec.PopupMenuShowing = false;
-      rec.MenuJustClosed = true;
-      return;
-    }
-    rec.MenuJustClosed = false;
-  }
-  if (rec.SpaceDown)
+  if (!vexa::input::pointerLeft(*this))
     return;
-  if (rec.ButtonState != ButtonRecord::Normal) {
-    rec.ButtonState = ButtonRecord::Normal;
-    q->Redraw();
-  }
   if (event == LeaveEvent::Now) {
     emit q->MouseLeave();
     return;
@@ -227,17 +213,7 @@ void vexabuttonPrivate::raiseHeldLeaves() {
 void vexabuttonPrivate::parentActivationChanged(bool active) {
   if (!hover.tracking)
     return;
-  if (active) {
-    rec.ParentActive = true;
-  } else {
-    q->releaseSpaceCaptureUnlessPressHeld();
-    rec.MousePressed = false;
-    rec.SpaceDown = false;
-    rec.HasFocus = false;
-    rec.ParentActive = false;
-  }
-  rec.ButtonState = ButtonRecord::Normal;
-  q->Redraw();
+  vexa::input::activationChanged(*this, active);
 }
 
 void vexabuttonPrivate::themeChanged() {

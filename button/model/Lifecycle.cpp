@@ -160,7 +160,7 @@ void vexabutton::showEvent(QShowEvent* event) {
 
 void vexabutton::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  releaseSpaceCapture();
+  d_->releaseSpaceCapture();
   if (auto* host = liveHost())
     host->extender(this).ToolTipText = d_->rec.ToolTip;
 }

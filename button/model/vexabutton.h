@@ -746,26 +746,6 @@ private:
   // it) and binds Alt and that key in the button's window.
   void SetAccessKeys();
 
-  // Handlers of the input state machine (Input.cpp): the Qt events above
-  // turned into the button's own terms.
-  void handleMouseDown(qint16 button, qint16 shift, float x, float y);
-  void handleMouseMove(qint16 button, qint16 shift, float x, float y);
-  void handleMouseUp(qint16 button, qint16 shift, float x, float y);
-  void handleDblClick();
-  void handleKeyDown(qint16 keyCode, qint16 shift);
-  void handleKeyUp(qint16 keyCode, qint16 shift);
-  void handleKeyPress(qint16 keyAscii);
-  void handleAccessKeyPress(qint16 keyAscii);
-  void handleGotFocus();
-  void handleLostFocus();
-  // The mouse capture the space bar holds until its key-up; a left press it
-  // brought to the button keeps it until that press's release.
-  void captureForSpace();
-  void releaseSpaceCapture();
-  void releaseSpaceCaptureUnlessPressHeld();
-  bool pressHeldByAnotherButton() const;
-  bool holdsLeftPress() const;
-
   void propertyChanged(const QString& name);
   // The font, tool tip and enabled state shared with QWidget (DesignerProperties.cpp).
   void showFontOnWidget();

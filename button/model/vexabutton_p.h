@@ -6,6 +6,7 @@
 // its tests include it; a program using the control sees vexabutton.h only,
 // so fields can be added here without changing the class's size.
 
+#include "button/model/ButtonInput.h"
 #include "button/model/ButtonProperties.h"
 #include "button/model/ButtonRecord.h"
 #include "button/model/ButtonServices.h"
@@ -35,7 +36,7 @@ using PropertySet = quint64;
 template <typename... Ids> constexpr PropertySet properties(Ids... ids) { return ((PropertySet(1) << int(ids)) | ...); }
 inline constexpr PropertySet AllProperties = ~PropertySet(0);
 
-class vexabuttonPrivate final : public vexa::ButtonSide {
+class vexabuttonPrivate final : public vexa::ButtonSide, public vexa::InputFace {
 public:
   explicit vexabuttonPrivate(vexabutton* owner);
   ~vexabuttonPrivate();
@@ -49,6 +50,28 @@ public:
   QString accessKey() const override { return accessKeys; }
   void clickAtCentre() override;
   void forgetMenu() override { q->UnsetPopupMenu(); }
+
+  // What the input rules ask of the widget (Input.cpp).
+  QObject* object() override { return q; }
+  QSizeF size() const override { return q->size(); }
+  void raise(const vexa::InputEvent& event) override;
+  bool isOn(QPoint at) const override;
+  void pointerIsOver(QPoint at) override;
+  bool takeNewVisit() override;
+  void updatePointerShape() override;
+  void setValue(bool value) override;
+  void uncheckOtherOptions() override;
+  void showTooltip() override;
+  void openMenu() override;
+  void moveFocus(bool next) override;
+  bool endLeftPress() override;
+  bool holdsLeftPress() const override;
+  bool pressHeldByAnother() const override;
+  // The mouse capture the space bar holds until its key-up; a left press it
+  // brought to the button keeps it until that press's release.
+  void captureForSpace() override;
+  void releaseSpaceCapture() override;
+  void releaseSpaceCaptureUnlessPressHeld();
 
   static vexabuttonPrivate& get(vexabutton& button) { return *button.d_; }
   static const vexabuttonPrivate& get(const vexabutton& button) { return *button.d_; }
@@ -80,7 +103,7 @@ public:
   void qtClicked();
 
   // Draws what a Redraw left pending while the button was hidden.
-  void settle();
+  void settle() override;
   // Draws the record now and applies what the drawing changed.
   void draw();
   void ensureDrawn();
