@@ -23,6 +23,9 @@ PACKAGES=(
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus-daemon
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4 xdotool
   desktop-file-utils appstream doxygen
+  qt6-declarative-dev qt6-declarative-dev-tools qml6-module-qtquick
+  qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript
+  qml6-module-qttest qml6-module-qtquick-controls qml6-module-qtquick-layouts
 )
 for group in "$@"; do
   case "$group" in
