@@ -64,8 +64,9 @@ class vexabuttonPrivate;
     change signal comes before the event that caused it: a click on a check
     button emits ValueChanged() and then Click().
 
-    The control draws into an image of its own: Redraw() renders the whole
-    button at once and the paint event only copies the image to the screen. */
+    The control draws into an image of its own: every change renders the
+    whole button at once and the paint event only copies the image to the
+    screen. */
 class VEXABUTTON_EXPORT vexabutton : public QAbstractButton, public platform::HostedControl {
   Q_OBJECT
   // ---- Properties for Qt's tools ---------------------------------------------
@@ -125,7 +126,7 @@ class VEXABUTTON_EXPORT vexabutton : public QAbstractButton, public platform::Ho
   Q_PROPERTY(qint32 DropDownSymbol READ DropDownSymbol WRITE setDropDownSymbol NOTIFY DropDownSymbolChanged)
   Q_PROPERTY(bool DropDownSeparator READ DropDownSeparator WRITE setDropDownSeparator NOTIFY DropDownSeparatorChanged)
   //! The window handle of the control (read only, not stored), an opaque id
-  //! that identifies the button among the program's windows. \sa hWnd()
+  //! that identifies the button among the program's windows.
   Q_PROPERTY(qint32 hWnd READ hWnd DESIGNABLE false STORED false)
   // QAbstractButton's view of the same state: each reads and writes the
   // property beside it, so a form or a caller that knows only Qt's buttons
@@ -480,10 +481,6 @@ public:
   //! Removes PictureDown.
   void clearPictureDown() { setPictureDown(platform::PicturePtr()); }
 
-  // The window handle of the control surface (an opaque id, see platform::WindowRegistry).
-  //! Returns the window handle of the button, an opaque id that is not a pointer. \sa hWnd
-  qint32 hWnd() const;
-
   // Extender values the host keeps for this instance.
   //! Returns the free text the host keeps for this button for the program's own use.
   QString Tag() const;
@@ -496,14 +493,9 @@ public:
   static QString helpString(const QString& member);
 
   // ---- Lifecycle -----------------------------------------------------------
-  // A newly placed instance (no stored properties).
-  //! Gives the button the values of a newly placed one, as a form being
-  //! designed does: ButtonStyle System with its colours, the host's name for
-  //! it as Caption, Tahoma 8.25 points. Emits the change signals of what it
-  //! changes. \sa loadNewInstance()
-  void InitProperties();
-  //! A newly placed instance as a running window has it: InitProperties(), then
-  //! the load pass over what it saves, which (with a host in run mode)
+  //! Gives the button the values of a newly placed one as a running window
+  //! has it (ButtonStyle System with its colours, the host's name for it as
+  //! Caption, the font of its surroundings), then the load pass over what it saves, which (with a host in run mode)
   //! installs the hover tracking a control made in code needs. Call it once
   //! after constructing a button in code, before setting its properties.
   void loadNewInstance();
@@ -541,12 +533,6 @@ public:
   //! The longest caption, in characters, setCaption() and a load take.
   static constexpr int MaxCaptionLength = 4096;
 
-  // ---- Painting --------------------------------------------------------------
-  //! Renders the whole button into the surface, then asks for a repaint.
-  //! Every setter calls it; a program needs it only after changing what the
-  //! button draws with from outside, such as the system colours.
-  void Redraw();
-
   // ---- Size hints (vexabutton.cpp) ------------------------------------------
   //! Returns the size the button's content asks for in a layout.
   //!
@@ -583,11 +569,6 @@ public:
   Q_INVOKABLE void About();
   //! Returns the text About() shows.
   static QString aboutText();
-
-  // ---- Host notifications (platform::HostedControl) ------------------------
-  void hostAmbientChanged(const QString& name) override;
-  void hostAccessKeyPress(int keyAscii) override;
-  bool hostWantsEnter() const override { return true; }
 
   // ---- QAbstractButton's names for the control's state -----------------------
   // A QAbstractButton* reaches the same state: setChecked() and toggle() set
@@ -738,6 +719,20 @@ protected:
   void nextCheckState() override;
 
 private:
+  // The window handle of the control surface (an opaque id, see
+  // platform::WindowRegistry): the hWnd property.
+  qint32 hWnd() const;
+  // A newly placed instance (no stored properties), as a form being designed
+  // has it: loadNewInstance() without the load pass.
+  void InitProperties();
+  // Renders the whole button into the surface, then asks for a repaint.
+  void Redraw();
+  // Host notifications (platform::HostedControl): the host calls them
+  // through that interface.
+  void hostAmbientChanged(const QString& name) override;
+  void hostAccessKeyPress(int keyAscii) override;
+  bool hostWantsEnter() const override { return true; }
+
   // Clears Value of the other option buttons with the same parent widget;
   // buttons under other parents keep theirs. A click on an option button
   // calls it.

@@ -74,6 +74,8 @@ public:
   void releaseSpaceCaptureUnlessPressHeld();
 
   static vexabuttonPrivate& get(vexabutton& button) { return *button.d_; }
+  static void initProperties(vexabutton& button) { button.InitProperties(); }
+  static qint32 windowHandle(const vexabutton& button) { return button.hWnd(); }
   static const vexabuttonPrivate& get(const vexabutton& button) { return *button.d_; }
 
   // Hover tracking (Hover.cpp): handlers of the button's own events and
@@ -230,6 +232,13 @@ inline const platform::Surface& surfaceOf(const vexabutton& button) {
   return vexabuttonPrivate::settled(button).surface;
 }
 inline platform::ControlHost& hostOf(const vexabutton& button) { return *vexabuttonPrivate::get(button).host; }
+
+// Steps of the control that a program does not take, for the library's
+// tools and tests: a newly placed instance as a form being designed has it
+// (no load pass, no hover tracking), a draw on demand, the window handle.
+inline void initProperties(vexabutton& button) { vexabuttonPrivate::initProperties(button); }
+inline void redrawNow(vexabutton& button) { vexabuttonPrivate::get(button).redraw(); }
+inline qint32 windowHandleOf(const vexabutton& button) { return vexabuttonPrivate::windowHandle(button); }
 
 // The control's own reads and state steps on a press, a hover or a key: the
 // record as its last draw (and any pending Redraw) left it. Unlike recordOf

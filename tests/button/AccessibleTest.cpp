@@ -3,6 +3,7 @@
 // states, access key, actions and the announcements of changes.
 
 #include "InputTestSupport.h"
+#include "button/model/vexabutton_p.h"
 #include "common/TestSupport.h"
 
 #include <QMenu>
@@ -72,7 +73,11 @@ TEST_F(Accessible, RoleAndStatesFollowTheButton) {
          inputtest::mouse(inputtest::Mouse::Release, button, {5, 5});
        },
        QAccessible::Button, [](S s) { return !s.pressed; }},
-      {"default", [&] { host.setDisplayAsDefault(true), button->hostAmbientChanged("DisplayAsDefault"); },
+      {"default",
+       [&] {
+         host.setDisplayAsDefault(true),
+             static_cast<platform::HostedControl*>(button)->hostAmbientChanged("DisplayAsDefault");
+       },
        QAccessible::Button, [](S s) { return s.defaultButton; }},
       {"menu", [&] { button->SetPopupMenu(&menu); }, QAccessible::Button, [](S s) { return s.hasPopup; }},
       {"no menu", [&] { button->UnsetPopupMenu(); }, QAccessible::Button, [](S s) { return !s.hasPopup; }},
@@ -119,7 +124,7 @@ TEST_F(Accessible, ActionsClickTheButton) {
 TEST_F(Accessible, ChangesAreAnnouncedOnceAndRepaintsAloneAreNot) {
   testsupport::Announcements heard;
   button->setCaption(QStringLiteral("Provera (2)"));
-  button->Redraw();
+  redrawNow(*button);
   button->setToolTip(QStringLiteral("Savet"));
   button->setMode(1);
   button->setValue(true);

@@ -3,6 +3,7 @@
 // keys, option groups and focus.
 
 #include "InputTestSupport.h"
+#include "button/model/vexabutton_p.h"
 
 #include <functional>
 
@@ -299,7 +300,7 @@ TEST(InputEnabled, FollowsTheWidgetsOwnSettingWhicheverWayItChanges) {
     platform::StandaloneHost host;
     vexabutton button(&window, &host);
     button.resize(80, 30);
-    button.InitProperties();
+    initProperties(button);
     host.changedNames.clear();
     const QImage enabledLook = surfaceOf(button).image();
     set(button, false);
@@ -452,20 +453,20 @@ TEST_F(Input, AccessKeysFollowTheAmpersandRules) {
 TEST_F(Input, AccessKeyInPushModeClicksAlsoFor13And27) {
   for (int key : {int('o'), 13, 27}) {
     log.clear();
-    button->hostAccessKeyPress(key);
+    static_cast<platform::HostedControl*>(button)->hostAccessKeyPress(key);
     EXPECT_EQ(log.sequence(), "Click") << key;
   }
 }
 
 TEST_F(Input, AccessKeyInCheckModeTogglesButIgnores13And27) {
   button->setMode(1);
-  button->hostAccessKeyPress(13);
-  button->hostAccessKeyPress(27);
+  static_cast<platform::HostedControl*>(button)->hostAccessKeyPress(13);
+  static_cast<platform::HostedControl*>(button)->hostAccessKeyPress(27);
   EXPECT_TRUE(log.entries.isEmpty());
   EXPECT_FALSE(button->Value());
-  button->hostAccessKeyPress('o');
+  static_cast<platform::HostedControl*>(button)->hostAccessKeyPress('o');
   EXPECT_TRUE(button->Value());
-  button->hostAccessKeyPress('o');
+  static_cast<platform::HostedControl*>(button)->hostAccessKeyPress('o');
   EXPECT_FALSE(button->Value());
   EXPECT_EQ(rec().ButtonState, Normal);
   EXPECT_EQ(log.count("Click"), 2);
@@ -473,13 +474,13 @@ TEST_F(Input, AccessKeyInCheckModeTogglesButIgnores13And27) {
 
 TEST_F(Input, AccessKeyEndsASpacePressAndDoesNothingWhileDisabled) {
   QTest::keyPress(button, Qt::Key_Space);
-  button->hostAccessKeyPress('o');
+  static_cast<platform::HostedControl*>(button)->hostAccessKeyPress('o');
   EXPECT_FALSE(rec().SpaceDown);
   QTest::keyRelease(button, Qt::Key_Space);
   EXPECT_EQ(log.count("Click"), 1); // the access key's only
   log.clear();
   button->setEnabled(false);
-  button->hostAccessKeyPress('o');
+  static_cast<platform::HostedControl*>(button)->hostAccessKeyPress('o');
   EXPECT_TRUE(log.entries.isEmpty());
 }
 
@@ -490,7 +491,7 @@ TEST_F(Input, AnAccessKeyThatEndsASpacePressLetsTheButtonGo) {
     button->setMode(mode);
     button->setValue(mode == 1); // the space press unchecks it
     QTest::keyPress(button, Qt::Key_Space);
-    button->hostAccessKeyPress(key);
+    static_cast<platform::HostedControl*>(button)->hostAccessKeyPress(key);
     EXPECT_EQ(rec().ButtonState, Normal) << mode;
     QTest::keyRelease(button, Qt::Key_Space);
   }
@@ -549,7 +550,7 @@ TEST(InputOptions, AClickSetsItsOptionAndClearsOnlyItsOwnFrame) {
   EXPECT_FALSE(a[1]->Value());
   EXPECT_TRUE(a[2]->Value());
 
-  a[0]->hostAccessKeyPress('x');
+  static_cast<platform::HostedControl*>(a[0])->hostAccessKeyPress('x');
   EXPECT_TRUE(a[0]->Value());
   EXPECT_FALSE(a[2]->Value());
   EXPECT_TRUE(b->Value());
@@ -640,10 +641,10 @@ TEST_F(Input, AmbientDisplayAsDefaultIsCopied) {
   platform::StandaloneHost host;
   auto* hosted = new vexabutton(&window, &host);
   host.setDisplayAsDefault(true);
-  hosted->hostAmbientChanged(QStringLiteral("DisplayAsDefault"));
+  static_cast<platform::HostedControl*>(hosted)->hostAmbientChanged(QStringLiteral("DisplayAsDefault"));
   EXPECT_TRUE(recordOf(*hosted).IsDefault);
   host.setDisplayAsDefault(false);
-  hosted->hostAmbientChanged(QStringLiteral("Font"));
+  static_cast<platform::HostedControl*>(hosted)->hostAmbientChanged(QStringLiteral("Font"));
   EXPECT_FALSE(recordOf(*hosted).IsDefault);
   delete hosted;
 }

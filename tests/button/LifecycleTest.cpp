@@ -25,7 +25,7 @@ TEST(Lifecycle, ANewInstanceTakesItsDisplayNameAndTheStyleDefaults) {
   host.setDisplayName("vexabutton7");
   host.setUserMode(false);
   vexabutton button(nullptr, &host);
-  button.InitProperties();
+  initProperties(button);
   EXPECT_EQ(button.ButtonStyle(), 13);
   // ShowFocusRect was set, then the style defaults decided (for style 13: off).
   ButtonRecord expected;
@@ -106,7 +106,7 @@ TEST(Lifecycle, LoadAtDesignTimeKeepsUserModeOffAndFindsTheParentWindow) {
   EXPECT_FALSE(recordOf(button).UserMode);
   EXPECT_EQ(recordOf(button).ParentHwnd, quintptr(window.winId() ? recordOf(button).ParentHwnd : 0));
   EXPECT_NE(recordOf(button).ParentHwnd, 0u);
-  EXPECT_NE(recordOf(button).ParentHwnd, quintptr(button.hWnd()));
+  EXPECT_NE(recordOf(button).ParentHwnd, quintptr(windowHandleOf(button)));
 }
 
 TEST(Lifecycle, AVisibleFormDestroyedWithItsButtonsDoesNotCallItsHostAnyMore) {

@@ -129,7 +129,7 @@ TEST(Persistence, TheFontReadIsACopyThatTheControlFollows) {
 TEST(Persistence, ANewInstanceSavesItsNonDefaultKeysAndLoadsBackTheSame) {
   Fixture f;
   f.host.setDisplayName("vexabutton1");
-  f.button->InitProperties();
+  initProperties(*f.button);
   EXPECT_EQ(f.button->ButtonStyle(), 13);
   EXPECT_EQ(f.button->BackColor(), 0);
   EXPECT_EQ(f.button->Caption(), "vexabutton1");

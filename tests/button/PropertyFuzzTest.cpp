@@ -41,7 +41,7 @@ void paintAllStates(vexabutton& button) {
       r.ButtonState = state;
       r.HasFocus = state == ButtonRecord::Hot;
       r.IsDefault = state == ButtonRecord::Down;
-      button.Redraw();
+      redrawNow(button);
     }
   }
   r.Enabled = true;

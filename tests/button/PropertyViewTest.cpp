@@ -3,6 +3,7 @@
 // values, colours, fonts and pictures in Qt's types, the change signals,
 // and the font, tool tip and enabled state shared with QWidget.
 #include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -16,7 +17,7 @@
 
 TEST(PropertyView, NamedValuesTakeNumbersOrNamesAndKeepValuesWithoutAName) {
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   EXPECT_TRUE(button.setProperty("ButtonStyle", 4));
   EXPECT_EQ(button.ButtonStyle(), 4);
   EXPECT_TRUE(button.PicturePushOnHover()) << "the style's defaults came with it";
@@ -30,7 +31,7 @@ TEST(PropertyView, NamedValuesTakeNumbersOrNamesAndKeepValuesWithoutAName) {
 
 TEST(PropertyView, WritesAreTheSettersSoAFormInDeclarationOrderLoadsBack) {
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   button.setButtonStyle(2); // scheme 0
   button.setProperty("BackColor", button.property("BackColor"));
   EXPECT_EQ(button.ColorScheme(), 0) << "the colour the style gave, written back: no change";
@@ -51,7 +52,7 @@ TEST(PropertyView, WritesAreTheSettersSoAFormInDeclarationOrderLoadsBack) {
 
 TEST(PropertyView, ColoursAndPicturesWrittenBackUnchangedKeepWhatTheyWere) {
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   button.setTooltipBackColor(0x80000018); // a system colour
   button.setProperty("TooltipBackColor", button.property("TooltipBackColor"));
   EXPECT_EQ(button.TooltipBackColor(), qint32(0x80000018));
@@ -71,7 +72,7 @@ TEST(PropertyView, ColoursAndPicturesWrittenBackUnchangedKeepWhatTheyWere) {
 
 TEST(PropertyView, AFontWritesOnlyTheAttributesItSets) {
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   button.setFont(std::make_shared<platform::SharedFont>(QStringLiteral("Tahoma"), 9.75, 400, 238));
   QFont bold;
   bold.setBold(true);
@@ -108,7 +109,7 @@ QVariant otherValue(const QMetaProperty& property, const QVariant& now) {
 // its NameChanged once with the new value, the same value written back none.
 TEST(PropertyView, EveryWritablePropertyNotifiesOncePerRealChange) {
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   const QMetaObject& meta = vexabutton::staticMetaObject;
   for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
     const QMetaProperty property = meta.property(i);
@@ -130,7 +131,7 @@ TEST(PropertyView, EveryWritablePropertyNotifiesOncePerRealChange) {
 // Through a QWidget*, as layouts, forms and Qt's tools reach the control.
 TEST(PropertyView, QWidgetsSettersAndTheControlsPropertiesAreOne) {
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   button.setFont(std::make_shared<platform::SharedFont>(QStringLiteral("Tahoma"), 9.75, 400, 238));
   QWidget* widget = &button;
   QSignalSpy tip(&button, &vexabutton::ToolTipChanged), font(&button, &vexabutton::FontChanged),

@@ -206,7 +206,7 @@ private:
     case 14:
       note("access");
       cause_ = Cause::Key;
-      button_->hostAccessKeyPress(chance(50) ? 'o' : (chance(50) ? 13 : 27));
+      static_cast<platform::HostedControl*>(button_)->hostAccessKeyPress(chance(50) ? 'o' : (chance(50) ? 13 : 27));
       break;
     case 15:
       note("leave");

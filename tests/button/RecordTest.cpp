@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include <gtest/gtest.h>
 
 TEST(Record, ButtonHasAWindowHandle) {
   vexabutton button;
-  EXPECT_NE(button.hWnd(), 0);
+  EXPECT_NE(windowHandleOf(button), 0);
 }

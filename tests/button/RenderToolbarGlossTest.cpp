@@ -4,6 +4,7 @@
 #include "RenderSupport.h"
 
 #include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
 #include "platform/PropertyBag.h"
@@ -80,10 +81,10 @@ TEST(RenderSilver, PressedCaptionIsWhiteAndReleaseRestoresTheButtonText) {
 
 TEST(RenderSilver, TheDesignersForeColorSurvivesPaintsAndASave) {
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   button.setButtonStyle(qint32(vexa::Style::Silver));
   button.setForeColor(0x00FF00);
-  button.Redraw();
+  redrawNow(button);
   EXPECT_EQ(button.ForeColor(), 0x00FF00);
   platform::PropertyBag bag;
   button.WriteProperties(bag);

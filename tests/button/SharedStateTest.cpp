@@ -19,7 +19,7 @@ struct Pair {
   vexabutton* b = new vexabutton(&window);
   Pair() {
     for (vexabutton* button : {a, b}) {
-      button->InitProperties();
+      initProperties(*button);
       button->setCaption(QStringLiteral("Dalje"));
       button->setGeometry(0, 0, 75, 23);
     }

@@ -17,7 +17,7 @@ using Change = std::function<void(ButtonRecord&)>;
 // A new instance's record in the style, captioned, in a running host's active window.
 ButtonRecord styledRecord(qint32 style, const QString& caption = QStringLiteral("Dugme")) {
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   if (style == 13) // keeps the background it finds: the rounded style's
     button.setButtonStyle(2);
   button.setButtonStyle(style);

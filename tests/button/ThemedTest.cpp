@@ -90,7 +90,7 @@ TEST(Themed, TheAnswerIsKeptOncePerProcess) {
   // style's outline without visual styles.
   const auto roundedOutline = [] {
     vexabutton button;
-    button.InitProperties();
+    initProperties(button);
     button.resize(75, 23);
     button.setButtonStyle(qint32(vexa::Style::System));
     return button.grab().toImage().pixel(0, 10) == qRgb(0x00, 0x3C, 0x74);

@@ -2,6 +2,7 @@
 // The Designer plugin as Designer and QUiLoader use it: the factory, and a
 // form of configured buttons saved to .ui and loaded back through the plugin.
 // Only the public interface: this process links the installed libraries.
+#include "button/model/vexabutton_p.h"
 #include <VexaButton/vexabutton.h>
 
 #include <QBuffer>
@@ -100,7 +101,7 @@ QByteArray uiForm(const std::vector<vexabutton*>& buttons, const QHash<QString, 
     xml += QStringLiteral("<widget class=\"vexabutton\" name=\"%1\">\n").arg(button->objectName());
     const QMetaObject& meta = vexabutton::staticMetaObject;
     vexabutton fresh;
-    fresh.InitProperties();
+    initProperties(fresh);
     // Qt's own properties come first; enabled, font and toolTip are the
     // control's Enabled, Font and ToolTip.
     for (int i = 0; i < meta.propertyCount(); ++i) {
@@ -148,7 +149,7 @@ TEST(DesignerPlugin, AFormOfConfiguredButtonsLoadsBackThroughQUiLoaderWithEveryP
   for (const char* name : {"check", "toolbar", "plain"}) {
     auto* button = new vexabutton(&form);
     button->setObjectName(QLatin1String(name));
-    button->InitProperties();
+    initProperties(*button);
     buttons.push_back(button);
   }
   const auto setPicture = [&](vexabutton* button, const char* property, QRgb colour, bool alpha) {
@@ -291,7 +292,7 @@ TEST(DesignerPlugin, TheFactoryMakesNewInstancesForDesignersWidgetBox) {
   auto* button = qobject_cast<vexabutton*>(created.get());
   ASSERT_NE(button, nullptr);
   vexabutton fresh;
-  fresh.InitProperties();
+  initProperties(fresh);
   PropertyBag expected = stored(fresh);
   expected.remove(QStringLiteral("Caption"));
   PropertyBag actual = stored(*button);

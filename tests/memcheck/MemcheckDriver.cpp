@@ -56,7 +56,7 @@ void repaintEveryStyle(int repaints) {
       rec.HasFocus = i % 2 == 0;
       rec.Mode = i % 6 < 3 ? 0 : 1;
       rec.Value = i % 4 == 0;
-      button.Redraw();
+      redrawNow(button);
     }
   }
 }

@@ -53,7 +53,7 @@ TEST(ScreenRatio, TheControlDrawsAtItsWindowsRatioAndFollowsItToAnotherScreen) {
   QWidget window;
   window.setGeometry(standard->geometry().left() + 100, 100, 200, 80);
   auto* button = new vexabutton(&window);
-  button->InitProperties();
+  initProperties(*button);
   button->setButtonStyle(2);
   button->setCaption(QStringLiteral("Dugme"));
   button->setGeometry(10, 10, 121, 33);
@@ -87,7 +87,7 @@ TEST(ScreenRatio, AControlMovedIntoAWindowOnTheDenseScreenTakesItsRatio) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return dense.devicePixelRatioF() == 2; }, 2000));
 
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   button.resize(80, 24);
   EXPECT_EQ(surfaceOf(button).devicePixelRatio(), 1);
   button.setParent(&dense);

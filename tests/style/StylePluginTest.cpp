@@ -126,7 +126,7 @@ TEST(StylePluginTest, APushButtonIsDrawnAsAVexabuttonOfTheLookInEveryState) {
       {"default",
        [](SideBySide& s) {
          s.push->setDefault(true), s.host.setDisplayAsDefault(true);
-         s.control->hostAmbientChanged(QStringLiteral("DisplayAsDefault"));
+         static_cast<platform::HostedControl*>(s.control)->hostAmbientChanged(QStringLiteral("DisplayAsDefault"));
        },
        none},
       {"disabled", none, [](QWidget* w) { w->setEnabled(false); }},

@@ -2,6 +2,7 @@
 #include "VexaButtonPlugin.h"
 
 #include "../support/ButtonIcon.h"
+#include "button/model/vexabutton_p.h"
 
 #include <VexaButton/vexabutton.h>
 
@@ -100,7 +101,7 @@ QWidget* VexaButtonPlugin::createWidget(QWidget* parent) {
     auto* host = new DesignHost(QStringLiteral("vexabutton%1").arg(created_));
     button = new vexabutton(parent, host);
     host->setParent(button);
-    button->InitProperties();
+    initProperties(*button);
   } else {
     button = new vexabutton(parent);
     button->loadNewInstance();

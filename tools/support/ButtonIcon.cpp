@@ -2,6 +2,7 @@
 #include "ButtonIcon.h"
 
 #include "button/model/vexabutton.h"
+#include "button/model/vexabutton_p.h"
 
 #include <QPainter>
 
@@ -10,7 +11,7 @@ namespace toolsupport {
 QImage buttonIcon(int size, const QString& caption) {
   const int height = qMax(vexabutton::MinimumSizePixels, (size * 5 + 4) / 8);
   vexabutton button;
-  button.InitProperties();
+  initProperties(button);
   button.setButtonStyle(vexabutton::RoundedGradient);
   button.setBackColor(0xD08A3C); // a clear blue
   button.setForeColor(0xFFFFFF);

@@ -373,7 +373,7 @@ std::optional<platform::PropertyBag> readBagFile(const QString& path, QStringLis
 bool loadProperties(const Options& options, vexabutton& button, QString* error) {
   platform::PropertyBag bag;
   if (options.newInstance) {
-    button.InitProperties();
+    initProperties(button);
     button.WriteProperties(bag);
   }
   for (const QString& key : options.bag.keys())

@@ -170,7 +170,7 @@ QImage renderSheet(const std::vector<SheetRow>& rows, qreal scale) {
     // default colours apply, and the caption.
     vexabutton button;
     button.resize(CellWidth, CellHeight);
-    button.InitProperties();
+    initProperties(button);
     button.setButtonStyle(row.style);
     button.setCaption(QStringLiteral("Dugme"));
     if (row.setUp)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "StudioDocument.h"
 
+#include "button/model/vexabutton_p.h"
 #include "platform/Files.h"
 #include "platform/PropertyBag.h"
 
@@ -39,7 +40,7 @@ StudioDocument::~StudioDocument() = default;
 void StudioDocument::newDocument() {
   loading_ = true;
   button_->resize(121, 33);
-  button_->InitProperties();
+  initProperties(*button_);
   loading_ = false;
   setModified(false);
   setFilePath(QString());
