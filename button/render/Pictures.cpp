@@ -321,6 +321,22 @@ DeviceSource DevicePixels(const Surface& surface, int x, int y, int width, int h
   return {picture.pixelsAt(size.expandedTo(QSize(1, 1)), true), column, row};
 }
 
+// The device pixels of a picture rectangle that lie on the surface, where
+// the drawing's work buffers go, and the image that fills them.
+struct DevicePart {
+  DevicePart(const Surface& surface, int x, int y, int width, int height, const Picture& picture, bool exactColours)
+      : area(DeviceArea(surface, x, y, width, height)), part(OnSurface(surface, area)),
+        source(part.isEmpty() ? DeviceSource{made}
+                              : DevicePixels(surface, x, y, width, height, area, part, picture, exactColours, made)) {}
+  DevicePart(const DevicePart&) = delete;
+  DevicePart& operator=(const DevicePart&) = delete;
+
+  QImage made; // what DevicePixels made for the part; `source` may refer to it
+  const Rect area;
+  const Rect part;
+  const DeviceSource source;
+};
+
 // The visible part of an icon drawn over the mask colour, stretched to the
 // full area (nearest pixel), as the 24-bit route reads it: the icon's pixels
 // of that part are picked first, so only they are drawn. A button paints
@@ -423,15 +439,11 @@ void DrawPictureRGB(const ButtonPaint& paint, Surface& surface, int x, int y, in
   if (f == 0) // every pixel would stay background
     return;
 
-  // The work buffers cover the device pixels of the picture rectangle that
-  // lie on the surface.
-  const Rect area = DeviceArea(surface, x, y, width, height);
-  const Rect part = OnSurface(surface, area);
+  const DevicePart device(surface, x, y, width, height, picture, paint.UseMaskColor && picture.Type == Picture::Bitmap);
+  const Rect& part = device.part;
   if (part.isEmpty())
     return;
-  QImage made;
-  const DeviceSource source = DevicePixels(surface, x, y, width, height, area, part, picture,
-                                           paint.UseMaskColor && picture.Type == Picture::Bitmap, made);
+  const DeviceSource& source = device.source;
   x = part.left;
   y = part.top;
   width = part.width();
@@ -442,7 +454,7 @@ void DrawPictureRGB(const ButtonPaint& paint, Surface& surface, int x, int y, in
   std::optional<PixelBuffer> bitmapBits;
   if (picture.Type == Picture::Bitmap)
     bitmapBits.emplace(width, height, 24).readFrom(source.image, source.column, source.row);
-  const PixelBuffer& pictureBits = bitmapBits ? *bitmapBits : IconOverMask(source, area, part, maskColour);
+  const PixelBuffer& pictureBits = bitmapBits ? *bitmapBits : IconOverMask(source, device.area, part, maskColour);
   PixelBuffer result(width, height, 24);
   surface.readPixels(x, y, result);
 
@@ -483,14 +495,11 @@ void DrawPictureAlpha(const ButtonPaint& paint, Surface& surface, int x, int y, 
   if (o == 0) // every pixel's opacity would be 0
     return;
 
-  // The work buffers cover the device pixels of the picture rectangle that
-  // lie on the surface.
-  const Rect area = DeviceArea(surface, x, y, width, height);
-  const Rect part = OnSurface(surface, area);
+  const DevicePart device(surface, x, y, width, height, picture, false);
+  const Rect& part = device.part;
   if (part.isEmpty())
     return;
-  QImage made;
-  const DeviceSource source = DevicePixels(surface, x, y, width, height, area, part, picture, false, made);
+  const DeviceSource& source = device.source;
   x = part.left;
   y = part.top;
   width = part.width();
