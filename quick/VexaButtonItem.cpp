@@ -937,13 +937,24 @@ bool VexaButtonItem::isSecondPressOfDoubleClick(const QMouseEvent& event) {
   return second;
 }
 
-// The press's grab was taken away (another item or a popup took the mouse).
+// The press's grab was taken away (a popup or another item took the
+// mouse): the release will not come here, and the item lets go of the press.
 void VexaButtonItem::mouseUngrabEvent() {
-  if (ownLeftPress_ && rec.MousePressed) {
-    ownLeftPress_ = false;
-    if (leftPressHolder() == this)
-      leftPressHolder().clear();
+  if (ownLeftPress_)
+    dropLeftPress();
+}
+
+void VexaButtonItem::dropLeftPress() {
+  ownLeftPress_ = false;
+  pressAwaitingDoubleClick_ = false;
+  if (leftPressHolder() == this)
+    leftPressHolder().clear();
+  if (rec.MousePressed) {
+    rec.MousePressed = false;
+    rec.ButtonState = leaveRequested_ ? ButtonRecord::Hot : ButtonRecord::Normal;
+    redraw();
   }
+  followQtDown();
 }
 
 void VexaButtonItem::hoverEnterEvent(QHoverEvent* event) {
@@ -1220,6 +1231,13 @@ void VexaButtonItem::openMenu() {
       return; // a command of the menu destroyed the item
     if (vexa::menuClosed(rec, !pointer || isOn(mapFromGlobal(QPointF(*pointer)).toPoint())))
       redraw();
+    // The menu took the press's release.
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+      ownLeftPress_ = false;
+      rec.MousePressed = false;
+      if (leftPressHolder() == this)
+        leftPressHolder().clear();
+    }
     return;
   }
   QObject* menu = popupMenu_;
@@ -1282,7 +1300,7 @@ QQmlContext* accessibleContext(QQmlEngine& engine) {
     // While the engine loads another document the import may load later:
     // the caller asks again from the event loop.
     QQmlComponent component(&engine);
-    component.setData("import QtQuick\nQtObject {}", QUrl(QStringLiteral("vexabutton:accessible.qml")));
+    component.setData("import QtQuick\nQtObject {}", QUrl(QStringLiteral("qrc:/vexabutton/accessible.qml")));
     holder = component.isReady() ? component.create() : nullptr;
     if (!holder)
       return nullptr;

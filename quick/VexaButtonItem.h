@@ -369,6 +369,7 @@ private:
   void followQtDown();
   void qtClicked();
   void pointerGone();
+  void dropLeftPress();
   void raiseHeldLeave();
   void setAccessibleState();
   bool isSecondPressOfDoubleClick(const QMouseEvent& event);

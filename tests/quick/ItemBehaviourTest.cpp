@@ -4,10 +4,13 @@
 // assistive technology reads.
 #include "Faces.h"
 
+#include <QApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlProperty>
 #include <QQuickView>
+
+#include "platform/TooltipWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +92,26 @@ TEST(ItemBehaviour, APressOpensTheAttachedQmlMenu) {
   EXPECT_TRUE(view->rootObject()->property("log").toStringList().isEmpty());
   b->setPopupMenu(nullptr);
   EXPECT_FALSE(b->buttonRecord().PopupMenuSet);
+}
+
+platform::TooltipWindow* shownTip() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* tip = qobject_cast<platform::TooltipWindow*>(window); tip && tip->isVisible())
+      return tip;
+  return nullptr;
+}
+
+TEST(ItemBehaviour, ItsOwnTipShowsWhileThePointerRestsAndGoesWithIt) {
+  QQmlEngine engine;
+  const auto view = show(engine, R"(Item { width: 300; height: 200
+      VexaButton { width: 90; height: 30; toolTip: "Keeps the puzzle"; tooltipTitle: "Save";
+                   toolTipType: VexaButton.BalloonTip } })");
+  QTest::mouseMove(view.get(), {20, 10});
+  QTRY_VERIFY_WITH_TIMEOUT(shownTip(), 3000);
+  EXPECT_EQ(shownTip()->content().title, QStringLiteral("Save"));
+  EXPECT_TRUE(shownTip()->content().balloon);
+  QTest::mouseMove(view.get(), {250, 150});
+  EXPECT_FALSE(shownTip());
 }
 
 TEST(ItemBehaviour, AssistiveTechnologyReadsTheRoleNameAndCheckedState) {
