@@ -24,6 +24,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -79,6 +80,23 @@ QColor shownColour(qint32 stored) {
 // The font a new item draws in, and a stored layout's missing Font: the
 // control's default (Tahoma, 8.25 points), as for a button on a form.
 platform::SharedFontPtr newInstanceFont() { return std::make_shared<platform::SharedFont>(); }
+
+// The bytes of a file, or of a resource (a path ":/..." from a qrc: URL),
+// up to `maxBytes`; nothing, and why, when they cannot be read.
+std::optional<QByteArray> readSource(const QString& path, qint64 maxBytes, QString* why) {
+  if (!path.startsWith(QLatin1Char(':')))
+    return platform::readRegularFile(path, maxBytes, why);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *why = QStringLiteral("no such resource");
+    return std::nullopt;
+  }
+  if (file.size() > maxBytes) {
+    *why = QStringLiteral("the resource is too large (%1 bytes; up to %2 are read)").arg(file.size()).arg(maxBytes);
+    return std::nullopt;
+  }
+  return file.readAll();
+}
 
 // The System look draws the application style's push button, which only a
 // QApplication has; under a QGuiApplication it falls back to the
@@ -443,7 +461,15 @@ std::optional<platform::PicturePtr> pictureFrom(const QVariant& value, const QQu
     qCWarning(quickLog, "VexaButton: %s is no local file or resource", qPrintable(url.toString()));
     return std::nullopt;
   }
-  platform::PicturePtr picture = platform::Picture::load(path, &why);
+  platform::PicturePtr picture;
+  if (path.startsWith(QLatin1Char(':'))) {
+    if (const auto bytes = readSource(path, platform::Picture::MaxFileBytes, &why))
+      picture = platform::Picture::fromBytes(*bytes, url.toString(), &why);
+    else
+      why = QStringLiteral("%1: %2").arg(url.toString(), why);
+  } else {
+    picture = platform::Picture::load(path, &why);
+  }
   if (!picture) {
     qCWarning(quickLog, "VexaButton: %s", qPrintable(why));
     return std::nullopt;
@@ -641,7 +667,7 @@ bool VexaButtonItem::loadLayout(const QString& fileOrUrl) {
     path = fileOrUrl;
   QString why;
   std::optional<vexa::StoredValues> read;
-  if (const auto bytes = platform::readRegularFile(path, platform::PropertyBag::MaxFileBytes, &why)) {
+  if (const auto bytes = readSource(path, platform::PropertyBag::MaxFileBytes, &why)) {
     if (const auto bag = platform::PropertyBag::fromJson(*bytes, &why)) {
       vexa::StoredValues values{rec, 0, nullptr};
       if (vexa::readStoredValues(*bag, newInstanceFont(), values, &why))
