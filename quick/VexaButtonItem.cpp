@@ -208,6 +208,11 @@ VexaButtonItem::VexaButtonItem(QQuickItem* parent) : QQuickItem(parent) {
 }
 
 VexaButtonItem::~VexaButtonItem() {
+  // The item is no item of this class while its bases are destroyed: the
+  // window's focus change and the menu's closing reach it no more.
+  for (const QMetaObject::Connection& connection :
+       {activeConnection_, focusConnection_, menuConnections_[0], menuConnections_[1]})
+    QObject::disconnect(connection);
   allItems().removeAll(QPointer<VexaButtonItem>(this));
   delete tooltip_.data();
 }
@@ -833,12 +838,12 @@ void VexaButtonItem::itemChange(ItemChange change, const ItemChangeData& data) {
 
 void VexaButtonItem::followWindow() {
   QObject::disconnect(activeConnection_);
+  QObject::disconnect(focusConnection_);
   window_ = window();
   if (!window_)
     return;
   activeConnection_ = connect(window_, &QWindow::activeChanged, this, &VexaButtonItem::followActivation);
-  connect(window_, &QQuickWindow::activeFocusItemChanged, this, &VexaButtonItem::updateDefaultLook,
-          Qt::UniqueConnection);
+  focusConnection_ = connect(window_, &QQuickWindow::activeFocusItemChanged, this, &VexaButtonItem::updateDefaultLook);
   WindowKeys::watch(window_);
   rec.ParentActive = window_->isActive();
   updateDefaultLook();
@@ -885,6 +890,7 @@ private:
 
 void VexaButtonItem::mousePressEvent(QMouseEvent* event) {
   event->accept();
+  lastScenePosition_ = event->scenePosition();
   raiseHeldLeave();
   const QPointer<VexaButtonItem> alive(this);
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
@@ -913,6 +919,7 @@ void VexaButtonItem::mousePressEvent(QMouseEvent* event) {
 
 void VexaButtonItem::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
+  lastScenePosition_ = event->scenePosition();
   raiseHeldLeave();
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
   const QPointF at = event->position();
@@ -922,6 +929,7 @@ void VexaButtonItem::mouseMoveEvent(QMouseEvent* event) {
 
 void VexaButtonItem::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
+  lastScenePosition_ = event->scenePosition();
   raiseHeldLeave();
   const QPointer<VexaButtonItem> alive(this);
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
@@ -985,6 +993,7 @@ void VexaButtonItem::dropLeftPress() {
 
 void VexaButtonItem::hoverEnterEvent(QHoverEvent* event) {
   newVisit_ = true;
+  lastScenePosition_.reset(); // an arrival is a movement
   hoverMoveEvent(event);
 }
 
@@ -992,6 +1001,10 @@ void VexaButtonItem::hoverMoveEvent(QHoverEvent* event) {
   event->accept();
   if (ownLeftPress_)
     return; // the press's moves come as mouse moves
+  // Qt Quick sends the hover again where the pointer rests (after a release,
+  // at each frame): no movement, nothing to report.
+  if (std::exchange(lastScenePosition_, event->scenePosition()) == event->scenePosition())
+    return;
   raiseHeldLeave();
   if (!leaveRequested_)
     newVisit_ = true;
@@ -1299,16 +1312,16 @@ void VexaButtonItem::setPopupMenu(QObject* menu) {
     qCWarning(quickLog, "VexaButton: popupMenu takes a QMenu or a QML Menu, not a %s", meta->className());
     return;
   }
-  if (popupMenu_)
-    popupMenu_->disconnect(this);
+  for (const QMetaObject::Connection& connection : menuConnections_)
+    QObject::disconnect(connection);
   popupMenu_ = menu;
   rec.PopupMenuSet = menu != nullptr;
   rec.MenuJustClosed = false;
   if (menu) {
     // A press on a button whose menu is gone would open nothing: the item lets go of it.
-    connect(menu, &QObject::destroyed, this, [this] { setPopupMenu(nullptr); });
+    menuConnections_[0] = connect(menu, &QObject::destroyed, this, [this] { setPopupMenu(nullptr); });
     if (quickMenu)
-      connect(menu, SIGNAL(closed()), this, SLOT(quickMenuClosed()));
+      menuConnections_[1] = connect(menu, SIGNAL(closed()), this, SLOT(quickMenuClosed()));
   }
   setAccessibleState();
   Q_EMIT popupMenuChanged();
