@@ -5,6 +5,8 @@
 
 #include "button/model/vexabutton_p.h"
 
+#include "button/model/PropertyRules.h"
+
 #include "button/model/Diagnostics.h"
 
 #include "platform/Pointer.h"
@@ -230,56 +232,8 @@ bool vexabutton::loadHandCursor() {
 // The widget's pointer from MousePointer (the classic pointer shape codes)
 // and MouseIcon. The hand pointer of HandPointer is set by the mouse handlers.
 void vexabutton::applyPointer() {
-  switch (d_->mousePointer) {
-  case qint32(Pointer::Arrow):
-    setCursor(Qt::ArrowCursor);
-    break;
-  case qint32(Pointer::Cross):
-    setCursor(Qt::CrossCursor);
-    break;
-  case qint32(Pointer::IBeam):
-    setCursor(Qt::IBeamCursor);
-    break;
-  case qint32(Pointer::Size):
-  case qint32(Pointer::SizeAll):
-    setCursor(Qt::SizeAllCursor);
-    break;
-  case qint32(Pointer::SizeNESW):
-    setCursor(Qt::SizeBDiagCursor);
-    break;
-  case qint32(Pointer::SizeNS):
-    setCursor(Qt::SizeVerCursor);
-    break;
-  case qint32(Pointer::SizeNWSE):
-    setCursor(Qt::SizeFDiagCursor);
-    break;
-  case qint32(Pointer::SizeWE):
-    setCursor(Qt::SizeHorCursor);
-    break;
-  case qint32(Pointer::UpArrow):
-    setCursor(Qt::UpArrowCursor);
-    break;
-  case qint32(Pointer::Hourglass):
-    setCursor(Qt::WaitCursor);
-    break;
-  case qint32(Pointer::NoDrop):
-    setCursor(Qt::ForbiddenCursor);
-    break;
-  case qint32(Pointer::ArrowHourglass):
-    setCursor(Qt::BusyCursor);
-    break;
-  case qint32(Pointer::ArrowQuestion):
-    setCursor(Qt::WhatsThisCursor);
-    break;
-  case qint32(CustomPointer):
-    if (d_->mouseIcon && !d_->mouseIcon->isEmpty()) {
-      setCursor(QCursor(QPixmap::fromImage(d_->mouseIcon->image)));
-      break;
-    }
+  if (const std::optional<QCursor> cursor = vexa::rules::cursorFor(d_->mousePointer, d_->mouseIcon))
+    setCursor(*cursor);
+  else
     unsetCursor();
-    break;
-  default:
-    unsetCursor();
-    break; // Default and codes without a shape: the default pointer
-  }
 }

@@ -25,6 +25,8 @@
 
 #include "button/model/vexabutton_p.h"
 
+#include "button/model/StoredLayout.h"
+
 #include "button/render/ColorKit.h"
 #include "platform/WindowRegistry.h"
 
@@ -246,14 +248,6 @@ private:
   QString error_;
 };
 
-// What the load pass reads into before it commits: the stored values that
-// live inside the control, under the names the property list uses.
-struct StoredValues {
-  ButtonRecord rec;
-  qint32 mousePointer = 0;
-  PicturePtr mouseIcon;
-};
-
 // Writes keys with their write defaults; the methods mirror BagReader's.
 class BagWriter {
 public:
@@ -288,6 +282,39 @@ template <typename Field> void setNewValue(Field&, KeepValue) {}
 
 } // namespace
 
+void vexa::setNewInstanceValues(StoredValues& values) {
+#define VEXA_NEW_VALUE(Name, Type, Kind, Field, Key, Notify, NewValue, ...) setNewValue(values.Field, NewValue);
+  VEXA_BUTTON_PROPERTIES(VEXA_NEW_VALUE)
+#undef VEXA_NEW_VALUE
+  values.rec.Tooltip.rightToLeft = values.rec.RightToLeft;
+  values.rec.TakenFromSystem = {};
+  vexa::ApplyDefaultColorScheme(values.rec);
+  vexa::ApplyStyleDefaults(values.rec);
+}
+
+bool vexa::readStoredValues(const PropertyBag& bag, const SharedFontPtr& ambientFont, StoredValues& s, QString* error) {
+  BagReader in(bag);
+#define VEXA_READ(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, ...)                                    \
+  in.Kind(Key, decltype(s.Field)(ReadDefault), s.Field);
+  VEXA_BUTTON_PROPERTIES(VEXA_READ)
+#undef VEXA_READ
+  in.textLength("Caption", s.rec.Caption, vexabutton::MaxCaptionLength);
+  s.rec.Tooltip.rightToLeft = s.rec.RightToLeft;
+  // A missing colour key leaves the system's colour of the moment.
+  const auto taken = [&](const char* key, qint32 value) {
+    return bag.contains(QLatin1String(key)) ? std::nullopt : std::optional<qint32>(value);
+  };
+  s.rec.TakenFromSystem = {taken("BackColor", s.rec.BackColor), taken("ForeColor", s.rec.ForeColor),
+                           taken("ForeColorHover", s.rec.ForeColorHover),
+                           taken("TooltipBackcolor", s.rec.TooltipBackColor)};
+  if (in.failed()) {
+    if (error)
+      *error = in.error();
+    return false;
+  }
+  return true;
+}
+
 QStringList vexabutton::persistedKeys() {
   return {
 #define VEXA_KEY(Name, Type, Kind, Field, Key, ...) QStringLiteral(Key),
@@ -310,12 +337,14 @@ QStringList vexabutton::unknownKeys(const PropertyBag& bag) {
 
 void vexabutton::InitProperties() {
   ChangeSignals watch(*this);
-  // Every property starts from its new-instance value; the steps below set
-  // what the host, the font and the style decide.
-#define VEXA_NEW_VALUE(Name, Type, Kind, Field, Key, Notify, NewValue, ...) setNewValue(d_->Field, NewValue);
-  VEXA_BUTTON_PROPERTIES(VEXA_NEW_VALUE)
-#undef VEXA_NEW_VALUE
-  d_->rec.Tooltip.rightToLeft = d_->rec.RightToLeft;
+  // Every property starts from its new-instance value, with the style's
+  // colours over the zero colours; the steps below set what the host and
+  // the font decide.
+  vexa::StoredValues values{d_->rec, d_->mousePointer, d_->mouseIcon};
+  vexa::setNewInstanceValues(values);
+  d_->rec = std::move(values.rec);
+  d_->mousePointer = values.mousePointer;
+  d_->mouseIcon = std::move(values.mouseIcon);
   applyPointer();
   d_->rec.UserMode = d_->host->ambientUserMode();
   d_->rec.Caption = d_->host->ambientDisplayName(this);
@@ -327,10 +356,6 @@ void vexabutton::InitProperties() {
   mFont_FontChanged(QString());
   d_->rec.ClientHeight = d_->surface.height();
   d_->rec.ClientWidth = d_->surface.width();
-  // The style's colours over the zero colours.
-  d_->rec.TakenFromSystem = {};
-  vexa::ApplyDefaultColorScheme(d_->rec);
-  vexa::ApplyStyleDefaults(d_->rec);
   d_->surface.setTextColor(vexa::TranslateColor(d_->rec.ForeColor));
   showStateOnWidget();
   d_->rightToLeftFromHost = true;
@@ -356,28 +381,9 @@ void vexabutton::loadNewInstance() {
 
 bool vexabutton::ReadProperties(const PropertyBag& bag, QString* error) {
   // Read into a copy and commit only when every key converted.
-  StoredValues s{d_->rec, 0, nullptr};
-  const SharedFontPtr ambientFont = d_->host->ambientFont();
-
-  BagReader in(bag);
-#define VEXA_READ(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, ...)                                    \
-  in.Kind(Key, decltype(s.Field)(ReadDefault), s.Field);
-  VEXA_BUTTON_PROPERTIES(VEXA_READ)
-#undef VEXA_READ
-  in.textLength("Caption", s.rec.Caption, MaxCaptionLength);
-  s.rec.Tooltip.rightToLeft = s.rec.RightToLeft;
-  // A missing colour key leaves the system's colour of the moment.
-  const auto taken = [&](const char* key, qint32 value) {
-    return bag.contains(QLatin1String(key)) ? std::nullopt : std::optional<qint32>(value);
-  };
-  s.rec.TakenFromSystem = {taken("BackColor", s.rec.BackColor), taken("ForeColor", s.rec.ForeColor),
-                           taken("ForeColorHover", s.rec.ForeColorHover),
-                           taken("TooltipBackcolor", s.rec.TooltipBackColor)};
-  if (in.failed()) {
-    if (error)
-      *error = in.error();
+  vexa::StoredValues s{d_->rec, 0, nullptr};
+  if (!vexa::readStoredValues(bag, d_->host->ambientFont(), s, error))
     return false;
-  }
 
   // Commit, with what the surface takes from the values read. A value the
   // load changes is a real change and emits its change signal.
@@ -417,7 +423,7 @@ void vexabutton::WriteProperties(PropertyBag& bag) const {
   const SharedFontPtr ambientFont = d_->host->ambientFont();
   BagWriter out(bag);
 #define VEXA_WRITE(Name, Type, Kind, Field, Key, Notify, NewValue, ReadDefault, ...)                                   \
-  out.Kind(Key, valueNow(*d_, d_->Field), decltype(StoredValues{}.Field)(ReadDefault));
+  out.Kind(Key, valueNow(*d_, d_->Field), decltype(vexa::StoredValues{}.Field)(ReadDefault));
   VEXA_BUTTON_PROPERTIES(VEXA_WRITE)
 #undef VEXA_WRITE
 }

@@ -8,6 +8,7 @@
 #include "button/model/vexabutton_p.h"
 
 #include "button/model/Diagnostics.h"
+#include "button/model/PropertyRules.h"
 
 #include "button/render/ColorKit.h"
 #include "button/render/Redraw.h"
@@ -92,19 +93,15 @@ bool vexabutton::setPictureOpacityOnOver(int value, QString* error) {
 
 void vexabutton::setBackColor(qint32 value) {
   ChangeSignals watch(*this, properties(PropertyId::BackColor, PropertyId::ColorScheme));
-  d_->rec.BackColor = value;
   // Any colour but the toolbar style's makes the scheme custom (no notification for it).
-  if (!vexa::is(d_->rec.ButtonStyle, vexa::Style::Toolbar))
-    d_->rec.ColorScheme = qint32(vexa::Scheme::Custom);
+  vexa::rules::setBackColor(d_->rec, value);
   Redraw();
   propertyChanged(QStringLiteral("BackColor"));
 }
 
 void vexabutton::setButtonStyle(qint32 value) {
   ChangeSignals watch(*this, AllProperties);
-  d_->rec.ButtonStyle = value;
-  vexa::ApplyDefaultColorScheme(d_->rec);
-  vexa::ApplyStyleDefaults(d_->rec);
+  vexa::rules::setButtonStyle(d_->rec, value);
   applyWindowRegionStep();
   Redraw();
   propertyChanged(QStringLiteral("ButtonStyle"));
@@ -127,8 +124,7 @@ void vexabutton::setCaption(const QString& value) {
 
 void vexabutton::setColorScheme(qint32 value) {
   ChangeSignals watch(*this, AllProperties);
-  d_->rec.ColorScheme = value;
-  vexa::ApplyStyleDefaults(d_->rec);
+  vexa::rules::setColorScheme(d_->rec, value);
   Redraw();
   propertyChanged(QStringLiteral("ColorScheme"));
 }
@@ -177,11 +173,7 @@ void vexabutton::setMode(qint32 value) {
   const QPointer<vexabutton> self(this);
   {
     ChangeSignals watch(*this, properties(PropertyId::Mode, PropertyId::Value));
-    d_->rec.Mode = value;
-    if (vexa::is(value, vexa::Mode::PushButton)) {
-      d_->rec.Value = false;
-      d_->rec.ButtonState = ButtonRecord::Normal;
-    }
+    vexa::rules::setMode(d_->rec, value);
     Redraw();
     propertyChanged(QStringLiteral("Value"));
     propertyChanged(QStringLiteral("Mode"));
@@ -192,21 +184,15 @@ void vexabutton::setMode(qint32 value) {
 
 void vexabutton::setValue(bool value) {
   ChangeSignals watch(*this, properties(PropertyId::Value));
-  if (vexa::is(d_->rec.Mode, vexa::Mode::PushButton)) {
-    // A push button has no value: it only shows itself released.
-    d_->rec.ButtonState = ButtonRecord::Normal;
-    Redraw();
-    return;
-  }
   // The checked button of an exclusive QButtonGroup stays checked until
   // another of the group is checked, as Qt's own buttons do.
-  if (!value && group() && group()->exclusive() && group()->checkedButton() == this)
+  if (!vexa::is(d_->rec.Mode, vexa::Mode::PushButton) && !value && group() && group()->exclusive() &&
+      group()->checkedButton() == this)
     return;
-  d_->rec.Value = value;
-  if (!value)
-    d_->rec.ButtonState = ButtonRecord::Normal;
+  const bool stored = vexa::rules::setValue(d_->rec, value);
   Redraw();
-  propertyChanged(QStringLiteral("Value"));
+  if (stored)
+    propertyChanged(QStringLiteral("Value"));
 }
 
 // Picture assignment keeps PictureNormal filled first.

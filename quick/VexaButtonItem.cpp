@@ -1,0 +1,1100 @@
+// SPDX-License-Identifier: MIT
+// The Qt Quick face of the control. The item keeps a record like the
+// widget's, draws it with the same renderers into the same kind of surface
+// at its window's device pixel ratio, and shows the surface's pixels one for
+// one through the scene graph. Its mouse, hover, key and focus events go to
+// the shared input rules (ButtonInput.cpp); the property rules with side
+// effects are the widget's (PropertyRules.h), and a stored layout is read
+// by the widget's load pass (StoredLayout.h).
+
+#include "quick/VexaButtonItem.h"
+
+#include "button/model/ButtonProperties.h"
+#include "button/model/PropertyRules.h"
+#include "button/model/StoredLayout.h"
+#include "button/render/ColorKit.h"
+#include "button/render/Pictures.h"
+#include "button/render/Redraw.h"
+#include "button/render/VisualStyles.h"
+#include "platform/Files.h"
+#include "platform/HostFont.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QQmlContext>
+#include <QQmlFile>
+#include <QQuickWindow>
+#include <QSGImageNode>
+#include <QScopedValueRollback>
+
+#include <limits>
+
+namespace {
+
+Q_LOGGING_CATEGORY(quickLog, "vexabutton.quick")
+
+// The longest caption the control takes (as the widget).
+constexpr int MaxCaptionLength = 32767;
+constexpr int MinimumSizePixels = 15;
+constexpr int MaximumSizePixels = vexa::MaximumContentExtent;
+
+// Every item, so that a window's keys find its Default, Cancel and access keys.
+QList<QPointer<VexaButtonItem>>& allItems() {
+  static QList<QPointer<VexaButtonItem>> items;
+  return items;
+}
+
+// The item that holds the left press now (one press at a time).
+QPointer<VexaButtonItem>& leftPressHolder() {
+  static QPointer<VexaButtonItem> holder;
+  return holder;
+}
+
+// A QML colour as a stored colour (0x00BBGGRR); an invalid one is refused.
+std::optional<qint32> storedColour(const QColor& colour) {
+  if (!colour.isValid())
+    return std::nullopt;
+  const QRgb rgb = colour.rgb();
+  return qint32(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16));
+}
+
+QColor shownColour(qint32 stored) {
+  const platform::Colour rgb = vexa::TranslateColor(stored);
+  if (rgb == -1)
+    return QColor();
+  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+// The font a new item draws in: the application's, once it is not the
+// platform's own (as a widget outside a form takes it), else the control's
+// default.
+platform::SharedFontPtr newInstanceFont() {
+  const QFont app = QGuiApplication::font();
+  if (app == QFontDatabase::systemFont(QFontDatabase::GeneralFont))
+    return std::make_shared<platform::SharedFont>();
+  auto font = std::make_shared<platform::SharedFont>();
+  font->setName(app.family());
+  font->setSize(platform::pointSizeOf(app));
+  font->setWeight(app.weight());
+  font->setItalic(app.italic());
+  font->setUnderline(app.underline());
+  font->setStrikethrough(app.strikeOut());
+  return font;
+}
+
+// The System look draws the application style's push button, which only a
+// QApplication has; under a QGuiApplication it falls back to the
+// RoundedGradient look, as on a desktop without visual styles.
+bool visualStylesAvailable() { return qobject_cast<QApplication*>(QCoreApplication::instance()) && vexa::IsThemed(); }
+
+} // namespace
+
+// The values compared at the end of a change.
+struct VexaButtonItem::Snapshot {
+  vexa::StoredValues values;
+};
+
+// ---- The window's keys -----------------------------------------------------------
+
+// Enter and Esc are the window's keys: Enter clicks the Default button
+// unless the focus is on a button (which takes Enter itself), Esc the
+// Cancel button. Alt with a caption's access key clicks its button; two
+// buttons with one key move the focus between them. One watch per window,
+// owned by it.
+class WindowKeys : public QObject {
+public:
+  static void watch(QQuickWindow* window) {
+    if (!window->findChild<WindowKeys*>(QString(), Qt::FindDirectChildrenOnly))
+      window->installEventFilter(new WindowKeys(window));
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || watched != parent())
+      return false;
+    auto* window = static_cast<QQuickWindow*>(parent());
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool escape = key->key() == Qt::Key_Escape;
+    if ((enter || escape) && modifiers == Qt::NoModifier) {
+      if (enter && qobject_cast<VexaButtonItem*>(window->activeFocusItem()))
+        return false;
+      for (VexaButtonItem* item : itemsOf(window))
+        if (enter ? item->isDefault_ : item->cancel_) {
+          vexa::input::accessKey(*item, enter ? vexa::KeyCode::Enter : vexa::KeyCode::Escape);
+          return true;
+        }
+      return false;
+    }
+    if (modifiers != Qt::AltModifier)
+      return false;
+    const QString text = QKeySequence(key->key()).toString().toLower();
+    QList<VexaButtonItem*> matching;
+    for (VexaButtonItem* item : itemsOf(window))
+      if (!item->accessKeys_.isEmpty() && item->accessKeys_ == text)
+        matching.append(item);
+    if (matching.isEmpty())
+      return false;
+    if (matching.size() == 1) {
+      VexaButtonItem* item = matching.first();
+      vexa::input::accessKey(*item, qint16(item->accessKeys_.at(0).unicode()));
+      return true;
+    }
+    // Ambiguous: the focus goes to the next of them.
+    const qsizetype current = matching.indexOf(qobject_cast<VexaButtonItem*>(window->activeFocusItem()));
+    matching.at((current + 1) % matching.size())->forceActiveFocus(Qt::ShortcutFocusReason);
+    return true;
+  }
+
+private:
+  explicit WindowKeys(QQuickWindow* window) : QObject(window) {}
+
+  // The enabled, visible items of the window.
+  static QList<VexaButtonItem*> itemsOf(QQuickWindow* window) {
+    QList<VexaButtonItem*> items;
+    for (const QPointer<VexaButtonItem>& item : allItems())
+      if (item && item->window() == window && item->isVisible() && item->isEnabled())
+        items.append(item);
+    return items;
+  }
+};
+
+// ---- Creation ------------------------------------------------------------------
+
+VexaButtonItem::VexaButtonItem(QQuickItem* parent) : QQuickItem(parent) {
+  setFlag(ItemHasContents);
+  setFlag(ItemIsFocusScope, false);
+  setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
+  setAcceptHoverEvents(true);
+  setActiveFocusOnTab(true);
+
+  vexa::BuildEffectTables(rec);
+  rec.UnicodeText = true;
+  rec.VisualStylesActive = visualStylesAvailable();
+  vexa::StoredValues values{rec, 0, nullptr};
+  vexa::setNewInstanceValues(values);
+  rec = std::move(values.rec);
+  mousePointer_ = values.mousePointer;
+  mouseIcon_ = std::move(values.mouseIcon);
+  rec.mFont = newInstanceFont();
+  rec.UserMode = true;
+  surface_.setFont(rec.mFont->toQFont());
+  surface_.setTextColor(vexa::TranslateColor(rec.ForeColor));
+  surface_.setPalette(QGuiApplication::palette());
+  allItems().append(this);
+  updateImplicitSize();
+}
+
+VexaButtonItem::~VexaButtonItem() { allItems().removeAll(QPointer<VexaButtonItem>(this)); }
+
+void VexaButtonItem::componentComplete() {
+  QQuickItem::componentComplete();
+  setAccessibleState();
+  redraw();
+}
+
+// ---- Changes ---------------------------------------------------------------------
+
+template <typename Change> void VexaButtonItem::change(Change&& change) {
+  const QPointer<VexaButtonItem> alive(this);
+  const Snapshot before{{rec, mousePointer_, mouseIcon_}};
+  change();
+  if (!alive)
+    return;
+  redraw();
+  emitChanges(before);
+}
+
+namespace {
+template <typename T> bool differs(const T& a, const T& b) { return !(a == b); }
+bool differs(const platform::SharedFontPtr& a, const platform::SharedFontPtr& b) {
+  return a != b && (!a || !b || !a->sameAs(*b) || a->Name() != b->Name());
+}
+} // namespace
+
+void VexaButtonItem::emitChanges(const Snapshot& before) {
+  const QPointer<VexaButtonItem> alive(this);
+  const vexa::StoredValues now{rec, mousePointer_, mouseIcon_};
+  QList<QByteArray> changed;
+  // Enabled is the item's own property, with its own signal.
+#define VEXA_COMPARE(Name, Type, Kind, Field, ...)                                                                     \
+  if (QByteArrayLiteral(#Name) != "Enabled" && differs(before.values.Field, now.Field))                                \
+    changed << QByteArrayLiteral(#Name);
+  VEXA_BUTTON_PROPERTIES(VEXA_COMPARE)
+#undef VEXA_COMPARE
+  if (before.values.rec.Value != now.rec.Value || before.values.rec.Caption != now.rec.Caption ||
+      before.values.rec.Mode != now.rec.Mode)
+    setAccessibleState();
+  const bool toggledNow = before.values.rec.Value != now.rec.Value && !vexa::is(now.rec.Mode, vexa::Mode::PushButton);
+  for (QByteArray name : changed) {
+    name[0] = char(QChar::toLower(uint(name[0])));
+    const QMetaObject* meta = metaObject();
+    const int index = meta->indexOfProperty(name.constData());
+    if (index < 0)
+      continue;
+    meta->property(index).notifySignal().invoke(this, Qt::DirectConnection);
+    if (!alive)
+      return;
+  }
+  if (toggledNow)
+    Q_EMIT toggled(rec.Value);
+}
+
+void VexaButtonItem::setButtonStyle(qint32 value) {
+  change([&] {
+    vexa::rules::setButtonStyle(rec, value);
+    vexa::ApplyWindowRegion(rec, surface_);
+  });
+  updateImplicitSize();
+}
+
+void VexaButtonItem::setShowFocusRect(bool value) {
+  change([&] { rec.ShowFocusRect = value; });
+}
+
+QFont VexaButtonItem::font() const {
+  const platform::SharedFont& shared = *rec.mFont;
+  QFont font(shared.Name());
+  font.setPointSizeF(shared.Size());
+  font.setWeight(QFont::Weight(shared.Weight() == 0 ? 400 : qBound(1, shared.Weight(), 1000)));
+  font.setItalic(shared.Italic());
+  font.setUnderline(shared.Underline());
+  font.setStrikeOut(shared.Strikethrough());
+  return font;
+}
+
+void VexaButtonItem::setFont(const QFont& value) {
+  auto next = rec.mFont->clone();
+  next->setName(value.family());
+  if (const double size = platform::pointSizeOf(value); size > 0)
+    next->setSize(size); // a size the font refuses keeps the size it had
+  next->setWeight(value.weight());
+  next->setItalic(value.italic());
+  next->setUnderline(value.underline());
+  next->setStrikethrough(value.strikeOut());
+  if (next->sameAs(*rec.mFont) && next->Name() == rec.mFont->Name())
+    return;
+  change([&] {
+    rec.mFont = std::move(next);
+    surface_.setFont(rec.mFont->toQFont());
+  });
+  updateImplicitSize();
+}
+
+QColor VexaButtonItem::backColor() const { return shownColour(rec.BackColor); }
+QColor VexaButtonItem::foreColor() const { return shownColour(rec.ForeColor); }
+QColor VexaButtonItem::foreColorHover() const { return shownColour(rec.ForeColorHover); }
+QColor VexaButtonItem::maskColor() const { return shownColour(rec.MaskColor); }
+QColor VexaButtonItem::tooltipBackColor() const { return shownColour(rec.TooltipBackColor); }
+
+// A colour equal to the one shown changes nothing (a system colour stays a
+// reference to the system's), as with the widget's QColor properties.
+void VexaButtonItem::setBackColor(const QColor& value) {
+  const auto stored = storedColour(value);
+  if (stored && value.rgb() != backColor().rgb())
+    change([&] { vexa::rules::setBackColor(rec, *stored); });
+}
+
+void VexaButtonItem::setForeColor(const QColor& value) {
+  const auto stored = storedColour(value);
+  if (stored && value.rgb() != foreColor().rgb())
+    change([&] {
+      rec.ForeColor = *stored;
+      surface_.setTextColor(vexa::TranslateColor(*stored));
+    });
+}
+
+void VexaButtonItem::setForeColorHover(const QColor& value) {
+  const auto stored = storedColour(value);
+  if (stored && value.rgb() != foreColorHover().rgb())
+    change([&] {
+      rec.ForeColorHover = *stored;
+      surface_.setTextColor(vexa::TranslateColor(*stored));
+    });
+}
+
+void VexaButtonItem::setMaskColor(const QColor& value) {
+  const auto stored = storedColour(value);
+  if (stored && value.rgb() != maskColor().rgb())
+    change([&] { rec.MaskColor = *stored; });
+}
+
+void VexaButtonItem::setTooltipBackColor(const QColor& value) {
+  const auto stored = storedColour(value);
+  if (stored && value.rgb() != tooltipBackColor().rgb())
+    change([&] { rec.TooltipBackColor = *stored; });
+}
+
+void VexaButtonItem::setCaption(const QString& value) {
+  if (value.size() > MaxCaptionLength) {
+    qCWarning(quickLog, "VexaButton: a caption of %lld characters is longer than the %d the control takes",
+              qlonglong(value.size()), MaxCaptionLength);
+    return;
+  }
+  change([&] {
+    rec.Caption = value;
+    accessKeys_ = vexa::accessKeyOf(value);
+  });
+  updateImplicitSize();
+}
+
+void VexaButtonItem::setMode(qint32 value) {
+  bool uncheckOthers = false;
+  change([&] { uncheckOthers = vexa::rules::setMode(rec, value); });
+  if (uncheckOthers)
+    uncheckOtherOptions();
+}
+
+void VexaButtonItem::setValue(bool value) {
+  change([&] { vexa::rules::setValue(rec, value); });
+}
+
+void VexaButtonItem::setMousePointer(qint32 value) {
+  if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max()) {
+    qCWarning(quickLog, "VexaButton: mousePointer %d is no 16-bit pointer code; it keeps its value", value);
+    return;
+  }
+  change([&] { mousePointer_ = value; });
+  applyPointer();
+}
+
+void VexaButtonItem::setHandPointer(bool value) {
+  change([&] {
+    rec.HandPointer = value;
+    if (value)
+      mousePointer_ = 0;
+  });
+  applyPointer();
+}
+
+namespace {
+
+// A picture from QML: an image URL (file:, qrc: or a path, relative to the
+// QML document), a QImage or QPixmap, or nothing (an empty value or URL).
+std::optional<platform::PicturePtr> pictureFrom(const QVariant& value, const QQuickItem& item, int type) {
+  if (!value.isValid() || value.isNull())
+    return platform::PicturePtr();
+  if (value.metaType() == QMetaType::fromType<QImage>())
+    return platform::Picture::fromImage(value.value<QImage>(), type);
+  if (value.metaType() == QMetaType::fromType<QPixmap>())
+    return platform::Picture::fromImage(value.value<QPixmap>().toImage(), type);
+  QUrl url = value.metaType() == QMetaType::fromType<QUrl>() ? value.toUrl() : QUrl(value.toString());
+  if (url.isEmpty())
+    return platform::PicturePtr();
+  if (const QQmlContext* context = qmlContext(&item))
+    url = context->resolvedUrl(url);
+  const QString path = QQmlFile::urlToLocalFileOrQrc(url);
+  QString why;
+  if (path.isEmpty()) {
+    qCWarning(quickLog, "VexaButton: %s is no local file or resource", qPrintable(url.toString()));
+    return std::nullopt;
+  }
+  platform::PicturePtr picture = platform::Picture::load(path, &why);
+  if (!picture) {
+    qCWarning(quickLog, "VexaButton: %s", qPrintable(why));
+    return std::nullopt;
+  }
+  return picture;
+}
+
+} // namespace
+
+QVariant VexaButtonItem::mouseIcon() const { return pictureSources_[3]; }
+QVariant VexaButtonItem::pictureNormal() const { return rec.PictureNormal ? pictureSources_[0] : QVariant(); }
+QVariant VexaButtonItem::pictureHot() const { return rec.PictureHot ? pictureSources_[1] : QVariant(); }
+QVariant VexaButtonItem::pictureDown() const { return rec.PictureDown ? pictureSources_[2] : QVariant(); }
+
+void VexaButtonItem::setMouseIcon(const QVariant& value) {
+  const auto picture = pictureFrom(value, *this, platform::Picture::Icon);
+  if (!picture)
+    return;
+  pictureSources_[3] = value;
+  change([&] {
+    mouseIcon_ = *picture;
+    if (!mouseIcon_) {
+      mousePointer_ = 0;
+    } else {
+      rec.HandPointer = false;
+      mousePointer_ = CustomPointer;
+    }
+  });
+  applyPointer();
+}
+
+// Pictures keep PictureNormal filled first, as with the widget.
+void VexaButtonItem::setPictureNormal(const QVariant& value) {
+  const auto picture = pictureFrom(value, *this, platform::Picture::Bitmap);
+  if (!picture)
+    return;
+  pictureSources_[0] = value;
+  change([&] {
+    rec.PictureNormal = *picture;
+    if (!rec.PictureNormal) {
+      rec.PictureHot = nullptr;
+      rec.PictureDown = nullptr;
+    }
+  });
+  updateImplicitSize();
+}
+
+void VexaButtonItem::setPictureHot(const QVariant& value) {
+  const auto picture = pictureFrom(value, *this, platform::Picture::Bitmap);
+  if (!picture)
+    return;
+  const int slot = rec.PictureNormal ? 1 : 0;
+  pictureSources_[slot] = value;
+  change([&] { (rec.PictureNormal ? rec.PictureHot : rec.PictureNormal) = *picture; });
+}
+
+void VexaButtonItem::setPictureDown(const QVariant& value) {
+  const auto picture = pictureFrom(value, *this, platform::Picture::Bitmap);
+  if (!picture)
+    return;
+  const int slot = rec.PictureNormal ? 2 : 0;
+  pictureSources_[slot] = value;
+  change([&] { (rec.PictureNormal ? rec.PictureDown : rec.PictureNormal) = *picture; });
+}
+
+void VexaButtonItem::setPictureAlign(qint32 value) {
+  change([&] { rec.PictureAlign = value; });
+  updateImplicitSize();
+}
+void VexaButtonItem::setPictureEffectOnOver(qint32 value) {
+  change([&] { rec.PictureEffectOnOver = value; });
+}
+void VexaButtonItem::setPictureEffectOnDown(qint32 value) {
+  change([&] { rec.PictureEffectOnDown = value; });
+}
+void VexaButtonItem::setPicturePushOnHover(bool value) {
+  change([&] { rec.PicturePushOnHover = value; });
+}
+void VexaButtonItem::setPictureShadow(bool value) {
+  change([&] { rec.PictureShadow = value; });
+}
+
+void VexaButtonItem::setPictureOpacity(int value) {
+  if (value < 0 || value > 255) {
+    qCWarning(quickLog, "VexaButton: pictureOpacity %d is outside the byte range 0 to 255", value);
+    return;
+  }
+  change([&] { rec.PictureOpacity = quint8(value); });
+}
+
+void VexaButtonItem::setPictureOpacityOnOver(int value) {
+  if (value < 0 || value > 255) {
+    qCWarning(quickLog, "VexaButton: pictureOpacityOnOver %d is outside the byte range 0 to 255", value);
+    return;
+  }
+  change([&] { rec.PictureOpacityOnOver = quint8(value); });
+}
+
+void VexaButtonItem::setDisabledPictureMode(qint32 value) {
+  change([&] { rec.DisabledPictureMode = value; });
+}
+void VexaButtonItem::setCaptionEffects(qint32 value) {
+  change([&] { rec.CaptionEffects = value; });
+}
+void VexaButtonItem::setUseMaskColor(bool value) {
+  change([&] { rec.UseMaskColor = value; });
+}
+void VexaButtonItem::setCaptionAlign(qint32 value) {
+  change([&] { rec.CaptionAlign = value; });
+}
+void VexaButtonItem::setToolTip(const QString& value) {
+  change([&] { rec.ToolTip = value; });
+}
+void VexaButtonItem::setToolTipType(qint32 value) {
+  change([&] { rec.TooltipType = value; });
+}
+void VexaButtonItem::setToolTipIcon(qint32 value) {
+  change([&] { rec.TooltipIcon = value; });
+}
+void VexaButtonItem::setTooltipTitle(const QString& value) {
+  change([&] { rec.TooltipTitle = value; });
+}
+
+void VexaButtonItem::setRightToLeft(bool value) {
+  change([&] {
+    rec.RightToLeft = value;
+    rec.Tooltip.rightToLeft = value;
+  });
+}
+
+void VexaButtonItem::setDropDownSymbol(int value) {
+  change([&] { rec.DropDownSymbol = value; });
+  updateImplicitSize();
+}
+void VexaButtonItem::setDropDownSeparator(bool value) {
+  change([&] { rec.DropDownSeparator = value; });
+}
+void VexaButtonItem::setColorScheme(qint32 value) {
+  change([&] { vexa::rules::setColorScheme(rec, value); });
+}
+
+void VexaButtonItem::setIsDefault(bool value) {
+  if (value == isDefault_)
+    return;
+  isDefault_ = value;
+  updateDefaultLook();
+  Q_EMIT isDefaultChanged();
+}
+
+void VexaButtonItem::setCancel(bool value) {
+  if (value == cancel_)
+    return;
+  cancel_ = value;
+  Q_EMIT cancelChanged();
+}
+
+void VexaButtonItem::setPopupMenuAlign(int align) {
+  if (align == popupMenuAlign_)
+    return;
+  popupMenuAlign_ = align;
+  Q_EMIT popupMenuAlignChanged();
+}
+
+// ---- Stored layouts ----------------------------------------------------------
+
+bool VexaButtonItem::loadLayout(const QString& fileOrUrl) {
+  QUrl url(fileOrUrl);
+  if (const QQmlContext* context = qmlContext(this))
+    url = context->resolvedUrl(url);
+  QString path = QQmlFile::urlToLocalFileOrQrc(url);
+  if (path.isEmpty())
+    path = fileOrUrl;
+  QString why;
+  std::optional<vexa::StoredValues> read;
+  if (const auto bytes = platform::readRegularFile(path, platform::PropertyBag::MaxFileBytes, &why)) {
+    if (const auto bag = platform::PropertyBag::fromJson(*bytes, &why)) {
+      vexa::StoredValues values{rec, 0, nullptr};
+      if (vexa::readStoredValues(*bag, newInstanceFont(), values, &why))
+        read = std::move(values);
+    }
+  }
+  if (!read) {
+    const QString error = QStringLiteral("%1: %2").arg(fileOrUrl, why);
+    if (error != layoutError_) {
+      layoutError_ = error;
+      Q_EMIT layoutErrorChanged();
+    }
+    return false;
+  }
+  change([&] {
+    rec = std::move(read->rec);
+    mousePointer_ = read->mousePointer;
+    mouseIcon_ = std::move(read->mouseIcon);
+    accessKeys_ = vexa::accessKeyOf(rec.Caption);
+    surface_.setFont(rec.mFont->toQFont());
+    surface_.setTextColor(vexa::TranslateColor(rec.ForeColor));
+    vexa::ApplyWindowRegion(rec, surface_);
+    // The pictures read have no source to give back: QML reads them as images.
+    pictureSources_[0] = rec.PictureNormal ? QVariant(rec.PictureNormal->image) : QVariant();
+    pictureSources_[1] = rec.PictureHot ? QVariant(rec.PictureHot->image) : QVariant();
+    pictureSources_[2] = rec.PictureDown ? QVariant(rec.PictureDown->image) : QVariant();
+    pictureSources_[3] = mouseIcon_ ? QVariant(mouseIcon_->image) : QVariant();
+  });
+  applyPointer();
+  updateImplicitSize();
+  if (!layoutError_.isEmpty()) {
+    layoutError_.clear();
+    Q_EMIT layoutErrorChanged();
+  }
+  return true;
+}
+
+// ---- Drawing -------------------------------------------------------------------
+
+// Redraw: draws now when the item can be shown, else once it can.
+void VexaButtonItem::redraw() {
+  if (!window() || !isComponentComplete()) {
+    redrawPending_ = true;
+    return;
+  }
+  draw();
+}
+
+void VexaButtonItem::settle() {
+  if (redrawPending_ && window() && isComponentComplete())
+    draw();
+}
+
+void VexaButtonItem::draw() {
+  redrawPending_ = false;
+  const int w = qBound(MinimumSizePixels, qRound(width()), MaximumSizePixels);
+  const int h = qBound(MinimumSizePixels, qRound(height()), MaximumSizePixels);
+  if (surface_.width() != w || surface_.height() != h) {
+    surface_.resize(w, h);
+    rec.ClientWidth = w;
+    rec.ClientHeight = h;
+    vexa::ApplyWindowRegion(rec, surface_);
+  }
+  surface_.ensurePixels();
+  vexa::apply(vexa::Redraw(vexa::describe(rec), surface_), rec);
+  imageChanged_ = true;
+  update();
+}
+
+// The surface's pixels, one texel per device pixel; outside the look's
+// window region the item shows what is under it.
+QSGNode* VexaButtonItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
+  auto* node = static_cast<QSGImageNode*>(old);
+  if (!window() || surface_.width() == 0 || !surface_.hasPixels()) {
+    delete node;
+    return nullptr;
+  }
+  if (!node) {
+    node = window()->createImageNode();
+    node->setFiltering(QSGTexture::Nearest);
+    node->setOwnsTexture(true);
+    imageChanged_ = true;
+  }
+  if (imageChanged_) {
+    imageChanged_ = false;
+    QImage image = surface_.image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (surface_.hasWindowRegion()) {
+      const QRegion inside = surface_.deviceWindowRegion();
+      const QRegion outside = QRegion(image.rect()).subtracted(inside);
+      for (const QRect& r : outside)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+          std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), QRgb(0));
+    }
+    node->setTexture(window()->createTextureFromImage(image));
+  }
+  const qreal ratio = surface_.devicePixelRatio();
+  const QSize device = node->texture()->textureSize();
+  node->setRect(0, 0, device.width() / ratio, device.height() / ratio);
+  node->setSourceRect(0, 0, device.width(), device.height());
+  return node;
+}
+
+void VexaButtonItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) {
+  QQuickItem::geometryChange(newGeometry, oldGeometry);
+  if (newGeometry.size() != oldGeometry.size())
+    redraw();
+}
+
+// The content's room, as the widget's size hints measure it.
+void VexaButtonItem::updateImplicitSize() {
+  const vexa::ContentSize content = vexa::MeasureContent(vexa::describe(rec), surface_);
+  const QSize room = (content.content + QSize(16, 8)).expandedTo(content.fitting).expandedTo({75, 23});
+  setImplicitSize(qBound(MinimumSizePixels, room.width(), MaximumSizePixels),
+                  qBound(MinimumSizePixels, room.height(), MaximumSizePixels));
+}
+
+void VexaButtonItem::followDevicePixelRatio() {
+  if (!window())
+    return;
+  const qreal ratio = surface_.devicePixelRatio();
+  surface_.setDevicePixelRatio(window()->effectiveDevicePixelRatio());
+  if (surface_.devicePixelRatio() != ratio || redrawPending_)
+    redraw();
+}
+
+void VexaButtonItem::itemChange(ItemChange change, const ItemChangeData& data) {
+  QQuickItem::itemChange(change, data);
+  switch (change) {
+  case ItemSceneChange:
+    followWindow();
+    break;
+  case ItemDevicePixelRatioHasChanged:
+    followDevicePixelRatio();
+    break;
+  case ItemEnabledHasChanged: {
+    rec.Enabled = isEnabled();
+    // A disabled button receives no more input: a press in progress is dropped.
+    if (!rec.Enabled) {
+      vexa::input::inputDisabled(*this);
+      leaveRequested_ = false;
+      if (ownLeftPress_) {
+        ownLeftPress_ = false;
+        if (leftPressHolder() == this)
+          leftPressHolder().clear();
+      }
+    }
+    redraw();
+    followQtDown();
+    break;
+  }
+  case ItemVisibleHasChanged:
+    if (!data.boolValue)
+      releaseSpaceCapture();
+    break;
+  default:
+    break;
+  }
+}
+
+// ---- The window ------------------------------------------------------------------
+
+void VexaButtonItem::followWindow() {
+  QObject::disconnect(activeConnection_);
+  window_ = window();
+  if (!window_)
+    return;
+  activeConnection_ = connect(window_, &QWindow::activeChanged, this, &VexaButtonItem::followActivation);
+  connect(window_, &QQuickWindow::activeFocusItemChanged, this, &VexaButtonItem::updateDefaultLook,
+          Qt::UniqueConnection);
+  WindowKeys::watch(window_);
+  rec.ParentActive = window_->isActive();
+  updateDefaultLook();
+  followDevicePixelRatio();
+  redraw();
+}
+
+void VexaButtonItem::followActivation() {
+  if (window_ && window_->isActive() != rec.ParentActive)
+    vexa::input::activationChanged(*this, window_->isActive());
+  followQtDown();
+}
+
+// The default look goes with the focus: a focused button takes Enter itself
+// and looks the default; otherwise the window's Default button does.
+void VexaButtonItem::updateDefaultLook() {
+  if (!window_)
+    return;
+  auto* focus = qobject_cast<VexaButtonItem*>(window_->activeFocusItem());
+  const bool shown = focus ? focus == this : isDefault_;
+  if (shown == rec.IsDefault)
+    return;
+  rec.IsDefault = shown;
+  redraw();
+}
+
+// ---- Qt Quick events -> the rules ----------------------------------------------
+
+namespace {
+// After each event the item handles, Qt's down state follows the record.
+class FollowDown {
+public:
+  explicit FollowDown(VexaButtonItem* item, void (VexaButtonItem::*follow)()) : item_(item), follow_(follow) {}
+  ~FollowDown() {
+    if (item_)
+      (item_.data()->*follow_)();
+  }
+
+private:
+  QPointer<VexaButtonItem> item_;
+  void (VexaButtonItem::*follow_)();
+};
+} // namespace
+
+void VexaButtonItem::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  raiseHeldLeave();
+  const QPointer<VexaButtonItem> alive(this);
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  // The press gives the focus first, as a click on a widget does.
+  if (!hasActiveFocus())
+    forceActiveFocus(Qt::MouseFocusReason);
+  if (!alive)
+    return;
+  if (event->button() == Qt::LeftButton) {
+    ownLeftPress_ = true;
+    leftPressHolder() = this;
+  }
+  const QPointF at = event->position();
+  vexa::input::mouseDown(*this, vexa::input::buttonCode(event->button()), vexa::input::shiftCode(event->modifiers()),
+                         float(at.x()), float(at.y()));
+}
+
+void VexaButtonItem::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  raiseHeldLeave();
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  const QPointF at = event->position();
+  vexa::input::mouseMove(*this, vexa::input::buttonsCode(event->buttons()), vexa::input::shiftCode(event->modifiers()),
+                         float(at.x()), float(at.y()));
+}
+
+void VexaButtonItem::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  raiseHeldLeave();
+  const QPointer<VexaButtonItem> alive(this);
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  const QPointF at = event->position();
+  vexa::input::mouseUp(*this, vexa::input::buttonCode(event->button()), vexa::input::shiftCode(event->modifiers()),
+                       float(at.x()), float(at.y()));
+  if (!alive)
+    return;
+  // The pointer left while the press held it: its leave comes now.
+  if (std::exchange(leaveAfterRelease_, false) && !isOn(at.toPoint()))
+    pointerGone();
+}
+
+void VexaButtonItem::mouseDoubleClickEvent(QMouseEvent* event) {
+  event->accept();
+  raiseHeldLeave();
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  if (event->button() == Qt::LeftButton) {
+    ownLeftPress_ = true;
+    leftPressHolder() = this;
+  }
+  vexa::input::dblClick(*this);
+}
+
+// The press's grab was taken away (another item or a popup took the mouse).
+void VexaButtonItem::mouseUngrabEvent() {
+  if (ownLeftPress_ && rec.MousePressed) {
+    ownLeftPress_ = false;
+    if (leftPressHolder() == this)
+      leftPressHolder().clear();
+  }
+}
+
+void VexaButtonItem::hoverEnterEvent(QHoverEvent* event) {
+  newVisit_ = true;
+  hoverMoveEvent(event);
+}
+
+void VexaButtonItem::hoverMoveEvent(QHoverEvent* event) {
+  event->accept();
+  if (ownLeftPress_)
+    return; // the press's moves come as mouse moves
+  raiseHeldLeave();
+  if (!leaveRequested_)
+    newVisit_ = true;
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  const QPointF at = event->position();
+  vexa::input::mouseMove(*this, 0, vexa::input::shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void VexaButtonItem::hoverLeaveEvent(QHoverEvent* event) {
+  event->accept();
+  // A left press keeps the pointer until its release, as a widget's grab does.
+  if (ownLeftPress_) {
+    leaveAfterRelease_ = true;
+    return;
+  }
+  pointerGone();
+}
+
+// The pointer has gone: one MouseLeave, raised once Qt's delivery is over
+// (or before the next input the item handles), as the widget holds it.
+void VexaButtonItem::pointerGone() {
+  if (!std::exchange(leaveRequested_, false))
+    return;
+  if (!vexa::input::pointerLeft(*this) || leaveHeld_)
+    return;
+  leaveHeld_ = true;
+  QMetaObject::invokeMethod(this, &VexaButtonItem::raiseHeldLeave, Qt::QueuedConnection);
+}
+
+void VexaButtonItem::raiseHeldLeave() {
+  if (std::exchange(leaveHeld_, false))
+    Q_EMIT mouseLeave();
+}
+
+void VexaButtonItem::keyPressEvent(QKeyEvent* event) {
+  // Tab and Backtab move the focus, as between widgets.
+  if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+      !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  raiseHeldLeave();
+  const QPointer<VexaButtonItem> alive(this);
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  vexa::input::keyDown(*this, vexa::input::virtualKeyCode(event->key(), modifiers), vexa::input::shiftCode(modifiers));
+  if (!alive)
+    return;
+  const QString text = event->text();
+  if (vexa::input::typesCharacter(text, modifiers))
+    vexa::input::keyPress(*this, qint16(text.at(0).unicode()));
+}
+
+void VexaButtonItem::keyReleaseEvent(QKeyEvent* event) {
+  event->accept();
+  if (event->isAutoRepeat())
+    return;
+  raiseHeldLeave();
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  vexa::input::keyUp(*this, vexa::input::virtualKeyCode(event->key(), event->modifiers()),
+                     vexa::input::shiftCode(event->modifiers()));
+}
+
+// A popup (the item's own menu) takes the focus while it is open; for the
+// button the focus stays where it was.
+void VexaButtonItem::focusInEvent(QFocusEvent* event) {
+  QQuickItem::focusInEvent(event);
+  if (event->reason() == Qt::PopupFocusReason)
+    return;
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  vexa::input::gotFocus(*this);
+}
+
+void VexaButtonItem::focusOutEvent(QFocusEvent* event) {
+  QQuickItem::focusOutEvent(event);
+  if (event->reason() == Qt::PopupFocusReason)
+    return;
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  if (!holdsLeftPress())
+    releaseSpaceCapture(); // the space bar's key-up will not reach this item
+  vexa::input::lostFocus(*this);
+}
+
+// ---- What the rules ask of the item ----------------------------------------------
+
+bool VexaButtonItem::isOn(QPoint at) const {
+  if (at.x() < 0 || at.y() < 0 || at.x() >= width() || at.y() >= height())
+    return false;
+  return !surface_.hasWindowRegion() || surface_.windowRegion().contains(at);
+}
+
+void VexaButtonItem::pointerIsOver(QPoint) { leaveRequested_ = true; }
+
+bool VexaButtonItem::takeNewVisit() { return std::exchange(newVisit_, false); }
+
+void VexaButtonItem::updatePointerShape() {
+  if (rec.HandPointer)
+    setCursor(Qt::PointingHandCursor);
+  else
+    applyPointer();
+}
+
+void VexaButtonItem::applyPointer() {
+  if (const std::optional<QCursor> cursor = vexa::rules::cursorFor(mousePointer_, mouseIcon_))
+    setCursor(*cursor);
+  else
+    unsetCursor();
+}
+
+// Clears Value of the other option buttons of the same parent item.
+void VexaButtonItem::uncheckOtherOptions() {
+  QQuickItem* container = parentItem();
+  if (!container)
+    return;
+  QList<QPointer<VexaButtonItem>> others;
+  for (QQuickItem* child : container->childItems())
+    if (auto* other = qobject_cast<VexaButtonItem*>(child); other && other != this)
+      others.append(other);
+  for (const QPointer<VexaButtonItem>& other : others)
+    if (other && vexa::is(other->rec.Mode, vexa::Mode::OptionButton))
+      other->setValue(false);
+}
+
+void VexaButtonItem::moveFocus(bool next) {
+  QMetaObject::invokeMethod(
+      this,
+      [this, next] {
+        if (QQuickItem* target = nextItemInFocusChain(next))
+          target->forceActiveFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      },
+      Qt::QueuedConnection);
+}
+
+bool VexaButtonItem::endLeftPress() {
+  const bool own = std::exchange(ownLeftPress_, false);
+  if (leftPressHolder() == this)
+    leftPressHolder().clear();
+  return own;
+}
+
+bool VexaButtonItem::holdsLeftPress() const { return ownLeftPress_; }
+
+bool VexaButtonItem::pressHeldByAnother() const {
+  const VexaButtonItem* holder = leftPressHolder();
+  return holder && holder != this;
+}
+
+void VexaButtonItem::captureForSpace() {
+  if (!isVisible() || !window())
+    return;
+  if (window()->mouseGrabberItem() != this)
+    grabMouse();
+}
+
+void VexaButtonItem::releaseSpaceCapture() {
+  if (window() && window()->mouseGrabberItem() == this && !ownLeftPress_)
+    ungrabMouse();
+}
+
+void VexaButtonItem::raise(const vexa::InputEvent& event) {
+  using E = vexa::InputEvent;
+  switch (event.kind) {
+  case E::Click: {
+    const QPointer<VexaButtonItem> alive(this);
+    Q_EMIT click();
+    if (alive)
+      qtClicked();
+    break;
+  }
+  case E::DblClick:
+    Q_EMIT dblClick();
+    break;
+  case E::MouseEnter:
+    Q_EMIT mouseEnter();
+    break;
+  case E::MouseLeave:
+    Q_EMIT mouseLeave();
+    break;
+  case E::MouseMove:
+    Q_EMIT mouseMove(event.button, event.shift, event.x, event.y);
+    break;
+  case E::MouseUp:
+    Q_EMIT mouseUp(event.button, event.shift, event.x, event.y);
+    break;
+  case E::MouseDown:
+    Q_EMIT mouseDown(event.button, event.shift, event.x, event.y);
+    break;
+  case E::KeyDown:
+    Q_EMIT keyDown(event.key, event.shift);
+    break;
+  case E::KeyUp:
+    Q_EMIT keyUp(event.key, event.shift);
+    break;
+  case E::KeyPress:
+    Q_EMIT keyPress(event.key);
+    break;
+  }
+}
+
+// Down for Qt is a press that holds the button down: the left button over
+// it, or the space bar (as the widget's QAbstractButton side).
+void VexaButtonItem::followQtDown() {
+  const bool down =
+      rec.ButtonState == ButtonRecord::Down && (rec.MousePressed || rec.SpaceDown) && !rec.PopupMenuSet && isEnabled();
+  if (down == qtDown_)
+    return;
+  qtDown_ = down;
+  setAccessibleState();
+  if (down)
+    Q_EMIT pressed();
+  else
+    Q_EMIT released();
+}
+
+void VexaButtonItem::qtClicked() {
+  const QPointer<VexaButtonItem> alive(this);
+  if (!qtDown_)
+    Q_EMIT pressed();
+  if (!alive)
+    return;
+  qtDown_ = false;
+  Q_EMIT released();
+  if (alive)
+    Q_EMIT clicked();
+}
+
+// ---- Tooltip, menu and accessibility ---------------------------------------------
+
+void VexaButtonItem::showTooltip() {}
+
+void VexaButtonItem::openMenu() {}
+
+void VexaButtonItem::setPopupMenu(QObject* menu) {
+  if (menu == popupMenu_)
+    return;
+  popupMenu_ = menu;
+  rec.PopupMenuSet = menu != nullptr;
+  rec.MenuJustClosed = false;
+  Q_EMIT popupMenuChanged();
+}
+
+void VexaButtonItem::setAccessibleState() {}
