@@ -20,7 +20,6 @@
 #include "platform/HostFont.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -30,6 +29,7 @@
 #include <QQuickWindow>
 #include <QSGImageNode>
 #include <QScopedValueRollback>
+#include <QStyleHints>
 
 #include <limits>
 
@@ -69,22 +69,9 @@ QColor shownColour(qint32 stored) {
   return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-// The font a new item draws in: the application's, once it is not the
-// platform's own (as a widget outside a form takes it), else the control's
-// default.
-platform::SharedFontPtr newInstanceFont() {
-  const QFont app = QGuiApplication::font();
-  if (app == QFontDatabase::systemFont(QFontDatabase::GeneralFont))
-    return std::make_shared<platform::SharedFont>();
-  auto font = std::make_shared<platform::SharedFont>();
-  font->setName(app.family());
-  font->setSize(platform::pointSizeOf(app));
-  font->setWeight(app.weight());
-  font->setItalic(app.italic());
-  font->setUnderline(app.underline());
-  font->setStrikethrough(app.strikeOut());
-  return font;
-}
+// The font a new item draws in, and a stored layout's missing Font: the
+// control's default (Tahoma, 8.25 points), as for a button on a form.
+platform::SharedFontPtr newInstanceFont() { return std::make_shared<platform::SharedFont>(); }
 
 // The System look draws the application style's push button, which only a
 // QApplication has; under a QGuiApplication it falls back to the
@@ -108,7 +95,7 @@ struct VexaButtonItem::Snapshot {
 class WindowKeys : public QObject {
 public:
   static void watch(QQuickWindow* window) {
-    if (!window->findChild<WindowKeys*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!window->findChild<QObject*>(name(), Qt::FindDirectChildrenOnly))
       window->installEventFilter(new WindowKeys(window));
   }
 
@@ -152,7 +139,8 @@ protected:
   }
 
 private:
-  explicit WindowKeys(QQuickWindow* window) : QObject(window) {}
+  explicit WindowKeys(QQuickWindow* window) : QObject(window) { setObjectName(name()); }
+  static QString name() { return QStringLiteral("vexabutton window keys"); }
 
   // The enabled, visible items of the window.
   static QList<VexaButtonItem*> itemsOf(QQuickWindow* window) {
@@ -188,6 +176,10 @@ VexaButtonItem::VexaButtonItem(QQuickItem* parent) : QQuickItem(parent) {
   surface_.setPalette(QGuiApplication::palette());
   allItems().append(this);
   updateImplicitSize();
+  // An item given its parent on construction got its window before it was
+  // one of these.
+  if (window())
+    followWindow();
 }
 
 VexaButtonItem::~VexaButtonItem() { allItems().removeAll(QPointer<VexaButtonItem>(this)); }
@@ -195,6 +187,8 @@ VexaButtonItem::~VexaButtonItem() { allItems().removeAll(QPointer<VexaButtonItem
 void VexaButtonItem::componentComplete() {
   QQuickItem::componentComplete();
   setAccessibleState();
+  if (window() && window() != window_)
+    followWindow();
   redraw();
 }
 
@@ -797,6 +791,13 @@ void VexaButtonItem::mousePressEvent(QMouseEvent* event) {
     ownLeftPress_ = true;
     leftPressHolder() = this;
   }
+  // The second press of a double click comes again as the double click,
+  // which the item takes as the press (as a widget gets the double click in
+  // place of the press).
+  if (isSecondPressOfDoubleClick(*event)) {
+    pressAwaitingDoubleClick_ = true;
+    return;
+  }
   const QPointF at = event->position();
   vexa::input::mouseDown(*this, vexa::input::buttonCode(event->button()), vexa::input::shiftCode(event->modifiers()),
                          float(at.x()), float(at.y()));
@@ -817,24 +818,41 @@ void VexaButtonItem::mouseReleaseEvent(QMouseEvent* event) {
   const QPointer<VexaButtonItem> alive(this);
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
   const QPointF at = event->position();
+  if (std::exchange(pressAwaitingDoubleClick_, false)) // no double click came after all
+    vexa::input::mouseDown(*this, vexa::input::buttonCode(event->button()), vexa::input::shiftCode(event->modifiers()),
+                           float(at.x()), float(at.y()));
+  if (!alive)
+    return;
   vexa::input::mouseUp(*this, vexa::input::buttonCode(event->button()), vexa::input::shiftCode(event->modifiers()),
                        float(at.x()), float(at.y()));
   if (!alive)
     return;
   // The pointer left while the press held it: its leave comes now.
-  if (std::exchange(leaveAfterRelease_, false) && !isOn(at.toPoint()))
+  if (event->button() == Qt::LeftButton && !isOn(at.toPoint()))
     pointerGone();
 }
 
 void VexaButtonItem::mouseDoubleClickEvent(QMouseEvent* event) {
   event->accept();
   raiseHeldLeave();
+  // A double click whose first press went elsewhere was a first press here.
+  if (!std::exchange(pressAwaitingDoubleClick_, false))
+    return;
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
-  if (event->button() == Qt::LeftButton) {
-    ownLeftPress_ = true;
-    leftPressHolder() = this;
-  }
   vexa::input::dblClick(*this);
+}
+
+// As QGuiApplication tells a double click: the same button pressed again
+// within the interval and distance of the style hints, after a press that
+// was not itself the second of one.
+bool VexaButtonItem::isSecondPressOfDoubleClick(const QMouseEvent& event) {
+  const QStyleHints* hints = QGuiApplication::styleHints();
+  const QPointF at = event.globalPosition();
+  const bool second = lastPress_.button == event.button() && !lastPress_.second &&
+                      event.timestamp() - lastPress_.time < quint64(hints->mouseDoubleClickInterval()) &&
+                      (at - lastPress_.at).manhattanLength() <= hints->mouseDoubleClickDistance();
+  lastPress_ = {event.button(), event.timestamp(), at, second};
+  return second;
 }
 
 // The press's grab was taken away (another item or a popup took the mouse).
@@ -865,11 +883,10 @@ void VexaButtonItem::hoverMoveEvent(QHoverEvent* event) {
 
 void VexaButtonItem::hoverLeaveEvent(QHoverEvent* event) {
   event->accept();
-  // A left press keeps the pointer until its release, as a widget's grab does.
-  if (ownLeftPress_) {
-    leaveAfterRelease_ = true;
+  // A left press keeps the pointer until its release, as a widget's grab
+  // does: the release outside is the leave.
+  if (ownLeftPress_)
     return;
-  }
   pointerGone();
 }
 
@@ -1003,17 +1020,13 @@ bool VexaButtonItem::pressHeldByAnother() const {
   return holder && holder != this;
 }
 
-void VexaButtonItem::captureForSpace() {
-  if (!isVisible() || !window())
-    return;
-  if (window()->mouseGrabberItem() != this)
-    grabMouse();
-}
+// Qt Quick takes a mouse grab only while it delivers a pointer event, so the
+// space bar holds no capture: a press elsewhere while the bar is down goes
+// where the pointer is, and pressHeldByAnother keeps the bar from pressing
+// the button while another holds the mouse.
+void VexaButtonItem::captureForSpace() {}
 
-void VexaButtonItem::releaseSpaceCapture() {
-  if (window() && window()->mouseGrabberItem() == this && !ownLeftPress_)
-    ungrabMouse();
-}
+void VexaButtonItem::releaseSpaceCapture() {}
 
 void VexaButtonItem::raise(const vexa::InputEvent& event) {
   using E = vexa::InputEvent;

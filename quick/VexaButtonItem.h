@@ -243,6 +243,8 @@ public:
   // The surface as the last draw left it (tools and tests).
   const platform::Surface& surface() const { return surface_; }
   const ButtonRecord& buttonRecord() const { return rec; }
+  // The item's size, which is also what the input rules measure.
+  QSizeF size() const override { return QQuickItem::size(); }
 
 Q_SIGNALS:
   void buttonStyleChanged();
@@ -332,7 +334,6 @@ private:
   ButtonRecord& record() override { return rec; }
   void settle() override;
   void redraw() override;
-  QSizeF size() const override { return {width(), height()}; }
   void raise(const vexa::InputEvent& event) override;
   bool isOn(QPoint at) const override;
   void pointerIsOver(QPoint at) override;
@@ -364,6 +365,7 @@ private:
   void pointerGone();
   void raiseHeldLeave();
   void setAccessibleState();
+  bool isSecondPressOfDoubleClick(const QMouseEvent& event);
   void updateDefaultLook();
 
   ButtonRecord rec;
@@ -384,7 +386,13 @@ private:
   bool leaveRequested_ = false;
   bool newVisit_ = false;
   bool leaveHeld_ = false;
-  bool leaveAfterRelease_ = false;
+  bool pressAwaitingDoubleClick_ = false;
+  struct LastPress {
+    Qt::MouseButton button = Qt::NoButton;
+    quint64 time = 0;
+    QPointF at;
+    bool second = false;
+  } lastPress_;
   QPointer<QQuickWindow> window_;
   QMetaObject::Connection activeConnection_;
 };
