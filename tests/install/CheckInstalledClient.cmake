@@ -3,8 +3,8 @@
 # fresh prefix, then configure and build, against that prefix only, a client
 # project that sets no C++ standard (the package brings the one its headers
 # need), the same client through pkg-config, and the examples from the folder
-# they are installed in; run the clients headless. Both plugins must sit under
-# one Qt plugin folder.
+# they are installed in; run the clients and the Qt Quick gallery headless.
+# Both plugins must sit under one Qt plugin folder.
 #   cmake -DBUILD_DIR= -DWORK_DIR= -DCLIENT_DIR= -DCXX_COMPILER=
 #         [-DLAUNCHER=] [-DCLIENT_FLAGS=] -P CheckInstalledClient.cmake
 function(run what)
