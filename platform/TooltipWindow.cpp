@@ -154,21 +154,37 @@ TooltipWindow::TooltipWindow(QWidget* tool, const TooltipContent& content, std::
   }
 }
 
+TooltipWindow::TooltipWindow(const TooltipContent& content, QPoint pointer) : TooltipWindow(nullptr, content) {
+  toolTells_ = true;
+  pointer_ = pointer;
+  arm();
+}
+
+void TooltipWindow::pointerMoved(QPoint pointer) {
+  pointer_ = pointer;
+  arm();
+}
+
+void TooltipWindow::toolPressed() {
+  popDown(false);
+  shownThisVisit_ = true; // quiet until the pointer leaves
+}
+
 TooltipWindow::~TooltipWindow() {
   if (isVisible())
     lastTipHidden().start();
 }
 
 void TooltipWindow::arm() {
-  if (shownThisVisit_ || isVisible() || delay_.isActive() || content_.text.isEmpty() || !tool_ || !tool_->isEnabled() ||
-      QGuiApplication::mouseButtons() != Qt::NoButton)
+  if (shownThisVisit_ || isVisible() || delay_.isActive() || content_.text.isEmpty() || !hasTool() ||
+      (tool_ && !tool_->isEnabled()) || QGuiApplication::mouseButtons() != Qt::NoButton)
     return;
   const bool recent = lastTipHidden().isValid() && lastTipHidden().elapsed() < InitialDelay;
   delay_.start(recent ? Reshow : InitialDelay);
 }
 
 void TooltipWindow::popUp() {
-  if (!tool_ || !pointer_)
+  if (!hasTool() || !pointer_)
     return;
   shownThisVisit_ = true;
   place(*pointer_);
@@ -278,8 +294,7 @@ bool TooltipWindow::eventFilter(QObject* watched, QEvent* event) {
   case QEvent::MouseButtonPress:
   case QEvent::MouseButtonDblClick:
   case QEvent::Wheel:
-    popDown(false);
-    shownThisVisit_ = true; // quiet until the pointer leaves
+    toolPressed();
     break;
   default:
     break;

@@ -56,7 +56,17 @@ public:
   // initial delay starts at once); after that the tip follows the pointer
   // from the tool's own events.
   TooltipWindow(QWidget* tool, const TooltipContent& content, std::optional<QPoint> pointer = std::nullopt);
+  // A tip for a tool that is no widget (an item of a Qt Quick window), made
+  // while the pointer rests on it at `pointer` (global). The tool tells the
+  // tip itself of the pointer's moves over it, of a press and of the
+  // pointer leaving it (pointerLeft).
+  TooltipWindow(const TooltipContent& content, QPoint pointer);
   ~TooltipWindow() override;
+
+  // The pointer moved over a tool that tells of it itself, to `pointer` (global).
+  void pointerMoved(QPoint pointer);
+  // A mouse button was pressed on a tool that tells of it itself.
+  void toolPressed();
 
   // The tool knows the pointer has left it where Qt sent it no Leave (a
   // capture by another widget, a window taking the pointer): the tip goes
@@ -86,6 +96,7 @@ private:
   void popUp();
   void popDown(bool byLeave);
   void place(QPoint pointer);
+  bool hasTool() const { return tool_ || toolTells_; }
 
   QPointer<QWidget> tool_;
   TooltipContent content_;
@@ -95,6 +106,7 @@ private:
   QPixmap backdrop_; // the screen under the tip, for the shadow
   QTimer delay_;
   QTimer autoPop_;
+  bool toolTells_ = false;        // the tool is no widget and tells the tip of the pointer itself
   bool shownThisVisit_ = false;   // shown (or cut short by a press) since the pointer came
   std::optional<QPoint> pointer_; // where the pointer is on the tool, while it is
 };

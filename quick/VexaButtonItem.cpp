@@ -10,6 +10,7 @@
 #include "quick/VexaButtonItem.h"
 
 #include "button/model/ButtonProperties.h"
+#include "button/model/ButtonServices.h"
 #include "button/model/PropertyRules.h"
 #include "button/model/StoredLayout.h"
 #include "button/render/ColorKit.h"
@@ -18,14 +19,20 @@
 #include "button/render/VisualStyles.h"
 #include "platform/Files.h"
 #include "platform/HostFont.h"
+#include "platform/PopupMenu.h"
+#include "platform/TooltipWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMenu>
+#include <QQmlComponent>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQmlFile>
+#include <QQmlProperty>
 #include <QQuickWindow>
 #include <QSGImageNode>
 #include <QScopedValueRollback>
@@ -182,10 +189,31 @@ VexaButtonItem::VexaButtonItem(QQuickItem* parent) : QQuickItem(parent) {
     followWindow();
 }
 
-VexaButtonItem::~VexaButtonItem() { allItems().removeAll(QPointer<VexaButtonItem>(this)); }
+VexaButtonItem::~VexaButtonItem() {
+  allItems().removeAll(QPointer<VexaButtonItem>(this));
+  delete tooltip_.data();
+}
 
 void VexaButtonItem::componentComplete() {
   QQuickItem::componentComplete();
+  // The properties a QML declaration gives hold together, whatever order
+  // QML set them in: the look first (it brings its colours), its colour
+  // scheme next, then the others in the order of the property list.
+  const QList<std::pair<QByteArray, QVariant>> declared = std::exchange(declared_, {});
+  const QMetaObject* meta = metaObject();
+  const auto rank = [meta](const QByteArray& name) {
+    return name == "buttonStyle" ? 0 : name == "colorScheme" ? 1 : 2 + meta->indexOfProperty(name.constData());
+  };
+  QList<std::pair<int, const std::pair<QByteArray, QVariant>*>> order;
+  for (const auto& entry : declared)
+    order.append({rank(entry.first), &entry});
+  std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  const QPointer<VexaButtonItem> alive(this);
+  for (const auto& [r, entry] : order) {
+    meta->property(meta->indexOfProperty(entry->first.constData())).write(this, entry->second);
+    if (!alive)
+      return;
+  }
   setAccessibleState();
   if (window() && window() != window_)
     followWindow();
@@ -193,6 +221,20 @@ void VexaButtonItem::componentComplete() {
 }
 
 // ---- Changes ---------------------------------------------------------------------
+
+// A property a QML declaration sets before the item is complete, kept to
+// be set again in order at the end of the declaration.
+void VexaButtonItem::declare(const char* name, const QVariant& value) {
+  if (isComponentComplete())
+    return;
+  const QByteArray key(name);
+  for (auto& entry : declared_)
+    if (entry.first == key) {
+      entry.second = value;
+      return;
+    }
+  declared_.append({key, value});
+}
 
 template <typename Change> void VexaButtonItem::change(Change&& change) {
   const QPointer<VexaButtonItem> alive(this);
@@ -222,7 +264,7 @@ void VexaButtonItem::emitChanges(const Snapshot& before) {
   VEXA_BUTTON_PROPERTIES(VEXA_COMPARE)
 #undef VEXA_COMPARE
   if (before.values.rec.Value != now.rec.Value || before.values.rec.Caption != now.rec.Caption ||
-      before.values.rec.Mode != now.rec.Mode)
+      before.values.rec.Mode != now.rec.Mode || before.values.rec.ToolTip != now.rec.ToolTip)
     setAccessibleState();
   const bool toggledNow = before.values.rec.Value != now.rec.Value && !vexa::is(now.rec.Mode, vexa::Mode::PushButton);
   for (QByteArray name : changed) {
@@ -240,6 +282,7 @@ void VexaButtonItem::emitChanges(const Snapshot& before) {
 }
 
 void VexaButtonItem::setButtonStyle(qint32 value) {
+  declare("buttonStyle", QVariant::fromValue(value));
   change([&] {
     vexa::rules::setButtonStyle(rec, value);
     vexa::ApplyWindowRegion(rec, surface_);
@@ -248,6 +291,7 @@ void VexaButtonItem::setButtonStyle(qint32 value) {
 }
 
 void VexaButtonItem::setShowFocusRect(bool value) {
+  declare("showFocusRect", QVariant::fromValue(value));
   change([&] { rec.ShowFocusRect = value; });
 }
 
@@ -263,6 +307,7 @@ QFont VexaButtonItem::font() const {
 }
 
 void VexaButtonItem::setFont(const QFont& value) {
+  declare("font", QVariant::fromValue(value));
   auto next = rec.mFont->clone();
   next->setName(value.family());
   if (const double size = platform::pointSizeOf(value); size > 0)
@@ -289,12 +334,14 @@ QColor VexaButtonItem::tooltipBackColor() const { return shownColour(rec.Tooltip
 // A colour equal to the one shown changes nothing (a system colour stays a
 // reference to the system's), as with the widget's QColor properties.
 void VexaButtonItem::setBackColor(const QColor& value) {
+  declare("backColor", QVariant::fromValue(value));
   const auto stored = storedColour(value);
   if (stored && value.rgb() != backColor().rgb())
     change([&] { vexa::rules::setBackColor(rec, *stored); });
 }
 
 void VexaButtonItem::setForeColor(const QColor& value) {
+  declare("foreColor", QVariant::fromValue(value));
   const auto stored = storedColour(value);
   if (stored && value.rgb() != foreColor().rgb())
     change([&] {
@@ -304,6 +351,7 @@ void VexaButtonItem::setForeColor(const QColor& value) {
 }
 
 void VexaButtonItem::setForeColorHover(const QColor& value) {
+  declare("foreColorHover", QVariant::fromValue(value));
   const auto stored = storedColour(value);
   if (stored && value.rgb() != foreColorHover().rgb())
     change([&] {
@@ -313,18 +361,21 @@ void VexaButtonItem::setForeColorHover(const QColor& value) {
 }
 
 void VexaButtonItem::setMaskColor(const QColor& value) {
+  declare("maskColor", QVariant::fromValue(value));
   const auto stored = storedColour(value);
   if (stored && value.rgb() != maskColor().rgb())
     change([&] { rec.MaskColor = *stored; });
 }
 
 void VexaButtonItem::setTooltipBackColor(const QColor& value) {
+  declare("tooltipBackColor", QVariant::fromValue(value));
   const auto stored = storedColour(value);
   if (stored && value.rgb() != tooltipBackColor().rgb())
     change([&] { rec.TooltipBackColor = *stored; });
 }
 
 void VexaButtonItem::setCaption(const QString& value) {
+  declare("caption", QVariant::fromValue(value));
   if (value.size() > MaxCaptionLength) {
     qCWarning(quickLog, "VexaButton: a caption of %lld characters is longer than the %d the control takes",
               qlonglong(value.size()), MaxCaptionLength);
@@ -338,6 +389,7 @@ void VexaButtonItem::setCaption(const QString& value) {
 }
 
 void VexaButtonItem::setMode(qint32 value) {
+  declare("mode", QVariant::fromValue(value));
   bool uncheckOthers = false;
   change([&] { uncheckOthers = vexa::rules::setMode(rec, value); });
   if (uncheckOthers)
@@ -345,10 +397,12 @@ void VexaButtonItem::setMode(qint32 value) {
 }
 
 void VexaButtonItem::setValue(bool value) {
+  declare("value", QVariant::fromValue(value));
   change([&] { vexa::rules::setValue(rec, value); });
 }
 
 void VexaButtonItem::setMousePointer(qint32 value) {
+  declare("mousePointer", QVariant::fromValue(value));
   if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max()) {
     qCWarning(quickLog, "VexaButton: mousePointer %d is no 16-bit pointer code; it keeps its value", value);
     return;
@@ -358,6 +412,7 @@ void VexaButtonItem::setMousePointer(qint32 value) {
 }
 
 void VexaButtonItem::setHandPointer(bool value) {
+  declare("handPointer", QVariant::fromValue(value));
   change([&] {
     rec.HandPointer = value;
     if (value)
@@ -404,6 +459,7 @@ QVariant VexaButtonItem::pictureHot() const { return rec.PictureHot ? pictureSou
 QVariant VexaButtonItem::pictureDown() const { return rec.PictureDown ? pictureSources_[2] : QVariant(); }
 
 void VexaButtonItem::setMouseIcon(const QVariant& value) {
+  declare("mouseIcon", QVariant::fromValue(value));
   const auto picture = pictureFrom(value, *this, platform::Picture::Icon);
   if (!picture)
     return;
@@ -422,6 +478,7 @@ void VexaButtonItem::setMouseIcon(const QVariant& value) {
 
 // Pictures keep PictureNormal filled first, as with the widget.
 void VexaButtonItem::setPictureNormal(const QVariant& value) {
+  declare("pictureNormal", QVariant::fromValue(value));
   const auto picture = pictureFrom(value, *this, platform::Picture::Bitmap);
   if (!picture)
     return;
@@ -437,6 +494,7 @@ void VexaButtonItem::setPictureNormal(const QVariant& value) {
 }
 
 void VexaButtonItem::setPictureHot(const QVariant& value) {
+  declare("pictureHot", QVariant::fromValue(value));
   const auto picture = pictureFrom(value, *this, platform::Picture::Bitmap);
   if (!picture)
     return;
@@ -446,6 +504,7 @@ void VexaButtonItem::setPictureHot(const QVariant& value) {
 }
 
 void VexaButtonItem::setPictureDown(const QVariant& value) {
+  declare("pictureDown", QVariant::fromValue(value));
   const auto picture = pictureFrom(value, *this, platform::Picture::Bitmap);
   if (!picture)
     return;
@@ -455,23 +514,29 @@ void VexaButtonItem::setPictureDown(const QVariant& value) {
 }
 
 void VexaButtonItem::setPictureAlign(qint32 value) {
+  declare("pictureAlign", QVariant::fromValue(value));
   change([&] { rec.PictureAlign = value; });
   updateImplicitSize();
 }
 void VexaButtonItem::setPictureEffectOnOver(qint32 value) {
+  declare("pictureEffectOnOver", QVariant::fromValue(value));
   change([&] { rec.PictureEffectOnOver = value; });
 }
 void VexaButtonItem::setPictureEffectOnDown(qint32 value) {
+  declare("pictureEffectOnDown", QVariant::fromValue(value));
   change([&] { rec.PictureEffectOnDown = value; });
 }
 void VexaButtonItem::setPicturePushOnHover(bool value) {
+  declare("picturePushOnHover", QVariant::fromValue(value));
   change([&] { rec.PicturePushOnHover = value; });
 }
 void VexaButtonItem::setPictureShadow(bool value) {
+  declare("pictureShadow", QVariant::fromValue(value));
   change([&] { rec.PictureShadow = value; });
 }
 
 void VexaButtonItem::setPictureOpacity(int value) {
+  declare("pictureOpacity", QVariant::fromValue(value));
   if (value < 0 || value > 255) {
     qCWarning(quickLog, "VexaButton: pictureOpacity %d is outside the byte range 0 to 255", value);
     return;
@@ -480,6 +545,7 @@ void VexaButtonItem::setPictureOpacity(int value) {
 }
 
 void VexaButtonItem::setPictureOpacityOnOver(int value) {
+  declare("pictureOpacityOnOver", QVariant::fromValue(value));
   if (value < 0 || value > 255) {
     qCWarning(quickLog, "VexaButton: pictureOpacityOnOver %d is outside the byte range 0 to 255", value);
     return;
@@ -488,31 +554,40 @@ void VexaButtonItem::setPictureOpacityOnOver(int value) {
 }
 
 void VexaButtonItem::setDisabledPictureMode(qint32 value) {
+  declare("disabledPictureMode", QVariant::fromValue(value));
   change([&] { rec.DisabledPictureMode = value; });
 }
 void VexaButtonItem::setCaptionEffects(qint32 value) {
+  declare("captionEffects", QVariant::fromValue(value));
   change([&] { rec.CaptionEffects = value; });
 }
 void VexaButtonItem::setUseMaskColor(bool value) {
+  declare("useMaskColor", QVariant::fromValue(value));
   change([&] { rec.UseMaskColor = value; });
 }
 void VexaButtonItem::setCaptionAlign(qint32 value) {
+  declare("captionAlign", QVariant::fromValue(value));
   change([&] { rec.CaptionAlign = value; });
 }
 void VexaButtonItem::setToolTip(const QString& value) {
+  declare("toolTip", QVariant::fromValue(value));
   change([&] { rec.ToolTip = value; });
 }
 void VexaButtonItem::setToolTipType(qint32 value) {
+  declare("toolTipType", QVariant::fromValue(value));
   change([&] { rec.TooltipType = value; });
 }
 void VexaButtonItem::setToolTipIcon(qint32 value) {
+  declare("toolTipIcon", QVariant::fromValue(value));
   change([&] { rec.TooltipIcon = value; });
 }
 void VexaButtonItem::setTooltipTitle(const QString& value) {
+  declare("tooltipTitle", QVariant::fromValue(value));
   change([&] { rec.TooltipTitle = value; });
 }
 
 void VexaButtonItem::setRightToLeft(bool value) {
+  declare("rightToLeft", QVariant::fromValue(value));
   change([&] {
     rec.RightToLeft = value;
     rec.Tooltip.rightToLeft = value;
@@ -520,13 +595,16 @@ void VexaButtonItem::setRightToLeft(bool value) {
 }
 
 void VexaButtonItem::setDropDownSymbol(int value) {
+  declare("dropDownSymbol", QVariant::fromValue(value));
   change([&] { rec.DropDownSymbol = value; });
   updateImplicitSize();
 }
 void VexaButtonItem::setDropDownSeparator(bool value) {
+  declare("dropDownSeparator", QVariant::fromValue(value));
   change([&] { rec.DropDownSeparator = value; });
 }
 void VexaButtonItem::setColorScheme(qint32 value) {
+  declare("colorScheme", QVariant::fromValue(value));
   change([&] { vexa::rules::setColorScheme(rec, value); });
 }
 
@@ -700,6 +778,8 @@ void VexaButtonItem::itemChange(ItemChange change, const ItemChangeData& data) {
     break;
   case ItemEnabledHasChanged: {
     rec.Enabled = isEnabled();
+    if (!rec.Enabled && tooltip_)
+      tooltip_->pointerLeft();
     // A disabled button receives no more input: a press in progress is dropped.
     if (!rec.Enabled) {
       vexa::input::inputDisabled(*this);
@@ -715,8 +795,8 @@ void VexaButtonItem::itemChange(ItemChange change, const ItemChangeData& data) {
     break;
   }
   case ItemVisibleHasChanged:
-    if (!data.boolValue)
-      releaseSpaceCapture();
+    if (!data.boolValue && tooltip_)
+      tooltip_->pointerLeft();
     break;
   default:
     break;
@@ -782,6 +862,8 @@ void VexaButtonItem::mousePressEvent(QMouseEvent* event) {
   raiseHeldLeave();
   const QPointer<VexaButtonItem> alive(this);
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  if (tooltip_)
+    tooltip_->toolPressed();
   // The press gives the focus first, as a click on a widget does.
   if (!hasActiveFocus())
     forceActiveFocus(Qt::MouseFocusReason);
@@ -855,13 +937,24 @@ bool VexaButtonItem::isSecondPressOfDoubleClick(const QMouseEvent& event) {
   return second;
 }
 
-// The press's grab was taken away (another item or a popup took the mouse).
+// The press's grab was taken away (a popup or another item took the
+// mouse): the release will not come here, and the item lets go of the press.
 void VexaButtonItem::mouseUngrabEvent() {
-  if (ownLeftPress_ && rec.MousePressed) {
-    ownLeftPress_ = false;
-    if (leftPressHolder() == this)
-      leftPressHolder().clear();
+  if (ownLeftPress_)
+    dropLeftPress();
+}
+
+void VexaButtonItem::dropLeftPress() {
+  ownLeftPress_ = false;
+  pressAwaitingDoubleClick_ = false;
+  if (leftPressHolder() == this)
+    leftPressHolder().clear();
+  if (rec.MousePressed) {
+    rec.MousePressed = false;
+    rec.ButtonState = leaveRequested_ ? ButtonRecord::Hot : ButtonRecord::Normal;
+    redraw();
   }
+  followQtDown();
 }
 
 void VexaButtonItem::hoverEnterEvent(QHoverEvent* event) {
@@ -876,9 +969,14 @@ void VexaButtonItem::hoverMoveEvent(QHoverEvent* event) {
   raiseHeldLeave();
   if (!leaveRequested_)
     newVisit_ = true;
+  const QPointer<VexaButtonItem> alive(this);
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
   const QPointF at = event->position();
+  lastPointer_ = mapToGlobal(at).toPoint();
+  const bool hadTip = tooltip_;
   vexa::input::mouseMove(*this, 0, vexa::input::shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+  if (alive && hadTip && tooltip_ && isOn(at.toPoint()))
+    tooltip_->pointerMoved(*lastPointer_);
 }
 
 void VexaButtonItem::hoverLeaveEvent(QHoverEvent* event) {
@@ -893,6 +991,8 @@ void VexaButtonItem::hoverLeaveEvent(QHoverEvent* event) {
 // The pointer has gone: one MouseLeave, raised once Qt's delivery is over
 // (or before the next input the item handles), as the widget holds it.
 void VexaButtonItem::pointerGone() {
+  if (tooltip_)
+    tooltip_->pointerLeft();
   if (!std::exchange(leaveRequested_, false))
     return;
   if (!vexa::input::pointerLeft(*this) || leaveHeld_)
@@ -1097,17 +1197,185 @@ void VexaButtonItem::qtClicked() {
 
 // ---- Tooltip, menu and accessibility ---------------------------------------------
 
-void VexaButtonItem::showTooltip() {}
+// The control's own tip, rebuilt each time the pointer makes the item hot.
+// The tip is a window of the widget toolkit, which only a QApplication has:
+// under a QGuiApplication the item shows none.
+void VexaButtonItem::showTooltip() {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || !vexa::buildsTooltip(rec))
+    return;
+  delete tooltip_.data();
+  if (rec.ToolTip.isEmpty() || !lastPointer_)
+    return;
+  tooltip_ = new platform::TooltipWindow(vexa::tooltipContent(rec), *lastPointer_);
+}
 
-void VexaButtonItem::openMenu() {}
+// The attached menu opens around the item as the widget's does: a QMenu
+// modally at the place Align names, a QML Menu (a Qt Quick Controls popup)
+// beside the item, closing on its own.
+void VexaButtonItem::openMenu() {
+  rec.ClientWidth = qRound(width());
+  rec.ClientHeight = qRound(height());
+  const std::optional<vexa::MenuPlacement> place =
+      vexa::placeMenu(popupMenuAlign_, menuFlags_, rec.ClientWidth, rec.ClientHeight);
+  if (!place || !popupMenu_) {
+    rec.PopupMenuShowing = false;
+    return;
+  }
+  rec.PopupMenuShowing = true;
+  menuFlags_ = place->flags;
+  if (auto* menu = qobject_cast<QMenu*>(popupMenu_)) {
+    const QPointer<VexaButtonItem> self(this);
+    const QPoint global = mapToGlobal(QPointF(place->at)).toPoint();
+    const std::optional<QPoint> pointer = platform::showPopupMenu(*menu, global, place->flags, nullptr);
+    if (!self)
+      return; // a command of the menu destroyed the item
+    if (vexa::menuClosed(rec, !pointer || isOn(mapFromGlobal(QPointF(*pointer)).toPoint())))
+      redraw();
+    // The menu took the press's release.
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+      ownLeftPress_ = false;
+      rec.MousePressed = false;
+      if (leftPressHolder() == this)
+        leftPressHolder().clear();
+    }
+    return;
+  }
+  QObject* menu = popupMenu_;
+  const auto extent = [menu](const char* size, const char* implicit) {
+    const qreal value = menu->property(size).toReal();
+    return value > 0 ? value : menu->property(implicit).toReal();
+  };
+  QPointF at = place->at;
+  if (place->flags & platform::MenuFlags::RightAlign)
+    at.rx() -= extent("width", "implicitWidth");
+  if (place->flags & platform::MenuFlags::BottomAlign)
+    at.ry() -= extent("height", "implicitHeight");
+  menu->setProperty("parent", QVariant::fromValue(static_cast<QQuickItem*>(this)));
+  menu->setProperty("x", at.x());
+  menu->setProperty("y", at.y());
+  QMetaObject::invokeMethod(menu, "open");
+}
+
+// A QML menu closed: the pointer is where the item last saw it.
+void VexaButtonItem::quickMenuClosed() {
+  if (vexa::menuClosed(rec, leaveRequested_))
+    redraw();
+  followQtDown();
+}
 
 void VexaButtonItem::setPopupMenu(QObject* menu) {
   if (menu == popupMenu_)
     return;
+  // A QMenu or a QML Menu (anything that opens and tells it has closed).
+  const QMetaObject* meta = menu ? menu->metaObject() : nullptr;
+  const bool quickMenu = meta && meta->indexOfMethod("open()") >= 0 && meta->indexOfSignal("closed()") >= 0;
+  if (menu && !qobject_cast<QMenu*>(menu) && !quickMenu) {
+    qCWarning(quickLog, "VexaButton: popupMenu takes a QMenu or a QML Menu, not a %s", meta->className());
+    return;
+  }
+  if (popupMenu_)
+    popupMenu_->disconnect(this);
   popupMenu_ = menu;
   rec.PopupMenuSet = menu != nullptr;
   rec.MenuJustClosed = false;
+  if (menu) {
+    // A press on a button whose menu is gone would open nothing: the item lets go of it.
+    connect(menu, &QObject::destroyed, this, [this] { setPopupMenu(nullptr); });
+    if (quickMenu)
+      connect(menu, SIGNAL(closed()), this, SLOT(quickMenuClosed()));
+  }
+  setAccessibleState();
   Q_EMIT popupMenuChanged();
 }
 
-void VexaButtonItem::setAccessibleState() {}
+namespace {
+
+// A context whose imports name Qt Quick's Accessible attached type, one per
+// engine: the item sets its attached properties through it, whatever the
+// document that made the item imports.
+QQmlContext* accessibleContext(QQmlEngine& engine) {
+  static const char* const key = "_vexabutton_accessible_context";
+  auto* holder = engine.property(key).value<QObject*>();
+  if (!holder) {
+    // While the engine loads another document the import may load later:
+    // the caller asks again from the event loop.
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick\nQtObject {}", QUrl(QStringLiteral("qrc:/vexabutton/accessible.qml")));
+    holder = component.isReady() ? component.create() : nullptr;
+    if (!holder)
+      return nullptr;
+    holder->setParent(&engine);
+    engine.setProperty(key, QVariant::fromValue(holder));
+  }
+  return qmlContext(holder);
+}
+
+// The caption as it is read out: without the access key's "&".
+QString spokenCaption(const QString& caption) {
+  QString spoken;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption.at(i) != QLatin1Char('&'))
+      spoken += caption.at(i);
+    else if (i + 1 < caption.size() && caption.at(i + 1) == QLatin1Char('&'))
+      spoken += caption.at(++i);
+  }
+  return spoken;
+}
+
+} // namespace
+
+// Assistive technology sees a button, a check box or a radio button, named
+// by the caption, with its checked and pressed states; its press and toggle
+// actions click the item at its centre.
+void VexaButtonItem::setAccessibleState() {
+  QQmlEngine* engine = qmlEngine(this);
+  if (!engine)
+    return; // an item made without QML has no attached properties
+  QQmlContext* context = accessibleContext(*engine);
+  if (!context) {
+    if (!std::exchange(accessibleRetryQueued_, true))
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            accessibleRetryQueued_ = false;
+            setAccessibleState();
+          },
+          Qt::QueuedConnection);
+    return;
+  }
+  const auto write = [&](const char* name, const QVariant& value) {
+    QQmlProperty property(this, QLatin1String(name), context);
+    if (property.read() != value)
+      property.write(value);
+    return property.object();
+  };
+  const bool check = vexa::is(rec.Mode, vexa::Mode::CheckButton);
+  const bool option = vexa::is(rec.Mode, vexa::Mode::OptionButton);
+  QObject* attached =
+      write("Accessible.role", check    ? QAccessible::CheckBox
+                               : option ? QAccessible::RadioButton
+                                        : (rec.PopupMenuSet ? QAccessible::ButtonMenu : QAccessible::Button));
+  write("Accessible.name", spokenCaption(rec.Caption));
+  write("Accessible.description", rec.ToolTip);
+  write("Accessible.checkable", check || option);
+  write("Accessible.checked", (check || option) && rec.Value);
+  write("Accessible.pressed", qtDown_);
+  write("Accessible.focusable", true);
+  if (attached && attached != accessibleAttached_) {
+    accessibleAttached_ = attached;
+    connect(attached, SIGNAL(pressAction()), this, SLOT(accessibleClick()));
+    connect(attached, SIGNAL(toggleAction()), this, SLOT(accessibleClick()));
+  }
+}
+
+void VexaButtonItem::accessibleClick() {
+  if (!isEnabled())
+    return;
+  const FollowDown follow(this, &VexaButtonItem::followQtDown);
+  const QPointer<VexaButtonItem> alive(this);
+  forceActiveFocus(Qt::OtherFocusReason);
+  if (!alive)
+    return;
+  ownLeftPress_ = true; // the release in the rules ends this press
+  vexa::input::clickAtCentre(*this);
+}

@@ -14,9 +14,14 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QVariant>
+
 #include <QtQml/qqmlregistration.h>
+#include <optional>
 
 class QSGNode;
+namespace platform {
+class TooltipWindow;
+}
 
 class VexaButtonItem : public QQuickItem, private vexa::InputFace {
   Q_OBJECT
@@ -352,6 +357,7 @@ private:
   // Stores through `change`, repaints and emits the change signal of every
   // property whose value differs afterwards.
   template <typename Change> void change(Change&& change);
+  void declare(const char* name, const QVariant& value);
   void emitChanges(const Snapshot& before);
   void draw();
   void applyPointer();
@@ -363,9 +369,12 @@ private:
   void followQtDown();
   void qtClicked();
   void pointerGone();
+  void dropLeftPress();
   void raiseHeldLeave();
   void setAccessibleState();
   bool isSecondPressOfDoubleClick(const QMouseEvent& event);
+  Q_SLOT void quickMenuClosed();
+  Q_SLOT void accessibleClick();
   void updateDefaultLook();
 
   ButtonRecord rec;
@@ -378,6 +387,7 @@ private:
   bool cancel_ = false;
   QPointer<QObject> popupMenu_;
   int popupMenuAlign_ = 0;
+  qint32 menuFlags_ = 0; // the flags of the last opening, kept for the next
   QString layoutError_;
   bool redrawPending_ = true;
   bool imageChanged_ = true;
@@ -393,6 +403,11 @@ private:
     QPointF at;
     bool second = false;
   } lastPress_;
+  QList<std::pair<QByteArray, QVariant>> declared_; // by the QML declaration, until it is complete
   QPointer<QQuickWindow> window_;
+  QPointer<QObject> accessibleAttached_;
+  bool accessibleRetryQueued_ = false;
+  QPointer<platform::TooltipWindow> tooltip_;
+  std::optional<QPoint> lastPointer_; // global, where the last move over the item was
   QMetaObject::Connection activeConnection_;
 };

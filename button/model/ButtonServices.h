@@ -7,6 +7,7 @@
 // the button only through ButtonSide, never through the private part.
 
 #include "button/model/ButtonRecord.h"
+#include "platform/TooltipWindow.h"
 
 #include <QPoint>
 #include <QString>
@@ -59,6 +60,12 @@ public:
   virtual void pointerLeft() = 0;
 };
 
+// Whether a control in this state builds a new tip when the pointer makes
+// it hot (not while disabled, pressed, or just after its menu closed).
+bool buildsTooltip(const ButtonRecord& rec);
+// The tip the tooltip properties describe.
+platform::TooltipContent tooltipContent(const ButtonRecord& rec);
+
 // The attachable drop-down menu.
 class MenuService {
 public:
@@ -70,6 +77,20 @@ public:
   // commands may destroy the button (and this service with it).
   virtual void open() = 0;
 };
+
+// Where the attached menu opens for Align (0 to 7, see PopupMenu.cpp),
+// from the top-left corner of a control of the given size, with the menu
+// flags (8 right-aligned, 32 bottom-aligned) it opens with, which the
+// control keeps for its next opening; nothing for an Align that names no
+// place.
+struct MenuPlacement {
+  QPoint at;
+  qint32 flags = 0;
+};
+std::optional<MenuPlacement> placeMenu(qint32 align, qint32 keptFlags, int width, int height);
+// The menu has closed, the pointer over the control or elsewhere: the
+// record lets the menu go. Returns whether the control is to be redrawn.
+bool menuClosed(ButtonRecord& rec, bool pointerOnControl);
 
 // What assistive technology hears of the button.
 class AccessibleService {

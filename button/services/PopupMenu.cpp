@@ -73,12 +73,34 @@ void PopupMenu::open() {
   // The menu is placed around the button as it is now.
   rec.ClientWidth = button.width();
   rec.ClientHeight = button.height();
-  const int w = rec.ClientWidth;
-  const int h = rec.ClientHeight;
+  const std::optional<vexa::MenuPlacement> place = vexa::placeMenu(align_, flags_, rec.ClientWidth, rec.ClientHeight);
+  if (!place) {
+    rec.PopupMenuShowing = false;
+    return;
+  }
   rec.PopupMenuShowing = true;
+  flags_ = place->flags;
+
+  // Modal: returns when the menu has closed. Its commands may do anything,
+  // including destroying this button.
+  const QPointer<QWidget> self(&button);
+  std::optional<QPoint> pointer;
+  if (menu_)
+    pointer = platform::showPopupMenu(*menu_, button.mapToGlobal(place->at), place->flags, defaultItem_);
+  if (!self)
+    return; // and this service with it
+
+  // A menu left by the keyboard saw the pointer nowhere: it is still where
+  // the press that opened the menu was.
+  if (vexa::menuClosed(rec, !pointer || platform::isOnWidget(&button, button.mapFromGlobal(*pointer))))
+    side_.redraw();
+}
+
+} // namespace
+
+std::optional<vexa::MenuPlacement> vexa::placeMenu(qint32 align, qint32 flags, int w, int h) {
   QPoint at;
-  qint32 flags = flags_;
-  switch (align_) {
+  switch (align) {
   case 0:
     at = {0, h};
     break;
@@ -109,40 +131,27 @@ void PopupMenu::open() {
     at = {w, h};
     break;
   default:
-    rec.PopupMenuShowing = false;
-    return;
+    return std::nullopt;
   }
-  flags_ = flags;
-
-  // Modal: returns when the menu has closed. Its commands may do anything,
-  // including destroying this button.
-  const QPointer<QWidget> self(&button);
-  std::optional<QPoint> pointer;
-  if (menu_)
-    pointer = platform::showPopupMenu(*menu_, button.mapToGlobal(at), flags, defaultItem_);
-  if (!self)
-    return; // and this service with it
-
-  // Closed over the button: the press that closed it must not reopen it.
-  // The menu shows no more, also when it closed before the leave it causes
-  // reached the button: else the pointer's next departure would be taken
-  // for that leave and leave the button hot. Where the menu last saw the
-  // pointer tells; a menu left by the keyboard saw it nowhere, and the
-  // pointer is still where the press that opened it was.
-  if (!pointer || platform::isOnWidget(&button, button.mapFromGlobal(*pointer))) {
-    rec.MenuJustClosed = true;
-    rec.PopupMenuShowing = false;
-  } else {
-    rec.MousePressed = false;
-    rec.MouseInside = false;
-    rec.SpaceDown = false;
-    rec.ButtonState = ButtonRecord::Normal;
-    rec.MenuJustClosed = false;
-    rec.PopupMenuShowing = false;
-    side_.redraw();
-  }
+  return MenuPlacement{at, flags};
 }
 
-} // namespace
+// Closed over the button: the press that closed it must not reopen it.
+// The menu shows no more, also when it closed before the leave it causes
+// reached the button: else the pointer's next departure would be taken
+// for that leave and leave the button hot.
+bool vexa::menuClosed(ButtonRecord& rec, bool pointerOnControl) {
+  rec.PopupMenuShowing = false;
+  if (pointerOnControl) {
+    rec.MenuJustClosed = true;
+    return false;
+  }
+  rec.MousePressed = false;
+  rec.MouseInside = false;
+  rec.SpaceDown = false;
+  rec.ButtonState = ButtonRecord::Normal;
+  rec.MenuJustClosed = false;
+  return true;
+}
 
 std::unique_ptr<vexa::MenuService> vexa::makeMenuService(ButtonSide& side) { return std::make_unique<PopupMenu>(side); }

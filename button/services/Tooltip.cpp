@@ -20,7 +20,7 @@ public:
     // A disabled or pressed button, or one whose menu has just closed over
     // it, builds no new tip; the one of the last entry stays, so the pointer
     // resting after a menu closed still gets it.
-    if (!rec.Enabled || rec.MenuJustClosed || rec.ButtonState == ButtonRecord::Down)
+    if (!vexa::buildsTooltip(rec))
       return;
     delete window_.data();
     // A tip without text never shows: most buttons have none, and a hover
@@ -28,18 +28,7 @@ public:
     if (rec.ToolTip.isEmpty())
       return;
 
-    platform::TooltipContent content;
-    content.text = rec.ToolTip;
-    content.title = rec.TooltipTitle;
-    content.icon = rec.TooltipIcon;
-    content.balloon =
-        vexa::is(rec.TooltipType, vexa::TooltipStyle::Balloon); // any other type is the standard rectangle
-    // 0 keeps the platform's background (so pure black cannot be chosen), and
-    // so does the colour a load took from the system.
-    const qint32 back = vexa::DrawnColour(rec.TooltipBackColor, rec.TakenFromSystem.TooltipBackColor,
-                                          platform::SystemColors::InfoBackground);
-    content.backColor = back == 0 || back == qint32(0x80000000u | platform::SystemColors::InfoBackground) ? -1 : back;
-    content.rightToLeft = rec.RightToLeft;
+    const platform::TooltipContent content = vexa::tooltipContent(rec);
     // The move that made the button hot says where the pointer rests.
     QWidget& button = side_.widget();
     std::optional<QPoint> pointer;
@@ -59,6 +48,25 @@ private:
 };
 
 } // namespace
+
+bool vexa::buildsTooltip(const ButtonRecord& rec) {
+  return rec.Enabled && !rec.MenuJustClosed && rec.ButtonState != ButtonRecord::Down;
+}
+
+platform::TooltipContent vexa::tooltipContent(const ButtonRecord& rec) {
+  platform::TooltipContent content;
+  content.text = rec.ToolTip;
+  content.title = rec.TooltipTitle;
+  content.icon = rec.TooltipIcon;
+  content.balloon = vexa::is(rec.TooltipType, vexa::TooltipStyle::Balloon); // any other type is the standard rectangle
+  // 0 keeps the platform's background (so pure black cannot be chosen), and
+  // so does the colour a load took from the system.
+  const qint32 back = vexa::DrawnColour(rec.TooltipBackColor, rec.TakenFromSystem.TooltipBackColor,
+                                        platform::SystemColors::InfoBackground);
+  content.backColor = back == 0 || back == qint32(0x80000000u | platform::SystemColors::InfoBackground) ? -1 : back;
+  content.rightToLeft = rec.RightToLeft;
+  return content;
+}
 
 std::unique_ptr<vexa::TooltipService> vexa::makeTooltipService(ButtonSide& side) {
   return std::make_unique<Tooltip>(side);

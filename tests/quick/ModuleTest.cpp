@@ -49,8 +49,8 @@ TEST(Module, QmlNamesTheEnumerationsAndPropertiesAsTheWidgetDoes) {
       continue;
     QByteArray name = key.toLatin1();
     name[0] = char(QChar::toLower(uint(name[0])));
-    if (name == "tooltipIcon")
-      name = "toolTipIcon";
+    if (name == "tooltipIcon" || name == "tooltipType")
+      name.replace("tooltip", "toolTip"); // the keys of ToolTipIcon and ToolTipType
     const int index = meta->indexOfProperty(name.constData());
     ASSERT_GE(index, 0) << name.constData();
     EXPECT_TRUE(meta->property(index).hasNotifySignal()) << name.constData();
