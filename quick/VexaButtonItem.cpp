@@ -806,13 +806,16 @@ void VexaButtonItem::itemChange(ItemChange change, const ItemChangeData& data) {
 // ---- The window ------------------------------------------------------------------
 
 void VexaButtonItem::followWindow() {
+  // The connections are kept rather than made unique: a unique connection
+  // is checked against every other on the window, which makes a window of N
+  // buttons cost N x N steps to build.
   QObject::disconnect(activeConnection_);
+  QObject::disconnect(focusConnection_);
   window_ = window();
   if (!window_)
     return;
   activeConnection_ = connect(window_, &QWindow::activeChanged, this, &VexaButtonItem::followActivation);
-  connect(window_, &QQuickWindow::activeFocusItemChanged, this, &VexaButtonItem::updateDefaultLook,
-          Qt::UniqueConnection);
+  focusConnection_ = connect(window_, &QQuickWindow::activeFocusItemChanged, this, &VexaButtonItem::updateDefaultLook);
   WindowKeys::watch(window_);
   rec.ParentActive = window_->isActive();
   updateDefaultLook();

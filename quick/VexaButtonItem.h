@@ -410,4 +410,5 @@ private:
   QPointer<platform::TooltipWindow> tooltip_;
   std::optional<QPoint> lastPointer_; // global, where the last move over the item was
   QMetaObject::Connection activeConnection_;
+  QMetaObject::Connection focusConnection_;
 };
