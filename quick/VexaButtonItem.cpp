@@ -24,6 +24,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -79,6 +80,23 @@ QColor shownColour(qint32 stored) {
 // The font a new item draws in, and a stored layout's missing Font: the
 // control's default (Tahoma, 8.25 points), as for a button on a form.
 platform::SharedFontPtr newInstanceFont() { return std::make_shared<platform::SharedFont>(); }
+
+// The bytes of a file, or of a resource (a path ":/..." from a qrc: URL),
+// up to `maxBytes`; nothing, and why, when they cannot be read.
+std::optional<QByteArray> readSource(const QString& path, qint64 maxBytes, QString* why) {
+  if (!path.startsWith(QLatin1Char(':')))
+    return platform::readRegularFile(path, maxBytes, why);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *why = QStringLiteral("no such resource");
+    return std::nullopt;
+  }
+  if (file.size() > maxBytes) {
+    *why = QStringLiteral("the resource is too large (%1 bytes; up to %2 are read)").arg(file.size()).arg(maxBytes);
+    return std::nullopt;
+  }
+  return file.readAll();
+}
 
 // The System look draws the application style's push button, which only a
 // QApplication has; under a QGuiApplication it falls back to the
@@ -190,6 +208,11 @@ VexaButtonItem::VexaButtonItem(QQuickItem* parent) : QQuickItem(parent) {
 }
 
 VexaButtonItem::~VexaButtonItem() {
+  // The item is no item of this class while its bases are destroyed: the
+  // window's focus change and the menu's closing reach it no more.
+  for (const QMetaObject::Connection& connection :
+       {activeConnection_, focusConnection_, menuConnections_[0], menuConnections_[1]})
+    QObject::disconnect(connection);
   allItems().removeAll(QPointer<VexaButtonItem>(this));
   delete tooltip_.data();
 }
@@ -443,7 +466,15 @@ std::optional<platform::PicturePtr> pictureFrom(const QVariant& value, const QQu
     qCWarning(quickLog, "VexaButton: %s is no local file or resource", qPrintable(url.toString()));
     return std::nullopt;
   }
-  platform::PicturePtr picture = platform::Picture::load(path, &why);
+  platform::PicturePtr picture;
+  if (path.startsWith(QLatin1Char(':'))) {
+    if (const auto bytes = readSource(path, platform::Picture::MaxFileBytes, &why))
+      picture = platform::Picture::fromBytes(*bytes, url.toString(), &why);
+    else
+      why = QStringLiteral("%1: %2").arg(url.toString(), why);
+  } else {
+    picture = platform::Picture::load(path, &why);
+  }
   if (!picture) {
     qCWarning(quickLog, "VexaButton: %s", qPrintable(why));
     return std::nullopt;
@@ -641,7 +672,7 @@ bool VexaButtonItem::loadLayout(const QString& fileOrUrl) {
     path = fileOrUrl;
   QString why;
   std::optional<vexa::StoredValues> read;
-  if (const auto bytes = platform::readRegularFile(path, platform::PropertyBag::MaxFileBytes, &why)) {
+  if (const auto bytes = readSource(path, platform::PropertyBag::MaxFileBytes, &why)) {
     if (const auto bag = platform::PropertyBag::fromJson(*bytes, &why)) {
       vexa::StoredValues values{rec, 0, nullptr};
       if (vexa::readStoredValues(*bag, newInstanceFont(), values, &why))
@@ -862,6 +893,7 @@ private:
 
 void VexaButtonItem::mousePressEvent(QMouseEvent* event) {
   event->accept();
+  lastScenePosition_ = event->scenePosition();
   raiseHeldLeave();
   const QPointer<VexaButtonItem> alive(this);
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
@@ -890,6 +922,7 @@ void VexaButtonItem::mousePressEvent(QMouseEvent* event) {
 
 void VexaButtonItem::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
+  lastScenePosition_ = event->scenePosition();
   raiseHeldLeave();
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
   const QPointF at = event->position();
@@ -899,6 +932,7 @@ void VexaButtonItem::mouseMoveEvent(QMouseEvent* event) {
 
 void VexaButtonItem::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
+  lastScenePosition_ = event->scenePosition();
   raiseHeldLeave();
   const QPointer<VexaButtonItem> alive(this);
   const FollowDown follow(this, &VexaButtonItem::followQtDown);
@@ -962,6 +996,7 @@ void VexaButtonItem::dropLeftPress() {
 
 void VexaButtonItem::hoverEnterEvent(QHoverEvent* event) {
   newVisit_ = true;
+  lastScenePosition_.reset(); // an arrival is a movement
   hoverMoveEvent(event);
 }
 
@@ -969,6 +1004,10 @@ void VexaButtonItem::hoverMoveEvent(QHoverEvent* event) {
   event->accept();
   if (ownLeftPress_)
     return; // the press's moves come as mouse moves
+  // Qt Quick sends the hover again where the pointer rests (after a release,
+  // at each frame): no movement, nothing to report.
+  if (std::exchange(lastScenePosition_, event->scenePosition()) == event->scenePosition())
+    return;
   raiseHeldLeave();
   if (!leaveRequested_)
     newVisit_ = true;
@@ -1276,16 +1315,16 @@ void VexaButtonItem::setPopupMenu(QObject* menu) {
     qCWarning(quickLog, "VexaButton: popupMenu takes a QMenu or a QML Menu, not a %s", meta->className());
     return;
   }
-  if (popupMenu_)
-    popupMenu_->disconnect(this);
+  for (const QMetaObject::Connection& connection : menuConnections_)
+    QObject::disconnect(connection);
   popupMenu_ = menu;
   rec.PopupMenuSet = menu != nullptr;
   rec.MenuJustClosed = false;
   if (menu) {
     // A press on a button whose menu is gone would open nothing: the item lets go of it.
-    connect(menu, &QObject::destroyed, this, [this] { setPopupMenu(nullptr); });
+    menuConnections_[0] = connect(menu, &QObject::destroyed, this, [this] { setPopupMenu(nullptr); });
     if (quickMenu)
-      connect(menu, SIGNAL(closed()), this, SLOT(quickMenuClosed()));
+      menuConnections_[1] = connect(menu, SIGNAL(closed()), this, SLOT(quickMenuClosed()));
   }
   setAccessibleState();
   Q_EMIT popupMenuChanged();

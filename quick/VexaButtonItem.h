@@ -408,7 +408,9 @@ private:
   QPointer<QObject> accessibleAttached_;
   bool accessibleRetryQueued_ = false;
   QPointer<platform::TooltipWindow> tooltip_;
-  std::optional<QPoint> lastPointer_; // global, where the last move over the item was
+  std::optional<QPoint> lastPointer_;        // global, where the last move over the item was
+  std::optional<QPointF> lastScenePosition_; // where the last mouse event the item handled was
   QMetaObject::Connection activeConnection_;
   QMetaObject::Connection focusConnection_;
+  QMetaObject::Connection menuConnections_[2]; // its destruction, its closing
 };

@@ -35,13 +35,16 @@ std::unique_ptr<QObject> create(QQmlEngine& engine, const QByteArray& qml) {
 TEST(Module, QmlNamesTheEnumerationsAndPropertiesAsTheWidgetDoes) {
   QQmlEngine engine;
   const auto item = create(engine, "VexaButton { buttonStyle: VexaButton.Gel; mode: VexaButton.OptionButton;"
-                                   " colorScheme: VexaButton.Scheme2; backColor: \"#102030\"; caption: \"&Save\" }");
+                                   " colorScheme: VexaButton.Scheme2; backColor: \"#102030\"; caption: \"&Save\";"
+                                   " pictureNormal: \"qrc:/qt-project.org/styles/commonstyle/images/"
+                                   "standardbutton-apply-16.png\" }");
   ASSERT_TRUE(item);
   EXPECT_EQ(item->property("buttonStyle").toInt(), 8);
   EXPECT_EQ(item->property("mode").toInt(), 2);
   // A back colour makes the scheme custom, as on the widget.
   EXPECT_EQ(item->property("colorScheme").toInt(), 3);
   EXPECT_EQ(item->property("backColor").value<QColor>(), QColor(0x10, 0x20, 0x30));
+  ASSERT_TRUE(qobject_cast<VexaButtonItem*>(item.get())->buttonRecord().PictureNormal) << "from a qrc: URL";
   // Each property of the list is there, under its lowerCamel name, with a change signal.
   const QMetaObject* meta = item->metaObject();
   for (const QString& key : vexabutton::persistedKeys()) {
