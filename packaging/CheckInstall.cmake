@@ -11,7 +11,7 @@ endif()
 
 set(expected
   bin/vokrantov-test bin/vexabutton-render bin/vexabutton-studio
-  ${LIBDIR}/libvexabutton.so
+  ${LIBDIR}/libvexabutton.so ${LIBDIR}/libvexabutton.so.2
   include/VexaButton/vexabutton.h include/VexaButton/platform/PropertyBag.h
   ${LIBDIR}/cmake/VexaButton/VexaButtonConfig.cmake ${LIBDIR}/cmake/VexaButton/VexaButtonTargets.cmake
   ${PLUGIN_DIR}/libvexabutton-designer.so

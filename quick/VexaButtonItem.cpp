@@ -837,6 +837,9 @@ void VexaButtonItem::itemChange(ItemChange change, const ItemChangeData& data) {
 // ---- The window ------------------------------------------------------------------
 
 void VexaButtonItem::followWindow() {
+  // The connections are kept rather than made unique: a unique connection
+  // is checked against every other on the window, which makes a window of N
+  // buttons cost N x N steps to build.
   QObject::disconnect(activeConnection_);
   QObject::disconnect(focusConnection_);
   window_ = window();

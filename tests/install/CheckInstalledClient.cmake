@@ -3,8 +3,8 @@
 # fresh prefix, then configure and build, against that prefix only, a client
 # project that sets no C++ standard (the package brings the one its headers
 # need), the same client through pkg-config, and the examples from the folder
-# they are installed in; run the clients headless. Both plugins must sit under
-# one Qt plugin folder.
+# they are installed in; run the clients and the Qt Quick gallery headless.
+# Both plugins must sit under one Qt plugin folder.
 #   cmake -DBUILD_DIR= -DWORK_DIR= -DCLIENT_DIR= -DCXX_COMPILER=
 #         [-DLAUNCHER=] [-DCLIENT_FLAGS=] -P CheckInstalledClient.cmake
 function(run what)
@@ -45,6 +45,27 @@ if(NOT EXISTS ${examples_dir}/CMakeLists.txt)
 endif()
 run("configuring the installed examples" ${CMAKE_COMMAND} -S ${examples_dir} -B ${examples_build} ${configure_options})
 run("building the installed examples" ${CMAKE_COMMAND} --build ${examples_build})
+
+# The Qt Quick gallery, run as a user runs it against the prefix: the QML
+# module found through QML_IMPORT_PATH. It draws one frame and fails on any
+# QML warning; a warning the engine prints after that frame fails here.
+if(NOT EXISTS ${examples_build}/qml-gallery/qml-gallery)
+  message(FATAL_ERROR "the installed examples did not build qml-gallery")
+endif()
+file(GLOB_RECURSE qmldir ${prefix}/*qmldir)
+list(FILTER qmldir INCLUDE REGEX "/VexaButton/qmldir$")
+if(NOT qmldir)
+  message(FATAL_ERROR "the VexaButton QML module is not installed under ${prefix}")
+endif()
+list(GET qmldir 0 qmldir)
+get_filename_component(qml_root ${qmldir} DIRECTORY)
+get_filename_component(qml_root ${qml_root} DIRECTORY)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen QML_IMPORT_PATH=${qml_root}
+  ${examples_build}/qml-gallery/qml-gallery --quit-after-first-frame
+  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT status EQUAL 0 OR out MATCHES "\\.qml:[0-9]+")
+  message(FATAL_ERROR "the Qt Quick gallery failed (${status}):\n${out}")
+endif()
 
 # The client again, built through pkg-config alone.
 file(GLOB_RECURSE pc_file ${prefix}/*vexabutton.pc)
@@ -87,4 +108,4 @@ endif()
 if(EXISTS ${BUILD_DIR}/docs/html/index.html AND NOT EXISTS ${prefix}/share/qt6/doc/vexabutton/index.html)
   message(FATAL_ERROR "the API reference is not installed")
 endif()
-message(STATUS "the installed package builds and runs a client (CMake and pkg-config) and the examples")
+message(STATUS "the installed package builds and runs a client (CMake and pkg-config), the examples and the Qt Quick gallery")
