@@ -746,8 +746,14 @@ void VexaButtonItem::draw() {
 // window region the item shows what is under it.
 QSGNode* VexaButtonItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
   auto* node = static_cast<QSGImageNode*>(old);
-  if (!window() || surface_.width() == 0 || !surface_.hasPixels()) {
+  if (!window() || surface_.width() == 0) {
     delete node;
+    return nullptr;
+  }
+  if (!node && !surface_.hasPixels()) {
+    // The scene graph let the last texture go after the pixels had gone
+    // too: they are drawn again on the item's own thread, and shown then.
+    QMetaObject::invokeMethod(this, &VexaButtonItem::redraw, Qt::QueuedConnection);
     return nullptr;
   }
   if (!node) {
@@ -756,7 +762,7 @@ QSGNode* VexaButtonItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
     node->setOwnsTexture(true);
     imageChanged_ = true;
   }
-  if (imageChanged_) {
+  if (imageChanged_ && surface_.hasPixels()) {
     imageChanged_ = false;
     QImage image = surface_.image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (surface_.hasWindowRegion()) {
@@ -767,6 +773,10 @@ QSGNode* VexaButtonItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
           std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), QRgb(0));
     }
     node->setTexture(window()->createTextureFromImage(image));
+    // The texture holds what the item shows; the next draw clears and
+    // fills the whole surface again, so its pixels are not kept meanwhile
+    // (a window of many buttons would hold every button twice).
+    surface_.releasePixels();
   }
   const qreal ratio = surface_.devicePixelRatio();
   const QSize device = node->texture()->textureSize();

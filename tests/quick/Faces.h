@@ -142,8 +142,10 @@ public:
     return shot.copy(QRectF(button->position() * ratio, button->size() * ratio).toRect());
   }
   QRegion covered() override {
+    // The pixels are the texture's once shown: the surface keeps its size and region.
     const platform::Surface& surface = button->surface();
-    return surface.hasWindowRegion() ? surface.deviceWindowRegion() : QRegion(surface.image().rect());
+    const QSizeF device = button->size() * view.effectiveDevicePixelRatio();
+    return surface.hasWindowRegion() ? surface.deviceWindowRegion() : QRegion(QRect(QPoint(), device.toSize()));
   }
 
   QQuickWindow view;
