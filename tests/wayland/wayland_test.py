@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 """The button on a Wayland desktop, as a user meets it: a headless sway of the
 test's own, a virtual pointer moved through it (argument 1), the probe window
-(argument 2) and the program (argument 3) under QT_QPA_PLATFORM=wayland, and
-the screen as sway shows it (grim). Every move is one jump of the pointer."""
+(argument 2), the program (argument 3) and the Qt Quick probe (argument 4)
+under QT_QPA_PLATFORM=wayland, and the screen as sway shows it (grim). Every
+move is one jump of the pointer."""
 
 import json, os, re, shutil, signal, subprocess, sys, tempfile, threading, time
 
@@ -12,7 +13,7 @@ PLACE = (310, 170)  # where sway puts each window: away from the screen's origin
 IZLAZ = (568, 464, 121, 33)  # the program's Izlaz button in its window (Form1's placements / 15)
 WAIT = float(os.environ.get("WAYLAND_TEST_WAIT", "5"))
 CURSOR = 40  # the pointer's image lies within this many pixels of its hot spot
-vpointer_path, probe_path, program_path = sys.argv[1:4]
+vpointer_path, probe_path, program_path, quick_probe_path = sys.argv[1:5]
 root = tempfile.mkdtemp(prefix="wayland-test-")
 runtime = os.path.join(root, "runtime")
 os.mkdir(runtime, 0o700)
@@ -254,6 +255,20 @@ def probe_checks(pointer):
     stop(probe)
 
 
+def quick_checks(pointer):
+    """The VexaButton item in a QML window, drawn by Qt Quick's software scene graph."""
+    probe = start("quick", [quick_probe_path], dict(QT_QUICK_BACKEND="software"), stdout=subprocess.PIPE, text=True)
+    said = Reader(probe)
+    ready = wait_for(lambda: said.find(r"ready vexabutton (.*)"), 20)
+    if not ready:
+        raise Stop("the Qt Quick probe did not start:\n" + log_of("quick"))
+    ox, oy = window_of(probe)
+    x, y, w, h = (int(float(n)) for n in ready.group(1).split())
+    hover("the VexaButton item", pointer, (ox + x, oy + y, w, h),
+          [("the desktop", (ox - 60, oy + 60)), ("the window", (ox + 190, oy + 120))], said)
+    stop(probe)
+
+
 def program_checks(pointer):
     program = start("program", [program_path])
     ox, oy = window_of(program)
@@ -271,6 +286,7 @@ def main():
         pointer = Pointer()
         pointer.move(20, 20)  # on the empty desktop
         probe_checks(pointer)
+        quick_checks(pointer)
         program_checks(pointer)
     except Stop as stop_reason:
         results.append(False)
