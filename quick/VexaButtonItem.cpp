@@ -1413,12 +1413,25 @@ void VexaButtonItem::setAccessibleState() {
   write("Accessible.checked", (check || option) && rec.Value);
   write("Accessible.pressed", qtDown_);
   write("Accessible.focusable", true);
-  if (attached && attached != accessibleAttached_) {
+  // Qt Quick offers Press for a button and Toggle and Press for a check
+  // box or a radio button, and calls accessiblePressAction() or
+  // accessibleToggleAction() for them; an action connected on the attached
+  // object would be offered a second time. A menu button gets no Press of
+  // Qt's, so it takes the attached object's.
+  const bool menuButton = !check && !option && rec.PopupMenuSet;
+  if (attached != accessibleAttached_) {
+    disconnect(menuPress_);
     accessibleAttached_ = attached;
-    connect(attached, SIGNAL(pressAction()), this, SLOT(accessibleClick()));
-    connect(attached, SIGNAL(toggleAction()), this, SLOT(accessibleClick()));
   }
+  if (attached && menuButton && !menuPress_)
+    menuPress_ = connect(attached, SIGNAL(pressAction()), this, SLOT(accessibleClick()));
+  else if (!menuButton && menuPress_)
+    disconnect(menuPress_);
 }
+
+void VexaButtonItem::accessiblePressAction() { accessibleClick(); }
+
+void VexaButtonItem::accessibleToggleAction() { accessibleClick(); }
 
 void VexaButtonItem::accessibleClick() {
   if (!isEnabled())

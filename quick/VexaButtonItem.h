@@ -375,6 +375,9 @@ private:
   bool isSecondPressOfDoubleClick(const QMouseEvent& event);
   Q_SLOT void quickMenuClosed();
   Q_SLOT void accessibleClick();
+  // What Qt Quick calls for the Press and Toggle it offers assistive technology.
+  Q_SLOT void accessiblePressAction();
+  Q_SLOT void accessibleToggleAction();
   void updateDefaultLook();
 
   ButtonRecord rec;
@@ -406,6 +409,7 @@ private:
   QList<std::pair<QByteArray, QVariant>> declared_; // by the QML declaration, until it is complete
   QPointer<QQuickWindow> window_;
   QPointer<QObject> accessibleAttached_;
+  QMetaObject::Connection menuPress_; // a menu button's Press, from the attached object
   bool accessibleRetryQueued_ = false;
   QPointer<platform::TooltipWindow> tooltip_;
   std::optional<QPoint> lastPointer_;        // global, where the last move over the item was

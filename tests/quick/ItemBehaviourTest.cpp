@@ -4,11 +4,14 @@
 // assistive technology reads.
 #include "Faces.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlProperty>
 #include <QQuickView>
+#include <QSignalSpy>
 
 #include "platform/TooltipWindow.h"
 
@@ -129,6 +132,24 @@ TEST(ItemBehaviour, AssistiveTechnologyReadsTheRoleNameAndCheckedState) {
   button(*view, "b")->forceActiveFocus();
   QTest::keyClick(view.get(), Qt::Key_Space);
   EXPECT_TRUE(root->property("checked").toBool());
+
+  // Each action once, and Press clicks: a check box turns over, a push
+  // button and a menu button (its menu attached below) click.
+  QMenu menu;
+  menu.addAction(QStringLiteral("one"));
+  button(*view, "p")->setProperty("popupMenu", QVariant::fromValue<QObject*>(&menu));
+  using Action = QAccessibleActionInterface;
+  for (const char* name : {"b", "p"}) {
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(button(*view, name));
+    ASSERT_TRUE(item && item->actionInterface()) << name;
+    const QStringList actions = item->actionInterface()->actionNames();
+    EXPECT_EQ(actions.count(Action::pressAction()), 1) << name << ": " << actions.join(u',').toStdString();
+    EXPECT_EQ(actions.count(Action::toggleAction()), name == std::string("b") ? 1 : 0) << name;
+  }
+  QSignalSpy clicks(button(*view, "b"), SIGNAL(click()));
+  QAccessible::queryAccessibleInterface(button(*view, "b"))->actionInterface()->doAction(Action::pressAction());
+  EXPECT_EQ(clicks.count(), 1);
+  EXPECT_FALSE(root->property("checked").toBool());
 }
 
 } // namespace
