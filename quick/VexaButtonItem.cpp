@@ -110,12 +110,13 @@ struct VexaButtonItem::Snapshot {
   vexa::StoredValues values;
 };
 
-// ---- The window's keys -----------------------------------------------------------
+// ---- The window's keys and colours -----------------------------------------------
 
 // Enter and Esc are the window's keys: Enter clicks the Default button
 // unless the focus is on a button (which takes Enter itself), Esc the
 // Cancel button. Alt with a caption's access key clicks its button; two
-// buttons with one key move the focus between them. One watch per window,
+// buttons with one key move the focus between them. A change of the
+// application's palette reaches the window's buttons. One watch per window,
 // owned by it.
 class WindowKeys : public QObject {
 public:
@@ -126,9 +127,19 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || watched != parent())
+    if (watched != parent())
       return false;
     auto* window = static_cast<QQuickWindow*>(parent());
+    // The desktop's colours changed (Qt tells each window): every button
+    // of the window draws in them, as the widget does on its palette change.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+      for (const QPointer<VexaButtonItem>& item : allItems())
+        if (item && item->window() == window)
+          item->systemColoursChanged();
+      return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+      return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -861,6 +872,11 @@ void VexaButtonItem::followWindow() {
   rec.ParentActive = window_->isActive();
   updateDefaultLook();
   followDevicePixelRatio();
+  redraw();
+}
+
+void VexaButtonItem::systemColoursChanged() {
+  surface_.setPalette(QGuiApplication::palette());
   redraw();
 }
 

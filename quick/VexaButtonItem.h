@@ -364,6 +364,8 @@ private:
   void followWindow();
   void followDevicePixelRatio();
   void followActivation();
+  // The application palette changed: the system colours are drawn anew.
+  void systemColoursChanged();
   void updateImplicitSize();
   // The events the rules raised are followed by Qt's down state.
   void followQtDown();

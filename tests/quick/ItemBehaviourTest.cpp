@@ -152,4 +152,20 @@ TEST(ItemBehaviour, AssistiveTechnologyReadsTheRoleNameAndCheckedState) {
   EXPECT_FALSE(root->property("checked").toBool());
 }
 
+// A desktop that turns dark while the program runs: the System look, which
+// draws in the application's palette, follows at once.
+TEST(ItemBehaviour, ThePaletteOfARunningProgramReachesTheItem) {
+  quicktest::ItemFace face;
+  face.set("ButtonStyle", 13);
+  face.show();
+  const QImage light = face.pixels();
+  const QPalette before = QGuiApplication::palette();
+  QPalette dark(QColor(40, 40, 48), QColor(20, 20, 24));
+  QGuiApplication::setPalette(dark);
+  QCoreApplication::processEvents();
+  const QImage shown = face.pixels();
+  QGuiApplication::setPalette(before);
+  EXPECT_NE(shown, light);
+}
+
 } // namespace
