@@ -129,17 +129,19 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != parent())
       return false;
-    auto* window = static_cast<QQuickWindow*>(parent());
     // The desktop's colours changed (Qt tells each window): every button
     // of the window draws in them, as the widget does on its palette change.
     if (event->type() == QEvent::ApplicationPaletteChange) {
       for (const QPointer<VexaButtonItem>& item : allItems())
-        if (item && item->window() == window)
+        if (item && item->window() == watched)
           item->systemColoursChanged();
       return false;
     }
     if (event->type() != QEvent::KeyPress)
       return false;
+    // A key reaches a whole Qt Quick window (a window being destroyed is no
+    // longer one, and gets none).
+    auto* window = static_cast<QQuickWindow*>(parent());
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
