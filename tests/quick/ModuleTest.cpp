@@ -58,6 +58,18 @@ TEST(Module, QmlNamesTheEnumerationsAndPropertiesAsTheWidgetDoes) {
     ASSERT_GE(index, 0) << name.constData();
     EXPECT_TRUE(meta->property(index).hasNotifySignal()) << name.constData();
   }
+  // Each of its enumerations is the widget's of the same name, value for
+  // value (moc needs both written out: a look added to one is added to both).
+  ASSERT_GT(meta->enumeratorCount(), meta->enumeratorOffset());
+  for (int i = meta->enumeratorOffset(); i < meta->enumeratorCount(); ++i) {
+    const QMetaEnum mine = meta->enumerator(i);
+    const int widgets = vexabutton::staticMetaObject.indexOfEnumerator(mine.name());
+    ASSERT_GE(widgets, 0) << mine.name();
+    const QMetaEnum theirs = vexabutton::staticMetaObject.enumerator(widgets);
+    ASSERT_EQ(mine.keyCount(), theirs.keyCount()) << mine.name();
+    for (int k = 0; k < mine.keyCount(); ++k)
+      EXPECT_EQ(theirs.keyToValue(mine.key(k)), mine.value(k)) << mine.name() << "::" << mine.key(k);
+  }
 }
 
 // A stored layout: the widget's keys and defaults, and a bad value naming
